@@ -22,5 +22,9 @@ template <typename T> T roundInto(double value) {
 }
 } // namespace
 
-qint16 CInt(double value) { return roundInto<qint16>(value); }
-qint32 CLng(double value) { return roundInto<qint32>(value); }
+qint16 CInt(double value) {
+    return roundInto<qint16>(value);
+}
+qint32 CLng(double value) {
+    return roundInto<qint32>(value);
+}

@@ -2,10 +2,25 @@
 #include "conversions.h"
 #include "vberror.h"
 
+#include <cmath>
+#include <optional>
+
 namespace {
 QString numberText(double value) {
-    if (value == double(qint64(value)) && qAbs(value) < 1e15) return QString::number(qint64(value));
+    // Range first: converting a double past qint64 is undefined.
+    if (std::abs(value) < 1e15 && value == std::trunc(value)) return QString::number(qint64(value));
     return QString::number(value, 'g', 15);
+}
+
+// A text counts as a number when it holds one (blanks around it allowed) or is "True"/"False".
+std::optional<double> textAsNumber(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return -1.0;
+    if (trimmed.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return 0.0;
+    bool ok = false;
+    const double value = trimmed.toDouble(&ok);
+    if (!ok || !std::isfinite(value)) return std::nullopt; // "inf" and "nan" are no numbers here
+    return value;
 }
 } // namespace
 
@@ -15,20 +30,19 @@ bool Variant::isNumeric() const {
 
 double Variant::toDouble() const {
     switch (type()) {
-    case Type::Null: throw VbError(VbError::InvalidUseOfNull);
-    case Type::Boolean: return std::get<bool>(m_value) ? -1.0 : 0.0;
-    case Type::Integer: return double(std::get<qint64>(m_value));
-    case Type::Double: return std::get<double>(m_value);
-    case Type::Text: {
-        const QString text = std::get<QString>(m_value).trimmed();
-        if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return -1.0;
-        if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return 0.0;
-        bool ok = false;
-        const double value = text.toDouble(&ok);
-        if (!ok) throw VbError(VbError::TypeMismatch);
-        return value;
-    }
-    case Type::Bytes: break;
+    case Type::Null:
+        throw VbError(VbError::InvalidUseOfNull);
+    case Type::Boolean:
+        return std::get<bool>(m_value) ? -1.0 : 0.0;
+    case Type::Integer:
+        return double(std::get<qint64>(m_value));
+    case Type::Double:
+        return std::get<double>(m_value);
+    case Type::Text:
+        if (const std::optional<double> value = textAsNumber(std::get<QString>(m_value))) return *value;
+        break;
+    case Type::Bytes:
+        break;
     }
     throw VbError(VbError::TypeMismatch);
 }
@@ -59,24 +73,36 @@ qint32 Variant::toLong() const {
 
 QString Variant::toText() const {
     switch (type()) {
-    case Type::Null: throw VbError(VbError::InvalidUseOfNull);
-    case Type::Boolean: return std::get<bool>(m_value) ? QStringLiteral("True") : QStringLiteral("False");
-    case Type::Integer: return QString::number(std::get<qint64>(m_value));
-    case Type::Double: return numberText(std::get<double>(m_value));
-    case Type::Text: return std::get<QString>(m_value);
-    case Type::Bytes: break;
+    case Type::Null:
+        throw VbError(VbError::InvalidUseOfNull);
+    case Type::Boolean:
+        return std::get<bool>(m_value) ? QStringLiteral("True") : QStringLiteral("False");
+    case Type::Integer:
+        return QString::number(std::get<qint64>(m_value));
+    case Type::Double:
+        return numberText(std::get<double>(m_value));
+    case Type::Text:
+        return std::get<QString>(m_value);
+    case Type::Bytes:
+        break;
     }
     throw VbError(VbError::TypeMismatch);
 }
 
-QString Variant::concatText() const { return isNull() ? QString() : toText(); }
+QString Variant::concatText() const {
+    return isNull() ? QString() : toText();
+}
 
 QByteArray Variant::toBytes() const {
     switch (type()) {
-    case Type::Null: return {};
-    case Type::Bytes: return std::get<QByteArray>(m_value);
-    case Type::Text: return std::get<QString>(m_value).toUtf8();
-    default: throw VbError(VbError::TypeMismatch);
+    case Type::Null:
+        return {};
+    case Type::Bytes:
+        return std::get<QByteArray>(m_value);
+    case Type::Text:
+        return std::get<QString>(m_value).toUtf8();
+    default:
+        throw VbError(VbError::TypeMismatch);
     }
 }
 
@@ -87,8 +113,10 @@ bool Variant::matches(const Variant& other) const {
     if (type() == Type::Text && other.type() == Type::Text)
         return toText().compare(other.toText(), Qt::CaseInsensitive) == 0;
     // A number against a text compares as numbers when the text is one.
-    bool ok = false;
-    const double a = (isNumeric() ? toDouble() : toText().trimmed().toDouble(&ok));
-    const double b = (other.isNumeric() ? other.toDouble() : other.toText().trimmed().toDouble(&ok));
-    return ok && a == b;
+    const auto asNumber = [](const Variant& v) {
+        return v.isNumeric() ? v.toDouble() : textAsNumber(v.toText());
+    };
+    const std::optional<double> a = asNumber(*this);
+    const std::optional<double> b = asNumber(other);
+    return a && b && *a == *b;
 }

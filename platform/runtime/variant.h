@@ -26,11 +26,11 @@ public:
     bool isNull() const { return type() == Type::Null; }
     bool isNumeric() const;
 
-    bool toBool() const;       // Null is False; any non-zero number is True
-    qint16 toInt() const;      // CInt
-    qint32 toLong() const;     // CLng
+    bool toBool() const;   // Null is False; any non-zero number is True
+    qint16 toInt() const;  // CInt
+    qint32 toLong() const; // CLng
     double toDouble() const;
-    QString toText() const;    // raises 94 on Null
+    QString toText() const;     // raises 94 on Null
     QString concatText() const; // as joined with &: Null gives ""
     QByteArray toBytes() const; // Null gives no bytes
 

@@ -12,6 +12,8 @@ public:
         Overflow = 6,
         TypeMismatch = 13,
         FileNotFound = 53,
+        FileAlreadyExists = 58,
+        PathFileAccessError = 75,
         PathNotFound = 76,
         InvalidUseOfNull = 94,
         InvalidPropertyValue = 380,

@@ -1,0 +1,7 @@
+#include "frmMaster.h"
+
+FormInstance<FrmMaster> frmMaster;
+
+FrmMaster::FrmMaster() : Form(QStringLiteral("frmMaster")) {
+    setCaption(QStringLiteral("Quarnell Set Creator"));
+}

@@ -1,0 +1,137 @@
+#include "modData.h"
+#include "frmMaster.h"
+
+#include "forms/dialogs.h"
+#include "runtime/app.h"
+#include "runtime/files.h"
+#include "runtime/vberror.h"
+
+std::shared_ptr<Connection> cnData;
+QString PicTempPath;
+bool DatabaseFound = false;
+
+qint32 iSetID = 0;
+qint16 iSetEditionID = 0;
+qint16 iSetLanguageID = 0;
+
+RecordsetPtr rsSet;
+RecordsetPtr rsCard, rsCharacter, rsLargeCard;
+RecordsetPtr rsCardType, rsCardBack, rsCharacterBack, rsArea, rsAlignment;
+QString strSQL;
+
+namespace {
+// A file that opens but lacks any of these is not our database.
+const QStringList kTables = {"tblSet",           "tblFont",     "tblLanguage", "tblPicFormat",
+                             "tblArea",          "tblAlignment", "tblCharacterBack", "tblCardType",
+                             "tblCardBack",      "tblCard",     "tblCharacter", "tblLargeCard"};
+
+bool hasOurTables(const Connection& connection) {
+    const QStringList present = connection.tableNames();
+    for (const QString& table : kTables) {
+        if (!present.contains(table, Qt::CaseInsensitive)) return false;
+    }
+    return true;
+}
+
+// Clears a lookup's filter however its reading ends.
+class FilterReset {
+public:
+    explicit FilterReset(Recordset& rs) : m_rs(rs) {}
+    ~FilterReset() { m_rs.setFilter(QString()); }
+    FilterReset(const FilterReset&) = delete;
+    FilterReset& operator=(const FilterReset&) = delete;
+
+private:
+    Recordset& m_rs;
+};
+} // namespace
+
+bool Main() {
+    OpenDatabase();
+    if (!DatabaseFound) {
+        MsgBox(QStringLiteral("The database is missing.\r\n\r\n"
+                              "Make sure the file ZQJ.MDB is in the same folder as the program."),
+               16, QStringLiteral("Missing database"));
+        return false;
+    }
+    iSetID = 0;
+    frmMaster->Show();
+    return true;
+}
+
+void OpenDatabase() {
+    PicTempPath = App::Path() + QStringLiteral("/zqj.pic");
+    QString path = App::Path() + QStringLiteral("/") + QStringLiteral("/zqj.mdb");
+    path.replace(QStringLiteral("//"), QStringLiteral("/"));
+    try {
+        if (Dir(path, vbNormal).isEmpty()) {
+            DatabaseFound = false;
+            return;
+        }
+        SetAttr(path, vbNormal);
+        auto connection = Connection::open(path);
+        if (!hasOurTables(*connection)) {
+            DatabaseFound = false;
+            return;
+        }
+        cnData = std::move(connection);
+        DatabaseFound = true;
+    } catch (const VbError&) {
+        DatabaseFound = false;
+    }
+}
+
+RecordsetPtr GetRecordset(const QString& sql) { return cnData->openSnapshot(sql); }
+
+void OpenRecordset(const QString& sql, RecordsetPtr& rs) { rs = cnData->openLive(sql); }
+
+bool RecordExists(const QString& sql) {
+    const RecordsetPtr rs = GetRecordset(sql);
+    return !(rs->bof() && rs->eof());
+}
+
+void LoadLookups(qint16 EditionID, qint16 LanguageID) {
+    const auto byEditionAndLanguage = [&](const QString& head, const QString& order) {
+        return head + QString::number(EditionID) + QStringLiteral(" AND LanguageID = ") +
+               QString::number(LanguageID) + order;
+    };
+    strSQL = byEditionAndLanguage(QStringLiteral("SELECT * FROM tblCardType WHERE EditionID = "),
+                                  QStringLiteral(" ORDER BY LanguageID, UpperLeft, LowerLeft, Number"));
+    rsCardType = GetRecordset(strSQL);
+    strSQL = byEditionAndLanguage(QStringLiteral("SELECT * FROM tblCardBack WHERE EditionID = "),
+                                  QStringLiteral(" ORDER BY LanguageID, Original, BackText"));
+    rsCardBack = GetRecordset(strSQL);
+    strSQL = byEditionAndLanguage(QStringLiteral("SELECT * FROM tblCharacterBack WHERE EditionID = "),
+                                  QStringLiteral(" ORDER BY LanguageID, Original, BackText"));
+    rsCharacterBack = GetRecordset(strSQL);
+    strSQL = byEditionAndLanguage(
+        QStringLiteral("SELECT *, IFNULL([Board],'') || ' : ' || IFNULL([Area],'') AS StartArea "
+                       "FROM tblArea WHERE EditionID = "),
+        QStringLiteral(" ORDER BY LanguageID, Board, Area"));
+    rsArea = GetRecordset(strSQL);
+    strSQL = QStringLiteral("SELECT * FROM tblAlignment WHERE LanguageID = ") + QString::number(LanguageID) +
+             QStringLiteral(" ORDER BY LanguageID, AlignmentNr");
+    rsAlignment = GetRecordset(strSQL);
+}
+
+QString GetAreaText(qint32 AreaID, bool boardFirst, bool includeBoard) {
+    rsArea->setFilter(QStringLiteral("AreaID = ") + QString::number(AreaID));
+    const FilterReset reset(*rsArea);
+    if (rsArea->bof() && rsArea->eof()) return QString();
+    const QString area = rsArea->field(QStringLiteral("Area")).concatText();
+    const QString board = rsArea->field(QStringLiteral("Board")).concatText();
+    if (includeBoard) return area + QStringLiteral(" (") + board + QStringLiteral(")");
+    if (boardFirst) return board + QStringLiteral(" : ") + area;
+    return area;
+}
+
+QString GetAlignmentText(qint32 AlignmentID) {
+    rsAlignment->setFilter(QStringLiteral("AlignmentID = ") + QString::number(AlignmentID));
+    const FilterReset reset(*rsAlignment);
+    if (rsAlignment->bof() && rsAlignment->eof()) return QString();
+    return rsAlignment->field(QStringLiteral("Alignment")).concatText();
+}
+
+QString YesNo(bool value) { return value ? QStringLiteral("Yes") : QStringLiteral("No"); }
+
+qint16 BoolToCheck(bool value) { return value ? 1 : 0; }

@@ -1,0 +1,67 @@
+#pragma once
+// The program's shared state and the helpers every window uses: the one connection,
+// the open set, the shared recordsets and query buffer, and the small procedures that
+// move data between recordsets and controls.
+
+#include "db/connection.h"
+#include "db/recordset.h"
+
+#include <QString>
+
+extern std::shared_ptr<Connection> cnData;
+extern QString PicTempPath;
+extern bool DatabaseFound;
+
+// The open set. Keys are 32-bit: a set's key can pass 32767.
+extern qint32 iSetID;
+extern qint16 iSetEditionID;
+extern qint16 iSetLanguageID;
+
+extern RecordsetPtr rsSet;
+extern RecordsetPtr rsCard, rsCharacter, rsLargeCard;
+extern RecordsetPtr rsCardType, rsCardBack, rsCharacterBack, rsArea, rsAlignment;
+extern QString strSQL;
+
+// Starts the program. Returns false when it must end at once (no usable database).
+bool Main();
+void OpenDatabase();
+
+RecordsetPtr GetRecordset(const QString& sql);
+void OpenRecordset(const QString& sql, RecordsetPtr& rs);
+bool RecordExists(const QString& sql);
+void LoadLookups(qint16 EditionID, qint16 LanguageID);
+QString GetAreaText(qint32 AreaID, bool boardFirst, bool includeBoard);
+QString GetAlignmentText(qint32 AlignmentID);
+QString YesNo(bool value);
+qint16 BoolToCheck(bool value);
+
+// The control helpers take any control that offers the named properties.
+template <class TextControl> void SelectAllText(TextControl& control) {
+    control.setSelStart(0);
+    control.setSelLength(int(control.Text().length()));
+}
+
+template <class Combo>
+void FillCombo(Combo& combo, Recordset& rs, const QString& textField, const QString& idField) {
+    combo.Clear();
+    while (!rs.eof()) {
+        combo.AddItem(rs.field(textField).toText());
+        combo.setItemData(combo.NewIndex(), rs.field(idField).toLong());
+        rs.moveNext();
+    }
+}
+
+template <class Combo> void SelectComboItem(Combo& combo, qint32 id) {
+    for (int i = 0; i < combo.ListCount(); ++i) {
+        if (combo.ItemData(i) == id) {
+            combo.setListIndex(i);
+            return;
+        }
+    }
+}
+
+template <class ListView> void SortListView(ListView& listView, int column, int order) {
+    listView.setSortKey(column);
+    listView.setSortOrder(order);
+    listView.setSorted(true);
+}

@@ -1,0 +1,48 @@
+#include "modPicture.h"
+#include "modData.h"
+
+#include "forms/picturebox.h"
+#include "runtime/files.h"
+#include "runtime/picture.h"
+#include "runtime/vberror.h"
+
+namespace {
+// The original moved pictures in at most 32767 blocks of 32768 bytes.
+constexpr qint64 kLargestPicture = qint64(32768) * 32768 - 1;
+} // namespace
+
+qint64 StoreFileInField(const QString& path, Field field) {
+    try {
+        if (FileLen(path) > kLargestPicture) return -VbError::Overflow;
+        const QByteArray bytes = ReadFileBytes(path);
+        if (bytes.isEmpty()) return 0;
+        loadPictureFromBytes(bytes);
+        field = bytes;
+        return bytes.size();
+    } catch (const VbError& error) {
+        return -error.number();
+    }
+}
+
+bool SaveFieldToFile(const Field& field, const QString& path) {
+    try {
+        if (field.actualSize() == 0) return false;
+        const QByteArray bytes = field.toBytes();
+        try {
+            SetAttr(path, vbNormal);
+        } catch (const VbError&) {
+            // a work file that is not there yet
+        }
+        WriteFileBytes(path, bytes);
+        return true;
+    } catch (const VbError&) {
+        return false;
+    }
+}
+
+void ShowFieldPicture(PictureBox& box, const Field& field) {
+    if (SaveFieldToFile(field, PicTempPath))
+        box.setPicture(LoadPicture(PicTempPath));
+    else
+        box.setPicture(Picture());
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Pictures kept in the database as the unchanged bytes of the user's picture file,
+// shown by passing them through the work file zqj.pic.
+
+#include "db/recordset.h"
+
+#include <QString>
+
+class PictureBox;
+
+// Stores the file's bytes in the field; the row is not updated. Returns the length,
+// 0 for an empty file (field untouched), or the negated error number: the file is read
+// whole and must be a picture before the field changes, so a failure changes nothing.
+qint64 StoreFileInField(const QString& path, Field field);
+
+// Writes the field to the file, replacing its whole content. False when the field is
+// empty (file untouched) or the write failed.
+bool SaveFieldToFile(const Field& field, const QString& path);
+
+// Shows the field's picture in the box, or clears the box when the field is empty.
+// Bytes that are no picture raise the loader's error.
+void ShowFieldPicture(PictureBox& box, const Field& field);

@@ -1,0 +1,74 @@
+#include "connection.h"
+#include "database.h"
+#include "dberrors.h"
+#include "liverecordset.h"
+#include "runtime/vberror.h"
+#include "snapshotrecordset.h"
+
+#include <QFileInfo>
+#include <sqlite3.h>
+
+std::shared_ptr<Connection> Connection::open(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isFile()) throw VbError(VbError::FileNotFound, QStringLiteral("File not found: %1").arg(path));
+    // SQLite takes an empty file for an empty database; for us it is a broken one.
+    if (file.size() == 0) DbError::raiseEngine(QStringLiteral("file is not a database: %1").arg(path));
+    auto db = std::make_shared<Database>(path, SQLITE_OPEN_READWRITE);
+    try {
+        db->execute(QStringLiteral("SELECT count(*) FROM sqlite_schema; PRAGMA journal_mode=DELETE"));
+    } catch (const VbError& error) {
+        DbError::raiseEngine(QStringLiteral("%1: %2").arg(error.description(), path));
+    }
+    return std::shared_ptr<Connection>(new Connection(std::move(db)));
+}
+
+std::shared_ptr<Connection> Connection::create(const QString& path) {
+    if (QFileInfo::exists(path))
+        throw VbError(DbError::FileExists, QStringLiteral("File already exists: %1").arg(path));
+    auto db = std::make_shared<Database>(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    // Setting user_version writes the header, so the file is a database before its first table.
+    db->execute(QStringLiteral("PRAGMA journal_mode=DELETE; PRAGMA user_version=0"));
+    return std::shared_ptr<Connection>(new Connection(std::move(db)));
+}
+
+void Connection::execute(const QString& sql) {
+    m_db->catalogue().clear(); // the schema may change
+    m_db->execute(sql);
+}
+
+QStringList Connection::tableNames() const {
+    SqlStatement statement(m_db->handle(),
+                           QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'table' "
+                                          "AND name NOT LIKE 'sqlite^_%' ESCAPE '^' ORDER BY rowid"));
+    QStringList names;
+    while (statement.next())
+        names << statement.value(0).toText();
+    return names;
+}
+
+RecordsetPtr Connection::openSnapshot(const QString& sql) {
+    SqlStatement statement(m_db->handle(), sql);
+    return std::make_shared<SnapshotRecordset>(statement,
+                                               describeResult(statement, m_db->catalogue()).columns);
+}
+
+RecordsetPtr Connection::openLive(const QString& sql) {
+    SqlStatement statement(m_db->handle(), sql);
+    return std::make_shared<LiveRecordset>(m_db, statement, describeResult(statement, m_db->catalogue()));
+}
+
+void Connection::beginTrans() {
+    m_db->execute(QStringLiteral("BEGIN"));
+}
+
+void Connection::commitTrans() {
+    m_db->execute(QStringLiteral("COMMIT"));
+}
+
+void Connection::rollbackTrans() {
+    m_db->execute(QStringLiteral("ROLLBACK"));
+}
+
+void Connection::setWriteObserver(WriteObserver observer) {
+    m_db->setWriteObserver(std::move(observer));
+}

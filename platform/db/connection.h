@@ -1,0 +1,55 @@
+#pragma once
+// Stands in for the classic Windows database engine: a connection and its recordsets,
+// over SQLite 3. The connection to the program's database: one file in rollback-journal mode
+// (journal_mode=DELETE, never WAL, so the file can be copied and moved as one).
+// Recordsets opened on it keep the file open while they live (see recordset.h for both
+// kinds and their rules). SQL texts are SQLite's dialect.
+//
+// Errors: whatever SQLite refuses (syntax, unknown table or column, a file that is not
+// a database, a failed write) raises VbError DbError::Engine (-2147467259) with SQLite's
+// message as description; open() of a missing file raises 53, create() of an existing
+// one DbError::FileExists (58). Nothing here leaves a statement running or a transaction
+// open that it began itself.
+
+#include "transaction.h"
+
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class Database;
+class Recordset;
+using RecordsetPtr = std::shared_ptr<Recordset>;
+
+class Connection : public std::enable_shared_from_this<Connection> {
+public:
+    // Opens an existing database read-write, never creates one. The schema is read at
+    // once, so a file that is no database (or an empty file) fails here, not later.
+    static std::shared_ptr<Connection> open(const QString& path);
+    // Creates a new, empty database file (the build's seed database, tests).
+    static std::shared_ptr<Connection> create(const QString& path);
+
+    void execute(const QString& sql); // one or more statements (schema, seed rows)
+    QStringList tableNames() const;   // the user tables, in the order they were made
+
+    RecordsetPtr openSnapshot(const QString& sql);
+    RecordsetPtr openLive(const QString& sql);
+
+    // One transaction at a time; beginning a second, or committing or rolling back
+    // none, raises DbError::Engine.
+    void beginTrans();
+    void commitTrans();
+    void rollbackTrans();
+
+    // Test hook: called after each row write with the table, the key of the row and the
+    // columns written (for an insert the assigned columns, for a delete none).
+    enum class WriteKind { Insert, Update, Delete };
+    using WriteObserver =
+        std::function<void(WriteKind, const QString& table, qint64 key, const QStringList& columns)>;
+    void setWriteObserver(WriteObserver observer);
+
+private:
+    explicit Connection(std::shared_ptr<Database> db) : m_db(std::move(db)) {}
+
+    std::shared_ptr<Database> m_db;
+};

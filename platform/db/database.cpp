@@ -1,0 +1,47 @@
+#include "database.h"
+#include "dberrors.h"
+
+#include <QFile>
+#include <sqlite3.h>
+
+namespace {
+sqlite3* openHandle(const QString& path, int flags) {
+    sqlite3* handle = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = QString::fromUtf8(handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc));
+        sqlite3_close_v2(handle);
+        DbError::raiseEngine(QStringLiteral("%1: %2").arg(message, path));
+    }
+    return handle;
+}
+} // namespace
+
+Database::Database(const QString& path, int flags)
+    : m_handle(openHandle(path, flags)), m_catalogue(m_handle) {}
+
+Database::~Database() {
+    sqlite3_close_v2(m_handle);
+}
+
+void Database::execute(const QString& sql) {
+    const bool wasAutocommit = sqlite3_get_autocommit(m_handle) != 0;
+    if (sqlite3_exec(m_handle, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK) return;
+    const QString message = QString::fromUtf8(sqlite3_errmsg(m_handle));
+    if (wasAutocommit && sqlite3_get_autocommit(m_handle) == 0)
+        sqlite3_exec(m_handle, "ROLLBACK", nullptr, nullptr, nullptr);
+    DbError::raiseEngine(message);
+}
+
+qint64 Database::lastInsertKey() const {
+    return sqlite3_last_insert_rowid(m_handle);
+}
+
+int Database::changes() const {
+    return sqlite3_changes(m_handle);
+}
+
+void Database::notifyWrite(Connection::WriteKind kind, const QString& table, qint64 key,
+                           const QStringList& columns) const {
+    if (m_observer) m_observer(kind, table, key, columns);
+}

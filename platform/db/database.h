@@ -1,0 +1,33 @@
+#pragma once
+// The open SQLite file behind a Connection, shared with the recordsets opened on it so
+// that it stays open while any of them lives: the handle, the column catalogue and the
+// write observer.
+
+#include "columncatalogue.h"
+#include "connection.h"
+
+class Database {
+public:
+    // flags as sqlite3_open_v2 takes them; raises DbError::Engine.
+    Database(const QString& path, int flags);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    sqlite3* handle() const { return m_handle; }
+    ColumnCatalogue& catalogue() { return m_catalogue; }
+
+    // One or more statements. One that fails rolls back a transaction that it began.
+    void execute(const QString& sql);
+    qint64 lastInsertKey() const;
+    int changes() const; // rows the last write changed
+
+    void setWriteObserver(Connection::WriteObserver observer) { m_observer = std::move(observer); }
+    void notifyWrite(Connection::WriteKind kind, const QString& table, qint64 key,
+                     const QStringList& columns) const;
+
+private:
+    sqlite3* m_handle = nullptr; // owned, closed by the destructor
+    ColumnCatalogue m_catalogue;
+    Connection::WriteObserver m_observer;
+};

@@ -1,0 +1,22 @@
+#pragma once
+// Error numbers of the database layer, beside the runtime's own (3021 no current row,
+// 3251 read-only or not supported, 3265 no such field, 6 overflow, 13 type mismatch).
+
+#include <QString>
+
+struct sqlite3;
+
+namespace DbError {
+// Anything SQLite refuses (syntax, unknown table, not a database, a failed write); the
+// description is SQLite's own message. The number is the one the classic engine gave.
+inline constexpr int Engine = -2147467259;
+// A key or a computed column was assigned.
+inline constexpr int NotUpdatable = 3164;
+// A Find or Filter criterion that is not "Name = value".
+inline constexpr int BadCriterion = 3001;
+// create() was given a file that already exists.
+inline constexpr int FileExists = 58;
+
+[[noreturn]] void raiseEngine(const QString& message);
+[[noreturn]] void raiseLastError(sqlite3* db);
+} // namespace DbError

@@ -1,0 +1,207 @@
+#include "liverecordset.h"
+#include "database.h"
+#include "dberrors.h"
+#include "runtime/vberror.h"
+#include "savepoint.h"
+
+LiveRecordset::LiveRecordset(std::shared_ptr<Database> db, SqlStatement& statement, ResultLayout layout)
+    : Recordset(Kind::Live, std::move(layout.columns)), m_db(std::move(db)), m_statements(m_db->handle()),
+      m_tables(std::move(layout.tables)) {
+    for (size_t t = 0; t < m_tables.size() && m_identity < 0; ++t)
+        if (m_tables[t].keyResult >= 0) m_identity = int(t);
+    for (const ResultColumn& column : columns()) {
+        const bool byKey = column.table >= 0 && m_tables[size_t(column.table)].keyResult >= 0;
+        m_keptSlot.push_back(byKey ? -1 : m_keptCount++);
+    }
+
+    while (statement.next()) {
+        Row row;
+        for (const BaseTable& table : m_tables)
+            row.keys.push_back(table.keyResult >= 0 ? statement.integerValue(table.keyResult) : std::nullopt);
+        for (size_t i = 0; i < columns().size(); ++i)
+            if (m_keptSlot[i] >= 0)
+                row.kept.push_back(fromStorage(columns()[i].type, statement.value(int(i))));
+        m_rows.push_back(std::move(row));
+    }
+    cursor().reset(int(m_rows.size()));
+}
+
+void LiveRecordset::addNew() {
+    if (m_identity < 0) raiseNotSupported(QStringLiteral("AddNew"));
+    finishEdit();
+    cursor().beginNewRow();
+}
+
+void LiveRecordset::update() {
+    if (cursor().onNewRow())
+        insertNewRow();
+    else if (!m_assigned.empty())
+        updateCurrentRow();
+}
+
+void LiveRecordset::cancelUpdate() {
+    m_assigned.clear();
+    if (cursor().onNewRow()) cursor().cancelNewRow();
+}
+
+void LiveRecordset::deleteCurrent() {
+    if (cursor().onNewRow()) {
+        cancelUpdate();
+        return;
+    }
+    if (m_identity < 0) raiseNotSupported(QStringLiteral("Delete"));
+    const auto index = cursor().row();
+    if (!index) throw VbError(VbError::NoCurrentRecord);
+    m_assigned.clear();
+
+    const BaseTable& table = m_tables[size_t(m_identity)];
+    if (const auto key = m_rows[size_t(*index)].keys[size_t(m_identity)]) {
+        SqlStatement& statement =
+            m_statements.get(QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
+                                 .arg(quoteIdentifier(table.name), quoteIdentifier(table.keyColumn)));
+        statement.bind(1, *key);
+        statement.run();
+        if (m_db->changes() > 0) m_db->notifyWrite(Connection::WriteKind::Delete, table.name, *key, {});
+    }
+    m_rows.erase(m_rows.begin() + *index);
+    cursor().removeCurrent();
+}
+
+void LiveRecordset::close() {
+    Recordset::close();
+    m_assigned.clear();
+    m_rows.clear();
+    m_statements.clear();
+    m_tables.clear();
+    m_keptSlot.clear();
+    m_keptCount = 0;
+    m_identity = -1;
+}
+
+Variant LiveRecordset::valueAt(int row, int column) {
+    const Row& values = m_rows[size_t(row)];
+    if (isKept(column)) return values.kept[size_t(m_keptSlot[size_t(column)])];
+    const ResultColumn& info = columns()[size_t(column)];
+    if (m_tables[size_t(info.table)].keyResult == column) {
+        // A search on a key stays in memory.
+        const auto& key = values.keys[size_t(info.table)];
+        return key ? Variant(*key) : Variant();
+    }
+    return fromStorage(info.type, readStored(values, column).value_or(Variant()));
+}
+
+Variant LiveRecordset::currentValue(int column) {
+    const ResultColumn& info = columns()[size_t(column)];
+    if (const auto assigned = m_assigned.find(column); assigned != m_assigned.end())
+        return fromStorage(info.type, assigned->second);
+    if (cursor().onNewRow()) return fromStorage(info.type, Variant());
+    const Row& row = m_rows[size_t(*cursor().row())];
+    if (isKept(column)) return row.kept[size_t(m_keptSlot[size_t(column)])];
+    const auto stored = readStored(row, column);
+    // Gone from its own table the row is deleted; a joined row that went reads Null.
+    if (!stored && info.table == m_identity) throw VbError(VbError::NoCurrentRecord);
+    return fromStorage(info.type, stored.value_or(Variant()));
+}
+
+void LiveRecordset::assign(int column, const Variant& value) {
+    const auto index = cursor().row();
+    if (!index && !cursor().onNewRow()) throw VbError(VbError::NoCurrentRecord);
+    const ResultColumn& info = columns()[size_t(column)];
+    if (isKept(column)) raiseNotUpdatable(info.name);
+    const bool hasRow =
+        index ? m_rows[size_t(*index)].keys[size_t(info.table)].has_value() : info.table == m_identity;
+    if (!hasRow) raiseNotUpdatable(info.name);
+    m_assigned[column] = toStorage(info.type, value);
+}
+
+void LiveRecordset::finishEdit() {
+    if (isEditing()) update();
+}
+
+std::optional<Variant> LiveRecordset::readStored(const Row& row, int column) {
+    const ResultColumn& info = columns()[size_t(column)];
+    const BaseTable& table = m_tables[size_t(info.table)];
+    const auto& key = row.keys[size_t(info.table)];
+    if (!key) return Variant(); // no row on that side of an outer join
+    SqlStatement& statement =
+        m_statements.get(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                             .arg(quoteIdentifier(info.origin), quoteIdentifier(table.name),
+                                  quoteIdentifier(table.keyColumn)));
+    statement.bind(1, *key);
+    return statement.firstValue();
+}
+
+void LiveRecordset::insertNewRow() {
+    const BaseTable& table = m_tables[size_t(m_identity)];
+    QStringList names, quoted, marks;
+    for (const auto& assigned : m_assigned) {
+        names << columns()[size_t(assigned.first)].origin;
+        quoted << quoteIdentifier(names.back());
+        marks << QStringLiteral("?");
+    }
+    const QString sql = names.isEmpty()
+                            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(table.name))
+                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                  .arg(quoteIdentifier(table.name), quoted.join(QStringLiteral(", ")),
+                                       marks.join(QStringLiteral(", ")));
+    SqlStatement& statement = m_statements.get(sql);
+    int parameter = 1;
+    for (const auto& assigned : m_assigned)
+        statement.bind(parameter++, assigned.second);
+    statement.run();
+
+    const qint64 key = m_db->lastInsertKey();
+    Row row;
+    row.keys.resize(m_tables.size());
+    row.keys[size_t(m_identity)] = key;
+    row.kept.resize(size_t(m_keptCount));
+    m_rows.push_back(std::move(row));
+    m_assigned.clear();
+    cursor().appendNewRow();
+    m_db->notifyWrite(Connection::WriteKind::Insert, table.name, key, names);
+}
+
+void LiveRecordset::updateCurrentRow() {
+    const Row& row = m_rows[size_t(*cursor().row())];
+    struct TableWrite {
+        QStringList names;
+        std::vector<Variant> values;
+    };
+    std::map<int, TableWrite> writes; // by base table
+    for (const auto& [column, value] : m_assigned) {
+        TableWrite& write = writes[columns()[size_t(column)].table];
+        write.names << columns()[size_t(column)].origin;
+        write.values.push_back(value);
+    }
+
+    std::optional<Savepoint> savepoint;
+    if (writes.size() > 1) savepoint.emplace(*m_db);
+    for (const auto& [tableIndex, write] : writes) {
+        const BaseTable& table = m_tables[size_t(tableIndex)];
+        QStringList sets;
+        for (const QString& name : write.names)
+            sets << quoteIdentifier(name) + QStringLiteral(" = ?");
+        SqlStatement& statement =
+            m_statements.get(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                                 .arg(quoteIdentifier(table.name), sets.join(QStringLiteral(", ")),
+                                      quoteIdentifier(table.keyColumn)));
+        int parameter = 1;
+        for (const Variant& value : write.values)
+            statement.bind(parameter++, value);
+        statement.bind(parameter, *row.keys[size_t(tableIndex)]);
+        statement.run();
+        if (m_db->changes() == 0)
+            throw VbError(
+                VbError::NoCurrentRecord,
+                QStringLiteral("The row was deleted in the meantime; its changes cannot be written."));
+    }
+    if (savepoint) savepoint->release();
+    m_assigned.clear();
+    for (const auto& [tableIndex, write] : writes)
+        m_db->notifyWrite(Connection::WriteKind::Update, m_tables[size_t(tableIndex)].name,
+                          *row.keys[size_t(tableIndex)], write.names);
+}
+
+void LiveRecordset::raiseNotUpdatable(const QString& column) {
+    throw VbError(DbError::NotUpdatable, QStringLiteral("Field cannot be updated: %1").arg(column));
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The live recordset (see recordset.h): a keyset over the query's base tables. For each
+// row it keeps the key of every base table whose key column is in the result; the row's
+// identity is the key of the first such table, which is also the table addNew inserts
+// into. Values are read by key, one column at a time, with cached statements. A column
+// whose table has no key in the result is kept from the opening run, like a computed
+// one, and cannot be assigned; a result with no key at all cannot be updated (3251).
+// A new row may be assigned only columns of the table it goes into; after its insert its
+// computed columns and other tables' columns read Null. deleteCurrent() on a new row
+// that is not yet inserted only drops it.
+
+#include "recordset.h"
+#include "statementcache.h"
+
+#include <map>
+#include <memory>
+
+class Database;
+
+class LiveRecordset final : public Recordset {
+public:
+    // Runs the statement to its end.
+    LiveRecordset(std::shared_ptr<Database> db, SqlStatement& statement, ResultLayout layout);
+
+    void addNew() override;
+    void update() override;
+    void cancelUpdate() override;
+    void deleteCurrent() override;
+    bool isEditing() const override { return cursor().onNewRow() || !m_assigned.empty(); }
+    void close() override;
+
+protected:
+    Variant valueAt(int row, int column) override;
+    Variant currentValue(int column) override;
+    void assign(int column, const Variant& value) override;
+    void finishEdit() override;
+
+private:
+    struct Row {
+        std::vector<std::optional<qint64>> keys; // by base table; none for a missing outer-join row
+        std::vector<Variant> kept;               // by kept slot
+    };
+
+    bool isKept(int column) const { return m_keptSlot[size_t(column)] >= 0; }
+    // The stored value of a column read by key; none when that table's row is gone.
+    std::optional<Variant> readStored(const Row& row, int column);
+    void insertNewRow();
+    void updateCurrentRow();
+    [[noreturn]] static void raiseNotUpdatable(const QString& column);
+
+    std::shared_ptr<Database> m_db;
+    StatementCache m_statements;
+    std::vector<BaseTable> m_tables;
+    int m_identity = -1;         // the table whose key identifies a row
+    std::vector<int> m_keptSlot; // by column: slot in Row::kept, or -1 when read by key
+    int m_keptCount = 0;
+    std::vector<Row> m_rows;
+    std::map<int, Variant> m_assigned; // by column: values as they will be stored
+};

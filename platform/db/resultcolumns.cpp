@@ -1,0 +1,26 @@
+#include "resultcolumns.h"
+#include "columncatalogue.h"
+#include "sqlstatement.h"
+
+#include <algorithm>
+
+ResultLayout describeResult(const SqlStatement& statement, ColumnCatalogue& catalogue) {
+    ResultLayout layout;
+    for (int i = 0; i < statement.columnCount(); ++i) {
+        ResultColumn column{statement.columnName(i), ColumnType::Other, -1, statement.originName(i)};
+        const QString tableName = statement.tableName(i);
+        if (!tableName.isEmpty()) {
+            const TableInfo& info = catalogue.table(tableName);
+            column.type = info.typeOf(column.origin);
+            auto& tables = layout.tables;
+            auto found = std::find_if(tables.begin(), tables.end(), [&](const BaseTable& table) {
+                return table.name.compare(tableName, Qt::CaseInsensitive) == 0;
+            });
+            if (found == tables.end()) found = tables.insert(tables.end(), {tableName, info.keyColumn, -1});
+            column.table = int(found - tables.begin());
+            if (found->keyResult < 0 && column.type == ColumnType::Key) found->keyResult = i;
+        }
+        layout.columns.push_back(std::move(column));
+    }
+    return layout;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// What a query's result columns are: each one's name, logical type and origin (its base
+// table and the column there), found through SQLite's column metadata. A column with no
+// origin (an expression, Count(*)) has type Other and no table. Base tables are listed
+// in the order their first column appears, each with the result column that holds its
+// key, if any.
+
+#include "columntype.h"
+
+#include <vector>
+
+class ColumnCatalogue;
+class SqlStatement;
+
+struct ResultColumn {
+    QString name;
+    ColumnType type = ColumnType::Other;
+    int table = -1; // index into ResultLayout::tables, -1 for an expression
+    QString origin; // the column's name in its table
+};
+
+struct BaseTable {
+    QString name;
+    QString keyColumn;  // empty when the table has no key
+    int keyResult = -1; // result column holding the key, -1 when the result has none
+};
+
+struct ResultLayout {
+    std::vector<ResultColumn> columns;
+    std::vector<BaseTable> tables;
+};
+
+ResultLayout describeResult(const SqlStatement& statement, ColumnCatalogue& catalogue);

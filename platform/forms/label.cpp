@@ -1,0 +1,61 @@
+#include "label.h"
+#include "linebreaks.h"
+#include "runtime/vberror.h"
+#include "systemcolours.h"
+
+#include <QLabel>
+
+namespace {
+Qt::Alignment qtAlignment(int alignment) {
+    switch (alignment) {
+    case vbRightJustify:
+        return Qt::AlignRight | Qt::AlignTop;
+    case vbCenter:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    default:
+        return Qt::AlignLeft | Qt::AlignTop;
+    }
+}
+
+// Below the lowest sibling that is no label, so labels paint under the container's
+// other controls, as the old toolkit drew them.
+void stackUnderControls(QLabel* label) {
+    for (QObject* sibling : label->parent()->children()) {
+        auto* widget = qobject_cast<QWidget*>(sibling);
+        if (widget && widget != label && !qobject_cast<QLabel*>(widget)) {
+            label->stackUnder(widget);
+            return;
+        }
+    }
+}
+} // namespace
+
+Label::Label(Container& container, const QString& name)
+    : Control(container, name, std::make_unique<QLabel>(),
+              {QPalette::Window, QPalette::WindowText, vbButtonFace, vbButtonText}) {
+    label()->setTextFormat(Qt::PlainText);
+    label()->setAlignment(qtAlignment(m_alignment));
+    label()->setAutoFillBackground(true);
+    stackUnderControls(label());
+}
+
+void Label::setCaption(const QString& caption) {
+    m_caption = caption;
+    label()->setText(toDisplayLines(caption));
+}
+
+void Label::setAlignment(int alignment) {
+    if (alignment != vbLeftJustify && alignment != vbRightJustify && alignment != vbCenter)
+        throw VbError(VbError::InvalidPropertyValue);
+    m_alignment = alignment;
+    label()->setAlignment(qtAlignment(alignment));
+}
+
+void Label::setWordWrap(bool wordWrap) {
+    m_wordWrap = wordWrap;
+    label()->setWordWrap(wordWrap);
+}
+
+QLabel* Label::label() const {
+    return static_cast<QLabel*>(widget());
+}

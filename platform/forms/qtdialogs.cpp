@@ -1,0 +1,100 @@
+#include "qtdialogs.h"
+#include "linebreaks.h"
+#include "runtime/colour.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+QWidget* activeWindow() {
+    return QApplication::activeWindow();
+}
+
+QMessageBox::Icon iconOf(int style) {
+    switch (style & 0x70) {
+    case vbCritical:
+        return QMessageBox::Critical;
+    case vbQuestion:
+        return QMessageBox::Question;
+    case vbExclamation:
+        return QMessageBox::Warning;
+    case vbInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+QMessageBox::StandardButtons buttonsOf(int style) {
+    switch (messageBoxButtons(style)) {
+    case vbOKCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case vbYesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    default:
+        return QMessageBox::Ok;
+    }
+}
+
+int resultOf(int button) {
+    switch (button) {
+    case QMessageBox::Yes:
+        return vbYes;
+    case QMessageBox::No:
+        return vbNo;
+    case QMessageBox::Cancel:
+        return vbCancel;
+    default:
+        return vbOK;
+    }
+}
+
+std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(activeWindow(), request.title, request.initialFolder);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilters(request.nameFilters());
+    if (const QString selected = request.selectedNameFilter(); !selected.isEmpty())
+        dialog.selectNameFilter(selected);
+    QString suffix = request.defaultExtension;
+    if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+} // namespace
+
+int QtDialogs::messageBox(const QString& prompt, int style, const QString& title) {
+    QMessageBox box(iconOf(style), title, toDisplayLines(prompt), buttonsOf(style), activeWindow());
+    return resultOf(box.exec());
+}
+
+std::optional<QString> QtDialogs::openFile(const FileDialogRequest& request) {
+    return runFileDialog(request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtDialogs::saveFile(const FileDialogRequest& request) {
+    return runFileDialog(request, QFileDialog::AcceptSave);
+}
+
+std::optional<qint32> QtDialogs::chooseColour(qint32 bgr) {
+    const QColor chosen = QColorDialog::getColor(toQColor(bgr), activeWindow());
+    if (!chosen.isValid()) return std::nullopt;
+    return fromQColor(chosen);
+}
+
+QString QtDialogs::browseForFolder(QWidget* owner, const QString& title) {
+    return QFileDialog::getExistingDirectory(owner ? owner : activeWindow(), title);
+}
+
+std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString& title,
+                                           const QString& defaultText) {
+    bool accepted = false;
+    const QString text = QInputDialog::getText(activeWindow(), title, toDisplayLines(prompt),
+                                               QLineEdit::Normal, defaultText, &accepted);
+    if (!accepted) return std::nullopt;
+    return text;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The program's dialogs on Qt: QMessageBox, QFileDialog, QColorDialog, QInputDialog,
+// each parented to the active window.
+
+#include "dialogs.h"
+
+class QtDialogs : public Dialogs {
+public:
+    int messageBox(const QString& prompt, int style, const QString& title) override;
+    std::optional<QString> openFile(const FileDialogRequest& request) override;
+    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    std::optional<qint32> chooseColour(qint32 bgr) override;
+    QString browseForFolder(QWidget* owner, const QString& title) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                    const QString& defaultText) override;
+};

@@ -1,0 +1,39 @@
+#pragma once
+// The runtime's file functions on Linux. The old platform's attributes map onto the file system:
+// read-only is the owner's write bit missing, hidden is a leading dot in the name (which SetAttr
+// cannot change); there is no system or archive bit. Failures raise VbError with the runtime's
+// numbers: 53 file not found, 76 path not found (the folder is missing), 75 path/file access
+// error, 58 file already exists. Paths use '/' and names match case-sensitively, as the file
+// system does.
+
+#include <QByteArray>
+#include <QString>
+
+constexpr int vbNormal = 0;
+constexpr int vbReadOnly = 1;
+constexpr int vbHidden = 2;
+constexpr int vbSystem = 4;
+constexpr int vbDirectory = 16;
+constexpr int vbArchive = 32;
+
+// The name (without folder) of the first entry, in name order, that matches the pattern's last
+// part, or "" when none does. Only * and ? are wildcards; a final ".*" also matches a name without
+// an extension. Hidden entries need vbHidden, folders vbDirectory.
+QString Dir(const QString& pathPattern, int attributes = vbNormal);
+
+int GetAttr(const QString& path);
+// Sets or clears read-only; the other attributes cannot be set and are ignored.
+void SetAttr(const QString& path, int attributes);
+
+// Copies over an existing target unless that one is read-only.
+void FileCopy(const QString& from, const QString& to);
+// Renames or moves a file or folder; the target must not exist.
+void Name(const QString& from, const QString& to);
+// Deletes a file; a read-only file is refused.
+void Kill(const QString& path);
+qint64 FileLen(const QString& path);
+
+// The whole file.
+QByteArray ReadFileBytes(const QString& path);
+// Creates or replaces the file; a failed write leaves the previous file as it was.
+void WriteFileBytes(const QString& path, const QByteArray& bytes);

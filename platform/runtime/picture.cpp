@@ -1,0 +1,62 @@
+#include "picture.h"
+#include "files.h"
+#include "pictureformat.h"
+#include "vberror.h"
+#include "wmfrenderer.h"
+
+#include <QBuffer>
+#include <QPainter>
+
+namespace {
+constexpr int dotsPerMeterAt96Dpi = 3780;
+
+QImage decode(const QByteArray& bytes) {
+    switch (pictureFormatOf(bytes)) {
+    case PictureFormat::Bmp:
+        return isWholeBmp(bytes) ? QImage::fromData(bytes, "BMP") : QImage();
+    case PictureFormat::Jpeg:
+        return isWholeJpeg(bytes) ? QImage::fromData(bytes, "JPEG") : QImage();
+    case PictureFormat::Gif:
+        return isWholeGif(bytes) ? QImage::fromData(bytes, "GIF") : QImage();
+    case PictureFormat::Wmf:
+        return renderWmf(bytes); // libwmf refuses a truncated metafile itself
+    case PictureFormat::Unknown:
+        break;
+    }
+    return {};
+}
+
+// Pictures are kept opaque: a GIF's transparent colour shows white, like a metafile's background.
+QImage opaque(const QImage& image) {
+    if (!image.hasAlphaChannel()) return image.convertToFormat(QImage::Format_RGB32);
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter(&flat).drawImage(0, 0, image);
+    return flat;
+}
+} // namespace
+
+Picture LoadPicture(const QString& path) {
+    if (path.isEmpty()) return {};
+    return loadPictureFromBytes(ReadFileBytes(path));
+}
+
+Picture loadPictureFromBytes(const QByteArray& bytes) {
+    const QImage decoded = decode(bytes);
+    if (decoded.isNull()) throw VbError(VbError::InvalidPicture);
+    QImage image = opaque(decoded);
+    image.setDotsPerMeterX(dotsPerMeterAt96Dpi);
+    image.setDotsPerMeterY(dotsPerMeterAt96Dpi);
+    return Picture(std::move(image));
+}
+
+void SavePicture(const Picture& picture, const QString& path) {
+    if (picture.isNull()) throw VbError(VbError::InvalidPicture);
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    // Qt writes an image of 32 bits per pixel as a 24-bit BMP.
+    if (!picture.image().convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
+        throw VbError(VbError::PathFileAccessError);
+    WriteFileBytes(path, bmp);
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Recognises a picture by its first bytes and checks that a raster picture's data is whole:
+// Qt's decoders accept a truncated file and fill in the rest, which must count as an invalid
+// picture instead.
+
+#include <QByteArray>
+
+enum class PictureFormat { Unknown, Bmp, Jpeg, Gif, Wmf };
+
+PictureFormat pictureFormatOf(const QByteArray& bytes);
+
+bool isWholeBmp(const QByteArray& bytes);
+bool isWholeJpeg(const QByteArray& bytes);
+// Only the first image of a GIF is shown, so only its data must be whole.
+bool isWholeGif(const QByteArray& bytes);

@@ -1,0 +1,126 @@
+// Picture files stored whole in fields, shown through the work file; the folder picker.
+#include "forms/forms.h"
+#include "modData.h"
+#include "modDirBrowse.h"
+#include "modPicture.h"
+#include "programfolder.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+// A BMP file of exactly `size` bytes: trailing bytes after the pixels are ignored by readers.
+QByteArray bmpOfSize(qsizetype size) {
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(qRgb(10, 200, 30));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    if (bytes.size() < size) bytes.append(QByteArray(size - bytes.size(), '\x5a'));
+    return bytes;
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class FieldPicture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder.openDatabase();
+        OpenRecordset("SELECT * FROM tblSet", rs);
+        rs->addNew();
+        rs->field("SetName") = "Pictures";
+        rs->update();
+        rs->moveLast();
+    }
+    Field symbol() { return rs->field("Symbol"); }
+
+    ProgramFolder folder;
+    RecordsetPtr rs;
+};
+
+class PictureForm : public Form {
+public:
+    PictureForm() : Form("frmPicture") {}
+    PictureBox picBox{*this, "picBox"};
+};
+} // namespace
+
+TEST_F(FieldPicture, FilesOfEverySizeRoundTripExactly) {
+    // One short chunk, exactly one block, and two blocks and a byte.
+    for (const qsizetype size : {qsizetype(100), qsizetype(32768), qsizetype(2 * 32768 + 1)}) {
+        const QByteArray bytes = bmpOfSize(size);
+        ASSERT_EQ(bytes.size(), size);
+        writeFile(folder.file("in.bmp"), bytes);
+        EXPECT_EQ(StoreFileInField(folder.file("in.bmp"), symbol()), size);
+        rs->update();
+        EXPECT_EQ(symbol().toBytes(), bytes);
+        ASSERT_TRUE(SaveFieldToFile(symbol(), folder.file("out.bmp")));
+        EXPECT_EQ(readFile(folder.file("out.bmp")), bytes);
+    }
+}
+
+TEST_F(FieldPicture, FailedStoresLeaveTheFieldAsItWas) {
+    const QByteArray before = bmpOfSize(200);
+    writeFile(folder.file("good.bmp"), before);
+    StoreFileInField(folder.file("good.bmp"), symbol());
+    rs->update();
+
+    writeFile(folder.file("empty.bmp"), {});
+    EXPECT_EQ(StoreFileInField(folder.file("empty.bmp"), symbol()), 0);
+    EXPECT_EQ(StoreFileInField(folder.file("missing.bmp"), symbol()), -53);
+    writeFile(folder.file("text.bmp"), "no picture at all");
+    EXPECT_EQ(StoreFileInField(folder.file("text.bmp"), symbol()), -481);
+    EXPECT_FALSE(rs->isEditing());
+    EXPECT_EQ(symbol().toBytes(), before);
+}
+
+TEST_F(FieldPicture, WorkFileIsReplacedWholeNotOverwrittenInPlace) {
+    writeFile(PicTempPath, QByteArray(5000, 'x'));
+    writeFile(folder.file("small.bmp"), bmpOfSize(100));
+    StoreFileInField(folder.file("small.bmp"), symbol());
+    ASSERT_TRUE(SaveFieldToFile(symbol(), PicTempPath));
+    EXPECT_EQ(readFile(PicTempPath), bmpOfSize(100));
+}
+
+TEST_F(FieldPicture, ShowingPicturesAndEmptyFields) {
+    PictureForm form;
+    writeFile(folder.file("in.bmp"), bmpOfSize(100));
+    StoreFileInField(folder.file("in.bmp"), symbol());
+    ShowFieldPicture(form.picBox, symbol());
+    ASSERT_FALSE(form.picBox.Picture().isNull());
+    EXPECT_EQ(form.picBox.Picture().width(), 4);
+    EXPECT_EQ(form.picBox.Picture().image().pixel(0, 0), qRgb(10, 200, 30));
+
+    rs->cancelUpdate();
+    rs->field("Symbol") = Variant::null();
+    const QByteArray workFile = readFile(PicTempPath);
+    ShowFieldPicture(form.picBox, symbol());
+    EXPECT_TRUE(form.picBox.Picture().isNull());
+    EXPECT_EQ(readFile(PicTempPath), workFile);
+    EXPECT_FALSE(SaveFieldToFile(symbol(), folder.file("none.bmp")));
+    EXPECT_FALSE(QFile::exists(folder.file("none.bmp")));
+}
+
+TEST(FolderPicker, EndsInOneSeparatorOrIsEmpty) {
+    ProgramFolder folder(ProgramFolder::Database::None);
+    folder.dialogs().answerFolder("/");
+    folder.dialogs().answerFolder("/home/user/cards");
+    folder.dialogs().answerFolder("");
+    EXPECT_EQ(BrowseForFolder(nullptr), "/");
+    EXPECT_EQ(BrowseForFolder(nullptr), "/home/user/cards/");
+    EXPECT_EQ(BrowseForFolder(nullptr), "");
+    ASSERT_EQ(folder.dialogs().requests().size(), 3u);
+    EXPECT_EQ(folder.dialogs().requests().front().title, "Choose a directory from the list.");
+}

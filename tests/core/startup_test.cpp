@@ -1,0 +1,62 @@
+// The start: the database is found, opened and checked, or the program says it is missing.
+#include "frmMaster.h"
+#include "modData.h"
+#include "programfolder.h"
+#include "runtime/files.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+void expectMissingDatabaseMessage(const ProgramFolder& folder) {
+    ASSERT_EQ(folder.dialogs().messages().size(), 1u);
+    const ShownMessage& shown = folder.dialogs().messages().front();
+    EXPECT_EQ(shown.prompt, "The database is missing.\r\n\r\n"
+                            "Make sure the file ZQJ.MDB is in the same folder as the program.");
+    EXPECT_EQ(shown.style, 16);
+    EXPECT_EQ(shown.title, "Missing database");
+    EXPECT_FALSE(frmMaster.isLoaded());
+    EXPECT_FALSE(DatabaseFound);
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+} // namespace
+
+TEST(Startup, NoDatabaseEndsWithTheMissingMessage) {
+    ProgramFolder folder(ProgramFolder::Database::None);
+    EXPECT_FALSE(Main());
+    expectMissingDatabaseMessage(folder);
+}
+
+TEST(Startup, FileThatIsNoDatabaseCountsAsMissing) {
+    ProgramFolder folder(ProgramFolder::Database::None);
+    writeFile(folder.databasePath(), "this is a text file, not a database\r\n");
+    EXPECT_FALSE(Main());
+    expectMissingDatabaseMessage(folder);
+}
+
+TEST(Startup, DatabaseWithoutOurTablesCountsAsMissing) {
+    ProgramFolder folder(ProgramFolder::Database::None);
+    Connection::create(folder.databasePath())->execute("CREATE TABLE tblOther (ID INTEGER PRIMARY KEY)");
+    EXPECT_FALSE(Main());
+    expectMissingDatabaseMessage(folder);
+}
+
+TEST(Startup, GoodDatabaseOpensTheMainWindow) {
+    ProgramFolder folder;
+    SetAttr(folder.databasePath(), vbReadOnly);
+    ASSERT_TRUE(Main());
+    EXPECT_TRUE(DatabaseFound);
+    EXPECT_TRUE(folder.dialogs().messages().empty());
+    ASSERT_TRUE(frmMaster.isLoaded());
+    EXPECT_TRUE(frmMaster->Visible());
+    EXPECT_EQ(frmMaster->Caption(), "Quarnell Set Creator");
+    EXPECT_EQ(iSetID, 0);
+    EXPECT_EQ(PicTempPath, folder.file("zqj.pic"));
+    // The start leaves the file writable.
+    EXPECT_EQ(GetAttr(folder.databasePath()) & vbReadOnly, 0);
+}

@@ -1,0 +1,168 @@
+// The dialogs: the old filter strings read as Qt name filters, the scripted double, and
+// Qt's message box and file dialog given what the program asked for.
+#include "qstringprinter.h"
+
+#include "forms/dialogs.h"
+#include "forms/qtdialogs.h"
+#include "forms/scripteddialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+TEST(FileFilters, PairsBecomeNameFilters) {
+    FileDialogRequest request;
+    request.filter = QStringLiteral("Text (*.txt)|*.txt|All files (*.*)|*.*");
+    EXPECT_EQ(request.nameFilters(),
+              (QStringList{QStringLiteral("Text (*.txt)"), QStringLiteral("All files (*)")}));
+
+    request.filter = QStringLiteral("Pictures|*.bmp;*.jpg; *.gif|Bitmaps (*.bmp)|*.bmp");
+    EXPECT_EQ(request.nameFilters(), (QStringList{QStringLiteral("Pictures (*.bmp *.jpg *.gif)"),
+                                                  QStringLiteral("Bitmaps (*.bmp)")}));
+}
+
+TEST(FileFilters, OddAndEmptyPartsKeepTheIndexesRight) {
+    FileDialogRequest request;
+    request.filter = QStringLiteral("Odd||Text|*.txt|Dangling");
+    EXPECT_EQ(request.nameFilters(),
+              (QStringList{QStringLiteral("Odd (*)"), QStringLiteral("Text (*.txt)")}));
+    request.filterIndex = 2;
+    EXPECT_EQ(request.selectedNameFilter(), QStringLiteral("Text (*.txt)"));
+    request.filterIndex = 3;
+    EXPECT_EQ(request.selectedNameFilter(), QString());
+    request.filterIndex = 0;
+    EXPECT_EQ(request.selectedNameFilter(), QString());
+
+    request.filter.clear();
+    EXPECT_TRUE(request.nameFilters().isEmpty());
+}
+
+TEST(ScriptedDialogsTest, RecordsMessagesAndAnswersQuestionsInOrder) {
+    ScriptedDialogsScope dialogs;
+    dialogs->answerMessageBox(vbNo);
+    dialogs->answerMessageBox(vbYes);
+
+    EXPECT_EQ(MsgBox(QStringLiteral("Saved.")), vbOK);
+    EXPECT_EQ(MsgBox(QStringLiteral("Delete?"), vbYesNo + vbQuestion), vbNo);
+    EXPECT_EQ(MsgBox(QStringLiteral("Sure?\r\nReally?"), 52, QStringLiteral("Delete")), vbYes);
+    EXPECT_EQ(dialogs->unusedAnswers(), 0);
+
+    ASSERT_EQ(dialogs->messages().size(), 3u);
+    EXPECT_EQ(dialogs->messages()[0].style, vbOKOnly);
+    EXPECT_EQ(dialogs->messages()[0].title, QStringLiteral("ZQJ2"));
+    EXPECT_EQ(dialogs->messages()[1].style, 36);
+    EXPECT_EQ(dialogs->messages()[2].prompt, QStringLiteral("Sure?\r\nReally?"));
+    EXPECT_EQ(dialogs->messages()[2].title, QStringLiteral("Delete"));
+}
+
+TEST(ScriptedDialogsTest, RecordsWhatEachDialogWasAskedFor) {
+    ScriptedDialogsScope scripted;
+    scripted->answerOpenFile(QStringLiteral("/tmp/a.txt"));
+    scripted->answerSaveFile(std::nullopt);
+    scripted->answerColour(0x123456);
+    scripted->answerFolder(QString());
+    scripted->answerInput(QStringLiteral("12"));
+
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open");
+    request.filterIndex = 2;
+    EXPECT_EQ(dialogs().openFile(request), QStringLiteral("/tmp/a.txt"));
+    EXPECT_EQ(dialogs().saveFile(request), std::nullopt);
+    EXPECT_EQ(dialogs().chooseColour(0xFF), 0x123456);
+    EXPECT_EQ(dialogs().browseForFolder(nullptr, QStringLiteral("Choose")), QString());
+    EXPECT_EQ(dialogs().inputBox(QStringLiteral("Copies?"), QStringLiteral("Print"), QStringLiteral("1")),
+              QStringLiteral("12"));
+
+    const std::vector<DialogRequest>& asked = scripted->requests();
+    ASSERT_EQ(asked.size(), 5u);
+    EXPECT_EQ(asked[0].kind, DialogRequest::Kind::OpenFile);
+    EXPECT_EQ(asked[0].file.filterIndex, 2);
+    EXPECT_EQ(asked[1].kind, DialogRequest::Kind::SaveFile);
+    EXPECT_EQ(asked[2].colour, 0xFF);
+    EXPECT_EQ(asked[3].title, QStringLiteral("Choose"));
+    EXPECT_EQ(asked[4].prompt, QStringLiteral("Copies?"));
+    EXPECT_EQ(asked[4].defaultText, QStringLiteral("1"));
+}
+
+TEST(ScriptedDialogsTest, ScopePutsThePreviousDialogsBack) {
+    Dialogs* before = &dialogs();
+    {
+        ScriptedDialogsScope scripted;
+        EXPECT_EQ(&dialogs(), &*scripted);
+    }
+    EXPECT_EQ(&dialogs(), before);
+}
+
+TEST(ScriptedDialogsDeathTest, QuestionWithoutAnAnswerStopsTheTest) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            ScriptedDialogsScope dialogs;
+            MsgBox(QStringLiteral("Overwrite?"), vbYesNo);
+        },
+        "no answer queued for message box \"Overwrite\\?\"");
+}
+
+// Runs `inspect` on the first top-level widget of type T that shows up, from inside the
+// modal loop of the dialog under test.
+template <class T> void whenShown(std::function<void(T&)> inspect) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [timer, inspect] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<T*>(widget); dialog && dialog->isVisible()) {
+                timer->deleteLater();
+                timer->stop();
+                inspect(*dialog);
+                return;
+            }
+        }
+    });
+    timer->start(10);
+}
+
+TEST(QtDialogsTest, MessageBoxShowsStyleAndGivesTheAnswer) {
+    QtDialogs qtDialogs;
+    whenShown<QMessageBox>([](QMessageBox& box) {
+        EXPECT_EQ(box.icon(), QMessageBox::Warning);
+        EXPECT_EQ(box.text(), QStringLiteral("Line one\nLine two"));
+        EXPECT_EQ(box.windowTitle(), QStringLiteral("Delete"));
+        EXPECT_EQ(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        box.button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(qtDialogs.messageBox(QStringLiteral("Line one\r\nLine two"), 52, QStringLiteral("Delete")),
+              vbNo);
+
+    whenShown<QMessageBox>([](QMessageBox& box) {
+        EXPECT_EQ(box.icon(), QMessageBox::Critical);
+        EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
+        box.button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(
+        qtDialogs.messageBox(QStringLiteral("Error 13: Type mismatch"), vbCritical, QStringLiteral("ZQJ2")),
+        vbOK);
+}
+
+TEST(QtDialogsTest, OpenDialogGetsTheRequest) {
+    QtDialogs qtDialogs;
+    FileDialogRequest request;
+    request.filter = QStringLiteral("Text (*.txt)|*.txt|All files (*.*)|*.*");
+    request.filterIndex = 2;
+    request.defaultExtension = QStringLiteral(".txt");
+    request.title = QStringLiteral("Export");
+    request.mustExist = true;
+    whenShown<QFileDialog>([](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Export"));
+        EXPECT_EQ(dialog.nameFilters().size(), 2);
+        EXPECT_EQ(dialog.selectedNameFilter(), QStringLiteral("All files (*)"));
+        EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("txt"));
+        EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
+        dialog.reject();
+    });
+    EXPECT_EQ(qtDialogs.openFile(request), std::nullopt);
+}
+} // namespace

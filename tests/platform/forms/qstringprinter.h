@@ -1,0 +1,9 @@
+#pragma once
+// Lets GoogleTest print QStrings as text in failure messages.
+
+#include <QString>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}

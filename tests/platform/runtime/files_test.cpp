@@ -1,0 +1,143 @@
+#include "expectvberror.h"
+#include "runtime/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+class Files : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return m_folder.filePath(name); }
+    void makeFolder(const QString& name) const { ASSERT_TRUE(QDir(m_folder.path()).mkdir(name)); }
+
+    void makeFile(const QString& name, const QByteArray& bytes = "data") const {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray contents(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryDir m_folder;
+};
+} // namespace
+
+TEST_F(Files, DirFindsTheFirstNameMatchingThePattern) {
+    makeFile("b.bmp");
+    makeFile("a.bmp");
+    makeFile("c.txt");
+    EXPECT_EQ(Dir(path("*.bmp")), QStringLiteral("a.bmp"));
+    EXPECT_EQ(Dir(path("?.txt")), QStringLiteral("c.txt"));
+    EXPECT_EQ(Dir(path("c.txt")), QStringLiteral("c.txt"));
+    EXPECT_EQ(Dir(path("*.gif")), QString());
+    EXPECT_EQ(Dir(path("??.bmp")), QString());
+    EXPECT_EQ(Dir(path("C.TXT")), QString()); // names match as the file system does
+}
+
+TEST_F(Files, DirTreatsOnlyStarAndQuestionMarkAsWildcards) {
+    makeFile("Card [1].bmp");
+    makeFile("Card 1.bmp");
+    EXPECT_EQ(Dir(path("Card [1].bmp")), QStringLiteral("Card [1].bmp"));
+    EXPECT_EQ(Dir(path("Card {1,2}.bmp")), QString());
+}
+
+TEST_F(Files, DirStarDotStarAlsoFindsNamesWithoutExtension) {
+    makeFile("README");
+    EXPECT_EQ(Dir(path("*.*")), QStringLiteral("README"));
+    EXPECT_EQ(Dir(path("READ*.*")), QStringLiteral("README"));
+}
+
+TEST_F(Files, DirNormalFilterSkipsHiddenFilesAndFolders) {
+    makeFile(".zqj.mdb");
+    makeFolder("sub");
+    EXPECT_EQ(Dir(path(".zqj.mdb")), QString());
+    EXPECT_EQ(Dir(path(".zqj.mdb"), vbHidden), QStringLiteral(".zqj.mdb"));
+    EXPECT_EQ(Dir(path("sub")), QString());
+    EXPECT_EQ(Dir(path("sub"), vbDirectory), QStringLiteral("sub"));
+}
+
+TEST_F(Files, DirInAMissingFolderFindsNothing) {
+    EXPECT_EQ(Dir(path("missing/*.*")), QString());
+}
+
+TEST_F(Files, ReadOnlyRoundTripAndWhatItRefuses) {
+    makeFile("zqj.mdb", "old");
+    EXPECT_EQ(GetAttr(path("zqj.mdb")), vbNormal);
+
+    SetAttr(path("zqj.mdb"), vbReadOnly);
+    EXPECT_EQ(GetAttr(path("zqj.mdb")), vbReadOnly);
+    EXPECT_VB_ERROR(WriteFileBytes(path("zqj.mdb"), "new"), VbError::PathFileAccessError);
+    makeFile("other.mdb");
+    EXPECT_VB_ERROR(FileCopy(path("other.mdb"), path("zqj.mdb")), VbError::PathFileAccessError);
+    EXPECT_VB_ERROR(Kill(path("zqj.mdb")), VbError::PathFileAccessError);
+    EXPECT_EQ(contents("zqj.mdb"), QByteArray("old"));
+
+    SetAttr(path("zqj.mdb"), vbNormal);
+    EXPECT_EQ(GetAttr(path("zqj.mdb")), vbNormal);
+    WriteFileBytes(path("zqj.mdb"), "new");
+    EXPECT_EQ(contents("zqj.mdb"), QByteArray("new"));
+}
+
+TEST_F(Files, GetAttrReportsHiddenNamesAndFolders) {
+    makeFile(".hidden");
+    makeFolder("sub");
+    EXPECT_EQ(GetAttr(path(".hidden")), vbHidden);
+    EXPECT_EQ(GetAttr(path("sub")), vbDirectory);
+}
+
+TEST_F(Files, NameRenamesButNeverOntoAnExistingFile) {
+    makeFile("zqj1.mdb", "compacted");
+    makeFile("zqj.mdb", "original");
+    EXPECT_VB_ERROR(Name(path("zqj1.mdb"), path("zqj.mdb")), VbError::FileAlreadyExists);
+    EXPECT_EQ(contents("zqj.mdb"), QByteArray("original"));
+
+    Kill(path("zqj.mdb"));
+    Name(path("zqj1.mdb"), path("zqj.mdb"));
+    EXPECT_EQ(contents("zqj.mdb"), QByteArray("compacted"));
+    EXPECT_FALSE(QFile::exists(path("zqj1.mdb")));
+}
+
+TEST_F(Files, FileCopyReplacesAnExistingTarget) {
+    makeFile("zqj.mdb", "database");
+    makeFile("zqjbup.mdb", "an older and longer backup");
+    FileCopy(path("zqj.mdb"), path("zqjbup.mdb"));
+    EXPECT_EQ(contents("zqjbup.mdb"), QByteArray("database"));
+    EXPECT_EQ(contents("zqj.mdb"), QByteArray("database"));
+}
+
+TEST_F(Files, WholeFileReadAndWrite) {
+    const QByteArray bytes("\x00\x01\xFF binary", 10);
+    WriteFileBytes(path("pic.bin"), bytes);
+    EXPECT_EQ(ReadFileBytes(path("pic.bin")), bytes);
+    EXPECT_EQ(FileLen(path("pic.bin")), bytes.size());
+    WriteFileBytes(path("pic.bin"), "ab");
+    EXPECT_EQ(ReadFileBytes(path("pic.bin")), QByteArray("ab"));
+}
+
+TEST_F(Files, MissingFileRaises53AndMissingFolder76) {
+    EXPECT_VB_ERROR(ReadFileBytes(path("missing.bmp")), VbError::FileNotFound);
+    EXPECT_VB_ERROR(ReadFileBytes(path("missing/a.bmp")), VbError::PathNotFound);
+    EXPECT_VB_ERROR(FileLen(path("missing.bmp")), VbError::FileNotFound);
+    EXPECT_VB_ERROR(GetAttr(path("missing.bmp")), VbError::FileNotFound);
+    EXPECT_VB_ERROR(SetAttr(path("missing/a.bmp"), vbNormal), VbError::PathNotFound);
+    EXPECT_VB_ERROR(Kill(path("missing.bmp")), VbError::FileNotFound);
+    EXPECT_VB_ERROR(Name(path("missing.bmp"), path("b.bmp")), VbError::FileNotFound);
+    EXPECT_VB_ERROR(FileCopy(path("missing.bmp"), path("b.bmp")), VbError::FileNotFound);
+
+    makeFile("a.bmp");
+    EXPECT_VB_ERROR(FileCopy(path("a.bmp"), path("missing/b.bmp")), VbError::PathNotFound);
+    EXPECT_VB_ERROR(Name(path("a.bmp"), path("missing/b.bmp")), VbError::PathNotFound);
+    EXPECT_VB_ERROR(WriteFileBytes(path("missing/b.bmp"), "x"), VbError::PathNotFound);
+}
+
+TEST_F(Files, AFolderIsNoFile) {
+    makeFolder("sub");
+    EXPECT_VB_ERROR(ReadFileBytes(path("sub")), VbError::PathFileAccessError);
+    EXPECT_VB_ERROR(Kill(path("sub")), VbError::PathFileAccessError);
+    EXPECT_VB_ERROR(WriteFileBytes(path("sub"), "x"), VbError::PathFileAccessError);
+}

@@ -1,0 +1,128 @@
+#include "picturebytes.h"
+
+#include <QtEndian>
+
+namespace {
+void append16(QByteArray& bytes, int value) {
+    bytes.append(char(value & 0xFF));
+    bytes.append(char((value >> 8) & 0xFF));
+}
+
+void append32(QByteArray& bytes, quint32 value) {
+    append16(bytes, int(value & 0xFFFF));
+    append16(bytes, int(value >> 16));
+}
+
+// LZW codes of 3 bits packed from the low bit up. A clear code before every second pixel keeps
+// the code table from growing past 3 bits, so no compression logic is needed.
+QByteArray lzwData(const QList<int>& indices) {
+    constexpr int clearCode = 4;
+    constexpr int endCode = 5;
+    QByteArray data;
+    quint32 pending = 0;
+    int pendingBits = 0;
+    const auto put = [&](int code) {
+        pending |= quint32(code) << pendingBits;
+        for (pendingBits += 3; pendingBits >= 8; pendingBits -= 8, pending >>= 8)
+            data.append(char(pending & 0xFF));
+    };
+    for (qsizetype i = 0; i < indices.size(); ++i) {
+        if (i % 2 == 0) put(clearCode);
+        put(indices[i]);
+    }
+    put(endCode);
+    if (pendingBits > 0) data.append(char(pending & 0xFF));
+    return data;
+}
+} // namespace
+
+QByteArray gifBytes(const QImage& image, std::optional<QRgb> transparent) {
+    QList<QRgb> palette;
+    QList<int> indices;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb colour = image.pixel(x, y) | 0xFF000000;
+            if (!palette.contains(colour)) palette.append(colour);
+            indices.append(int(palette.indexOf(colour)));
+        }
+    }
+    Q_ASSERT(palette.size() <= 4);
+    palette.resize(4, qRgb(0, 0, 0));
+
+    QByteArray bytes("GIF89a");
+    append16(bytes, image.width());
+    append16(bytes, image.height());
+    bytes.append("\x81\x00\x00", 3); // global table of 4 colours
+    for (const QRgb colour : palette) {
+        bytes.append(char(qRed(colour)));
+        bytes.append(char(qGreen(colour)));
+        bytes.append(char(qBlue(colour)));
+    }
+    if (transparent) {
+        bytes.append("\x21\xF9\x04\x01\x00\x00", 6); // graphic control: transparent index follows
+        bytes.append(char(palette.indexOf(*transparent | 0xFF000000)));
+        bytes.append('\0');
+    }
+    bytes.append(',');
+    append16(bytes, 0);
+    append16(bytes, 0);
+    append16(bytes, image.width());
+    append16(bytes, image.height());
+    bytes.append('\0');
+    bytes.append(char(2)); // minimum code size
+    const QByteArray data = lzwData(indices);
+    for (qsizetype at = 0; at < data.size(); at += 255) {
+        const QByteArray block = data.mid(at, 255);
+        bytes.append(char(block.size()));
+        bytes.append(block);
+    }
+    bytes.append('\0');
+    bytes.append(';');
+    return bytes;
+}
+
+QByteArray wmfBytes(QSize twips, const QList<WmfFill>& fills, bool placeable) {
+    QByteArray records;
+    quint32 largestRecord = 0;
+    const auto record = [&](int function, const QList<int>& parameters) {
+        const auto words = quint32(3 + parameters.size());
+        largestRecord = qMax(largestRecord, words);
+        append32(records, words);
+        append16(records, function);
+        for (const int parameter : parameters)
+            append16(records, parameter);
+    };
+    record(0x020B, {0, 0});                          // SetWindowOrg (y, x)
+    record(0x020C, {twips.height(), twips.width()}); // SetWindowExt
+    record(0x02FA, {5, 0, 0, 0, 0});                 // CreatePenIndirect: no outline
+    record(0x012D, {0});                             // SelectObject
+    for (int i = 0; i < fills.size(); ++i) {
+        const WmfFill& fill = fills[i];
+        record(0x02FC, {0, fill.bgr & 0xFFFF, (fill.bgr >> 16) & 0xFF, 0}); // CreateBrushIndirect, solid
+        record(0x012D, {i + 1});
+        const QRect& r = fill.twips;
+        record(0x041B, {r.y() + r.height(), r.x() + r.width(), r.y(), r.x()}); // Rectangle
+    }
+    record(0x0000, {}); // end of file
+
+    QByteArray bytes;
+    if (placeable) {
+        append32(bytes, 0x9AC6CDD7);
+        for (const int word : {0, 0, 0, twips.width(), twips.height(), 1440, 0, 0})
+            append16(bytes, word);
+        quint16 checksum = 0;
+        for (qsizetype at = 0; at < bytes.size(); at += 2)
+            checksum ^= qFromLittleEndian<quint16>(bytes.constData() + at);
+        append16(bytes, checksum);
+    }
+    constexpr int headerWords = 9;
+    append16(bytes, 1); // in a file
+    append16(bytes, headerWords);
+    append16(bytes, 0x0300);
+    append32(bytes, quint32(headerWords + records.size() / 2));
+    append16(bytes, int(fills.size()) + 1); // the pen and one brush per fill
+    append32(bytes, largestRecord);
+    append16(bytes, 0);
+    bytes.append(records);
+    return bytes;
+}

@@ -1,0 +1,109 @@
+// The tables of a new database against the logical types every column must carry.
+
+#include "madedatabase.h"
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Each column as "Name type", with the logical types of the schema page.
+const std::vector<std::pair<QString, QString>> kTables = {
+    {"tblLanguage", "LanguageID key, Language text"},
+    {"tblPicFormat", "PicFormatID key, PicFormat text"},
+    {"tblFont", "FontID key, Font text, Size int16, Bold bool, Italic bool, Colour int32"},
+    {"tblSet",
+     "SetID key, SetName text, EditionID int16, LanguageID int32, DefaultCardTypeID int32, "
+     "DefaultCardBackID int32, ArtistColour int32, PicFormatID int32, Autonumber bool, UseSymbol bool, "
+     "Symbol bytes, SaveTo text, FilenamePrefix text, FileCardNr bool, NoBack bool, ReplaceSpace bool, "
+     "CardTypeFontID int32, CardNumberFontID int32, CardTitleFontID int32, CardBoldFontID int32, "
+     "CardInformationFontID int32, AutonumberFontID int32, CardLargeTitleFontID int32, "
+     "CardLargeInfoFontID int32, CharacterNameFontID int32, CharacterSpecialTitleFontID int32, "
+     "CharacterSpecialFontID int32, CharacterInfoFontID int32, CharacterPieceFontID int32"},
+    {"tblArea", "AreaID key, Board text, Area text, LanguageID int32, EditionID int16"},
+    {"tblAlignment", "AlignmentID key, Alignment text, LanguageID int32, AlignmentNr int16"},
+    {"tblCharacterBack",
+     "CharacterBackID key, BackText text, Picture bytes, LanguageID int32, EditionID int16, Original bool"},
+    {"tblCardType",
+     "CardTypeID key, UpperLeft text, LowerLeft text, UpperRight text, LowerRight text, Number text, "
+     "LanguageID int32, EditionID int16, Original bool, UsedInSet int32"},
+    {"tblCardBack",
+     "CardBackID key, BackText text, Picture bytes, LanguageID int32, EditionID int32, Original bool"},
+    {"tblCard",
+     "CardID key, Nr int16, SetID int32, Title memo, Copies int32, CardTypeID int32, Number text, "
+     "OneLine bool, UsePicture bool, PicTop double, PicLeft double, PicHeight double, Resize bool, "
+     "UseFrame bool, Artist text, BoldText text, Information memo, CardBackID int32, BGColour int32, "
+     "FileName text, Picture bytes, Background bytes"},
+    {"tblCharacter",
+     "CharacterID key, SetID int32, Nr int16, Name text, AlignmentID int32, StartingAreaID int32, "
+     "IncludeBoard bool, Strength text, Craft text, Gold text, Lives text, Abilities memo, "
+     "UsePicture bool, UseFrame bool, Picture bytes, PicTop int16, PicLeft int16, PicWidth int16, "
+     "PicHeight int16, Background bytes, CharacterBackID int32, PlayingPiece bytes, PPTop int16, "
+     "PPLeft int16"},
+    {"tblLargeCard",
+     "LargeCardID key, SetID int32, Nr int16, Title memo, Information memo, UsePicture bool, "
+     "Picture bytes, PicTop int16, PicLeft int16, PicWidth int16, UseFrame bool, Resize bool, "
+     "BGPicture bytes, BGColour int32, LargeCardBack bytes, Copies int16"},
+};
+
+ColumnDeclaration expected(const QString& logical) {
+    const QString binary = QStringLiteral("BINARY");
+    const QString nocase = QStringLiteral("NOCASE");
+    if (logical == "key") return {"INTEGER", binary, false, true, true, {}};
+    if (logical == "int16") return {"SMALLINT", binary, false, false, false, {}};
+    if (logical == "int32") return {"INTEGER", binary, false, false, false, {}};
+    if (logical == "double") return {"DOUBLE", binary, false, false, false, {}};
+    if (logical == "bool") return {"BOOLEAN", binary, true, false, false, QStringLiteral("0")};
+    if (logical == "text") return {"TEXT", nocase, false, false, false, {}};
+    if (logical == "memo") return {"LONGTEXT", nocase, false, false, false, {}};
+    if (logical == "bytes") return {"BLOB", binary, false, false, false, {}};
+    ADD_FAILURE() << "no logical type " << logical.toStdString();
+    return {};
+}
+
+class Schema : public MadeDatabase {};
+
+TEST_F(Schema, HasExactlyTheTwelveTables) {
+    QStringList want;
+    for (const auto& table : kTables)
+        want.append(table.first);
+    QStringList have = db().tables();
+    want.sort();
+    have.sort();
+    EXPECT_EQ(have, want);
+}
+
+TEST_F(Schema, EveryColumnCarriesItsLogicalType) {
+    for (const auto& [table, columns] : kTables) {
+        QStringList want;
+        for (const QString& column : columns.split(QStringLiteral(", "))) {
+            const QString name = column.section(QLatin1Char(' '), 0, 0);
+            want.append(name);
+            const ColumnDeclaration have = db().declaration(table, name);
+            const ColumnDeclaration wanted = expected(column.section(QLatin1Char(' '), 1));
+            SCOPED_TRACE((table + QLatin1Char('.') + name).toStdString());
+            EXPECT_EQ(have.type, wanted.type);
+            EXPECT_EQ(have.collation, wanted.collation);
+            EXPECT_EQ(have.notNull, wanted.notNull);
+            EXPECT_EQ(have.primaryKey, wanted.primaryKey);
+            EXPECT_EQ(have.autoIncrement, wanted.autoIncrement);
+            EXPECT_EQ(have.defaultValue, wanted.defaultValue);
+        }
+        EXPECT_EQ(db().columns(table), want) << table.toStdString();
+    }
+}
+
+// Indexes would change the order of unordered reads; constraints and triggers would
+// delete or refuse rows the program leaves behind on purpose.
+TEST_F(Schema, HasNoIndexesTriggersViewsOrForeignKeys) {
+    EXPECT_EQ(
+        db().value("SELECT count(*) FROM sqlite_master WHERE type IN ('index', 'trigger', 'view')").toInt(),
+        0);
+    for (const auto& table : kTables)
+        EXPECT_EQ(
+            db().value(QStringLiteral("SELECT count(*) FROM pragma_foreign_key_list('%1')").arg(table.first))
+                .toInt(),
+            0);
+}
+
+} // namespace
