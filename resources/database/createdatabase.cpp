@@ -34,7 +34,7 @@ public:
     // Replaces whatever is at target in one step.
     void placeAt(const QString& target) {
         if (std::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(target).constData()) != 0)
-            throw VbError(75, QStringLiteral("Path/File access error: %1 cannot be written.").arg(target),
+            throw VbError(VbError::PathFileAccessError, QStringLiteral("Path/File access error: %1 cannot be written.").arg(target),
                           kSource);
         m_placed = true;
     }
