@@ -1,7 +1,364 @@
 #include "frmMaster.h"
+#include "frmCard2nd.h"
+#include "frmCard3rd.h"
+#include "frmSetName.h"
+#include "modData.h"
+#include "modPicture.h"
+#include "modSetFonts.h"
+#include "placecontrol.h"
+#include "windowplacement.h"
+
+#include "db/transaction.h"
+#include "forms/dialogs.h"
+#include "forms/loadingscope.h"
+#include "forms/screen.h"
+#include "runtime/settings.h"
+#include "runtime/vberror.h"
+
+#include <QPointer>
 
 FormInstance<FrmMaster> frmMaster;
 
+namespace {
+constexpr double kToolbarHeight = 420;
+constexpr double kSetPanelHeight = 1035;
+
+// The toolbar's editor buttons, by position.
+constexpr int kSmallCardButton = 3;
+constexpr int kCharacterButton = 4;
+constexpr int kLargeCardButton = 5;
+
+const QString kAppName = QStringLiteral("ZQJ2");
+const QString kWindowSection = QStringLiteral("MainWindow");
+
+QString windowSetting(const QString& key) {
+    return GetSetting(kAppName, kWindowSection, key);
+}
+
+void saveWindowSetting(const QString& key, const QString& value) {
+    SaveSetting(kAppName, kWindowSection, key, value);
+}
+
+void toggleEditor(Form& editor) {
+    if (editor.Visible())
+        editor.Hide();
+    else
+        editor.Show();
+}
+} // namespace
+
 FrmMaster::FrmMaster() : Form(QStringLiteral("frmMaster")) {
     setCaption(QStringLiteral("Quarnell Set Creator"));
+
+    tbar.addButton(Toolbar::Style::Normal, QStringLiteral("exit"), {}, QStringLiteral(":/icons/exit.xpm"));
+    tbar.addButton(Toolbar::Style::Separator);
+    tbar.addButton(Toolbar::Style::Check, QStringLiteral("card2nd"), QStringLiteral("Cards - 2nd edition"));
+    tbar.addButton(Toolbar::Style::Check, QStringLiteral("character2nd"),
+                   QStringLiteral("Characters - 2nd edition"));
+    tbar.addButton(Toolbar::Style::Check, QStringLiteral("large2nd"),
+                   QStringLiteral("Large cards - 2nd edition"));
+    tbar.addButton(Toolbar::Style::Placeholder);
+    tbar.addButton(Toolbar::Style::Normal, QStringLiteral("createall"), QStringLiteral("Create all cards"),
+                   QStringLiteral(":/icons/createall.xpm"));
+    tbar.addButton(Toolbar::Style::Normal, QStringLiteral("exporttotext"), QStringLiteral("Export all texts"),
+                   QStringLiteral(":/icons/exporttext.xpm"));
+
+    picSet.setBorderStyle(vbBSNone);
+    Label1.setCaption(QStringLiteral("Set:"));
+    placeControl(Label1, 120, 120, 855, 255);
+    placeControl(cboSet, 480, 120, 3495, 315);
+    cmdNew.setCaption(QStringLiteral("New set"));
+    placeControl(cmdNew, 480, 480, 1095, 375);
+    cmdEdit.setCaption(QStringLiteral("Edit set"));
+    placeControl(cmdEdit, 1680, 480, 1095, 375);
+    cmdDelete.setCaption(QStringLiteral("Delete set"));
+    placeControl(cmdDelete, 2880, 480, 1095, 375);
+    ptSet.setBorderStyle(vbBSNone);
+    placeControl(ptSet, 4200, 0, 6135, 975);
+    chkAutonumber.setCaption(QStringLiteral("Autonumber the cards"));
+    placeControl(chkAutonumber, 840, 120, 1935, 255);
+    Label11.setCaption(QStringLiteral("Symbol:"));
+    placeControl(Label11, 3360, 120, 615, 255);
+    cmdSymbolAdd.setCaption(QStringLiteral("Select"));
+    cmdSymbolAdd.widget()->setToolTip(QStringLiteral("Select a symbol"));
+    placeControl(cmdSymbolAdd, 4080, 120, 855, 285);
+    cmdSymbolDel.setCaption(QStringLiteral("Remove"));
+    cmdSymbolDel.widget()->setToolTip(QStringLiteral("Remove current symbol"));
+    placeControl(cmdSymbolDel, 4080, 405, 855, 285);
+    placeControl(picSetSymbol, 5040, 120, 375, 375);
+
+    tbar.ButtonClick = [this](const ToolbarButton& Button) { tbar_ButtonClick(Button); };
+    cboSet.Click = [this] { cboSet_Click(); };
+    cmdNew.Click = [this] { cmdNew_Click(); };
+    cmdEdit.Click = [this] { cmdEdit_Click(); };
+    cmdDelete.Click = [this] { cmdDelete_Click(); };
+    chkAutonumber.Click = [this] { chkAutonumber_Click(); };
+    cmdSymbolAdd.Click = [this] { cmdSymbolAdd_Click(); };
+    cmdSymbolDel.Click = [this] { cmdSymbolDel_Click(); };
+}
+
+void FrmMaster::InitialiseSet() {
+    strSQL = QStringLiteral("SELECT * FROM tblSet ORDER BY SetName");
+    OpenRecordset(strSQL, rsSet);
+    FillCombo(cboSet, *rsSet, QStringLiteral("SetName"), QStringLiteral("SetID"));
+    if (iSetID < 1) {
+        if (cboSet.ListCount() > 0)
+            cboSet.setListIndex(0);
+        else
+            ShowSetDetails(); // no set to open
+
+    } else {
+        SelectComboItem(cboSet, iSetID);
+    }
+}
+
+void FrmMaster::SetChange() {
+    frmCard2nd->InitCard2nd();
+    if (FrmCard3rd* card3rd = frmCard3rd.ifLoaded()) card3rd->InitCard3rd();
+}
+
+void FrmMaster::FixButton(const QString& Who, qint16 ValueState) {
+    if (Who == QLatin1String("frmCard2nd") || Who == QLatin1String("frmCard3rd"))
+        tbar.setButtonValue(kSmallCardButton, ValueState);
+    else if (Who == QLatin1String("frmCharacter2nd"))
+        tbar.setButtonValue(kCharacterButton, ValueState);
+    else if (Who == QLatin1String("frmLarge2nd"))
+        tbar.setButtonValue(kLargeCardButton, ValueState);
+}
+
+void FrmMaster::Form_Load() {
+    LoadWindowPosition();
+    arrangeAlignedControls();
+}
+
+void FrmMaster::Form_Unload(int& cancel) {
+    Q_UNUSED(cancel);
+    SaveWindowPosition();
+    End();
+}
+
+void FrmMaster::resizeEvent(QResizeEvent* event) {
+    Form::resizeEvent(event);
+    arrangeAlignedControls();
+}
+
+void FrmMaster::cboSet_Click() {
+    if (cboSet.ListIndex() < 0) return;
+    const HourglassScope hourglass;
+    iSetID = qint32(cboSet.ItemData(cboSet.ListIndex()));
+    findOpenSet();
+    iSetEditionID = rsSet->field(QStringLiteral("EditionID")).toInt();
+    iSetLanguageID = rsSet->field(QStringLiteral("LanguageID")).toInt();
+    LoadLookups(iSetEditionID, iSetLanguageID);
+    ShowSetDetails();
+}
+
+void FrmMaster::ShowSetDetails() {
+    if (!findOpenSet()) {
+        const LoadingScope loading(bLoading);
+        cboSet.setEnabled(false);
+        chkAutonumber.setValue(vbUnchecked);
+        picSetSymbol.setPicture(Picture());
+        picSetSymbol.setVisible(false);
+        ptSet.setVisible(false);
+        cmdDelete.setEnabled(false);
+        return;
+    }
+    {
+        const LoadingScope loading(bLoading);
+        cboSet.setEnabled(true);
+        ptSet.setVisible(true);
+        cmdDelete.setEnabled(true);
+        chkAutonumber.setValue(BoolToCheck(rsSet->field(QStringLiteral("Autonumber")).toBool()));
+        const bool useSymbol = rsSet->field(QStringLiteral("UseSymbol")).toBool();
+        if (useSymbol) {
+            ShowFieldPicture(picSetSymbol, rsSet->field(QStringLiteral("Symbol")));
+            picSetSymbol.Refresh();
+        } else {
+            picSetSymbol.setPicture(Picture());
+        }
+        picSetSymbol.setVisible(useSymbol);
+    }
+    SetChange();
+}
+
+// Only editors that are loaded are refreshed: refreshing never loads one.
+void FrmMaster::UpdateEditorDisplays() {
+    if (FrmCard2nd* card2nd = frmCard2nd.ifLoaded()) card2nd->UpdateDisplay();
+    if (FrmCard3rd* card3rd = frmCard3rd.ifLoaded()) card3rd->UpdateDisplay();
+}
+
+void FrmMaster::chkAutonumber_Click() {
+    if (bLoading || !findOpenSet()) return;
+    updateSetRow([this] { rsSet->field(QStringLiteral("AutoNumber")) = chkAutonumber.Value() == vbChecked; });
+    UpdateEditorDisplays();
+}
+
+void FrmMaster::cmdSymbolAdd_Click() {
+    if (!findOpenSet()) return;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Choose picture");
+    request.filter =
+        QStringLiteral("All files(*.*)|*.*|Picture files (*.bmp;*.jpg;*.gif;*.wmf)|*.bmp;*.jpg;*.gif;*.wmf");
+    request.defaultExtension = QStringLiteral("bmp");
+    request.filterIndex = 2;
+    request.mustExist = true;
+    const std::optional<QString> path = dialogs().openFile(request);
+    if (!path) return;
+    try {
+        picSetSymbol.setPicture(LoadPicture(*path));
+    } catch (const VbError&) {
+        return; // not a picture: nothing changes
+    }
+    // A failed store leaves the field as it was, so nothing is pending.
+    if (StoreFileInField(*path, rsSet->field(QStringLiteral("Symbol"))) < 0) {
+        MsgBox(QStringLiteral("Error while loading the symbol"), vbCritical, QStringLiteral("Symbol"));
+        return;
+    }
+    updateSetRow([] { rsSet->field(QStringLiteral("UseSymbol")) = true; });
+    picSetSymbol.setVisible(true);
+    UpdateEditorDisplays();
+}
+
+void FrmMaster::cmdSymbolDel_Click() {
+    if (!findOpenSet()) return;
+    picSetSymbol.setVisible(false);
+    picSetSymbol.setPicture(Picture());
+    // The bytes stay in the row.
+    updateSetRow([] { rsSet->field(QStringLiteral("UseSymbol")) = false; });
+    UpdateEditorDisplays();
+}
+
+void FrmMaster::cmdNew_Click() {
+    const std::optional<SetChoice> choice = askForSet(QString(), 0, 0);
+    if (!choice) return;
+    addSet(*choice);
+    InitialiseSet();
+    ShowSetDetails();
+}
+
+void FrmMaster::cmdEdit_Click() {
+    if (!findOpenSet()) return;
+    const std::optional<SetChoice> choice = askForSet(rsSet->field(QStringLiteral("SetName")).concatText(),
+                                                      rsSet->field(QStringLiteral("LanguageID")).toLong(),
+                                                      rsSet->field(QStringLiteral("EditionID")).toInt());
+    if (!choice) return;
+    updateSetRow([&] { writeSetChoice(*choice); });
+    InitialiseSet();
+    ShowSetDetails();
+}
+
+void FrmMaster::cmdDelete_Click() {
+    if (!findOpenSet()) return;
+    if (MsgBox(QStringLiteral("Are you sure you want to delete the set?"), vbYesNo + vbQuestion,
+               QStringLiteral("Delete Set")) != vbYes)
+        return;
+    rsSet->deleteCurrent();
+    iSetID = 0;
+    InitialiseSet();
+    ShowSetDetails();
+}
+
+void FrmMaster::tbar_ButtonClick(const ToolbarButton& Button) {
+    if (Button.key == QLatin1String("exit")) {
+        Unload();
+    } else if (Button.key == QLatin1String("card2nd")) {
+        if (iSetEditionID != 2)
+            toggleEditor(frmCard3rd.get());
+        else
+            toggleEditor(frmCard2nd.get());
+    }
+}
+
+void FrmMaster::LoadWindowPosition() {
+    const StoredPlacement stored{
+        windowSetting(QStringLiteral("WidthPos")), windowSetting(QStringLiteral("HeightPos")),
+        windowSetting(QStringLiteral("LeftPos")), windowSetting(QStringLiteral("TopPos")),
+        windowSetting(QStringLiteral("WindowState"))};
+    const WindowPlacement placement = placeWindow(stored, Screen::Width(), Screen::Height());
+    setWidth(placement.width);
+    setHeight(placement.height);
+    setLeft(placement.left);
+    setTop(placement.top);
+    setWindowState(placement.state);
+}
+
+// Only a normal window's size and place are kept, so a window closed minimised or
+// maximised comes back in that state over its last normal place.
+void FrmMaster::SaveWindowPosition() {
+    const int state = WindowState();
+    if (state == vbWindowNormal) {
+        saveWindowSetting(QStringLiteral("LeftPos"), measureText(Left()));
+        saveWindowSetting(QStringLiteral("TopPos"), measureText(Top()));
+        saveWindowSetting(QStringLiteral("WidthPos"), measureText(Width()));
+        saveWindowSetting(QStringLiteral("HeightPos"), measureText(Height()));
+    }
+    saveWindowSetting(QStringLiteral("WindowState"), QString::number(state));
+}
+
+// Puts rsSet on the open set's row; false when no set is open.
+bool FrmMaster::findOpenSet() {
+    if (iSetID == 0 || !rsSet || (rsSet->bof() && rsSet->eof())) return false;
+    rsSet->moveFirst();
+    rsSet->find(QStringLiteral("SetID = ") + QString::number(iSetID));
+    return !rsSet->eof();
+}
+
+// An edit of the set row that fails is cancelled, so nothing half-written stays pending.
+void FrmMaster::updateSetRow(const std::function<void()>& write) {
+    try {
+        write();
+        rsSet->update();
+    } catch (...) {
+        rsSet->cancelUpdate();
+        throw;
+    }
+}
+
+std::optional<FrmMaster::SetChoice> FrmMaster::askForSet(const QString& name, qint32 languageID,
+                                                         qint16 editionID) {
+    // The dialog may be unloaded while it is shown (its close box counts as Cancel).
+    const QPointer<FrmSetName> dialog = &frmSetName.get();
+    dialog->Init(name, languageID, editionID);
+    dialog->Show(vbModal);
+    std::optional<SetChoice> choice;
+    if (dialog && dialog->bOK) {
+        const ComboBox& languages = dialog->cboLanguage;
+        choice = SetChoice{dialog->txtName.Text(), qint32(languages.ItemData(languages.ListIndex())),
+                           qint16(dialog->opt2nd.Value() ? 2 : 3)};
+    }
+    frmSetName.unload();
+    return choice;
+}
+
+void FrmMaster::writeSetChoice(const SetChoice& choice) {
+    rsSet->field(QStringLiteral("SetName")) = choice.name;
+    rsSet->field(QStringLiteral("LanguageID")) = choice.languageID;
+    rsSet->field(QStringLiteral("EditionID")) = choice.editionID;
+}
+
+// The set row and its font rows are written together or not at all.
+void FrmMaster::addSet(const SetChoice& choice) {
+    Transaction transaction(*cnData);
+    updateSetRow([&] {
+        rsSet->addNew();
+        writeSetChoice(choice);
+        rsSet->field(QStringLiteral("DefaultCardTypeID")) = 0;
+        rsSet->field(QStringLiteral("DefaultCardBackID")) = 0;
+        rsSet->field(QStringLiteral("ArtistColour")) = 0x7F7F7F;
+        rsSet->field(QStringLiteral("PicFormatID")) = 1;
+        CreateSetFonts(*rsSet);
+    });
+    transaction.commit();
+    rsSet->moveLast();
+    iSetID = rsSet->field(QStringLiteral("SetID")).toLong();
+}
+
+void FrmMaster::arrangeAlignedControls() {
+    const double width = QWidget::width() * twipsPerPixel;
+    const double height = QWidget::height() * twipsPerPixel;
+    const double clientTop = kToolbarHeight + kSetPanelHeight;
+    placeControl(tbar, 0, 0, width, kToolbarHeight);
+    placeControl(picSet, 0, kToolbarHeight, width, kSetPanelHeight);
+    placeControl(mdiArea, 0, clientTop, width, std::max(0.0, height - clientTop));
 }

@@ -1,4 +1,5 @@
 #include "modData.h"
+#include "frmCard2nd.h"
 #include "frmMaster.h"
 
 #include "forms/dialogs.h"
@@ -21,9 +22,9 @@ QString strSQL;
 
 namespace {
 // A file that opens but lacks any of these is not our database.
-const QStringList kTables = {"tblSet",           "tblFont",     "tblLanguage", "tblPicFormat",
-                             "tblArea",          "tblAlignment", "tblCharacterBack", "tblCardType",
-                             "tblCardBack",      "tblCard",     "tblCharacter", "tblLargeCard"};
+const QStringList kTables = {"tblSet",      "tblFont",      "tblLanguage",      "tblPicFormat",
+                             "tblArea",     "tblAlignment", "tblCharacterBack", "tblCardType",
+                             "tblCardBack", "tblCard",      "tblCharacter",     "tblLargeCard"};
 
 bool hasOurTables(const Connection& connection) {
     const QStringList present = connection.tableNames();
@@ -56,6 +57,9 @@ bool Main() {
     }
     iSetID = 0;
     frmMaster->Show();
+    frmMaster->InitialiseSet();
+    // The small-card editor is loaded hidden, unless the first set change already did it.
+    frmCard2nd.get();
     return true;
 }
 
@@ -81,9 +85,13 @@ void OpenDatabase() {
     }
 }
 
-RecordsetPtr GetRecordset(const QString& sql) { return cnData->openSnapshot(sql); }
+RecordsetPtr GetRecordset(const QString& sql) {
+    return cnData->openSnapshot(sql);
+}
 
-void OpenRecordset(const QString& sql, RecordsetPtr& rs) { rs = cnData->openLive(sql); }
+void OpenRecordset(const QString& sql, RecordsetPtr& rs) {
+    rs = cnData->openLive(sql);
+}
 
 bool RecordExists(const QString& sql) {
     const RecordsetPtr rs = GetRecordset(sql);
@@ -132,6 +140,10 @@ QString GetAlignmentText(qint32 AlignmentID) {
     return rsAlignment->field(QStringLiteral("Alignment")).concatText();
 }
 
-QString YesNo(bool value) { return value ? QStringLiteral("Yes") : QStringLiteral("No"); }
+QString YesNo(bool value) {
+    return value ? QStringLiteral("Yes") : QStringLiteral("No");
+}
 
-qint16 BoolToCheck(bool value) { return value ? 1 : 0; }
+qint16 BoolToCheck(bool value) {
+    return value ? 1 : 0;
+}

@@ -1,12 +1,25 @@
 #include "form.h"
 #include "guard.h"
+#include "mdiarea.h"
 #include "runtime/vberror.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QMdiSubWindow>
+#include <QPointer>
+#include <QThread>
 
-Form::Form(const QString& name) {
+void End() {
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+}
+
+Form::Form(const QString& name, Kind kind) : m_kind(kind) {
     setObjectName(name);
+}
+
+Form::~Form() {
+    endModal();
 }
 
 void Form::setScaleMode(int scaleMode) {
@@ -36,12 +49,26 @@ void Form::setHeight(double value) {
     showGeometry();
 }
 
-void Form::Show() {
+void Form::Show(int modal) {
+    if (modal != vbModeless && modal != vbModal) throw VbError(VbError::InvalidPropertyValue);
     QWidget* frame = frameWidget();
     if (frame != this) show();
+    if (modal == vbModal) {
+        frame->hide(); // modality takes effect only when the window is shown
+        frame->setWindowModality(Qt::ApplicationModal);
+    }
     frame->show();
     frame->raise();
     frame->activateWindow();
+    if (modal == vbModeless) return;
+
+    QEventLoop loop;
+    m_modalLoop = &loop;
+    const QPointer<Form> alive(this);
+    loop.exec(QEventLoop::DialogExec);
+    if (!alive) return;
+    m_modalLoop = nullptr;
+    frame->setWindowModality(Qt::NonModal);
 }
 
 void Form::Hide() {
@@ -52,7 +79,37 @@ bool Form::Visible() const {
     return !frameWidget()->isHidden();
 }
 
+int Form::WindowState() const {
+    const Qt::WindowStates states = frameWidget()->windowState();
+    if (states & Qt::WindowMinimized) return vbMinimized;
+    if (states & (Qt::WindowMaximized | Qt::WindowFullScreen)) return vbMaximized;
+    return vbWindowNormal;
+}
+
+void Form::setWindowState(int state) {
+    switch (state) {
+    case vbWindowNormal:
+        frameWidget()->setWindowState(Qt::WindowNoState);
+        break;
+    case vbMinimized:
+        frameWidget()->setWindowState(Qt::WindowMinimized);
+        break;
+    case vbMaximized:
+        frameWidget()->setWindowState(Qt::WindowMaximized);
+        break;
+    default:
+        throw VbError(VbError::InvalidPropertyValue);
+    }
+}
+
 void Form::load() {
+    if (m_kind == Kind::MdiChild) {
+        if (MdiArea* area = MdiArea::current()) {
+            area->host(*this);
+            // The size the form was given becomes its sub-window's.
+            if (m_width.pixels() > 0 && m_height.pixels() > 0) showGeometry();
+        }
+    }
     runGuarded([this] { Form_Load(); });
 }
 
@@ -60,12 +117,14 @@ bool Form::Unload() {
     if (m_state != State::Loaded) return true;
     m_state = State::Unloading;
     int cancel = 0;
-    runGuarded([&] { Form_Unload(cancel); });
+    if (!unloadMdiChildren()) cancel = 1;
+    if (cancel == 0) runGuarded([&] { Form_Unload(cancel); });
     if (cancel != 0) {
         m_state = State::Loaded;
         return false;
     }
     m_state = State::Unloaded;
+    if (MdiArea* area = MdiArea::current(); area && isAncestorOf(area->widget())) area->retire();
     QWidget* frame = frameWidget();
     frame->hide();
     frame->deleteLater(); // a sub-window takes the form with it
@@ -77,6 +136,12 @@ void Form::closeEvent(QCloseEvent* event) {
         event->accept();
     else
         event->ignore();
+}
+
+// Minimising hides a window too, but only hiding it by code ends a modal show.
+void Form::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous()) endModal();
 }
 
 // The user's moving or resizing the window becomes the form's geometry; a move or resize
@@ -102,6 +167,20 @@ QWidget* Form::frameWidget() {
 
 const QWidget* Form::frameWidget() const {
     return const_cast<Form*>(this)->frameWidget();
+}
+
+// The child windows of the MDI area this form holds go first; false when one refused.
+bool Form::unloadMdiChildren() {
+    MdiArea* area = MdiArea::current();
+    if (!area || !isAncestorOf(area->widget())) return true;
+    for (Form* child : area->forms()) {
+        if (!child->Unload()) return false;
+    }
+    return true;
+}
+
+void Form::endModal() {
+    if (m_modalLoop) m_modalLoop->quit();
 }
 
 void Form::showGeometry() {

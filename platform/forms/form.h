@@ -1,9 +1,11 @@
 #pragma once
 // The base of every window. A window is one global instance (see FormInstance): created
 // hidden, its load handler run once, and unloaded by code or by the user's closing it.
-// A form may be a top-level window or the widget of a QMdiSubWindow; Show, Hide, Caption
-// and geometry then act on the sub-window. Its controls are members of the subclass;
-// their positions and sizes are in the form's ScaleMode.
+// A form made as an MDI child goes into the program's MDI area (mdiarea.h) when it loads,
+// if there is one, and is a top-level window otherwise; Show, Hide, Caption and geometry
+// then act on its sub-window. A form holding the MDI area unloads its child forms before
+// itself. Its controls are members of the subclass; their positions and sizes are in the
+// form's ScaleMode.
 
 #include "container.h"
 #include "units.h"
@@ -11,11 +13,27 @@
 #include <QWidget>
 
 template <class F> class FormInstance;
+class QEventLoop;
+
+constexpr int vbModeless = 0;
+constexpr int vbModal = 1;
+
+// Window states.
+constexpr int vbWindowNormal = 0;
+constexpr int vbMinimized = 1;
+constexpr int vbMaximized = 2;
+
+// Ends the program: the application's event loop ends, and every window with it. Outside
+// that loop (tests) it does nothing, so that later windows can still run modally.
+void End();
 
 class Form : public QWidget, public Container {
     Q_OBJECT
 public:
-    explicit Form(const QString& name);
+    enum class Kind { TopLevel, MdiChild };
+
+    explicit Form(const QString& name, Kind kind = Kind::TopLevel);
+    ~Form() override;
 
     QString Name() const { return objectName(); }
     QString Caption() const { return windowTitle(); }
@@ -34,9 +52,14 @@ public:
     double Height() const { return m_height.in(vbTwips); }
     void setHeight(double value);
 
-    void Show();
+    // A modal show returns once the window is hidden or unloaded; meanwhile the other
+    // windows take no input.
+    void Show(int modal = vbModeless);
     void Hide();
     bool Visible() const;
+
+    int WindowState() const;
+    void setWindowState(int state); // raises 380 for anything but the three states
 
     // Runs the unload handler; unless it cancels, hides the window and deletes it once
     // control returns to the event loop, so that a handler of the window may unload it.
@@ -51,6 +74,7 @@ protected:
     virtual void Form_Unload(int& cancel) { Q_UNUSED(cancel); }
 
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -61,9 +85,13 @@ private:
     QWidget* frameWidget();
     const QWidget* frameWidget() const;
     void showGeometry();
+    bool unloadMdiChildren();
+    void endModal();
 
     enum class State { Loaded, Unloading, Unloaded };
+    Kind m_kind;
     State m_state = State::Loaded;
+    QEventLoop* m_modalLoop = nullptr; // the loop of a modal Show, while it runs
     int m_scaleMode = vbTwips;
     ScaledValue m_left, m_top, m_width, m_height;
 };

@@ -1,4 +1,6 @@
 // The start: the database is found, opened and checked, or the program says it is missing.
+#include "frmCard2nd.h"
+#include "frmCard3rd.h"
 #include "frmMaster.h"
 #include "modData.h"
 #include "programfolder.h"
@@ -59,4 +61,18 @@ TEST(Startup, GoodDatabaseOpensTheMainWindow) {
     EXPECT_EQ(PicTempPath, folder.file("zqj.pic"));
     // The start leaves the file writable.
     EXPECT_EQ(GetAttr(folder.databasePath()) & vbReadOnly, 0);
+}
+
+TEST(Startup, OpensTheFirstSetByNameAndLoadsTheSmallCardEditorHidden) {
+    ProgramFolder folder;
+    Connection::open(folder.databasePath())
+        ->execute(
+            "INSERT INTO tblSet (SetName, EditionID, LanguageID) VALUES ('Zeta', 2, 1), ('alpha', 3, 2)");
+    ASSERT_TRUE(Main());
+    EXPECT_EQ(frmMaster->cboSet.Text(), "alpha");
+    EXPECT_EQ(iSetEditionID, 3);
+    EXPECT_EQ(iSetLanguageID, 2);
+    ASSERT_TRUE(frmCard2nd.isLoaded());
+    EXPECT_FALSE(frmCard2nd->Visible());
+    EXPECT_FALSE(frmCard3rd.isLoaded());
 }

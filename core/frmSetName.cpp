@@ -1,0 +1,82 @@
+#include "frmSetName.h"
+#include "modData.h"
+#include "placecontrol.h"
+
+#include "forms/dialogs.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+
+FormInstance<FrmSetName> frmSetName;
+
+FrmSetName::FrmSetName() : Form(QStringLiteral("frmSetName")) {
+    setWindowFlag(Qt::Dialog);
+    setCaption(QStringLiteral("Set"));
+    setWidth(4785);
+    setHeight(2655);
+
+    Label1.setCaption(QStringLiteral("&Name:"));
+    placeControl(Label1, 240, 240, 615, 255);
+    placeControl(txtName, 1200, 240, 3375, 285);
+    Label2.setCaption(QStringLiteral("&Language:"));
+    placeControl(Label2, 240, 720, 975, 255);
+    placeControl(cboLanguage, 1200, 720, 3375, 315);
+    Label3.setCaption(QStringLiteral("&Edition:"));
+    placeControl(Label3, 240, 1200, 975, 255);
+    opt2nd.setCaption(QStringLiteral("2nd"));
+    placeControl(opt2nd, 1200, 1200, 735, 255);
+    opt3rd.setCaption(QStringLiteral("3rd"));
+    placeControl(opt3rd, 1200, 1560, 735, 255);
+    cmdOK.setCaption(QStringLiteral("OK"));
+    placeControl(cmdOK, 2280, 2040, 1095, 375);
+    cmdCancel.setCaption(QStringLiteral("Cancel"));
+    placeControl(cmdCancel, 3480, 2040, 1095, 375);
+
+    cmdOK.Click = [this] { cmdOK_Click(); };
+    cmdCancel.Click = [this] { cmdCancel_Click(); };
+    // OK is the dialog's default button and Cancel its cancel button.
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [this] { cmdOK.Click(); });
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            [this] { cmdCancel.Click(); });
+}
+
+void FrmSetName::Init(const QString& sName, qint32 iLanguageID, qint16 iEdition) {
+    txtName.setText(sName);
+    // Typing replaces the whole name.
+    SelectAllText(txtName);
+    txtName.SetFocus();
+    FillLanguages();
+    if (iLanguageID == 0) {
+        if (cboLanguage.ListCount() > 0) cboLanguage.setListIndex(0);
+    } else {
+        SelectComboItem(cboLanguage, iLanguageID);
+    }
+    if (iEdition == 3)
+        opt3rd.setValue(true);
+    else
+        opt2nd.setValue(true);
+    bOK = false;
+}
+
+void FrmSetName::cmdOK_Click() {
+    // The caller needs a language to write.
+    if (cboLanguage.ListIndex() < 0) return;
+    if (txtName.Text().isEmpty()) {
+        MsgBox(QStringLiteral("You must name the set."), vbExclamation, QStringLiteral("Set name"));
+        txtName.SetFocus();
+        return;
+    }
+    bOK = true;
+    Hide();
+}
+
+void FrmSetName::cmdCancel_Click() {
+    Hide();
+}
+
+void FrmSetName::FillLanguages() {
+    strSQL = QStringLiteral("SELECT * FROM tblLanguage");
+    const RecordsetPtr rs = GetRecordset(strSQL);
+    FillCombo(cboLanguage, *rs, QStringLiteral("Language"), QStringLiteral("LanguageID"));
+}

@@ -1,0 +1,9 @@
+#pragma once
+// The default fonts of a new set: thirteen font rows of its own, one for each text
+// element of its cards, so that changing one set's fonts never shows in another.
+
+#include "db/recordset.h"
+
+// Adds the thirteen font rows with the defaults of the set's edition and writes their
+// keys into the set row, which stands in add mode and stays so: the caller updates it.
+void CreateSetFonts(Recordset& rs);

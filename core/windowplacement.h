@@ -1,0 +1,20 @@
+#pragma once
+// The main window's size, place and state as the settings store keeps them: each value
+// as text, one that is absent or unreadable taking its default, and a normal window
+// pulled onto the screen without changing its size. All measures are twips.
+
+#include <QString>
+
+struct StoredPlacement {
+    QString width, height, left, top, state;
+};
+
+struct WindowPlacement {
+    double left = 0, top = 0, width = 0, height = 0;
+    int state = 0; // vbWindowNormal, vbMinimized or vbMaximized
+};
+
+WindowPlacement placeWindow(const StoredPlacement& stored, double screenWidth, double screenHeight);
+
+// A measure as it is stored: the decimal text of a single-precision number.
+QString measureText(double twips);

@@ -1,0 +1,511 @@
+#include "smallcardeditor.h"
+#include "layoutsteps.h"
+
+#include "frmMaster.h"
+#include "modData.h"
+#include "modPicture.h"
+
+#include "db/transaction.h"
+#include "runtime/app.h"
+#include "runtime/colour.h"
+#include "runtime/vberror.h"
+
+namespace {
+constexpr qint32 kLargestNr = 32767;
+
+const QString kAddTitle = QStringLiteral("New card");
+const QString kDeleteTitle = QStringLiteral("Delete card");
+
+// A key or colour that is Null counts as 0: no list item has that key.
+qint32 longOrZero(const Field& field) {
+    return field.isNull() ? 0 : field.toLong();
+}
+
+QString numberText(double value) {
+    return QString::number(value, 'g', 7);
+}
+
+QString keyCriterion(const QString& column, qint64 key) {
+    return column + QStringLiteral(" = ") + QString::number(key);
+}
+
+// Moves a lookup onto the row with that key; false (the lookup past its end, or empty)
+// when it has none.
+bool moveToRow(const RecordsetPtr& lookup, const QString& column, qint64 key) {
+    if (!lookup || (lookup->bof() && lookup->eof())) return false;
+    lookup->moveFirst();
+    lookup->find(keyCriterion(column, key));
+    return !lookup->eof();
+}
+} // namespace
+
+SmallCardEditor::SmallCardEditor(const SmallCardLayout& layout) : SmallCardWindow(layout) {
+    cmdCardAdd.Click = [this] { cmdCardAdd_Click(); };
+    cmdCardDelete.Click = [this] { cmdCardDelete_Click(); };
+    for (int i = 0; i < int(cmdCardNav.size()); ++i)
+        cmdCardNav[size_t(i)].Click = [this, i] { cmdCardNav_Click(i); };
+}
+
+void SmallCardEditor::Form_Load() {
+    lblWatermark.setCaption(QStringLiteral("ZQJ %1.%2").arg(App::Major()).arg(App::Minor()));
+    initCard();
+}
+
+void SmallCardEditor::Form_Unload(int& Cancel) {
+    Q_UNUSED(Cancel);
+    // The main window may be going itself; it is never loaded only to be told.
+    if (FrmMaster* master = frmMaster.ifLoaded()) master->FixButton(Name(), 0);
+}
+
+void SmallCardEditor::Form_KeyDown(qint16& KeyCode, qint16 Shift) {
+    constexpr qint16 vbKeyN = 78;
+    constexpr qint16 vbCtrlMask = 2;
+    if (KeyCode == vbKeyN && Shift == vbCtrlMask) cmdCardAdd_Click();
+}
+
+void SmallCardEditor::initCard() {
+    OpenCardRecordset();
+    if (!hasCards()) {
+        lblCurrentCard.setTag(QStringLiteral("0"));
+    } else {
+        rsCard->moveLast();
+        lblCurrentCard.setTag(rsCard->field(QStringLiteral("Nr")).concatText());
+        rsCard->moveFirst();
+    }
+    {
+        const LoadingScope loading(bLoading);
+        cboNumber.Clear();
+        for (int i = 1; i <= 6; ++i)
+            cboNumber.AddItem(QString::number(i));
+        cboNumber.setListIndex(1);
+        FillTypeCombo();
+        FillCardBackCombo();
+    }
+    const bool cards = hasCards();
+    EnableCardControls(cards);
+    if (cards)
+        cmdCardNav_Click(-1);
+    else
+        m_shownCardID = 0;
+}
+
+void SmallCardEditor::OpenCardRecordset() {
+    if (rsCard) rsCard->close();
+    rsCard.reset();
+    // CardID orders cards that share a number for a moment (the card list renumbers).
+    strSQL = QStringLiteral("SELECT * FROM tblCard WHERE SetID = ") + QString::number(iSetID) +
+             QStringLiteral(" ORDER BY Nr, CardID");
+    OpenRecordset(strSQL, rsCard);
+}
+
+void SmallCardEditor::FillTypeCombo() {
+    if (!rsSet || rsSet->bof() || rsSet->eof()) {
+        cboType.Clear();
+        return;
+    }
+    strSQL = QStringLiteral("SELECT tblCardType.CardTypeID, ") + layout().dropText +
+             QStringLiteral(" AS DropText") + QStringLiteral(" FROM tblCardType") +
+             QStringLiteral(" WHERE (tblCardType.LanguageID = ") +
+             rsSet->field(QStringLiteral("LanguageID")).concatText() +
+             QStringLiteral(") AND (tblCardType.EditionID = %1) AND ((tblCardType.UsedInSet = 0) OR "
+                            "(tblCardType.UsedInSet = ")
+                 .arg(layout().edition) +
+             QString::number(iSetID) + QStringLiteral("))") +
+             QStringLiteral(" ORDER BY UpperLeft, Lowerleft, Number");
+    const RecordsetPtr types = GetRecordset(strSQL);
+    FillCombo(cboType, *types, QStringLiteral("DropText"), QStringLiteral("CardTypeID"));
+    if (cboType.ListCount() > 0) cboType.setListIndex(0);
+}
+
+void SmallCardEditor::FillCardBackCombo() {
+    if (!rsSet || rsSet->bof() || rsSet->eof()) {
+        cboCardBack.Clear();
+        return;
+    }
+    strSQL = QStringLiteral("SELECT tblCardBack.CardBackID, tblCardBack.BackText") +
+             QStringLiteral(" FROM tblCardBack") + QStringLiteral(" WHERE tblCardBack.LanguageID = ") +
+             rsSet->field(QStringLiteral("LanguageID")).concatText() +
+             QStringLiteral(" AND tblCardBack.EditionID = %1").arg(layout().edition) +
+             QStringLiteral(" ORDER BY tblCardBack.BackText");
+    const RecordsetPtr backs = GetRecordset(strSQL);
+    FillCombo(cboCardBack, *backs, QStringLiteral("BackText"), QStringLiteral("CardBackID"));
+    if (cboCardBack.ListCount() > 0) cboCardBack.setListIndex(0);
+}
+
+void SmallCardEditor::EnableCardControls(bool b) {
+    previewContainer.setVisible(b);
+    picCardRest.setVisible(b);
+    cmdCardDelete.setEnabled(b);
+    lblCurrentCard.setEnabled(b);
+    for (CommandButton& button : cmdCardNav)
+        button.setEnabled(b);
+    cmdSort.setEnabled(b);
+}
+
+void SmallCardEditor::ShowCardFields() {
+    Recordset& card = *rsCard;
+    m_shownCardID = card.field(QStringLiteral("CardID")).toLong();
+    const LoadingScope loading(bLoading);
+    lblCurrentCard.setCaption(card.field(QStringLiteral("Nr")).concatText() + QStringLiteral(" (") +
+                              lblCurrentCard.Tag() + QStringLiteral(")"));
+    txtTitle.setText(card.field(QStringLiteral("Title")).concatText());
+    udCopy.setValue(longOrZero(card.field(QStringLiteral("Copies"))));
+    txtCopy.setText(card.field(QStringLiteral("Copies")).concatText());
+    SelectComboItem(cboType, longOrZero(card.field(QStringLiteral("CardTypeID"))));
+    chkOneLine.setValue(BoolToCheck(card.field(QStringLiteral("OneLine")).toBool()));
+    cboNumber.setText(card.field(QStringLiteral("Number")).concatText());
+    chkShowPicture.setValue(BoolToCheck(card.field(QStringLiteral("UsePicture")).toBool()));
+    chkFrame.setValue(BoolToCheck(card.field(QStringLiteral("UseFrame")).toBool()));
+    chkResize.setValue(BoolToCheck(card.field(QStringLiteral("Resize")).toBool()));
+    txtArtist.setText(card.field(QStringLiteral("Artist")).concatText());
+    lblPicDim.setCaption(numberText(picFrame.Width()) + QStringLiteral("W * ") +
+                         numberText(picFrame.Height()) + QStringLiteral("H"));
+    txtBold.setText(card.field(QStringLiteral("BoldText")).concatText());
+    boldTextShown();
+    txtInfo.setText(card.field(QStringLiteral("Information")).concatText());
+    SelectComboItem(cboCardBack, longOrZero(card.field(QStringLiteral("CardBackID"))));
+    picColour.setBackColor(longOrZero(card.field(QStringLiteral("BGColour"))));
+    picSymbol.widget()->raise();
+}
+
+void SmallCardEditor::cmdCardNav_Click(int Index) {
+    if (!hasCards()) {
+        EnableCardControls(false);
+        return;
+    }
+    try {
+        switch (Index) {
+        case 0:
+            rsCard->moveFirst();
+            break;
+        case 1:
+            if (!locateShownCard()) rsCard->moveFirst();
+            rsCard->movePrevious();
+            if (rsCard->bof()) rsCard->moveFirst();
+            break;
+        case 2:
+            if (!locateShownCard()) rsCard->moveFirst();
+            rsCard->moveNext();
+            if (rsCard->eof()) rsCard->moveLast();
+            break;
+        case 3:
+            rsCard->moveLast();
+            break;
+        default:
+            break;
+        }
+    } catch (const VbError&) {
+        // Rows lost under the move: the current row is shown as it stands.
+    }
+    DrawCard();
+    ShowCardFields();
+}
+
+void SmallCardEditor::UpdateDisplay() {
+    if (!hasCards()) return;
+    if (!locateShownCard()) rsCard->moveFirst();
+    cmdCardNav_Click(-1);
+}
+
+void SmallCardEditor::writeCardField(const QString& field, const Variant& value) {
+    if (!locateShownCard()) throw VbError(VbError::NoCurrentRecord);
+    try {
+        rsCard->field(field) = value;
+        rsCard->update();
+    } catch (const VbError&) {
+        rsCard->cancelUpdate();
+        throw;
+    }
+}
+
+bool SmallCardEditor::hasCards() const {
+    return rsCard && !(rsCard->bof() && rsCard->eof());
+}
+
+bool SmallCardEditor::locateShownCard() {
+    if (m_shownCardID == 0 || !hasCards()) return false;
+    return moveToRow(rsCard, QStringLiteral("CardID"), m_shownCardID);
+}
+
+void SmallCardEditor::showPosition(const QString& nr, qint32 count) {
+    lblCurrentCard.setCaption(nr + QStringLiteral(" (") + QString::number(count) + QStringLiteral(")"));
+    lblCurrentCard.setTag(QString::number(count));
+}
+
+// ---- Adding and deleting ----
+
+void SmallCardEditor::cmdCardAdd_Click() {
+    if (iSetID == 0) return;
+    const std::optional<NewCardDefaults> defaults = newCardDefaults();
+    if (!defaults) return;
+    qint32 n = 0;
+    if (hasCards()) {
+        rsCard->moveLast();
+        n = rsCard->field(QStringLiteral("Nr")).toInt();
+    }
+    ++n;
+    // The title counts from the position label, which holds the number of cards.
+    const qint64 titleNumber = (QStringLiteral("0") + lblCurrentCard.Tag()).toLongLong() + 1;
+    if (n > kLargestNr || titleNumber > kLargestNr) {
+        MsgBox(QStringLiteral("A set holds at most 32767 cards: no card can be added."), vbExclamation,
+               kAddTitle);
+        return;
+    }
+    try {
+        insertCard(qint16(n), qint16(titleNumber), *defaults);
+    } catch (const VbError& error) {
+        recoverFromFailedWrite(kAddTitle, QStringLiteral("The card could not be added."), error);
+        return;
+    }
+    rsCard->moveLast();
+    EnableCardControls(true);
+    DrawCard();
+    ShowCardFields();
+    showPosition(QString::number(n), n);
+    SelectAllText(txtTitle);
+    txtTitle.SetFocus();
+}
+
+// The set's default type and back, or the first entries of the lists while the set has
+// none; nothing (with a message) when the set has no type or back to give.
+std::optional<SmallCardEditor::NewCardDefaults> SmallCardEditor::newCardDefaults() {
+    NewCardDefaults defaults;
+    defaults.cardTypeID = longOrZero(rsSet->field(QStringLiteral("DefaultCardTypeID")));
+    if (defaults.cardTypeID == 0) {
+        if (cboType.ListCount() == 0) {
+            MsgBox(QStringLiteral(
+                       "There is no card type for this set's edition and language: no card can be added."),
+                   vbExclamation, kAddTitle);
+            return std::nullopt;
+        }
+        defaults.cardTypeID = qint32(cboType.ItemData(0));
+        defaults.storeCardType = true;
+    }
+    if (!moveToRow(rsCardType, QStringLiteral("CardTypeID"), defaults.cardTypeID)) {
+        MsgBox(QStringLiteral("The set's default card type cannot be found: no card can be added.\r\n\r\n"
+                              "Choose another default card type for the set."),
+               vbExclamation, kAddTitle);
+        return std::nullopt;
+    }
+    defaults.number = rsCardType->field(QStringLiteral("Number")).concatText();
+    defaults.cardBackID = longOrZero(rsSet->field(QStringLiteral("DefaultCardBackID")));
+    if (defaults.cardBackID == 0) {
+        if (cboCardBack.ListCount() == 0) {
+            MsgBox(QStringLiteral(
+                       "There is no card back for this set's edition and language: no card can be added."),
+                   vbExclamation, kAddTitle);
+            return std::nullopt;
+        }
+        defaults.cardBackID = qint32(cboCardBack.ItemData(0));
+        defaults.storeCardBack = true;
+    }
+    return defaults;
+}
+
+// The new card and the set's new defaults are stored together or not at all.
+void SmallCardEditor::insertCard(qint16 nr, qint16 titleNumber, const NewCardDefaults& defaults) {
+    Transaction transaction(*cnData);
+    try {
+        rsCard->addNew();
+        rsCard->field(QStringLiteral("Nr")) = int(nr);
+        SetNewCardDefaults(defaults, titleNumber);
+        rsCard->update();
+        transaction.commit();
+    } catch (const VbError&) {
+        rsCard->cancelUpdate();
+        rsSet->cancelUpdate();
+        throw;
+    }
+}
+
+void SmallCardEditor::SetNewCardDefaults(const NewCardDefaults& defaults, qint16 titleNumber) {
+    Recordset& card = *rsCard;
+    card.field(QStringLiteral("SetID")) = rsSet->field(QStringLiteral("SetID")).value();
+    card.field(QStringLiteral("Title")) = QStringLiteral("CARD ") + QString::number(titleNumber);
+    card.field(QStringLiteral("Copies")) = 1;
+    if (defaults.storeCardType) {
+        rsSet->field(QStringLiteral("DefaultCardTypeID")) = qint64(defaults.cardTypeID);
+        rsSet->update();
+    }
+    card.field(QStringLiteral("CardTypeID")) = qint64(defaults.cardTypeID);
+    card.field(QStringLiteral("Number")) = defaults.number;
+    card.field(QStringLiteral("OneLine")) = Variant(false);
+    card.field(QStringLiteral("UsePicture")) = Variant(true);
+    card.field(QStringLiteral("PicTop")) = 0;
+    card.field(QStringLiteral("PicLeft")) = 0;
+    card.field(QStringLiteral("PicHeight")) = 105;
+    card.field(QStringLiteral("Resize")) = Variant(false);
+    card.field(QStringLiteral("UseFrame")) = Variant(true);
+    card.field(QStringLiteral("Artist")) = QString();
+    card.field(QStringLiteral("BoldText")) = QString();
+    card.field(QStringLiteral("Information")) = QString();
+    if (defaults.storeCardBack) {
+        rsSet->field(QStringLiteral("DefaultCardBackID")) = qint64(defaults.cardBackID);
+        rsSet->update();
+    }
+    card.field(QStringLiteral("CardBackID")) = qint64(defaults.cardBackID);
+    card.field(QStringLiteral("BGColour")) = qint64(vbWhite);
+    card.field(QStringLiteral("FileName")) = QString();
+}
+
+void SmallCardEditor::cmdCardDelete_Click() {
+    if (!hasCards()) return;
+    if (!locateShownCard()) {
+        // The card shown is gone already: show what is there instead.
+        rsCard->moveFirst();
+        cmdCardNav_Click(-1);
+        return;
+    }
+    const qint32 deletedNr = rsCard->field(QStringLiteral("Nr")).toLong();
+    try {
+        deleteAndRenumber(deletedNr);
+    } catch (const VbError& error) {
+        recoverFromFailedWrite(kDeleteTitle, QStringLiteral("The card could not be deleted."), error);
+        return;
+    }
+    OpenCardRecordset();
+    if (!hasCards()) {
+        showPosition(QStringLiteral("0"), 0);
+        EnableCardControls(false);
+        m_shownCardID = 0;
+        return;
+    }
+    rsCard->moveLast();
+    const qint16 count = rsCard->field(QStringLiteral("Nr")).toInt();
+    // The card that took the deleted one's place, or the new last card.
+    rsCard->moveFirst();
+    rsCard->find(keyCriterion(QStringLiteral("Nr"), deletedNr));
+    if (rsCard->eof()) rsCard->moveLast();
+    DrawCard();
+    ShowCardFields();
+    showPosition(rsCard->field(QStringLiteral("Nr")).concatText(), count);
+}
+
+// Moves every follower down by one, up to the first number that no card carries, in the
+// same transaction as the delete, so that no two cards are left with one number.
+void SmallCardEditor::deleteAndRenumber(qint32 deletedNr) {
+    Transaction transaction(*cnData);
+    try {
+        rsCard->deleteCurrent();
+        if (hasCards()) {
+            for (qint32 n = deletedNr + 1;; ++n) {
+                rsCard->moveFirst();
+                rsCard->find(keyCriterion(QStringLiteral("Nr"), n));
+                if (rsCard->eof()) break;
+                rsCard->field(QStringLiteral("Nr")) = qint64(n - 1);
+                rsCard->update();
+            }
+        }
+        transaction.commit();
+    } catch (const VbError&) {
+        rsCard->cancelUpdate();
+        throw;
+    }
+}
+
+// After a rolled-back add or delete the recordset may hold keys that the database no
+// longer has: it is opened again and the card shown before is shown again.
+void SmallCardEditor::recoverFromFailedWrite(const QString& title, const QString& what,
+                                             const VbError& error) {
+    OpenCardRecordset();
+    if (hasCards()) {
+        rsCard->moveLast();
+        lblCurrentCard.setTag(rsCard->field(QStringLiteral("Nr")).concatText());
+        if (!locateShownCard()) rsCard->moveFirst();
+        cmdCardNav_Click(-1);
+    } else {
+        showPosition(QStringLiteral("0"), 0);
+        EnableCardControls(false);
+        m_shownCardID = 0;
+    }
+    MsgBox(what + QStringLiteral("\r\n\r\nError %1: %2").arg(error.number()).arg(error.description()),
+           vbCritical, title);
+}
+
+// ---- Layout ----
+
+SmallCardEditor::CornerTexts SmallCardEditor::cardTypeCorners(qint32 cardTypeID) const {
+    // A type the lookup does not hold (another edition's, or deleted) has no corner texts.
+    if (!moveToRow(rsCardType, QStringLiteral("CardTypeID"), cardTypeID)) return {};
+    Recordset& type = *rsCardType;
+    return {type.field(QStringLiteral("UpperLeft")).concatText(),
+            type.field(QStringLiteral("LowerLeft")).concatText(),
+            type.field(QStringLiteral("UpperRight")).concatText(),
+            type.field(QStringLiteral("LowerRight")).concatText()};
+}
+
+void SmallCardEditor::DrawCard() {
+    if (!rsCard) return;
+    Recordset& card = *rsCard;
+    LayoutSteps step;
+    step([&] { lblTitle.setCaption(card.field(QStringLiteral("Title")).concatText()); });
+    CornerTexts corners;
+    step([&] { corners = cardTypeCorners(card.field(QStringLiteral("CardTypeID")).toLong()); });
+    step([&] { layOutCardType(corners, card.field(QStringLiteral("OneLine")).toBool()); });
+    step([&] { lblNumber.setCaption(card.field(QStringLiteral("Number")).concatText()); });
+    step([&] {
+        const QString bold = card.field(QStringLiteral("BoldText")).concatText();
+        lblBold.setCaption(bold);
+        boldTextShown();
+        lblBold.setHeight(bold.isEmpty() ? 1 : layout().boldHeight);
+    });
+    step([&] { lblInformation.setCaption(card.field(QStringLiteral("Information")).concatText()); });
+    step([&] { lblAutonumber.setCaption(card.field(QStringLiteral("Nr")).concatText()); });
+    step([&] { lblAutonumber.setVisible(rsSet->field(QStringLiteral("Autonumber")).toBool()); });
+    step([&] { picFrame.setVisible(card.field(QStringLiteral("UsePicture")).toBool()); });
+    step([&] {
+        picFrame.setBorderStyle(card.field(QStringLiteral("UseFrame")).toBool() ? vbFixedSingle : vbBSNone);
+    });
+    step([&] { picFrame.setHeight(card.field(QStringLiteral("PicHeight")).toDouble()); });
+    step([&] { lblPicSize.setTop(picFrame.Top() + picFrame.Height()); });
+    step([&] {
+        const double above =
+            picFrame.Visible() ? picFrame.Top() + picFrame.Height() : lblTitle.Top() + lblTitle.Height();
+        lblBold.setTop(above + 3);
+    });
+    step([&] {
+        lblInformation.setTop(lblBold.Top() + lblBold.Height());
+        lblInformation.setHeight(layout().informationBottom - lblInformation.Top());
+    });
+    step([&] {
+        ShowFieldPicture(picImage, card.field(QStringLiteral("Picture")));
+        picImage.Refresh();
+    });
+    step([&] { placeFrame(card); });
+    step([&] { ShowFieldPicture(picCard, card.field(QStringLiteral("Background"))); });
+    step([&] { picCard.setBackColor(card.field(QStringLiteral("BGColour")).toLong()); });
+    step([&] {
+        // A back the lookup does not hold leaves the box without a picture.
+        if (moveToRow(rsCardBack, QStringLiteral("CardBackID"),
+                      card.field(QStringLiteral("CardBackID")).toLong()))
+            ShowFieldPicture(picBack, rsCardBack->field(QStringLiteral("Picture")));
+        else
+            picBack.setPicture(Picture());
+    });
+    step([&] {
+        const bool useSymbol = rsSet->field(QStringLiteral("UseSymbol")).toBool();
+        picSymbol.setVisible(useSymbol);
+        if (!useSymbol) return;
+        picSymbol.setPicture(frmMaster->picSetSymbol.Picture());
+        picSymbol.setTop(picCard.Height() - picSymbol.Height() - 2);
+        picSymbol.setLeft(0);
+    });
+}
+
+// Offsets inside the frame are twips; the frame itself stands in pixels of the card.
+void SmallCardEditor::placeFrame(Recordset& card) {
+    const double picTop = card.field(QStringLiteral("PicTop")).toDouble();
+    const double picLeft = card.field(QStringLiteral("PicLeft")).toDouble();
+    if (card.field(QStringLiteral("Resize")).toBool()) {
+        // The frame follows the picture: PicLeft places the frame, the picture sits at its left edge.
+        picFrame.setLeft(picLeft / twipsPerPixel + layout().frame.left);
+        picFrame.setWidth(picImage.Width() / twipsPerPixel);
+        picImage.setTop(picTop);
+        picImage.setLeft(0);
+    } else {
+        picFrame.setLeft(layout().frame.left);
+        picFrame.setWidth(layout().frame.width);
+        picImage.setTop(picTop);
+        picImage.setLeft(picLeft);
+    }
+}

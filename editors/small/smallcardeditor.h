@@ -1,0 +1,83 @@
+#pragma once
+// What the two small-card editors share: the cards of the open set in the shared rsCard,
+// the type and back lists, showing a card (its layout on the preview, then its fields in
+// the edit controls), navigation, adding and deleting cards with their renumbering.
+//
+// An editor remembers the key of the card it shows and puts rsCard back on that card
+// before it writes or deletes: the other editor or the batch may have moved the shared
+// recordset meanwhile. Showing a card never writes.
+
+#include "smallcardwindow.h"
+
+#include "db/recordset.h"
+
+#include <optional>
+
+class VbError;
+
+class SmallCardEditor : public SmallCardWindow {
+    Q_OBJECT
+public:
+    // Shows the shown card again, so that changed set options reach the preview.
+    void UpdateDisplay();
+    // Lays the current card of rsCard out on the preview controls.
+    void DrawCard();
+    // 0 first, 1 previous, 2 next, 3 last; -1 shows the current card again.
+    void cmdCardNav_Click(int Index);
+
+    // Writes one field of the shown card and updates it; a write that fails is cancelled.
+    void writeCardField(const QString& field, const Variant& value);
+
+    // The key of the card shown, 0 for none.
+    qint32 shownCardID() const { return m_shownCardID; }
+
+protected:
+    explicit SmallCardEditor(const SmallCardLayout& layout);
+
+    // Opens the set's cards, fills the lists and shows the first card.
+    void initCard();
+
+    void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
+    void Form_KeyDown(qint16& KeyCode, qint16 Shift) override;
+
+    // The corner labels from the card's type texts.
+    struct CornerTexts {
+        QString upperLeft, lowerLeft, upperRight, lowerRight;
+    };
+    virtual void layOutCardType(const CornerTexts& corners, bool oneLine) = 0;
+    // Runs once the bold text reached the bold label or the bold box.
+    virtual void boldTextShown() {}
+
+    bool bLoading = false;
+
+private:
+    struct NewCardDefaults {
+        qint32 cardTypeID = 0;
+        bool storeCardType = false; // the set had no default type yet
+        QString number;
+        qint32 cardBackID = 0;
+        bool storeCardBack = false;
+    };
+
+    void OpenCardRecordset();
+    void FillTypeCombo();
+    void FillCardBackCombo();
+    void EnableCardControls(bool b);
+    void ShowCardFields();
+    void cmdCardAdd_Click();
+    void cmdCardDelete_Click();
+    void SetNewCardDefaults(const NewCardDefaults& defaults, qint16 titleNumber);
+
+    bool hasCards() const;
+    bool locateShownCard();
+    void showPosition(const QString& nr, qint32 count);
+    std::optional<NewCardDefaults> newCardDefaults();
+    void insertCard(qint16 nr, qint16 titleNumber, const NewCardDefaults& defaults);
+    void deleteAndRenumber(qint32 deletedNr);
+    void recoverFromFailedWrite(const QString& title, const QString& what, const VbError& error);
+    CornerTexts cardTypeCorners(qint32 cardTypeID) const;
+    void placeFrame(Recordset& card);
+
+    qint32 m_shownCardID = 0;
+};

@@ -1,0 +1,211 @@
+// The main window's toolbar, the editors it shows as child windows, and its size, place
+// and state kept in the settings store.
+#include "frmCard2nd.h"
+#include "frmCard3rd.h"
+#include "frmMaster.h"
+#include "mainwindowtest.h"
+#include "modData.h"
+#include "windowplacement.h"
+
+#include "forms/screen.h"
+#include "runtime/settings.h"
+
+#include <QCoreApplication>
+#include <QMdiSubWindow>
+#include <QToolButton>
+
+namespace {
+QToolButton* toolButton(const QString& key) {
+    return frmMaster->tbar.widget()->findChild<QToolButton*>(key);
+}
+
+QString windowSetting(const QString& key) {
+    return GetSetting(QStringLiteral("ZQJ2"), QStringLiteral("MainWindow"), key);
+}
+
+void storeWindowSetting(const QString& key, const QString& value) {
+    SaveSetting(QStringLiteral("ZQJ2"), QStringLiteral("MainWindow"), key, value);
+}
+
+// Unloads the main window and loads it again, as a new start of the program does.
+void restartMainWindow() {
+    frmMaster.unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    frmMaster.get();
+}
+
+constexpr int kSmallCardButton = 3;
+} // namespace
+
+using MainToolbar = MainWindowTest;
+
+TEST_F(MainToolbar, ButtonsInTheirPlaces) {
+    const Toolbar& tbar = frmMaster->tbar;
+    ASSERT_EQ(tbar.ButtonCount(), 8);
+    const QStringList keys{"exit",     "", "card2nd",   "character2nd",
+                           "large2nd", "", "createall", "exporttotext"};
+    for (int i = 1; i <= 8; ++i)
+        EXPECT_EQ(tbar.ButtonKey(i), keys[i - 1]) << i;
+    for (const char* key : {"exit", "createall", "exporttotext"}) {
+        ASSERT_NE(toolButton(QLatin1String(key)), nullptr) << key;
+        EXPECT_FALSE(toolButton(QLatin1String(key))->icon().isNull()) << key;
+    }
+    EXPECT_EQ(toolButton(QStringLiteral("card2nd"))->text(), "Cards - 2nd edition");
+    EXPECT_TRUE(toolButton(QStringLiteral("card2nd"))->isCheckable());
+    EXPECT_EQ(toolButton(QStringLiteral("createall"))->toolTip(), "Create all cards");
+}
+
+TEST_F(MainToolbar, FixButtonSetsTheEditorsButtonWithoutAClick) {
+    Toolbar& tbar = frmMaster->tbar;
+    frmMaster->FixButton(QStringLiteral("frmCard2nd"), 1);
+    EXPECT_EQ(tbar.ButtonValue(3), 1);
+    EXPECT_TRUE(toolButton(QStringLiteral("card2nd"))->isChecked());
+    frmMaster->FixButton(QStringLiteral("frmCard3rd"), 0);
+    EXPECT_EQ(tbar.ButtonValue(3), 0);
+    frmMaster->FixButton(QStringLiteral("frmCharacter2nd"), 1);
+    EXPECT_EQ(tbar.ButtonValue(4), 1);
+    frmMaster->FixButton(QStringLiteral("frmLarge2nd"), 1);
+    EXPECT_EQ(tbar.ButtonValue(5), 1);
+    frmMaster->FixButton(QStringLiteral("frmOther"), 0);
+    EXPECT_EQ(tbar.ButtonValue(3), 0);
+    EXPECT_EQ(tbar.ButtonValue(4), 1);
+    EXPECT_EQ(tbar.ButtonValue(5), 1);
+    // Setting the state runs no click: no editor was shown.
+    EXPECT_FALSE(frmCard2nd.isLoaded());
+    EXPECT_FALSE(frmCard3rd.isLoaded());
+}
+
+TEST_F(MainToolbar, SmallCardButtonTogglesTheEditorOfTheSetsEdition) {
+    // Before any set was opened the edition is 0: the 3rd-edition editor.
+    toolButton(QStringLiteral("card2nd"))->click();
+    ASSERT_TRUE(frmCard3rd.isLoaded());
+    EXPECT_TRUE(frmCard3rd->Visible());
+    toolButton(QStringLiteral("card2nd"))->click();
+    EXPECT_FALSE(frmCard3rd->Visible());
+    EXPECT_EQ(frmMaster->tbar.ButtonValue(kSmallCardButton), 0);
+
+    newSet(QStringLiteral("Second"), 2);
+    toolButton(QStringLiteral("card2nd"))->click();
+    EXPECT_TRUE(frmCard2nd->Visible());
+    EXPECT_FALSE(frmCard3rd->Visible());
+    EXPECT_EQ(frmMaster->tbar.ButtonValue(kSmallCardButton), 1);
+    toolButton(QStringLiteral("card2nd"))->click();
+    EXPECT_FALSE(frmCard2nd->Visible());
+    EXPECT_TRUE(frmCard2nd.isLoaded()); // hiding keeps it
+}
+
+TEST_F(MainToolbar, EditorsAreChildWindowsAndClosingOneUnloadsIt) {
+    newSet(QStringLiteral("Second"), 2);
+    toolButton(QStringLiteral("card2nd"))->click();
+    auto* subWindow = qobject_cast<QMdiSubWindow*>(frmCard2nd->parentWidget());
+    ASSERT_NE(subWindow, nullptr);
+    EXPECT_TRUE(frmMaster->mdiArea.widget()->isAncestorOf(subWindow));
+
+    subWindow->close(); // the editor's close box
+    EXPECT_FALSE(frmCard2nd.isLoaded());
+    EXPECT_EQ(frmMaster->tbar.ButtonValue(kSmallCardButton), 0);
+    // A later click loads it again.
+    toolButton(QStringLiteral("card2nd"))->click();
+    ASSERT_TRUE(frmCard2nd.isLoaded());
+    EXPECT_TRUE(frmCard2nd->Visible());
+}
+
+TEST_F(MainToolbar, OtherButtonsShowNothing) {
+    for (const char* key : {"character2nd", "large2nd", "createall", "exporttotext"})
+        toolButton(QLatin1String(key))->click();
+    EXPECT_FALSE(frmCard2nd.isLoaded());
+    EXPECT_FALSE(frmCard3rd.isLoaded());
+    EXPECT_TRUE(folder().dialogs().messages().empty());
+    EXPECT_TRUE(frmMaster.isLoaded());
+}
+
+TEST_F(MainToolbar, ExitUnloadsTheMainWindowWithItsEditorsAndKeepsItsPlace) {
+    newSet(QStringLiteral("Second"), 2);
+    toolButton(QStringLiteral("card2nd"))->click();
+    frmMaster->setLeft(1500);
+    toolButton(QStringLiteral("exit"))->click();
+    EXPECT_FALSE(frmMaster.isLoaded());
+    EXPECT_FALSE(frmCard2nd.isLoaded());
+    EXPECT_EQ(windowSetting(QStringLiteral("LeftPos")), "1500");
+}
+
+using WindowPosition = MainWindowTest;
+
+TEST_F(WindowPosition, FirstStartIsAThirdOfTheScreenAndCentred) {
+    EXPECT_DOUBLE_EQ(frmMaster->Width(), Screen::Width() / 3);
+    EXPECT_DOUBLE_EQ(frmMaster->Height(), Screen::Height() / 3);
+    EXPECT_DOUBLE_EQ(frmMaster->Left(), Screen::Width() / 3);
+    EXPECT_DOUBLE_EQ(frmMaster->Top(), Screen::Height() / 3);
+    EXPECT_EQ(frmMaster->WindowState(), vbWindowNormal);
+}
+
+TEST_F(WindowPosition, SizePlaceAndStateComeBackAtTheNextStart) {
+    frmMaster->setLeft(1500);
+    frmMaster->setTop(900);
+    frmMaster->setWidth(6000);
+    frmMaster->setHeight(4500);
+    restartMainWindow();
+    EXPECT_EQ(windowSetting(QStringLiteral("WidthPos")), "6000");
+    EXPECT_EQ(windowSetting(QStringLiteral("WindowState")), "0");
+    EXPECT_DOUBLE_EQ(frmMaster->Left(), 1500);
+    EXPECT_DOUBLE_EQ(frmMaster->Top(), 900);
+    EXPECT_DOUBLE_EQ(frmMaster->Width(), 6000);
+    EXPECT_DOUBLE_EQ(frmMaster->Height(), 4500);
+
+    // Closed maximised: only the state is written, over the last normal place.
+    frmMaster->setWindowState(vbMaximized);
+    restartMainWindow();
+    EXPECT_EQ(windowSetting(QStringLiteral("WindowState")), "2");
+    EXPECT_EQ(windowSetting(QStringLiteral("LeftPos")), "1500");
+    EXPECT_EQ(frmMaster->WindowState(), vbMaximized);
+}
+
+TEST_F(WindowPosition, BadStoredValuesCountAsAbsent) {
+    frmMaster.unload();
+    storeWindowSetting(QStringLiteral("WidthPos"), QStringLiteral("wide"));
+    storeWindowSetting(QStringLiteral("HeightPos"), QStringLiteral("-300"));
+    storeWindowSetting(QStringLiteral("LeftPos"), QStringLiteral(""));
+    storeWindowSetting(QStringLiteral("TopPos"), QStringLiteral("nan"));
+    storeWindowSetting(QStringLiteral("WindowState"), QStringLiteral("7"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    frmMaster.get();
+    EXPECT_DOUBLE_EQ(frmMaster->Width(), Screen::Width() / 3);
+    EXPECT_DOUBLE_EQ(frmMaster->Height(), Screen::Height() / 3);
+    EXPECT_DOUBLE_EQ(frmMaster->Left(), Screen::Width() / 3);
+    EXPECT_DOUBLE_EQ(frmMaster->Top(), Screen::Height() / 3);
+    EXPECT_EQ(frmMaster->WindowState(), vbWindowNormal);
+}
+
+TEST(WindowPlacement, ANormalWindowIsPulledOntoTheScreen) {
+    const auto place = [](const char* width, const char* height, const char* left, const char* top,
+                          const char* state = "0") {
+        return placeWindow({width, height, left, top, state}, 12000, 9000);
+    };
+    WindowPlacement placed = place("4000", "3000", "-100", "-50");
+    EXPECT_DOUBLE_EQ(placed.left, 0);
+    EXPECT_DOUBLE_EQ(placed.top, 0);
+    placed = place("4000", "3000", "10000", "8000");
+    EXPECT_DOUBLE_EQ(placed.left, 8000);
+    EXPECT_DOUBLE_EQ(placed.top, 6000);
+    EXPECT_DOUBLE_EQ(placed.width, 4000);
+    // Wider than the screen: it keeps its width and ends at the right edge.
+    placed = place("15000", "3000", "500", "0");
+    EXPECT_DOUBLE_EQ(placed.width, 15000);
+    EXPECT_DOUBLE_EQ(placed.left, -3000);
+    // Minimised and maximised windows are not moved.
+    placed = place("4000", "3000", "-100", "8000", "1");
+    EXPECT_EQ(placed.state, vbMinimized);
+    EXPECT_DOUBLE_EQ(placed.left, -100);
+    EXPECT_DOUBLE_EQ(placed.top, 8000);
+    // The default place centres the size in force.
+    placed = place("6000", "", "", "");
+    EXPECT_DOUBLE_EQ(placed.height, 3000);
+    EXPECT_DOUBLE_EQ(placed.left, 3000);
+    EXPECT_DOUBLE_EQ(placed.top, 3000);
+}
+
+TEST(WindowPlacement, MeasuresAreSinglePrecisionText) {
+    EXPECT_EQ(measureText(12180), "12180");
+    EXPECT_EQ(measureText(1234.5), "1234.5");
+    EXPECT_EQ(measureText(1.0 / 3), "0.3333333");
+}

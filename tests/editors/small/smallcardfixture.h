@@ -1,0 +1,37 @@
+#pragma once
+// A program folder with one open set, for the small-card editors' tests. The editors are
+// unloaded when a test ends, so that each test loads them afresh.
+
+#include "frmCard2nd.h"
+#include "frmCard3rd.h"
+#include "platform/forms/qstringprinter.h"
+#include "programfolder.h"
+
+#include "runtime/variant.h"
+
+#include <gtest/gtest.h>
+#include <map>
+
+class SmallCardFixture : public ::testing::Test {
+protected:
+    SmallCardFixture();
+    ~SmallCardFixture() override;
+
+    // Adds a set through rsSet, with its font rows, and opens it as the main window does.
+    qint32 openNewSet(qint16 edition, qint32 languageID = 1);
+    // Adds a card of the open set with a new card's values, changed by `fields`.
+    qint32 insertCard(int nr, const std::map<QString, Variant>& fields = {});
+    // Nr and Title of the open set's cards, in Nr order.
+    std::vector<std::pair<int, QString>> cards() const;
+    Variant cardField(qint32 cardID, const QString& field) const;
+    Variant setField(const QString& field) const;
+    void setSetField(const QString& field, const Variant& value);
+
+    static void click(CommandButton& button);
+    // Sends a key press to a widget, as the keyboard would.
+    static void pressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // A picture file's bytes: a BMP of that size in one colour.
+    static QByteArray bmpBytes(int width, int height, QColor colour = Qt::red);
+
+    ProgramFolder folder;
+};
