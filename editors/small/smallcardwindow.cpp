@@ -37,6 +37,9 @@ void makePictureButton(CommandButton& button, QStyle::StandardPixmap pixmap, con
 constexpr double kPanelTop = 36;
 constexpr double kPanelWidth = 370;
 constexpr double kPanelHeight = 376;
+// A window's size includes its title bar and borders.
+constexpr double kFrameWidth = 8;
+constexpr double kFrameHeight = 34;
 constexpr double kCaptionLeft = 4;
 constexpr double kCaptionWidth = 72;
 constexpr double kFieldLeft = 80;
@@ -81,8 +84,8 @@ SmallCardWindow::SmallCardWindow(const SmallCardLayout& layout)
       m_keyPreview(*this, [this](qint16& KeyCode, qint16 Shift) { Form_KeyDown(KeyCode, Shift); }) {
     setCaption(layout.caption);
     setScaleMode(vbPixels);
-    setWidth((2 * layout.card.width + kPanelWidth + 20) * twipsPerPixel);
-    setHeight((kPanelTop + kPanelHeight + 8) * twipsPerPixel);
+    setWidth((2 * layout.card.width + kPanelWidth + 20 + kFrameWidth) * twipsPerPixel);
+    setHeight((kPanelTop + kPanelHeight + 8 + kFrameHeight) * twipsPerPixel);
     placeNavigation();
     placePreview();
     placePanel();
