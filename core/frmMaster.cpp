@@ -6,6 +6,7 @@
 #include "modPicture.h"
 #include "modSetFonts.h"
 #include "placecontrol.h"
+#include "runtime/conversions.h"
 #include "windowplacement.h"
 
 #include "db/transaction.h"
@@ -288,10 +289,10 @@ void FrmMaster::LoadWindowPosition() {
 void FrmMaster::SaveWindowPosition() {
     const int state = WindowState();
     if (state == vbWindowNormal) {
-        saveWindowSetting(QStringLiteral("LeftPos"), measureText(Left()));
-        saveWindowSetting(QStringLiteral("TopPos"), measureText(Top()));
-        saveWindowSetting(QStringLiteral("WidthPos"), measureText(Width()));
-        saveWindowSetting(QStringLiteral("HeightPos"), measureText(Height()));
+        saveWindowSetting(QStringLiteral("LeftPos"), vbStr(Left()));
+        saveWindowSetting(QStringLiteral("TopPos"), vbStr(Top()));
+        saveWindowSetting(QStringLiteral("WidthPos"), vbStr(Width()));
+        saveWindowSetting(QStringLiteral("HeightPos"), vbStr(Height()));
     }
     saveWindowSetting(QStringLiteral("WindowState"), QString::number(state));
 }

@@ -41,7 +41,3 @@ WindowPlacement placeWindow(const StoredPlacement& stored, double screenWidth, d
     }
     return placement;
 }
-
-QString measureText(double twips) {
-    return QString::number(double(static_cast<float>(twips)), 'g', 7);
-}

@@ -15,6 +15,3 @@ struct WindowPlacement {
 };
 
 WindowPlacement placeWindow(const StoredPlacement& stored, double screenWidth, double screenHeight);
-
-// A measure as it is stored: the decimal text of a single-precision number.
-QString measureText(double twips);

@@ -1,5 +1,6 @@
 #include "smallcardeditor.h"
 #include "layoutsteps.h"
+#include "runtime/conversions.h"
 
 #include "frmMaster.h"
 #include "modData.h"
@@ -19,10 +20,6 @@ const QString kDeleteTitle = QStringLiteral("Delete card");
 // A key or colour that is Null counts as 0: no list item has that key.
 qint32 longOrZero(const Field& field) {
     return field.isNull() ? 0 : field.toLong();
-}
-
-QString numberText(double value) {
-    return QString::number(value, 'g', 7);
 }
 
 QString keyCriterion(const QString& column, qint64 key) {
@@ -158,8 +155,8 @@ void SmallCardEditor::ShowCardFields() {
     chkFrame.setValue(BoolToCheck(card.field(QStringLiteral("UseFrame")).toBool()));
     chkResize.setValue(BoolToCheck(card.field(QStringLiteral("Resize")).toBool()));
     txtArtist.setText(card.field(QStringLiteral("Artist")).concatText());
-    lblPicDim.setCaption(numberText(picFrame.Width()) + QStringLiteral("W * ") +
-                         numberText(picFrame.Height()) + QStringLiteral("H"));
+    lblPicDim.setCaption(vbStr(picFrame.Width()) + QStringLiteral("W * ") + vbStr(picFrame.Height()) +
+                         QStringLiteral("H"));
     txtBold.setText(card.field(QStringLiteral("BoldText")).concatText());
     boldTextShown();
     txtInfo.setText(card.field(QStringLiteral("Information")).concatText());

@@ -28,3 +28,7 @@ qint16 CInt(double value) {
 qint32 CLng(double value) {
     return roundInto<qint32>(value);
 }
+
+QString vbStr(double value) {
+    return QString::number(double(static_cast<float>(value)), 'g', 7);
+}

@@ -203,9 +203,3 @@ TEST(WindowPlacement, ANormalWindowIsPulledOntoTheScreen) {
     EXPECT_DOUBLE_EQ(placed.left, 3000);
     EXPECT_DOUBLE_EQ(placed.top, 3000);
 }
-
-TEST(WindowPlacement, MeasuresAreSinglePrecisionText) {
-    EXPECT_EQ(measureText(12180), "12180");
-    EXPECT_EQ(measureText(1234.5), "1234.5");
-    EXPECT_EQ(measureText(1.0 / 3), "0.3333333");
-}

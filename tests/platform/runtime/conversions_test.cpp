@@ -31,3 +31,9 @@ TEST(Conversions, CLngRoundsHalvesToEvenAndRaisesOverflowPastItsRange) {
     EXPECT_VB_ERROR(CLng(2147483647.5), VbError::Overflow);
     EXPECT_VB_ERROR(CLng(-2147483648.51), VbError::Overflow);
 }
+
+TEST(VbStr, SinglePrecisionPlainText) {
+    EXPECT_EQ(vbStr(12180), "12180");
+    EXPECT_EQ(vbStr(1234.5), "1234.5");
+    EXPECT_EQ(vbStr(1.0 / 3), "0.3333333");
+}
