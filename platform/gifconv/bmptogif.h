@@ -1,0 +1,21 @@
+#pragma once
+// Stands in for the outside BMP-to-GIF converter: reads a BMP file and writes it as a GIF with a
+// palette of at most 256 colours. A failure is reported as a flag and a reason text, never thrown.
+// The GIF is written under a temporary name beside the target and renamed over it, so a failed
+// conversion leaves an existing target as it was.
+
+#include <QString>
+
+class BmpToGif {
+public:
+    // Each call replaces the outcome of the previous one.
+    void convert(const QString& bmpPath, const QString& gifPath);
+
+    bool failed() const { return m_failed; }
+    // Why the last conversion failed; "" after a success.
+    const QString& reason() const { return m_reason; }
+
+private:
+    bool m_failed = false;
+    QString m_reason;
+};
