@@ -1,6 +1,8 @@
 #include "frmMaster.h"
+#include "frmCard.h"
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
+#include "frmCreate.h"
 #include "frmSetName.h"
 #include "modData.h"
 #include "modPicture.h"
@@ -268,6 +270,14 @@ void FrmMaster::tbar_ButtonClick(const ToolbarButton& Button) {
             toggleEditor(frmCard3rd.get());
         else
             toggleEditor(frmCard2nd.get());
+    } else if (Button.key == QLatin1String("createall")) {
+        if (iSetID <= 0) {
+            MsgBox(QStringLiteral("Select a set first."), vbExclamation, QStringLiteral("Create cards"));
+            return;
+        }
+        frmCard->Show();
+        frmCreate->Show(vbModal);
+        frmCreate.unload();
     }
 }
 

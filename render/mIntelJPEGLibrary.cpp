@@ -1,7 +1,7 @@
 #include "mIntelJPEGLibrary.h"
 #include "cDIBSection.h"
 #include "jpeglib/jpegencoder.h"
-#include "replacementfile.h"
+#include "runtime/replacementfile.h"
 #include "runtime/app.h"
 #include "runtime/vberror.h"
 
@@ -18,7 +18,7 @@ bool SaveJPG(const cDIBSection& dib, const QString& FileName, qint32 Quality) {
     if (const int code = jpeglib::jpegInit(properties); code != jpeglib::JpegOk)
         raiseJpegError(QStringLiteral("Failed to initialise the IJL library: %1").arg(code));
 
-    ReplacementFile file(FileName);
+    ReplacementFile file(FileName, ReplacementFile::Keep::PermissionsAndTimes);
     const qint32 rowBytes = dib.BytesPerScanLine(); // raises 6 before the width is multiplied below
     properties.pixels = dib.DIBSectionBitsPtr();
     properties.width = dib.Width();

@@ -2,9 +2,9 @@
 // The small-card editor of 2nd-edition sets: four corner texts at the top of the card,
 // which may also stand on one centred line.
 
-#include "smallcardeditor.h"
+#include "smallcardpictures.h"
 
-class FrmCard2nd : public SmallCardEditor {
+class FrmCard2nd : public SmallCardPictures {
     Q_OBJECT
 public:
     FrmCard2nd();

@@ -2,6 +2,7 @@
 #include "layoutsteps.h"
 #include "runtime/conversions.h"
 
+#include "frmCard.h"
 #include "frmMaster.h"
 #include "modData.h"
 #include "modPicture.h"
@@ -26,15 +27,14 @@ QString keyCriterion(const QString& column, qint64 key) {
     return column + QStringLiteral(" = ") + QString::number(key);
 }
 
-// Moves a lookup onto the row with that key; false (the lookup past its end, or empty)
-// when it has none.
+} // namespace
+
 bool moveToRow(const RecordsetPtr& lookup, const QString& column, qint64 key) {
     if (!lookup || (lookup->bof() && lookup->eof())) return false;
     lookup->moveFirst();
     lookup->find(keyCriterion(column, key));
     return !lookup->eof();
 }
-} // namespace
 
 SmallCardEditor::SmallCardEditor(const SmallCardLayout& layout) : SmallCardWindow(layout) {
     cmdCardAdd.Click = [this] { cmdCardAdd_Click(); };
@@ -155,14 +155,17 @@ void SmallCardEditor::ShowCardFields() {
     chkFrame.setValue(BoolToCheck(card.field(QStringLiteral("UseFrame")).toBool()));
     chkResize.setValue(BoolToCheck(card.field(QStringLiteral("Resize")).toBool()));
     txtArtist.setText(card.field(QStringLiteral("Artist")).concatText());
-    lblPicDim.setCaption(vbStr(picFrame.Width()) + QStringLiteral("W * ") + vbStr(picFrame.Height()) +
-                         QStringLiteral("H"));
+    showFrameSize();
     txtBold.setText(card.field(QStringLiteral("BoldText")).concatText());
     boldTextShown();
     txtInfo.setText(card.field(QStringLiteral("Information")).concatText());
     SelectComboItem(cboCardBack, longOrZero(card.field(QStringLiteral("CardBackID"))));
     picColour.setBackColor(longOrZero(card.field(QStringLiteral("BGColour"))));
     picSymbol.widget()->raise();
+    if (layout().edition == 2)
+        frmCard->CreateCard2nd();
+    else
+        frmCard->CreateCard3rd();
 }
 
 void SmallCardEditor::cmdCardNav_Click(int Index) {
@@ -205,14 +208,28 @@ void SmallCardEditor::UpdateDisplay() {
 }
 
 void SmallCardEditor::writeCardField(const QString& field, const Variant& value) {
-    if (!locateShownCard()) throw VbError(VbError::NoCurrentRecord);
+    editShownCard([&](Recordset& card) { card.field(field) = value; });
+}
+
+void SmallCardEditor::editShownCard(const std::function<void(Recordset&)>& assign) {
+    Recordset& card = shownCard();
     try {
-        rsCard->field(field) = value;
-        rsCard->update();
+        assign(card);
+        card.update();
     } catch (const VbError&) {
-        rsCard->cancelUpdate();
+        card.cancelUpdate();
         throw;
     }
+}
+
+Recordset& SmallCardEditor::shownCard() {
+    if (!locateShownCard()) throw VbError(VbError::NoCurrentRecord);
+    return *rsCard;
+}
+
+void SmallCardEditor::showFrameSize() {
+    lblPicDim.setCaption(vbStr(picFrame.Width()) + QStringLiteral("W * ") + vbStr(picFrame.Height()) +
+                         QStringLiteral("H"));
 }
 
 bool SmallCardEditor::hasCards() const {
@@ -471,6 +488,11 @@ void SmallCardEditor::DrawCard() {
     step([&] { placeFrame(card); });
     step([&] { ShowFieldPicture(picCard, card.field(QStringLiteral("Background"))); });
     step([&] { picCard.setBackColor(card.field(QStringLiteral("BGColour")).toLong()); });
+    step([&] {
+        frmCard->RotateArtist(card.field(QStringLiteral("Artist")).concatText(),
+                              card.field(QStringLiteral("BGColour")).toLong(),
+                              !card.field(QStringLiteral("Background")).isNull(), *this);
+    });
     step([&] {
         // A back the lookup does not hold leaves the box without a picture.
         if (moveToRow(rsCardBack, QStringLiteral("CardBackID"),

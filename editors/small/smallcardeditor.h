@@ -9,11 +9,17 @@
 
 #include "smallcardwindow.h"
 
+#include "db/connection.h"
 #include "db/recordset.h"
 
+#include <functional>
 #include <optional>
 
 class VbError;
+
+// Moves a lookup onto the row with that key; false (the lookup past its end, or empty)
+// when it has none.
+bool moveToRow(const RecordsetPtr& lookup, const QString& column, qint64 key);
 
 class SmallCardEditor : public SmallCardWindow {
     Q_OBJECT
@@ -27,6 +33,9 @@ public:
 
     // Writes one field of the shown card and updates it; a write that fails is cancelled.
     void writeCardField(const QString& field, const Variant& value);
+    // Puts rsCard on the shown card, lets `assign` set its fields and updates it, all or
+    // nothing: an error cancels the edit and goes on to the caller.
+    void editShownCard(const std::function<void(Recordset&)>& assign);
 
     // The key of the card shown, 0 for none.
     qint32 shownCardID() const { return m_shownCardID; }
@@ -48,6 +57,13 @@ protected:
     virtual void layOutCardType(const CornerTexts& corners, bool oneLine) = 0;
     // Runs once the bold text reached the bold label or the bold box.
     virtual void boldTextShown() {}
+
+    // rsCard on the shown card, for reading its fields; raises 3021 when it is gone.
+    Recordset& shownCard();
+    // Places the frame and the picture in it from the card's offsets.
+    void placeFrame(Recordset& card);
+    // lblPicDim: the frame's width and height.
+    void showFrameSize();
 
     bool bLoading = false;
 
@@ -77,7 +93,6 @@ private:
     void deleteAndRenumber(qint32 deletedNr);
     void recoverFromFailedWrite(const QString& title, const QString& what, const VbError& error);
     CornerTexts cardTypeCorners(qint32 cardTypeID) const;
-    void placeFrame(Recordset& card);
 
     qint32 m_shownCardID = 0;
 };

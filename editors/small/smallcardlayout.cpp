@@ -25,6 +25,8 @@ const SmallCardLayout& secondEditionLayout() {
         .titleBold = true,
         .boldHeight = 12,
         .informationBottom = 241,
+        .informationNoRoomTop = 242,
+        .handleHighest = 208,
     };
     return layout;
 }
@@ -54,6 +56,8 @@ const SmallCardLayout& thirdEditionLayout() {
         .titleBold = false,
         .boldHeight = 20,
         .informationBottom = 219,
+        .informationNoRoomTop = 219,
+        .handleHighest = 178,
     };
     return layout;
 }

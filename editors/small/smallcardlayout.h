@@ -34,8 +34,10 @@ struct SmallCardLayout {
     double titleSize;
     bool titleBold;
 
-    double boldHeight;        // of the bold label when the card has bold text
-    double informationBottom; // the information ends at this row whatever lies above it
+    double boldHeight;           // of the bold label when the card has bold text
+    double informationBottom;    // the information ends at this row whatever lies above it
+    double informationNoRoomTop; // where the information stands when the frame leaves it no room
+    double handleHighest;        // the largest Top of the frame-height handle
 };
 
 const SmallCardLayout& secondEditionLayout();

@@ -1,13 +1,68 @@
 #include "control.h"
 #include "container.h"
+#include "keypreview.h"
 #include "runtime/vberror.h"
 #include "systemcolours.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace {
 void checkSize(double value) {
     if (value < 0) throw VbError(VbError::InvalidPropertyValue);
 }
+
+qint16 buttonCode(Qt::MouseButtons buttons) {
+    qint16 code = 0;
+    if (buttons.testFlag(Qt::LeftButton)) code |= vbLeftButton;
+    if (buttons.testFlag(Qt::RightButton)) code |= vbRightButton;
+    if (buttons.testFlag(Qt::MiddleButton)) code |= vbMiddleButton;
+    return code;
+}
+
+// The last input event raised and the widget it was raised for. An event that no widget
+// accepts goes on to the parents (a mouse event as a copy); reaching an ancestor of that
+// widget, it has been raised.
+struct RaisedEvent {
+    QEvent::Type type = QEvent::None;
+    quint64 timestamp = 0;
+    QPointF globalPosition;
+    int detail = 0; // the key, or the buttons
+    QPointer<QWidget> receiver;
+
+    bool sameAs(const RaisedEvent& other) const {
+        return type == other.type && timestamp == other.timestamp && globalPosition == other.globalPosition &&
+               detail == other.detail;
+    }
+};
+RaisedEvent lastRaised;
+
+// False when the event reaches the widget on its way up from a widget it was raised for.
+bool raiseOnce(QWidget* widget, const RaisedEvent& event) {
+    if (event.sameAs(lastRaised) && lastRaised.receiver && widget != lastRaised.receiver &&
+        widget->isAncestorOf(lastRaised.receiver))
+        return false;
+    lastRaised = event;
+    lastRaised.receiver = widget;
+    return true;
+}
 } // namespace
+
+// Hands the widget's input and focus events to its control.
+class ControlEventFilter : public QObject {
+public:
+    explicit ControlEventFilter(Control& control) : m_control(control) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        Q_UNUSED(watched);
+        return m_control.raiseEvent(event);
+    }
+
+private:
+    Control& m_control;
+};
 
 Control::Control(Container& container, const QString& name, std::unique_ptr<QWidget> widget,
                  const Colours& colours)
@@ -21,9 +76,12 @@ Control::Control(Container& container, const QString& name, std::unique_ptr<QWid
     showColours();
     Control::showGeometry(); // a subclass shows its own parts once it has them
     m_widget->setVisible(m_visible);
+    m_eventFilter = std::make_unique<ControlEventFilter>(*this);
+    m_widget->installEventFilter(m_eventFilter.get());
 }
 
 Control::~Control() {
+    m_eventFilter.reset();
     m_context.reset();
     delete m_widget.data();
 }
@@ -111,4 +169,70 @@ void Control::showColours() {
 
 void Control::showGeometry() {
     m_widget->setGeometry(m_left.pixels(), m_top.pixels(), m_width.pixels(), m_height.pixels());
+}
+
+bool Control::raiseEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+        return raiseMouseEvent(event);
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!raiseOnce(m_widget, {event->type(), key->timestamp(), {}, key->key(), {}})) return false;
+        qint16 keyCode = vbKeyCode(key->key(), key->modifiers());
+        if (keyCode == 0) return false;
+        KeyDown(keyCode, vbShiftMask(key->modifiers()));
+        return keyCode == 0;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // Switching windows moves no focus inside the window.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+        if (event->type() == QEvent::FocusIn)
+            GotFocus();
+        else
+            LostFocus();
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+bool Control::raiseMouseEvent(QEvent* event) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (!raiseOnce(m_widget, {event->type(),
+                              mouse->timestamp(),
+                              mouse->globalPosition(),
+                              int(mouse->buttons() | mouse->button()),
+                              {}}))
+        return false;
+    // Positions count from the client area, where a container's children stand.
+    QPointF position = mouse->position();
+    if (auto* container = dynamic_cast<Container*>(this))
+        position = container->clientArea()->mapFrom(m_widget, position);
+    const double x = scaled(position.x());
+    const double y = scaled(position.y());
+    const qint16 shift = vbShiftMask(mouse->modifiers());
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        MouseMove(buttonCode(mouse->buttons()), shift, x, y);
+        break;
+    case QEvent::MouseButtonRelease:
+        MouseUp(buttonCode(mouse->button()), shift, x, y);
+        break;
+    default: // a double click is a press too
+        MouseDown(buttonCode(mouse->button()), shift, x, y);
+        break;
+    }
+    return false;
+}
+
+double Control::scaled(double pixels) const {
+    const auto* container = dynamic_cast<const Container*>(this);
+    if (container && container->ScaleMode() == vbPixels) return pixels;
+    return pixels * twipsPerPixel;
 }

@@ -1,7 +1,15 @@
 #pragma once
 // The base of every control: its name and the properties all controls share, kept as
 // plain values that a Qt widget shows. Positions and sizes are in the container's scale.
+//
+// Every control also raises the mouse, key and focus events in the old toolkit's codes:
+// Button 1 left, 2 right, 4 middle (on a move, the mask of the buttons held); Shift 1,
+// Ctrl 2, Alt 4; X and Y in the control's own scale (a container's ScaleMode, twips for
+// any other control). An event goes to the control under the pointer (or with the focus)
+// only, never on to the controls that contain it. KeyDown may set the key code to 0 to
+// keep the key from the control.
 
+#include "event.h"
 #include "font.h"
 #include "units.h"
 
@@ -12,6 +20,11 @@
 #include <memory>
 
 class Container;
+
+// Mouse buttons, as the mouse events give them.
+constexpr qint16 vbLeftButton = 1;
+constexpr qint16 vbRightButton = 2;
+constexpr qint16 vbMiddleButton = 4;
 
 class Control {
 public:
@@ -50,6 +63,13 @@ public:
     QWidget* widget() const { return m_widget; }
     Container& container() const { return m_container; }
 
+    Event<qint16, qint16, double, double> MouseDown; // Button, Shift, X, Y
+    Event<qint16, qint16, double, double> MouseMove;
+    Event<qint16, qint16, double, double> MouseUp;
+    Event<qint16&, qint16> KeyDown; // KeyCode, Shift
+    Event<> GotFocus;
+    Event<> LostFocus;
+
 protected:
     // How a control shows its colours: which palette roles, and its defaults.
     struct Colours {
@@ -73,12 +93,19 @@ protected:
     virtual void showGeometry();
 
 private:
+    friend class ControlEventFilter;
+
     void showColours();
+    // Raises the event's counterpart; true when the event must go no further.
+    bool raiseEvent(QEvent* event);
+    bool raiseMouseEvent(QEvent* event);
+    double scaled(double pixels) const;
 
     Container& m_container;
     QString m_name;
     QPointer<QWidget> m_widget;
     std::unique_ptr<QObject> m_context;
+    std::unique_ptr<QObject> m_eventFilter;
     ScaledValue m_left, m_top, m_width, m_height;
     bool m_visible = true;
     bool m_enabled = true;

@@ -1,23 +1,185 @@
 #include "picturebox.h"
 #include "picturecanvas.h"
+#include "runtime/colour.h"
+#include "runtime/conversions.h"
 #include "runtime/vberror.h"
 #include "systemcolours.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+constexpr int dotsPerMeter96 = 3780;
+
+QImage blankImage(int width, int height) {
+    QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    image.setDotsPerMeterX(dotsPerMeter96);
+    image.setDotsPerMeterY(dotsPerMeter96);
+    return image;
+}
+
+// Text is measured as it is drawn: at 96 dots per inch, whatever the screen.
+const QImage& measuringDevice() {
+    static const QImage device = blankImage(1, 1);
+    return device;
+}
+
+void setPixel(QImage& image, int x, int y, QRgb rgb) {
+    if (image.rect().contains(x, y)) image.setPixel(x, y, rgb);
+}
+} // namespace
 
 PictureBox::PictureBox(Container& container, const QString& name)
     : Control(container, name,
               std::make_unique<PictureCanvas>(nullptr, [this](QPainter& painter) { paintBorder(painter); }),
               {QPalette::Window, QPalette::WindowText, vbButtonFace, vbButtonText}),
       m_client(new PictureCanvas(widget(), [this](QPainter& painter) { paintClient(painter); })) {
-    m_client->setAutoFillBackground(true); // in BackColor, which it takes from the box
     placeClient();
 }
 
 void PictureBox::setPicture(const ::Picture& picture) {
     m_picture = picture;
     if (m_autoSize) fitToPicture();
-    m_client->update();
+    renewImage();
+}
+
+void PictureBox::setBackColor(qint32 bgr) {
+    Control::setBackColor(bgr);
+    renewImage();
+}
+
+void PictureBox::Cls() {
+    renewImage();
+    m_currentX = 0.0;
+    m_currentY = 0.0;
+}
+
+double PictureBox::CurrentX() const {
+    return fromPixels(m_currentX);
+}
+
+void PictureBox::setCurrentX(double x) {
+    m_currentX = toPixels(x);
+}
+
+double PictureBox::CurrentY() const {
+    return fromPixels(m_currentY);
+}
+
+void PictureBox::setCurrentY(double y) {
+    m_currentY = toPixels(y);
+}
+
+const QFontMetrics& PictureBox::metrics() const {
+    if (!m_metrics || m_metrics->first != Font())
+        m_metrics.emplace(Font(), QFontMetrics(toQFont(Font()), &measuringDevice()));
+    return m_metrics->second;
+}
+
+void PictureBox::Print(const QString& text) {
+    const QFontMetrics& metrics = this->metrics();
+    if (!m_image.isNull()) {
+        QPainter painter(&m_image);
+        painter.setFont(toQFont(Font()));
+        painter.setPen(displayColour(ForeColor()));
+        painter.drawText(
+            QPoint(int(roundHalfEven(m_currentX)), int(roundHalfEven(m_currentY)) + metrics.ascent()), text);
+    }
+    m_currentX = 0.0;
+    m_currentY += metrics.height();
+    changed();
+}
+
+double PictureBox::TextWidth(const QString& text) const {
+    return fromPixels(metrics().horizontalAdvance(text));
+}
+
+double PictureBox::TextHeight(const QString&) const {
+    return fromPixels(metrics().height());
+}
+
+void PictureBox::Line(double x1, double y1, double x2, double y2, qint32 colour, LineShape shape) {
+    const int ax = pixelOf(x1), ay = pixelOf(y1), bx = pixelOf(x2), by = pixelOf(y2);
+    const QRgb rgb = displayColour(colour).rgb();
+    const int left = std::min(ax, bx), right = std::max(ax, bx);
+    const int top = std::min(ay, by), bottom = std::max(ay, by);
+    switch (shape) {
+    case LineShape::FilledBox:
+        for (int y = top; y <= bottom; ++y)
+            for (int x = left; x <= right; ++x)
+                setPixel(m_image, x, y, rgb);
+        break;
+    case LineShape::Box:
+        for (int x = left; x <= right; ++x) {
+            setPixel(m_image, x, top, rgb);
+            setPixel(m_image, x, bottom, rgb);
+        }
+        for (int y = top; y <= bottom; ++y) {
+            setPixel(m_image, left, y, rgb);
+            setPixel(m_image, right, y, rgb);
+        }
+        break;
+    case LineShape::Line: {
+        // Bresenham from the first point up to, not including, the last.
+        const int dx = std::abs(bx - ax), dy = -std::abs(by - ay);
+        const int stepX = ax < bx ? 1 : -1, stepY = ay < by ? 1 : -1;
+        int error = dx + dy;
+        for (int x = ax, y = ay; x != bx || y != by;) {
+            setPixel(m_image, x, y, rgb);
+            const int twice = 2 * error;
+            if (twice >= dy) {
+                error += dy;
+                x += stepX;
+            }
+            if (twice <= dx) {
+                error += dx;
+                y += stepY;
+            }
+        }
+        break;
+    }
+    }
+    m_currentX = toPixels(x2);
+    m_currentY = toPixels(y2);
+    changed();
+}
+
+void PictureBox::PSet(double x, double y, qint32 colour) {
+    setPixel(m_image, pixelOf(x), pixelOf(y), displayColour(colour).rgb());
+    m_currentX = toPixels(x);
+    m_currentY = toPixels(y);
+    changed();
+}
+
+qint32 PictureBox::Point(double x, double y) const {
+    const int px = pixelOf(x), py = pixelOf(y);
+    if (!m_image.rect().contains(px, py)) return -1;
+    return fromQColor(QColor(m_image.pixel(px, py)));
+}
+
+void PictureBox::PaintPicture(const ::Picture& picture, double x, double y, std::optional<double> width,
+                              std::optional<double> height, std::optional<SourceRect> source) {
+    if (picture.isNull() || m_image.isNull()) return;
+    const QRect from = source ? QRect(pixelOf(source->x), pixelOf(source->y), pixelOf(source->width),
+                                      pixelOf(source->height))
+                              : picture.image().rect();
+    const QRect to(pixelOf(x), pixelOf(y), width ? pixelOf(*width) : from.width(),
+                   height ? pixelOf(*height) : from.height());
+    if (from.width() <= 0 || from.height() <= 0 || to.width() <= 0 || to.height() <= 0) return;
+    // Cut the source to the picture and the destination with it, in the same proportion.
+    const QRect inside = from & picture.image().rect();
+    if (inside.isEmpty()) return;
+    const double scaleX = double(to.width()) / from.width(), scaleY = double(to.height()) / from.height();
+    const QRectF target(to.x() + (inside.x() - from.x()) * scaleX, to.y() + (inside.y() - from.y()) * scaleY,
+                        inside.width() * scaleX, inside.height() * scaleY);
+    {
+        QPainter painter(&m_image);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(target, picture.image(), QRectF(inside));
+    }
+    changed();
 }
 
 void PictureBox::setAutoSize(bool autoSize) {
@@ -56,7 +218,7 @@ void PictureBox::paintBorder(QPainter& painter) const {
 }
 
 void PictureBox::paintClient(QPainter& painter) const {
-    if (!m_picture.isNull()) painter.drawImage(0, 0, m_picture.image());
+    painter.drawImage(0, 0, m_image);
 }
 
 void PictureBox::fitToPicture() {
@@ -67,4 +229,32 @@ void PictureBox::fitToPicture() {
 void PictureBox::placeClient() {
     const int border = borderWidth();
     m_client->setGeometry(widget()->rect().adjusted(border, border, -border, -border));
+    if (m_client->size() != m_image.size()) renewImage(m_image);
+}
+
+double PictureBox::toPixels(double value) const {
+    return m_scaleMode == vbTwips ? value / twipsPerPixel : value;
+}
+
+double PictureBox::fromPixels(double pixels) const {
+    return m_scaleMode == vbTwips ? pixels * twipsPerPixel : pixels;
+}
+
+int PictureBox::pixelOf(double value) const {
+    return int(roundHalfEven(toPixels(value)));
+}
+
+void PictureBox::renewImage(const QImage& keep) {
+    m_image = blankImage(m_client->width(), m_client->height());
+    m_image.fill(displayColour(BackColor()));
+    if (!m_image.isNull()) {
+        QPainter painter(&m_image);
+        if (!m_picture.isNull()) painter.drawImage(0, 0, m_picture.image());
+        if (!keep.isNull()) painter.drawImage(0, 0, keep);
+    }
+    changed();
+}
+
+void PictureBox::changed() {
+    m_client->update();
 }

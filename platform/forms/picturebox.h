@@ -4,16 +4,29 @@
 // children in it, moves in by that pixel. With AutoSize the box sizes itself so the client
 // area holds the picture exactly; an empty picture leaves nothing of the previous one,
 // neither its pixels nor, with AutoSize, its size.
+//
+// Everything drawn on a box is kept in an image of its client area (back colour, the
+// picture at the top left, then the drawing), which can be read and drawn on while the
+// box is hidden. Setting BackColor or Picture, and Cls, start that image afresh. Positions
+// and sizes of the drawing methods are in the box's own ScaleMode; pixels go by the shared
+// rounding, halves to even. Text is drawn in Font and ForeColor without filling behind it.
 
 #include "container.h"
 #include "control.h"
 #include "runtime/picture.h"
+
+#include <QImage>
+#include <QFontMetrics>
+#include <optional>
 
 class PictureCanvas;
 class QPainter;
 
 constexpr int vbBSNone = 0;
 constexpr int vbFixedSingle = 1;
+
+// What Line draws: a line, a box outline, or a filled box.
+enum class LineShape { Line, Box, FilledBox };
 
 class PictureBox : public Control, public Container {
 public:
@@ -30,6 +43,33 @@ public:
     void setScaleMode(int scaleMode); // raises 380 for anything but vbTwips and vbPixels
     QWidget* clientArea() override;
 
+    // Hides Control::setBackColor: a new back colour erases the drawing.
+    void setBackColor(qint32 bgr);
+
+    // The drawing.
+    void Cls(); // also puts CurrentX and CurrentY back to 0
+    double CurrentX() const;
+    void setCurrentX(double x);
+    double CurrentY() const;
+    void setCurrentY(double y);
+    // Draws the text at the current position; the next line starts below it at x 0.
+    void Print(const QString& text);
+    double TextWidth(const QString& text) const;
+    double TextHeight(const QString& text) const;
+    // Both corners belong to a box; a line leaves out its last point. The current
+    // position moves to (x2, y2).
+    void Line(double x1, double y1, double x2, double y2, qint32 colour, LineShape shape = LineShape::Line);
+    void PSet(double x, double y, qint32 colour);
+    qint32 Point(double x, double y) const; // -1 outside the client area
+    // Draws (part of) a picture, stretched to the destination size when one is given. Only
+    // pixels inside the picture are read.
+    struct SourceRect {
+        double x, y, width, height;
+    };
+    void PaintPicture(const ::Picture& picture, double x, double y, std::optional<double> width = {},
+                      std::optional<double> height = {}, std::optional<SourceRect> source = {});
+    ::Picture Image() const { return ::Picture(m_image); }
+
 protected:
     void showGeometry() override;
 
@@ -39,10 +79,22 @@ private:
     void paintClient(QPainter& painter) const;
     void fitToPicture();
     void placeClient();
+    double toPixels(double value) const;
+    double fromPixels(double pixels) const;
+    int pixelOf(double value) const;
+    // Back colour and picture under what the old image held, in the client's size.
+    void renewImage(const QImage& keep = {});
+    void changed();
+    // Measuring text is the hot path of composing a card: keep the metrics of the font in use.
+    const QFontMetrics& metrics() const;
 
     PictureCanvas* m_client; // a child of the box's widget
     ::Picture m_picture;
     bool m_autoSize = false;
     int m_borderStyle = vbFixedSingle;
     int m_scaleMode = vbTwips;
+    QImage m_image;
+    double m_currentX = 0.0; // pixels, so that a switch of ScaleMode keeps the place
+    double m_currentY = 0.0;
+    mutable std::optional<std::pair<::Font, QFontMetrics>> m_metrics;
 };

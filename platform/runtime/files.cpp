@@ -1,11 +1,11 @@
 #include "files.h"
+#include "replacementfile.h"
 #include "vberror.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace {
 [[noreturn]] void raiseError(VbError::Number number) {
@@ -37,21 +37,15 @@ QFileInfo requireFile(const QString& path) {
     return info;
 }
 
-// The write bit is checked here because the file system would let the owner replace a read-only
-// file by renaming over it.
-void checkWritableTarget(const QString& path) {
-    const QFileInfo info(path);
-    if (!folderExists(info)) raiseError(VbError::PathNotFound);
-    if (info.exists() && (!info.isFile() || isReadOnly(info))) raiseError(VbError::PathFileAccessError);
-}
-
 // Writes under a temporary name beside the target and renames it over the target, so that a
 // failed write never destroys the previous file.
 template <typename Write> void replaceFile(const QString& path, Write write) {
-    checkWritableTarget(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
+    ReplacementFile replacement(path);
+    QFile file(replacement.temporaryPath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !write(file) || !file.flush())
         raiseError(VbError::PathFileAccessError);
+    file.close();
+    replacement.commit();
 }
 
 // Only * and ? are wildcards: file names may hold [, { or \ as plain characters.

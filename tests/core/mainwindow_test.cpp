@@ -111,12 +111,20 @@ TEST_F(MainToolbar, EditorsAreChildWindowsAndClosingOneUnloadsIt) {
 }
 
 TEST_F(MainToolbar, OtherButtonsShowNothing) {
-    for (const char* key : {"character2nd", "large2nd", "createall", "exporttotext"})
+    for (const char* key : {"character2nd", "large2nd", "exporttotext"})
         toolButton(QLatin1String(key))->click();
     EXPECT_FALSE(frmCard2nd.isLoaded());
     EXPECT_FALSE(frmCard3rd.isLoaded());
     EXPECT_TRUE(folder().dialogs().messages().empty());
     EXPECT_TRUE(frmMaster.isLoaded());
+}
+
+TEST_F(MainToolbar, CreateAllNeedsAnOpenSet) {
+    toolButton(QStringLiteral("createall"))->click();
+    ASSERT_EQ(folder().dialogs().messages().size(), 1u);
+    EXPECT_EQ(folder().dialogs().messages().front().prompt, "Select a set first.");
+    EXPECT_EQ(folder().dialogs().messages().front().style, 48);
+    EXPECT_EQ(folder().dialogs().messages().front().title, "Create cards");
 }
 
 TEST_F(MainToolbar, ExitUnloadsTheMainWindowWithItsEditorsAndKeepsItsPlace) {

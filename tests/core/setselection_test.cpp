@@ -32,6 +32,10 @@ void addCard(qint32 setID, const QString& title) {
     card->field(QStringLiteral("SetID")) = setID;
     card->field(QStringLiteral("Nr")) = 1;
     card->field(QStringLiteral("Title")) = title;
+    // The columns a card never holds as Null.
+    for (const char* text : {"Number", "BoldText", "Information", "Artist", "FileName"})
+        card->field(QLatin1String(text)) = QString();
+    card->field(QStringLiteral("BGColour")) = 0xFFFFFF;
     card->update();
 }
 

@@ -1,5 +1,5 @@
 #include "replacementfile.h"
-#include "runtime/vberror.h"
+#include "vberror.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +23,7 @@ QString createTemporary(const QString& folder) {
 }
 } // namespace
 
-ReplacementFile::ReplacementFile(const QString& target) : m_target(target) {
+ReplacementFile::ReplacementFile(const QString& target, Keep keep) : m_target(target), m_keep(keep) {
     const QFileInfo info(target);
     if (!QFileInfo(info.absolutePath()).isDir()) throw VbError(VbError::PathNotFound);
     if (info.exists()) {
@@ -43,7 +43,7 @@ void ReplacementFile::commit() {
     if (m_replaced) {
         // A file that cannot be opened keeps the times of its writing.
         QFile file(m_temporary);
-        if (file.open(QIODevice::ReadWrite)) {
+        if (m_keep == Keep::PermissionsAndTimes && file.open(QIODevice::ReadWrite)) {
             file.setFileTime(m_replaced->lastRead, QFileDevice::FileAccessTime);
             file.setFileTime(m_replaced->lastModified, QFileDevice::FileModificationTime);
         }

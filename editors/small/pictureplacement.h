@@ -1,0 +1,42 @@
+#pragma once
+// The arithmetic of placing a card's picture in its frame and of the frame-height handle.
+// Offsets are twips of the frame's inner area; the frame and the handle stand in pixels
+// of the card. One step is one screen pixel.
+
+#include <QtGlobal>
+
+namespace placement {
+
+constexpr double kHandleLowest = 60; // the smallest Top of the frame-height handle
+
+struct Offsets {
+    double left; // PicLeft
+    double top;  // PicTop
+};
+
+struct Size {
+    double width;
+    double height;
+};
+
+// The offsets after a key without modifier on the picture (Page Up and Down, End, Home,
+// arrows); other keys leave them. Nothing holds the picture inside the frame.
+Offsets afterKey(qint16 keyCode, Offsets offsets, Size framePixels, Size pictureTwips);
+
+// The handle's Top after a key with Shift alone on the picture: Up and Down by one pixel
+// within the bounds, End to the highest, Home to the lowest; other keys leave it.
+double handleAfterKey(qint16 keyCode, double handleTop, double handleHighest);
+
+// A pointer position turned into the grab point, halves to even.
+qint32 grabPoint(double position);
+
+// The offset a drag leaves: the pointer's travel from the grab point added.
+double dragged(double offset, double pointer, qint32 grab);
+
+// The handle's Top after a drag, held within its bounds.
+double draggedHandle(double handleTop, double pointerTwips, qint32 grabPixels, double handleHighest);
+
+// An offset as it is stored: single precision, within what single precision holds.
+double storedOffset(double offset);
+
+} // namespace placement

@@ -1,0 +1,189 @@
+#include "smallcardfieldedits.h"
+#include "pictureplacement.h"
+
+#include "frmCard.h"
+#include "modData.h"
+#include "modPicture.h"
+
+#include "runtime/vberror.h"
+
+#include <algorithm>
+
+SmallCardFieldEdits::SmallCardFieldEdits(const SmallCardLayout& layout) : SmallCardEditor(layout) {
+    txtTitle.Change = [this] { txtTitle_Change(); };
+    txtInfo.Change = [this] { txtInfo_Change(); };
+    txtBold.Change = [this] { txtBold_Change(); };
+    txtArtist.Change = [this] { txtArtist_Change(); };
+    cboNumber.Change = [this] { cboNumber_Change(); };
+    cboNumber.Click = [this] { cboNumber_Click(); };
+    cboType.Click = [this] { cboType_Click(); };
+    cboCardBack.Click = [this] { cboCardBack_Click(); };
+    chkOneLine.Click = [this] { chkOneLine_Click(); };
+    chkShowPicture.Click = [this] { chkShowPicture_Click(); };
+    chkFrame.Click = [this] { chkFrame_Click(); };
+    chkResize.Click = [this] { chkResize_Click(); };
+    udCopy.Change = [this] { udCopy_Change(); };
+    cmdColour.Click = [this] { cmdColour_Click(); };
+    // The swatch answers a click of the left button, as the button does.
+    picColour.MouseUp = [this](qint16 Button, qint16, double, double) {
+        if (Button == vbLeftButton) picColour_Click();
+    };
+    // Typing replaces the whole text of these boxes.
+    txtTitle.GotFocus = [this] { SelectAllText(txtTitle); };
+    txtBold.GotFocus = [this] { SelectAllText(txtBold); };
+    txtArtist.GotFocus = [this] { SelectAllText(txtArtist); };
+    cboNumber.GotFocus = [this] { SelectAllText(cboNumber); };
+}
+
+void SmallCardFieldEdits::txtTitle_Change() {
+    if (bLoading) return;
+    writeCardField(QStringLiteral("Title"), txtTitle.Text());
+    lblTitle.setCaption(txtTitle.Text());
+}
+
+void SmallCardFieldEdits::txtInfo_Change() {
+    if (bLoading) return;
+    writeCardField(QStringLiteral("Information"), txtInfo.Text());
+    lblInformation.setCaption(txtInfo.Text());
+}
+
+void SmallCardFieldEdits::cboNumber_Change() {
+    if (bLoading) return;
+    writeCardField(QStringLiteral("Number"), cboNumber.Text());
+    lblNumber.setCaption(cboNumber.Text());
+}
+
+void SmallCardFieldEdits::cboNumber_Click() {
+    cboNumber_Change();
+}
+
+// A lone capital S or C is completed to the attribute it starts, the completion selected
+// so that typing on replaces it. Setting the text runs this handler again, nested.
+void SmallCardFieldEdits::txtBold_Change() {
+    if (bLoading) return;
+    if (txtBold.Text() == QStringLiteral("S")) {
+        txtBold.setText(QStringLiteral("STRENGTH "));
+        txtBold.setSelStart(1);
+        txtBold.setSelLength(8);
+    } else if (txtBold.Text() == QStringLiteral("C")) {
+        txtBold.setText(QStringLiteral("CRAFT "));
+        txtBold.setSelStart(1);
+        txtBold.setSelLength(5);
+    }
+    storeBoldText();
+}
+
+void SmallCardFieldEdits::storeBoldText() {
+    const QString text = txtBold.Text();
+    writeCardField(QStringLiteral("BoldText"), text);
+    lblBold.setCaption(text);
+    lblBold.setHeight(text.isEmpty() ? 1 : layout().boldHeight);
+    boldTextShown();
+    placeInformation();
+}
+
+void SmallCardFieldEdits::placeInformation() {
+    lblInformation.setTop(lblBold.Top() + lblBold.Height());
+    lblInformation.setHeight(std::max(0.0, layout().informationBottom - lblInformation.Top()));
+}
+
+void SmallCardFieldEdits::txtArtist_Change() {
+    if (bLoading) return;
+    writeCardField(QStringLiteral("Artist"), txtArtist.Text());
+    redrawArtist(txtArtist.Text(), !shownCard().field(QStringLiteral("Background")).isNull());
+}
+
+void SmallCardFieldEdits::redrawArtist(const QString& artist, bool hasBackground) {
+    const qint32 colour = shownCard().field(QStringLiteral("BGColour")).toLong();
+    frmCard->RotateArtist(artist, colour, hasBackground, *this);
+}
+
+void SmallCardFieldEdits::chkOneLine_Click() {
+    if (bLoading) return;
+    writeCardField(QStringLiteral("OneLine"), chkOneLine.Value() == vbChecked);
+    DrawCard();
+}
+
+void SmallCardFieldEdits::chkShowPicture_Click() {
+    if (bLoading) return;
+    const bool show = chkShowPicture.Value() == vbChecked;
+    writeCardField(QStringLiteral("UsePicture"), show);
+    picFrame.setVisible(show);
+    lblPicSize.setVisible(show);
+    const double above = show ? picFrame.Top() + picFrame.Height() : lblTitle.Top() + lblTitle.Height();
+    lblBold.setTop(above + 3);
+    lblInformation.setTop(lblBold.Top() + lblBold.Height());
+    // A frame reaching the bottom line leaves the information no room at all.
+    if (layout().informationBottom - lblInformation.Top() < 1)
+        lblInformation.setTop(layout().informationNoRoomTop);
+    lblInformation.setHeight(std::max(0.0, layout().informationBottom - lblInformation.Top()));
+}
+
+void SmallCardFieldEdits::chkFrame_Click() {
+    if (bLoading) return;
+    const bool frame = chkFrame.Value() == vbChecked;
+    writeCardField(QStringLiteral("UseFrame"), frame);
+    picFrame.setBorderStyle(frame ? vbFixedSingle : vbBSNone);
+}
+
+// Switched on, the frame is centred on the card about the picture: 10 pixels of margin in
+// both editions.
+void SmallCardFieldEdits::chkResize_Click() {
+    if (bLoading) return;
+    const bool resize = chkResize.Value() == vbChecked;
+    editShownCard([&](Recordset& card) {
+        card.field(QStringLiteral("Resize")) = resize;
+        if (!resize) return;
+        const float pictureWidth = float(picImage.Width()) / float(twipsPerPixel);
+        const float centred = (float(picCard.Width()) - 10.0f - pictureWidth) / 2.0f * float(twipsPerPixel);
+        card.field(QStringLiteral("PicLeft")) = placement::storedOffset(double(centred));
+    });
+    DrawCard();
+}
+
+// The type's own number replaces the card's; the number box's handler stores it again.
+void SmallCardFieldEdits::cboType_Click() {
+    if (bLoading || cboType.ListIndex() < 0) return;
+    const qint64 cardTypeID = cboType.ItemData(cboType.ListIndex());
+    if (!moveToRow(rsCardType, QStringLiteral("CardTypeID"), cardTypeID))
+        throw VbError(VbError::NoCurrentRecord);
+    const QString number = rsCardType->field(QStringLiteral("Number")).concatText();
+    editShownCard([&](Recordset& card) {
+        card.field(QStringLiteral("CardTypeID")) = rsCardType->field(QStringLiteral("CardTypeID"));
+        card.field(QStringLiteral("Number")) = number;
+    });
+    cboNumber.setText(number);
+    DrawCard();
+}
+
+void SmallCardFieldEdits::cboCardBack_Click() {
+    if (bLoading || cboCardBack.ListIndex() < 0) return;
+    const qint64 cardBackID = cboCardBack.ItemData(cboCardBack.ListIndex());
+    writeCardField(QStringLiteral("CardBackID"), cardBackID);
+    if (moveToRow(rsCardBack, QStringLiteral("CardBackID"), cardBackID))
+        ShowFieldPicture(picBack, rsCardBack->field(QStringLiteral("Picture")));
+    else
+        picBack.setPicture(Picture());
+}
+
+void SmallCardFieldEdits::udCopy_Change() {
+    if (bLoading) return;
+    writeCardField(QStringLiteral("Copies"), udCopy.Value());
+}
+
+// Cancel, or an error on the way, leaves everything as it was, without a word.
+void SmallCardFieldEdits::cmdColour_Click() {
+    try {
+        const std::optional<qint32> colour =
+            dialogs().chooseColour(shownCard().field(QStringLiteral("BGColour")).toLong());
+        if (!colour) return;
+        writeCardField(QStringLiteral("BGColour"), *colour);
+        picColour.setBackColor(*colour);
+        picCard.setBackColor(*colour);
+    } catch (const VbError&) {
+    }
+}
+
+void SmallCardFieldEdits::picColour_Click() {
+    cmdColour_Click();
+}

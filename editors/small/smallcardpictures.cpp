@@ -1,0 +1,133 @@
+#include "smallcardpictures.h"
+
+#include "modPicture.h"
+
+#include "forms/dialogs.h"
+#include "runtime/vberror.h"
+
+#include <QFileInfo>
+
+namespace {
+const QString kChooseTitle = QStringLiteral("Choose picture");
+
+// The folder of a path, with its trailing separator.
+QString folderOf(const QString& path) {
+    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString refusal(const QString& path, const VbError& error) {
+    const QString name = QFileInfo(path).fileName();
+    switch (error.number()) {
+    case VbError::InvalidPicture:
+        return QStringLiteral("\"%1\" is not a picture that can be shown.\r\n\r\n"
+                              "Choose a BMP, JPG, GIF or WMF file.")
+            .arg(name);
+    case VbError::FileNotFound:
+    case VbError::PathNotFound:
+        return QStringLiteral("The file \"%1\" cannot be found.").arg(path);
+    default:
+        return QStringLiteral("\"%1\" cannot be used.\r\n\r\nError %2: %3")
+            .arg(name)
+            .arg(error.number())
+            .arg(error.description());
+    }
+}
+} // namespace
+
+SmallCardPictures::SmallCardPictures(const SmallCardLayout& layout) : SmallCardPlacement(layout) {
+    cmdGetPic.Click = [this] { cmdGetPic_Click(); };
+    cmdDelPic.Click = [this] { cmdDelPic_Click(); };
+    cmdBackPic.Click = [this] { cmdBackPic_Click(); };
+    cmdDelBackPic.Click = [this] { cmdDelBackPic_Click(); };
+    cmdLastBackPic.Click = [this] { cmdLastBackPic_Click(); };
+}
+
+// The new picture starts at the frame's corner and takes the focus, so that the keys
+// place it at once.
+void SmallCardPictures::cmdGetPic_Click() {
+    const std::optional<QString> path = choosePictureFile(m_pictureFolder);
+    if (!path) return;
+    const std::optional<Picture> picture =
+        storePictureFile(*path, QStringLiteral("Picture"), [](Recordset& card) {
+            card.field(QStringLiteral("PicLeft")) = 0;
+            card.field(QStringLiteral("PicTop")) = 0;
+        });
+    if (!picture) return;
+    m_pictureFolder = folderOf(*path);
+    picImage.setTop(0);
+    picImage.setLeft(0);
+    picImage.setPicture(*picture);
+    if (picFrame.Visible()) picImage.SetFocus();
+}
+
+void SmallCardPictures::cmdDelPic_Click() {
+    editShownCard([](Recordset& card) {
+        card.field(QStringLiteral("Picture")) = Variant();
+        card.field(QStringLiteral("PicTop")) = 0;
+        card.field(QStringLiteral("PicLeft")) = 0;
+    });
+    picImage.setTop(0);
+    picImage.setLeft(0);
+    picImage.setPicture(Picture());
+}
+
+void SmallCardPictures::cmdBackPic_Click() {
+    const std::optional<QString> path = choosePictureFile(m_backgroundFolder);
+    if (!path) return;
+    const std::optional<Picture> background = storePictureFile(*path, QStringLiteral("Background"));
+    if (!background) return;
+    m_backgroundFolder = folderOf(*path);
+    m_lastBackgroundFile = *path;
+    showBackground(*background);
+}
+
+void SmallCardPictures::cmdLastBackPic_Click() {
+    if (m_lastBackgroundFile.isEmpty()) return;
+    const std::optional<Picture> background =
+        storePictureFile(m_lastBackgroundFile, QStringLiteral("Background"));
+    if (background) showBackground(*background);
+}
+
+// The last background stays, so that "Last used" can bring it back.
+void SmallCardPictures::cmdDelBackPic_Click() {
+    writeCardField(QStringLiteral("Background"), Variant());
+    picCard.setPicture(Picture());
+}
+
+// The artist strip is drawn over the card's pixels, so it follows the new background.
+void SmallCardPictures::showBackground(const Picture& background) {
+    picCard.setPicture(background);
+    redrawArtist(shownCard().field(QStringLiteral("Artist")).concatText(), true);
+}
+
+std::optional<QString> SmallCardPictures::choosePictureFile(const QString& rememberedFolder) {
+    if (!rememberedFolder.isEmpty()) m_dialogFolder = rememberedFolder;
+    FileDialogRequest request;
+    request.title = kChooseTitle;
+    request.filter = QStringLiteral("All files(*.*)|*.*|Picture files (*.bmp;*.jpg;*.gif;*.wmf)|"
+                                    "*.bmp;*.jpg;*.gif;*.wmf");
+    request.filterIndex = 2;
+    request.initialFolder = m_dialogFolder;
+    request.defaultExtension = QStringLiteral("bmp");
+    request.mustExist = true;
+    return dialogs().openFile(request);
+}
+
+std::optional<Picture>
+SmallCardPictures::storePictureFile(const QString& path, const QString& field,
+                                    const std::function<void(Recordset&)>& alsoAssign) {
+    try {
+        Picture picture;
+        editShownCard([&](Recordset& card) {
+            const qint64 stored = StoreFileInField(path, card.field(field));
+            // An empty file is no picture either.
+            if (stored <= 0) throw VbError(stored == 0 ? int(VbError::InvalidPicture) : int(-stored));
+            picture = loadPictureFromBytes(card.field(field).toBytes());
+            if (alsoAssign) alsoAssign(card);
+        });
+        return picture;
+    } catch (const VbError& error) {
+        MsgBox(refusal(path, error), vbExclamation, kChooseTitle);
+        return std::nullopt;
+    }
+}

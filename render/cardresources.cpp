@@ -1,0 +1,29 @@
+#include "cardresources.h"
+
+#include <QPainter>
+
+namespace {
+// A plain field with a thin inner border: neutral enough for any set.
+Picture framedField(int width, int height, const QColor& field, const QColor& border) {
+    QImage image(width, height, QImage::Format_RGB888);
+    image.fill(field);
+    QPainter painter(&image);
+    painter.setPen(border);
+    painter.drawRect(3, 3, width - 7, height - 7);
+    return Picture(image);
+}
+} // namespace
+
+Picture whiteFieldPicture() {
+    QImage image(16, 16, QImage::Format_RGB888);
+    image.fill(Qt::white);
+    return Picture(image);
+}
+
+Picture characterTemplatePicture() {
+    return framedField(302, 254, QColor(236, 228, 208), QColor(120, 100, 70));
+}
+
+Picture largeCardBackPicture() {
+    return framedField(304, 256, QColor(64, 80, 128), QColor(200, 200, 220));
+}

@@ -1,0 +1,72 @@
+#include "cardtext.h"
+
+#include "forms/picturebox.h"
+
+#include <cmath>
+
+namespace {
+const QString kBreakCharacters = QStringLiteral(" .:,;-_!?()/&%<>+*@$[]{}");
+
+void printAt(PictureBox& canvas, const QString& text, double x, double y) {
+    canvas.setCurrentX(x);
+    canvas.setCurrentY(y);
+    canvas.Print(text);
+}
+
+// The length of the next line of a paragraph that is not empty.
+qsizetype lineLength(const QString& paragraph, double width, const TextMeasure& measure) {
+    qsizetype fitting = 0;
+    qsizetype breakAt = 0;
+    while (fitting < paragraph.size()) {
+        ++fitting;
+        if (kBreakCharacters.contains(paragraph.at(fitting - 1))) breakAt = fitting;
+        if (measure(paragraph.left(fitting)) >= width) {
+            --fitting;
+            break;
+        }
+    }
+    if (fitting == paragraph.size() || breakAt == 0) breakAt = fitting;
+    return breakAt == 0 ? 1 : breakAt;
+}
+} // namespace
+
+double centredX(double labelLeft, double labelWidth, double textWidth) {
+    const float half = float(labelWidth) / 2.0f - float(textWidth) / 2.0f;
+    return std::floor(half) + labelLeft;
+}
+
+void printCentred(PictureBox& canvas, const QString& text, const Control& label) {
+    printAt(canvas, text, centredX(label.Left(), label.Width(), canvas.TextWidth(text)), label.Top());
+}
+
+void printRightAligned(PictureBox& canvas, const QString& text, const Control& label) {
+    printAt(canvas, text, label.Left() + label.Width() - canvas.TextWidth(text), label.Top());
+}
+
+void printLeftAligned(PictureBox& canvas, const QString& text, const Control& label) {
+    printAt(canvas, text, label.Left(), label.Top());
+}
+
+std::vector<WrappedLine> wrapText(const QString& text, double width, const TextMeasure& measure) {
+    std::vector<WrappedLine> lines;
+    int line = 0;
+    for (QString paragraph : text.split(QStringLiteral("\r\n"))) {
+        if (paragraph.isEmpty()) {
+            ++line;
+            continue;
+        }
+        while (!paragraph.isEmpty()) {
+            const qsizetype length = lineLength(paragraph, width, measure);
+            lines.push_back({paragraph.left(length), line++});
+            paragraph.remove(0, length);
+        }
+    }
+    return lines;
+}
+
+void printWrapped(PictureBox& canvas, const QString& text, const Control& label) {
+    const auto measure = [&canvas](const QString& piece) { return canvas.TextWidth(piece); };
+    for (const WrappedLine& wrapped : wrapText(text, label.Width(), measure))
+        printAt(canvas, wrapped.text, label.Left(),
+                label.Top() + wrapped.line * canvas.TextHeight(wrapped.text));
+}

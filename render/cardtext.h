@@ -1,0 +1,36 @@
+#pragma once
+// How card texts are placed on a canvas: every element takes the left, top and width of
+// the editor's preview label it stands for, never that label's height, alignment or font;
+// the canvas's current font gives the look.
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+class Control;
+class PictureBox;
+
+// Left edge of a text centred on a label: the halves are taken in single precision and
+// rounded down, so a text wider than its label starts left of it.
+double centredX(double labelLeft, double labelWidth, double textWidth);
+
+void printCentred(PictureBox& canvas, const QString& text, const Control& label);
+void printRightAligned(PictureBox& canvas, const QString& text, const Control& label);
+void printLeftAligned(PictureBox& canvas, const QString& text, const Control& label);
+
+// One line of a wrapped text and its line number, blank lines counted.
+struct WrappedLine {
+    QString text;
+    int line;
+    bool operator==(const WrappedLine&) const = default;
+};
+
+using TextMeasure = std::function<double(const QString&)>;
+
+// Paragraphs end at CR LF only; a line breaks after the last break character that fits, or
+// hard after the last character that fits, and takes at least one character.
+std::vector<WrappedLine> wrapText(const QString& text, double width, const TextMeasure& measure);
+
+// Draws the wrapped text from the label's top, one text height per line, however many
+// lines it takes.
+void printWrapped(PictureBox& canvas, const QString& text, const Control& label);

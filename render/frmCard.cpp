@@ -1,0 +1,233 @@
+#include "frmCard.h"
+#include "cardresources.h"
+#include "cardtext.h"
+#include "framedcopy.h"
+#include "frmCard2nd.h"
+#include "frmCard3rd.h"
+#include "modData.h"
+
+#include "runtime/conversions.h"
+
+FormInstance<FrmCard> frmCard;
+
+namespace {
+void place(PictureBox& box, int left, int top, int width, int height) {
+    box.setLeft(left);
+    box.setTop(top);
+    box.setWidth(width);
+    box.setHeight(height);
+}
+
+// Switches a box to pixels for reading geometry, and back to twips whatever happens.
+class PixelScope {
+public:
+    explicit PixelScope(PictureBox& box) : m_box(box) { m_box.setScaleMode(vbPixels); }
+    ~PixelScope() { m_box.setScaleMode(vbTwips); }
+    PixelScope(const PixelScope&) = delete;
+    PixelScope& operator=(const PixelScope&) = delete;
+
+private:
+    PictureBox& m_box;
+};
+
+bool hasText(const Field& field) {
+    return !field.concatText().isEmpty();
+}
+
+// The part of the card picture that the editor shows in its frame.
+void copyFramedPicture(PictureBox& canvas, SmallCardWindow& editor, Recordset& card) {
+    const PixelScope imageScale(editor.picImage);
+    const PixelScope frameScale(editor.picFrame);
+    const FrameGeometry frame{
+        int(roundHalfEven(editor.picFrame.Left())), int(roundHalfEven(editor.picFrame.Top())),
+        int(roundHalfEven(editor.picFrame.Width())), int(roundHalfEven(editor.picFrame.Height())),
+        card.field(QStringLiteral("UseFrame")).toBool() ? 1 : 0};
+    const QSize picture(int(roundHalfEven(editor.picImage.Width())),
+                        int(roundHalfEven(editor.picImage.Height())));
+    const int offsetX = CInt(card.field(QStringLiteral("PicLeft")).toDouble() / twipsPerPixel);
+    const int offsetY = CInt(card.field(QStringLiteral("PicTop")).toDouble() / twipsPerPixel);
+    const auto copy =
+        framedCopy(frame, picture, offsetX, offsetY, card.field(QStringLiteral("Resize")).toBool());
+    if (!copy) return;
+    canvas.PaintPicture(editor.picImage.Picture(), copy->destination.x(), copy->destination.y(), {}, {},
+                        PictureBox::SourceRect{double(copy->source.x()), double(copy->source.y()),
+                                               double(copy->source.width()), double(copy->source.height())});
+}
+
+void holdPicture(PictureBox& box, const Picture& picture) {
+    box.setBorderStyle(vbBSNone);
+    box.setAutoSize(true);
+    box.setPicture(picture);
+}
+} // namespace
+
+FrmCard::FrmCard()
+    : Form(QStringLiteral("frmCard")), picACard(*this, QStringLiteral("picACard")),
+      picACardPP(*this, QStringLiteral("picACardPP")), picWhite(*this, QStringLiteral("picWhite")),
+      picArtist(*this, QStringLiteral("picArtist")),
+      picCharAttribute(*this, QStringLiteral("picCharAttribute")),
+      picOriginalCharacterBackground(*this, QStringLiteral("picOriginalCharacterBackground")),
+      imgChB(*this, QStringLiteral("imgChB")), picDummy(*this, QStringLiteral("picDummy")) {
+    setCaption(QStringLiteral("Card"));
+    setScaleMode(vbPixels);
+
+    // The canvases take the editor's outer card size at every use; their 1-pixel border
+    // then leaves the card box's inside as the drawable area.
+    place(picACard, 4, 4, 152, 256);
+    picACard.setScaleMode(vbPixels);
+    picACardPP.setLeft(160);
+    picACardPP.setTop(4);
+    picACardPP.setScaleMode(vbPixels);
+
+    holdPicture(picWhite, whiteFieldPicture());
+    picWhite.setLeft(320);
+    picWhite.setTop(4);
+
+    place(picArtist, 320, 24, 180, 5);
+    picArtist.setBorderStyle(vbBSNone);
+    picArtist.setScaleMode(vbTwips);
+    picArtist.setBackColor(0xFFFFFF);
+    picArtist.setForeColor(0xC0C0C0);
+    picArtist.setFont({QStringLiteral("Small Fonts"), 5.25, false, false});
+
+    place(picCharAttribute, 320, 32, 52, 12);
+    picCharAttribute.setBorderStyle(vbBSNone);
+    picCharAttribute.setScaleMode(vbTwips);
+    picCharAttribute.setBackColor(0x0);
+    picCharAttribute.setForeColor(0xB700);
+    picCharAttribute.setFont({QStringLiteral("Small Fonts"), 6, false, false});
+
+    holdPicture(picOriginalCharacterBackground, characterTemplatePicture());
+    picOriginalCharacterBackground.setLeft(4);
+    picOriginalCharacterBackground.setTop(264);
+
+    holdPicture(imgChB, largeCardBackPicture());
+    imgChB.setLeft(310);
+    imgChB.setTop(264);
+
+    place(picDummy, 380, 4, 233, 121);
+    picDummy.setBorderStyle(vbBSNone);
+}
+
+void FrmCard::RotateArtist(const QString& Artist, qint32 BGColor, bool BGPic, SmallCardWindow& editor) {
+    PictureBox& strip = editor.picArtistDest;
+    if (Artist.isEmpty()) {
+        strip.setVisible(false);
+        return;
+    }
+    PrepareArtistStrip(picArtist, strip, editor.picCard, BGColor, BGPic);
+    // The text's cell starts two rows above the strip: its top rows are cut off.
+    picArtist.setCurrentX(0);
+    picArtist.setCurrentY(-2 * twipsPerPixel);
+    picArtist.setForeColor(rsSet->field(QStringLiteral("ArtistColour")).toLong());
+    picArtist.Print(Artist);
+    picArtist.setPicture(picArtist.Image());
+    RotatePicture(picArtist, strip, true);
+    strip.setPicture(strip.Image());
+    strip.setVisible(true);
+}
+
+void FrmCard::CreateCard2nd() {
+    composeSmallCard(
+        frmCard2nd.get(),
+        [this](SmallCardWindow& editor) {
+            SetCardFont(rsSet->field(QStringLiteral("CardTypeFontID")).toLong());
+            if (rsCard->field(QStringLiteral("OneLine")).toBool()) {
+                printCentred(picACard, editor.lblType[0].Caption(), editor.lblType[0]);
+                return;
+            }
+            printLeftAligned(picACard, editor.lblType[0].Caption(), editor.lblType[0]);
+            printLeftAligned(picACard, editor.lblType[2].Caption(), editor.lblType[2]);
+            printRightAligned(picACard, editor.lblType[1].Caption(), editor.lblType[1]);
+            printRightAligned(picACard, editor.lblType[3].Caption(), editor.lblType[3]);
+        },
+        false);
+}
+
+void FrmCard::CreateCard3rd() {
+    composeSmallCard(
+        frmCard3rd.get(),
+        [this](SmallCardWindow& editor) {
+            SetCardFont(rsSet->field(QStringLiteral("CardTypeFontID")).toLong());
+            printLeftAligned(picACard, editor.lblType[0].Caption(), editor.lblType[0]);
+            printRightAligned(picACard, editor.lblType[1].Caption(), editor.lblType[1]);
+        },
+        true);
+}
+
+void FrmCard::SetCardFont(qint32 fontID) {
+    strSQL = QStringLiteral("SELECT * FROM tblFont WHERE FontID = ") + QString::number(fontID);
+    const RecordsetPtr font = GetRecordset(strSQL);
+    if (font->eof()) {
+        picACard.setFont({QStringLiteral("Small Fonts"), 7, false, false});
+        picACard.setForeColor(0x0);
+        return;
+    }
+    picACard.setFont(
+        {font->field(QStringLiteral("Font")).toText(), font->field(QStringLiteral("Size")).toDouble(),
+         font->field(QStringLiteral("Bold")).toBool(), font->field(QStringLiteral("Italic")).toBool()});
+    picACard.setForeColor(font->field(QStringLiteral("Colour")).toLong());
+}
+
+void FrmCard::composeSmallCard(SmallCardWindow& editor,
+                               const std::function<void(SmallCardWindow&)>& typeTexts,
+                               bool boldInLabelColour) {
+    Recordset& card = *rsCard;
+    Recordset& set = *rsSet;
+
+    // The canvas's border leaves the card box's inside as the face.
+    picACard.setHeight(editor.picCard.Height());
+    picACard.setWidth(editor.picCard.Width());
+    picACard.setPicture(Picture());
+    picACard.setBackColor(card.field(QStringLiteral("BGColour")).toLong());
+    picACard.setPicture(editor.picCard.Picture());
+
+    const bool usePicture = card.field(QStringLiteral("UsePicture")).toBool();
+    if (usePicture) {
+        const PixelScope frameScale(editor.picFrame);
+        picACard.PaintPicture(picWhite.Picture(), editor.picFrame.Left(), editor.picFrame.Top(),
+                              editor.picFrame.Width(), editor.picFrame.Height());
+    }
+    if (usePicture && !card.field(QStringLiteral("Picture")).isNull())
+        copyFramedPicture(picACard, editor, card);
+    if (usePicture && card.field(QStringLiteral("UseFrame")).toBool()) {
+        const double left = editor.picFrame.Left(), top = editor.picFrame.Top();
+        picACard.Line(left, top, left + editor.picFrame.Width() - 1, top + editor.picFrame.Height() - 1, 0x0,
+                      LineShape::Box);
+    }
+    if (set.field(QStringLiteral("UseSymbol")).toBool())
+        picACard.PaintPicture(editor.picSymbol.Picture(), editor.picSymbol.Left(), editor.picSymbol.Top());
+    if (hasText(card.field(QStringLiteral("Artist"))))
+        picACard.PaintPicture(editor.picArtistDest.Picture(), editor.picArtistDest.Left(),
+                              editor.picArtistDest.Top());
+
+    SetCardFont(set.field(QStringLiteral("CardTitleFontID")).toLong());
+    printCentred(picACard, card.field(QStringLiteral("Title")).concatText(), editor.lblTitle);
+
+    typeTexts(editor);
+
+    if (hasText(card.field(QStringLiteral("Number")))) {
+        SetCardFont(set.field(QStringLiteral("CardTypeFontID")).toLong());
+        printCentred(picACard, card.field(QStringLiteral("Number")).concatText(), editor.lblNumber);
+    }
+
+    SetCardFont(set.field(QStringLiteral("CardBoldFontID")).toLong());
+    if (boldInLabelColour) picACard.setForeColor(editor.lblBold.ForeColor());
+    printCentred(picACard, card.field(QStringLiteral("BoldText")).concatText(), editor.lblBold);
+
+    SetCardFont(set.field(QStringLiteral("CardInformationFontID")).toLong());
+    printWrapped(picACard, card.field(QStringLiteral("Information")).concatText(), editor.lblInformation);
+
+    if (set.field(QStringLiteral("Autonumber")).toBool()) {
+        SetCardFont(set.field(QStringLiteral("AutonumberFontID")).toLong());
+        // The digits alone: no sign place before them.
+        printRightAligned(picACard, QString::number(card.field(QStringLiteral("Nr")).toInt()),
+                          editor.lblAutonumber);
+    }
+
+    picACard.setFont(editor.lblWatermark.Font());
+    picACard.setForeColor(editor.lblWatermark.ForeColor());
+    printCentred(picACard, editor.lblWatermark.Caption(), editor.lblWatermark);
+
+    picACard.setPicture(picACard.Image());
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The hidden renderer window: its canvases compose each kind of card from the layout the
+// card's editor has just shown on its preview, and the save members take the finished
+// card from them.
+
+#include "forms/forminstance.h"
+#include "forms/picturebox.h"
+#include "modRotatePic.h"
+
+#include <QString>
+#include <functional>
+
+class SmallCardWindow;
+
+class FrmCard : public Form {
+    Q_OBJECT
+public:
+    FrmCard();
+
+    // Makes the artist strip (picArtistDest) of the small-card editor that asks for it.
+    void RotateArtist(const QString& Artist, qint32 BGColor, bool BGPic, SmallCardWindow& editor);
+    void CreateCard2nd();
+    void CreateCard3rd();
+
+    void SaveTheCard2nd();
+    void SaveTheCard3rd();
+    void SaveTheCharacter2nd();
+    void SaveThePlayingPiece2nd();
+    void SaveTheLargeCard();
+
+    PictureBox picACard;
+    PictureBox picACardPP;
+    PictureBox picWhite;
+    PictureBox picArtist;
+    PictureBox picCharAttribute;
+    PictureBox picOriginalCharacterBackground;
+    PictureBox imgChB;
+    PictureBox picDummy;
+
+private:
+    void SetCardFont(qint32 fontID);
+    // The composition both small-card editions share; the edition draws its type texts.
+    void composeSmallCard(SmallCardWindow& editor, const std::function<void(SmallCardWindow&)>& typeTexts,
+                          bool boldInLabelColour);
+
+    // Saving card images (frmCardSave.cpp)
+    struct CardKind;
+    QString MakeFileName(QString name, qint16 nr, QString code);
+    void SaveCardImage(QString path);
+    QString GetPicFormat(qint32 picFormatId);
+    // Runs one save member's steps; any error ends them with the kind's failure message.
+    void saveReportingFailure(const CardKind& kind, const std::function<void()>& steps);
+    // Names the file, lays the face (and the back, when there is one) out on the output
+    // surface with their outlines and writes it. The back is read after the face became
+    // its canvas's picture.
+    void saveComposedCard(const CardKind& kind, const QString& baseName, qint16 nr, PictureBox& canvas,
+                          const std::function<Picture()>& back);
+    // End of saving card images
+    // End of saving card images
+};
+
+extern FormInstance<FrmCard> frmCard;
+

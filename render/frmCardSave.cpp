@@ -1,0 +1,229 @@
+// frmCard's card image files: the file name from the record and the set's output options,
+// the face and back laid out side by side on frmClip.picDone, and the writer of the set's
+// picture format. Every file is written under a temporary name and renamed over the old one.
+#include "cDIBSection.h"
+#include "frmCard.h"
+#include "frmCard2nd.h"
+#include "frmCard3rd.h"
+#include "frmClip.h"
+#include "mIntelJPEGLibrary.h"
+#include "modData.h"
+#include "runtime/replacementfile.h"
+
+#include "forms/dialogs.h"
+#include "runtime/app.h"
+#include "runtime/vberror.h"
+
+struct FrmCard::CardKind {
+    QString code;
+    // The face half's outline; the back half's has the same size beside it.
+    int outlineWidth;
+    int outlineHeight;
+    QString failureTitle;
+    // Whether the failure message names the error.
+    bool showsError;
+};
+
+namespace {
+constexpr int kBadFileName = 52;
+constexpr qint32 kJpegQuality = 90;
+constexpr qint32 kBlack = 0x0;
+
+enum PicFormat : qint32 { kBmp = 1, kJpg = 2, kGif = 3 };
+
+const QString kFailure = QStringLiteral("Something went wrong.");
+const QString kTwoLineBreaks = QStringLiteral("\r\n\r\n");
+
+bool setOption(const QString& field) {
+    return rsSet->field(field).toBool();
+}
+
+// The output folder with one separator at its end; backslashes of folders stored on the old
+// platform count as separators.
+QString outputFolder() {
+    QString folder = rsSet->field(QStringLiteral("SaveTo")).toText();
+    folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    folder += QLatin1Char('/');
+    return folder.replace(QStringLiteral("//"), QStringLiteral("/"));
+}
+
+// A name that Windows file names cannot hold would, on this platform, write into another
+// folder or make a file the old platform's users cannot copy: it is refused.
+void refuseUnsafeName(const QString& fileName) {
+    static const QString refused = QStringLiteral("\\/:*?\"<>|");
+    for (const QChar c : fileName) {
+        if (c.unicode() < 0x20 || refused.contains(c))
+            throw VbError(kBadFileName, QStringLiteral("Bad file name or number"));
+    }
+}
+
+void writeBmp(const Picture& picture, const QString& path) {
+    ReplacementFile file(path);
+    SavePicture(picture, file.temporaryPath());
+    file.commit();
+}
+
+// A small card keeps the file name of its first save, so renaming the card later does not
+// rename its files.
+QString smallCardBaseName() {
+    if (!rsCard->field(QStringLiteral("FileName")).isNull() &&
+        rsCard->field(QStringLiteral("FileName")).toText().isEmpty()) {
+        const QString title = rsCard->field(QStringLiteral("Title")).toText();
+        try {
+            rsCard->field(QStringLiteral("FileName")) = title;
+            rsCard->update();
+        } catch (const VbError&) {
+            rsCard->cancelUpdate();
+            throw;
+        }
+    }
+    return rsCard->field(QStringLiteral("FileName")).toText();
+}
+
+// The back half, or none when the set leaves the backs out.
+std::function<Picture()> backUnlessNoBack(std::function<Picture()> back) {
+    if (setOption(QStringLiteral("NoBack"))) return {};
+    return back;
+}
+
+void drawOutline(PictureBox& surface, int left, int width, int height) {
+    surface.Line(left, 0, left + width - 1, height - 1, kBlack, LineShape::Box);
+}
+} // namespace
+
+void FrmCard::SaveTheCard2nd() {
+    static const CardKind kind{QStringLiteral("C2"), 152, 256, QStringLiteral("Saving the card 2nd."), false};
+    saveReportingFailure(kind, [this] {
+        const QString baseName = smallCardBaseName();
+        saveComposedCard(kind, baseName, rsCard->field(QStringLiteral("Nr")).toInt(), picACard,
+                         backUnlessNoBack([] { return frmCard2nd->picBack.Picture(); }));
+    });
+}
+
+void FrmCard::SaveTheCard3rd() {
+    static const CardKind kind{QStringLiteral("C3"), 163, 247, QStringLiteral("Saving the card 3rd."), false};
+    saveReportingFailure(kind, [this] {
+        const QString baseName = smallCardBaseName();
+        saveComposedCard(kind, baseName, rsCard->field(QStringLiteral("Nr")).toInt(), picACard,
+                         backUnlessNoBack([] { return frmCard3rd->picBack.Picture(); }));
+    });
+}
+
+// The character editor's back box joins here when that editor exists; until then the back
+// half stays white.
+void FrmCard::SaveTheCharacter2nd() {
+    static const CardKind kind{QStringLiteral("CH2"), 304, 256, QStringLiteral("Saving the character 2nd"),
+                               false};
+    saveReportingFailure(kind, [this] {
+        saveComposedCard(kind, rsCharacter->field(QStringLiteral("Name")).toText(),
+                         rsCharacter->field(QStringLiteral("Nr")).toInt(), picACard,
+                         backUnlessNoBack([] { return Picture(); }));
+    });
+}
+
+// The piece file always shows the piece twice, whatever NoBack says.
+void FrmCard::SaveThePlayingPiece2nd() {
+    static const CardKind kind{QStringLiteral("PP2"), 152, 256,
+                               QStringLiteral("Saving the playing piece 2nd."), false};
+    saveReportingFailure(kind, [this] {
+        saveComposedCard(kind, rsCharacter->field(QStringLiteral("Name")).toText(),
+                         rsCharacter->field(QStringLiteral("Nr")).toInt(), picACardPP,
+                         [this] { return picACardPP.Picture(); });
+    });
+}
+
+// The large-card editor's back box joins here when that editor exists; until then the back
+// half stays white.
+void FrmCard::SaveTheLargeCard() {
+    static const CardKind kind{QStringLiteral("LC2"), 304, 256, QStringLiteral("Saving the large card"),
+                               true};
+    saveReportingFailure(kind, [this] {
+        saveComposedCard(kind, rsLargeCard->field(QStringLiteral("Title")).toText(),
+                         rsLargeCard->field(QStringLiteral("Nr")).toInt(), picACard,
+                         backUnlessNoBack([] { return Picture(); }));
+    });
+}
+
+void FrmCard::saveReportingFailure(const CardKind& kind, const std::function<void()>& steps) {
+    try {
+        steps();
+    } catch (const VbError& error) {
+        QString text = kFailure;
+        if (kind.showsError)
+            text +=
+                kTwoLineBreaks + QString::number(error.number()) + QStringLiteral(", ") + error.description();
+        MsgBox(text, vbCritical, kind.failureTitle);
+    }
+}
+
+void FrmCard::saveComposedCard(const CardKind& kind, const QString& baseName, qint16 nr, PictureBox& canvas,
+                               const std::function<Picture()>& back) {
+    const QString folder = outputFolder();
+    const QString fileName = MakeFileName(baseName, nr, kind.code);
+    refuseUnsafeName(fileName);
+
+    PictureBox& surface = frmClip->picDone;
+    surface.setPicture(Picture());
+    canvas.setPicture(canvas.Image());
+    const double width = canvas.Width();
+    surface.setHeight(canvas.Height());
+    surface.setWidth(back ? 2 * width : width);
+    if (back) surface.PaintPicture(back(), width + 1, 1);
+    surface.PaintPicture(canvas.Picture(), 1, 1);
+    drawOutline(surface, 0, kind.outlineWidth, kind.outlineHeight);
+    drawOutline(surface, kind.outlineWidth, kind.outlineWidth, kind.outlineHeight);
+    surface.setPicture(surface.Image());
+
+    SaveCardImage(folder + fileName);
+}
+
+QString FrmCard::MakeFileName(QString name, qint16 nr, QString code) {
+    if (setOption(QStringLiteral("FileCardNr")))
+        name = (QStringLiteral("000") + QString::number(nr)).right(3) + QLatin1Char(' ') + name;
+    if (!code.isEmpty()) name = code + QLatin1Char(' ') + name;
+    const QString prefix = rsSet->field(QStringLiteral("FilenamePrefix")).concatText();
+    if (!prefix.isEmpty()) name = prefix + QLatin1Char(' ') + name;
+    if (setOption(QStringLiteral("ReplaceSpace"))) name.replace(QLatin1Char(' '), QLatin1Char('_'));
+    return name + QLatin1Char('.') + GetPicFormat(rsSet->field(QStringLiteral("PicFormatID")).toLong());
+}
+
+void FrmCard::SaveCardImage(QString path) {
+    const Picture& picture = frmClip->picDone.Picture();
+    const qint32 format = rsSet->field(QStringLiteral("PicFormatID")).toLong();
+    switch (format) {
+    case kBmp:
+        writeBmp(picture, path);
+        break;
+    case kJpg: {
+        cDIBSection dib;
+        dib.CreateFromPicture(picture);
+        SaveJPG(dib, path, kJpegQuality);
+        break;
+    }
+    case kGif: {
+        // The work file stays in the program's folder, replaced at each GIF save.
+        const QString workFile = App::Path() + QStringLiteral("/zqjtemp.bmp");
+        writeBmp(picture, workFile);
+        ReplacementFile target(path);
+        BmpToGif& converter = frmClip->BMP2GIF1;
+        converter.convert(workFile, target.temporaryPath());
+        if (converter.failed()) {
+            MsgBox(kFailure + kTwoLineBreaks + converter.reason(), vbCritical,
+                   QStringLiteral("Saving the card"));
+            return;
+        }
+        target.commit();
+        break;
+    }
+    default:
+        throw VbError(VbError::InvalidPropertyValue,
+                      QStringLiteral("There is no writer for picture format %1.").arg(format));
+    }
+}
+
+QString FrmCard::GetPicFormat(qint32 picFormatId) {
+    strSQL = QStringLiteral("SELECT * FROM tblPicFormat WHERE PicFormatID = ") + QString::number(picFormatId);
+    const RecordsetPtr rs = GetRecordset(strSQL);
+    if (rs->eof()) return QStringLiteral("BMP");
+    return rs->field(QStringLiteral("PicFormat")).toText();
+}

@@ -1,0 +1,211 @@
+#include "frmCreate.h"
+#include "frmCard.h"
+#include "frmCard2nd.h"
+#include "frmCard3rd.h"
+#include "modData.h"
+#include "modDirBrowse.h"
+#include "placecontrol.h"
+
+#include "forms/dialogs.h"
+#include "forms/loadingscope.h"
+#include "forms/screen.h"
+#include "runtime/conversions.h"
+#include "runtime/vberror.h"
+
+FormInstance<FrmCreate> frmCreate;
+
+namespace {
+const QString kTitle = QStringLiteral("Create cards");
+constexpr qint32 kRed = 0xFF;
+constexpr qint32 kBlack = 0x0;
+
+bool hasRows(const RecordsetPtr& rs) {
+    return rs && !(rs->bof() && rs->eof());
+}
+
+bool checked(const CheckBox& box) {
+    return box.Value() == vbChecked;
+}
+} // namespace
+
+FrmCreate::FrmCreate() : Form(QStringLiteral("frmCreate")) {
+    setWindowFlag(Qt::Dialog);
+    setCaption(QStringLiteral("Create Cards"));
+    setWidth(7680);
+    setHeight(5490);
+
+    fraInfo.setCaption(QStringLiteral("Information"));
+    placeControl(fraInfo, 240, 240, 7215, 2895);
+    Label14.setCaption(QStringLiteral("Save &to:"));
+    placeControl(Label14, 240, 360, 615, 255);
+    placeControl(txtSaveTo, 1560, 360, 5055, 285);
+    cmdSaveTo.setCaption(QStringLiteral("..."));
+    placeControl(cmdSaveTo, 6720, 360, 255, 285);
+    Label13.setCaption(QStringLiteral("&Filename prefix:"));
+    placeControl(Label13, 240, 840, 1215, 255);
+    placeControl(txtFilenamePrefix, 1560, 840, 3255, 285);
+    chkFileNr.setCaption(QStringLiteral("Add &card number to created cards filename"));
+    placeControl(chkFileNr, 1560, 1320, 3375, 255);
+    chkNoBack.setCaption(QStringLiteral("C&reate cards without backside"));
+    placeControl(chkNoBack, 1560, 1680, 2535, 255);
+    chkReplaceSpace.setCaption(QStringLiteral("Re&place all spaces with underline in filenames"));
+    placeControl(chkReplaceSpace, 1560, 2040, 3615, 255);
+    Label15.setCaption(QStringLiteral("Sa&ve format:"));
+    placeControl(Label15, 240, 2400, 1215, 255);
+    placeControl(cboSaveFormat, 1560, 2400, 855, 315);
+
+    fraCreate.setCaption(QStringLiteral("Select which card to create"));
+    placeControl(fraCreate, 240, 3360, 3375, 1935);
+    lblEdition.setFont({QStringLiteral("MS Sans Serif"), 8.25, true, false});
+    lblEdition.setCaption(QStringLiteral("2nd Edition"));
+    placeControl(lblEdition, 360, 360, 1215, 255);
+    chk2ndCard.setCaption(QStringLiteral("Cards"));
+    placeControl(chk2ndCard, 360, 720, 855, 255);
+    chk2ndChar.setCaption(QStringLiteral("Characters"));
+    placeControl(chk2ndChar, 360, 1080, 1095, 255);
+    chk2ndLarge.setCaption(QStringLiteral("Large Cards"));
+    placeControl(chk2ndLarge, 360, 1440, 1335, 255);
+    placeControl(lblNr2ndCards, 1680, 720, 375, 255);
+    placeControl(lblNr2ndChar, 1680, 1080, 375, 255);
+    placeControl(lblNr2ndLarge, 1680, 1440, 375, 255);
+    cmdCreate.setCaption(QStringLiteral("Create cards"));
+    placeControl(cmdCreate, 6240, 4440, 1215, 375);
+    cmdDone.setCaption(QStringLiteral("Done"));
+    placeControl(cmdDone, 6240, 4920, 1215, 375);
+
+    txtSaveTo.Change = [this] { storeOption(QStringLiteral("SaveTo"), txtSaveTo.Text()); };
+    txtFilenamePrefix.Change = [this] {
+        storeOption(QStringLiteral("FilenamePrefix"), txtFilenamePrefix.Text());
+    };
+    chkFileNr.Click = [this] { storeOption(QStringLiteral("FileCardNr"), checked(chkFileNr)); };
+    chkNoBack.Click = [this] { storeOption(QStringLiteral("NoBack"), checked(chkNoBack)); };
+    chkReplaceSpace.Click = [this] { storeOption(QStringLiteral("ReplaceSpace"), checked(chkReplaceSpace)); };
+    cboSaveFormat.Click = [this] {
+        if (!bLoading && cboSaveFormat.ListIndex() >= 0)
+            storeOption(QStringLiteral("PicFormatID"),
+                        qint64(cboSaveFormat.ItemData(cboSaveFormat.ListIndex())));
+    };
+    cmdSaveTo.Click = [this] { cmdSaveTo_Click(); };
+    cmdCreate.Click = [this] { cmdCreate_Click(); };
+    cmdDone.Click = [this] { Hide(); };
+}
+
+void FrmCreate::Form_Load() {
+    {
+        const LoadingScope loading(bLoading);
+        FillSaveFormats();
+    }
+    ShowCreateSettings();
+    EnableCardKinds();
+}
+
+void FrmCreate::FillSaveFormats() {
+    strSQL = QStringLiteral("SELECT * FROM tblPicFormat");
+    const RecordsetPtr rs = GetRecordset(strSQL);
+    FillCombo(cboSaveFormat, *rs, QStringLiteral("PicFormat"), QStringLiteral("PicFormatID"));
+}
+
+// Every control whose value changes here writes the same value back into the set row.
+void FrmCreate::ShowCreateSettings() {
+    txtSaveTo.setText(rsSet->field(QStringLiteral("SaveTo")).concatText());
+    chkFileNr.setValue(BoolToCheck(rsSet->field(QStringLiteral("FileCardNr")).toBool()));
+    chkNoBack.setValue(BoolToCheck(rsSet->field(QStringLiteral("NoBack")).toBool()));
+    chkReplaceSpace.setValue(BoolToCheck(rsSet->field(QStringLiteral("ReplaceSpace")).toBool()));
+    txtFilenamePrefix.setText(rsSet->field(QStringLiteral("FilenamePrefix")).concatText());
+    const Variant format = rsSet->field(QStringLiteral("PicFormatID")).value();
+    if (!format.isNull()) SelectComboItem(cboSaveFormat, format.toLong());
+    if (iSetEditionID == 2)
+        lblEdition.setCaption(QStringLiteral("2nd Edition"));
+    else if (iSetEditionID == 3)
+        lblEdition.setCaption(QStringLiteral("3rd Edition"));
+}
+
+void FrmCreate::EnableCardKinds() {
+    chk2ndCard.setEnabled(hasRows(rsCard));
+    chk2ndChar.setEnabled(hasRows(rsCharacter));
+    chk2ndLarge.setEnabled(hasRows(rsLargeCard));
+}
+
+void FrmCreate::storeOption(const QString& field, const Variant& value) {
+    // The row written is always the open set's, wherever another window left rsSet.
+    if (rsSet->eof() || rsSet->bof() || rsSet->field(QStringLiteral("SetID")).toLong() != iSetID) {
+        rsSet->moveFirst();
+        rsSet->find(QStringLiteral("SetID = ") + QString::number(iSetID));
+        if (rsSet->eof()) throw VbError(VbError::NoCurrentRecord);
+    }
+    try {
+        rsSet->field(field) = value;
+        rsSet->update();
+    } catch (const VbError&) {
+        rsSet->cancelUpdate();
+        throw;
+    }
+}
+
+void FrmCreate::cmdSaveTo_Click() {
+    const QString folder = BrowseForFolder(this);
+    if (!folder.isEmpty()) txtSaveTo.setText(folder);
+}
+
+void FrmCreate::cmdCreate_Click() {
+    if (txtSaveTo.Text().isEmpty()) {
+        MsgBox(QStringLiteral("You must firstselect a folder to save your cards in."), vbExclamation, kTitle);
+        return;
+    }
+    const HourglassScope hourglass;
+    if (iSetEditionID == 2)
+        CreateAllCards(checked(chk2ndCard), checked(chk2ndChar), checked(chk2ndLarge), false, false, false);
+    else
+        CreateAllCards(false, false, false, checked(chk2ndCard), checked(chk2ndChar), checked(chk2ndLarge));
+}
+
+// Characters and large cards are skipped until their editors exist.
+void FrmCreate::CreateAllCards(bool Card2nd, bool /*Character2nd*/, bool /*LargeCard2nd*/, bool Card3rd,
+                               bool /*Character3rd*/, bool /*LargeCard3rd*/) {
+    for (Label* counter : {&lblNr2ndCards, &lblNr2ndChar, &lblNr2ndLarge}) {
+        counter->setCaption(QString());
+        counter->setForeColor(kRed);
+    }
+    try {
+        // An editor loads (and opens rsCard) before its cards are counted.
+        if (Card2nd) createSmallCards(frmCard2nd.get(), &FrmCard::CreateCard2nd, &FrmCard::SaveTheCard2nd);
+        if (Card3rd) createSmallCards(frmCard3rd.get(), &FrmCard::CreateCard3rd, &FrmCard::SaveTheCard3rd);
+    } catch (const VbError& error) {
+        MsgBox(QStringLiteral("Error %1: %2").arg(error.number()).arg(error.description()), vbCritical,
+               kTitle);
+    }
+    // The editors show their recordset's current row again, so controls and record agree.
+    for (SmallCardEditor* editor : {static_cast<SmallCardEditor*>(frmCard2nd.ifLoaded()),
+                                    static_cast<SmallCardEditor*>(frmCard3rd.ifLoaded())}) {
+        if (editor) editor->UpdateDisplay();
+    }
+    for (Label* counter : {&lblNr2ndCards, &lblNr2ndChar, &lblNr2ndLarge})
+        counter->setForeColor(kBlack);
+    MsgBox(QStringLiteral("Done creating cards."), vbInformation, kTitle);
+}
+
+void FrmCreate::createSmallCards(SmallCardEditor& editor, void (FrmCard::*compose)(),
+                                 void (FrmCard::*save)()) {
+    if (!hasRows(rsCard)) return;
+    qint16 n = 0;
+    rsCard->moveFirst();
+    while (!rsCard->eof()) {
+        n = CInt(double(n) + 1);
+        try {
+            rsCard->field(QStringLiteral("Nr")) = int(n);
+            rsCard->update();
+        } catch (const VbError&) {
+            rsCard->cancelUpdate();
+            throw;
+        }
+        lblNr2ndCards.setCaption(QString::number(n));
+        lblNr2ndCards.Refresh();
+        editor.DrawCard();
+        (frmCard.get().*compose)();
+        (frmCard.get().*save)();
+        rsCard->moveNext();
+    }
+    rsCard->moveLast();
+    editor.lblCurrentCard.setCaption(QStringLiteral("%1 (%1)").arg(n));
+    editor.lblCurrentCard.setTag(QString::number(n));
+}

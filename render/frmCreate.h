@@ -1,0 +1,66 @@
+#pragma once
+// The "Create Cards" dialog: the open set's output options, each stored in the set row the
+// moment it changes, and the batch that renumbers, composes and saves every card of the
+// chosen kinds. Characters and large cards are skipped until their editors exist.
+
+#include "forms/checkbox.h"
+#include "forms/combobox.h"
+#include "forms/commandbutton.h"
+#include "forms/form.h"
+#include "forms/forminstance.h"
+#include "forms/frame.h"
+#include "forms/label.h"
+#include "forms/textbox.h"
+#include "runtime/variant.h"
+
+class FrmCard;
+class SmallCardEditor;
+
+class FrmCreate : public Form {
+    Q_OBJECT
+public:
+    FrmCreate();
+
+    void CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2nd, bool Card3rd, bool Character3rd,
+                        bool LargeCard3rd);
+
+    Frame fraInfo{*this, QStringLiteral("fraInfo")};
+    Label Label14{fraInfo, QStringLiteral("Label14")};
+    TextBox txtSaveTo{fraInfo, QStringLiteral("txtSaveTo")};
+    CommandButton cmdSaveTo{fraInfo, QStringLiteral("cmdSaveTo")};
+    Label Label13{fraInfo, QStringLiteral("Label13")};
+    TextBox txtFilenamePrefix{fraInfo, QStringLiteral("txtFilenamePrefix")};
+    CheckBox chkFileNr{fraInfo, QStringLiteral("chkFileNr")};
+    CheckBox chkNoBack{fraInfo, QStringLiteral("chkNoBack")};
+    CheckBox chkReplaceSpace{fraInfo, QStringLiteral("chkReplaceSpace")};
+    Label Label15{fraInfo, QStringLiteral("Label15")};
+    ComboBox cboSaveFormat{fraInfo, QStringLiteral("cboSaveFormat")};
+    Frame fraCreate{*this, QStringLiteral("fraCreate")};
+    Label lblEdition{fraCreate, QStringLiteral("lblEdition")};
+    CheckBox chk2ndCard{fraCreate, QStringLiteral("chk2ndCard")};
+    CheckBox chk2ndChar{fraCreate, QStringLiteral("chk2ndChar")};
+    CheckBox chk2ndLarge{fraCreate, QStringLiteral("chk2ndLarge")};
+    CommandButton cmdCreate{*this, QStringLiteral("cmdCreate")};
+    CommandButton cmdDone{*this, QStringLiteral("cmdDone")};
+    Label lblNr2ndCards{fraCreate, QStringLiteral("lblNr2ndCards")};
+    Label lblNr2ndChar{fraCreate, QStringLiteral("lblNr2ndChar")};
+    Label lblNr2ndLarge{fraCreate, QStringLiteral("lblNr2ndLarge")};
+
+protected:
+    void Form_Load() override;
+
+private:
+    void FillSaveFormats();
+    void ShowCreateSettings();
+    void EnableCardKinds();
+    void cmdSaveTo_Click();
+    void cmdCreate_Click();
+    // Writes one option into the open set's row; a write that fails is cancelled.
+    void storeOption(const QString& field, const Variant& value);
+    // Renumbers and saves every card of the open set with the small-card editor.
+    void createSmallCards(SmallCardEditor& editor, void (FrmCard::*compose)(), void (FrmCard::*save)());
+
+    bool bLoading = false;
+};
+
+extern FormInstance<FrmCreate> frmCreate;

@@ -1,0 +1,138 @@
+#include "forms/picturebox.h"
+#include "runtime/colour.h"
+#include "testform.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+constexpr qint32 red = 0x0000FF;
+constexpr qint32 blue = 0xFF0000;
+
+// A borderless 20 x 10 box in pixels on a hidden window, white.
+class Drawing : public ::testing::Test {
+protected:
+    Drawing() : box(form, QStringLiteral("picTest")) {
+        form.setScaleMode(vbPixels);
+        box.setBorderStyle(vbBSNone);
+        box.setScaleMode(vbPixels);
+        box.setWidth(20);
+        box.setHeight(10);
+        box.setBackColor(vbWhite);
+    }
+
+    // The pixels that are not the back colour, as a box.
+    QRect inkBox() const {
+        QRect ink;
+        const QImage image = box.Image().image();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (box.Point(x, y) != vbWhite) ink |= QRect(x, y, 1, 1);
+        return ink;
+    }
+
+    TestForm form;
+    PictureBox box;
+};
+
+QImage filled(int width, int height, QColor colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+} // namespace
+
+TEST_F(Drawing, IsKeptWhileTheWindowIsHidden) {
+    ASSERT_FALSE(form.isVisible());
+    EXPECT_EQ(box.Image().width(), 20);
+    EXPECT_EQ(box.Image().height(), 10);
+    box.PSet(3, 4, red);
+    EXPECT_EQ(box.Point(3, 4), red);
+    EXPECT_EQ(box.Point(4, 4), vbWhite);
+    EXPECT_EQ(box.Point(20, 0), -1);
+    EXPECT_EQ(box.Point(-1, 0), -1);
+    box.PSet(25, 4, red); // outside: nothing happens
+    EXPECT_EQ(inkBox(), QRect(3, 4, 1, 1));
+}
+
+TEST_F(Drawing, BoxesIncludeBothCorners) {
+    box.Line(8, 6, 2, 1, red, LineShape::Box);
+    EXPECT_EQ(inkBox(), QRect(QPoint(2, 1), QPoint(8, 6)));
+    EXPECT_EQ(box.Point(5, 3), vbWhite); // an outline only
+    box.Line(3, 2, 4, 3, blue, LineShape::FilledBox);
+    for (int x : {3, 4})
+        for (int y : {2, 3})
+            EXPECT_EQ(box.Point(x, y), blue);
+    EXPECT_EQ(box.Point(5, 3), vbWhite);
+}
+
+TEST_F(Drawing, ALineLeavesOutItsLastPoint) {
+    box.Line(1, 2, 5, 2, red);
+    EXPECT_EQ(inkBox(), QRect(1, 2, 4, 1));
+    EXPECT_EQ(box.CurrentX(), 5);
+    EXPECT_EQ(box.CurrentY(), 2);
+}
+
+TEST_F(Drawing, BackColourPictureAndClsStartTheDrawingAfresh) {
+    box.PSet(1, 1, red);
+    box.setBackColor(vbWhite); // the same colour still erases
+    EXPECT_EQ(box.Point(1, 1), vbWhite);
+    box.setPicture(Picture(filled(2, 2, Qt::blue)));
+    EXPECT_EQ(box.Point(1, 1), blue);
+    EXPECT_EQ(box.Point(2, 2), vbWhite);
+    box.PSet(5, 5, red);
+    box.setCurrentY(7);
+    box.Cls();
+    EXPECT_EQ(box.Point(5, 5), vbWhite);
+    EXPECT_EQ(box.Point(0, 0), blue); // the picture stays under the drawing
+    EXPECT_EQ(box.CurrentY(), 0);
+}
+
+TEST_F(Drawing, ImageBecomesThePicture) {
+    box.PSet(2, 3, red);
+    box.setPicture(box.Image());
+    box.setBackColor(blue);
+    EXPECT_EQ(box.Point(2, 3), red);
+    EXPECT_EQ(box.Point(0, 0), vbWhite);
+}
+
+TEST_F(Drawing, PaintPictureStretchesAndCutsItsSource) {
+    QImage source = filled(2, 2, Qt::red);
+    source.setPixel(1, 1, qRgb(0, 0, 255));
+    box.PaintPicture(Picture(source), 4, 2, 4.0, 4.0);
+    EXPECT_EQ(inkBox(), QRect(4, 2, 4, 4));
+    EXPECT_EQ(box.Point(5, 3), red);
+    EXPECT_EQ(box.Point(6, 4), blue);
+    EXPECT_EQ(box.Point(7, 5), blue);
+
+    box.Cls();
+    // A source reaching past the picture copies only what the picture holds.
+    box.PaintPicture(Picture(source), 0, 0, {}, {}, PictureBox::SourceRect{1, 1, 5, 5});
+    EXPECT_EQ(inkBox(), QRect(0, 0, 1, 1));
+    EXPECT_EQ(box.Point(0, 0), blue);
+}
+
+TEST_F(Drawing, PrintMovesToTheNextLine) {
+    box.setFont({QStringLiteral("Small Fonts"), 6, false, false});
+    box.setForeColor(vbBlack);
+    const double height = box.TextHeight(QStringLiteral("M"));
+    EXPECT_GT(height, 6);
+    box.setCurrentX(3);
+    box.setCurrentY(-1);
+    box.Print(QStringLiteral("M"));
+    EXPECT_EQ(box.CurrentX(), 0);
+    EXPECT_EQ(box.CurrentY(), height - 1);
+    const QRect ink = inkBox();
+    EXPECT_GE(ink.left(), 3);
+    EXPECT_LE(ink.right(), 3 + box.TextWidth(QStringLiteral("M")));
+    EXPECT_LT(ink.bottom(), height - 1);
+}
+
+TEST_F(Drawing, TwipsScaleMeasuresAndPlacesInTwips) {
+    box.setFont({QStringLiteral("Small Fonts"), 6, false, false});
+    const double pixels = box.TextWidth(QStringLiteral("AB"));
+    box.setScaleMode(vbTwips);
+    EXPECT_EQ(box.TextWidth(QStringLiteral("AB")), pixels * 15);
+    box.PSet(45, 30, red);
+    box.setScaleMode(vbPixels);
+    EXPECT_EQ(box.Point(3, 2), red);
+}

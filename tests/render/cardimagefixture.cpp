@@ -1,0 +1,155 @@
+#include "cardimagefixture.h"
+
+#include "frmCard.h"
+#include "frmCard2nd.h"
+#include "frmCard3rd.h"
+#include "modData.h"
+#include "modSetFonts.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+qint32 insertRow(const QString& table, const QString& keyField, std::map<QString, Variant> values,
+                 const std::map<QString, Variant>& fields) {
+    const RecordsetPtr rs =
+        cnData->openLive(QStringLiteral("SELECT * FROM %1 WHERE %2 = 0").arg(table, keyField));
+    rs->addNew();
+    for (const auto& [name, value] : fields)
+        values[name] = value;
+    for (const auto& [name, value] : values)
+        rs->field(name) = value;
+    rs->update();
+    return rs->field(keyField).toLong();
+}
+
+QString openQuery(const QString& table) {
+    return QStringLiteral("SELECT * FROM %1 WHERE SetID = %2 ORDER BY Nr").arg(table).arg(iSetID);
+}
+} // namespace
+
+CardImageFixture::CardImageFixture() {
+    folder.openDatabase();
+    outputFolder = folder.file(QStringLiteral("out"));
+    QDir().mkpath(outputFolder);
+}
+
+CardImageFixture::~CardImageFixture() {
+    frmCard2nd.unload();
+    frmCard3rd.unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+qint32 CardImageFixture::openNewSet(qint16 edition) {
+    OpenRecordset(QStringLiteral("SELECT * FROM tblSet ORDER BY SetName"), rsSet);
+    rsSet->addNew();
+    rsSet->field("SetName") = QStringLiteral("Test set");
+    rsSet->field("EditionID") = int(edition);
+    rsSet->field("LanguageID") = 1;
+    rsSet->field("DefaultCardTypeID") = 0;
+    rsSet->field("DefaultCardBackID") = 0;
+    rsSet->field("ArtistColour") = 0x7F7F7F;
+    rsSet->field("PicFormatID") = 1;
+    rsSet->field("SaveTo") = outputFolder;
+    CreateSetFonts(*rsSet);
+    rsSet->update();
+    rsSet->moveLast();
+    iSetID = rsSet->field("SetID").toLong();
+    iSetEditionID = edition;
+    iSetLanguageID = 1;
+    LoadLookups(edition, 1);
+    return iSetID;
+}
+
+void CardImageFixture::setSetField(const QString& field, const Variant& value) {
+    rsSet->field(field) = value;
+    rsSet->update();
+}
+
+Variant CardImageFixture::setField(const QString& field) const {
+    return rowField(QStringLiteral("tblSet"), QStringLiteral("SetID"), iSetID, field);
+}
+
+qint32 CardImageFixture::insertCard(int nr, const std::map<QString, Variant>& fields) {
+    return insertRow(QStringLiteral("tblCard"), QStringLiteral("CardID"),
+                     {{"SetID", Variant(qint64(iSetID))},
+                      {"Nr", Variant(nr)},
+                      {"Title", Variant(QStringLiteral("CARD %1").arg(nr))},
+                      {"Copies", Variant(1)},
+                      {"CardTypeID", Variant(1)},
+                      {"Number", Variant("1")},
+                      {"OneLine", Variant(false)},
+                      {"UsePicture", Variant(false)},
+                      {"PicTop", Variant(0)},
+                      {"PicLeft", Variant(0)},
+                      {"PicHeight", Variant(105)},
+                      {"Resize", Variant(false)},
+                      {"UseFrame", Variant(true)},
+                      {"Artist", Variant("")},
+                      {"BoldText", Variant("")},
+                      {"Information", Variant("")},
+                      {"CardBackID", Variant(1)},
+                      {"BGColour", Variant(0xFFFFFF)},
+                      {"FileName", Variant("")}},
+                     fields);
+}
+
+qint32 CardImageFixture::insertCharacter(int nr, const std::map<QString, Variant>& fields) {
+    return insertRow(QStringLiteral("tblCharacter"), QStringLiteral("CharacterID"),
+                     {{"SetID", Variant(qint64(iSetID))},
+                      {"Nr", Variant(nr)},
+                      {"Name", Variant(QStringLiteral("CHARACTER %1").arg(nr))},
+                      {"AlignmentID", Variant(2)},
+                      {"Abilities", Variant("")}},
+                     fields);
+}
+
+qint32 CardImageFixture::insertLargeCard(int nr, const std::map<QString, Variant>& fields) {
+    return insertRow(QStringLiteral("tblLargeCard"), QStringLiteral("LargeCardID"),
+                     {{"SetID", Variant(qint64(iSetID))},
+                      {"Nr", Variant(nr)},
+                      {"Title", Variant(QStringLiteral("LARGE CARD %1").arg(nr))},
+                      {"Information", Variant("")},
+                      {"BGColour", Variant(0xFFFFFF)}},
+                     fields);
+}
+
+void CardImageFixture::openCards() {
+    OpenRecordset(openQuery(QStringLiteral("tblCard")), rsCard);
+}
+
+void CardImageFixture::openCharacters() {
+    OpenRecordset(openQuery(QStringLiteral("tblCharacter")), rsCharacter);
+}
+
+void CardImageFixture::openLargeCards() {
+    OpenRecordset(openQuery(QStringLiteral("tblLargeCard")), rsLargeCard);
+}
+
+Variant CardImageFixture::rowField(const QString& table, const QString& keyField, qint32 key,
+                                   const QString& field) const {
+    const RecordsetPtr rs = cnData->openSnapshot(
+        QStringLiteral("SELECT %1 FROM %2 WHERE %3 = %4").arg(field, table, keyField).arg(key));
+    return rs->field(field).value();
+}
+
+void CardImageFixture::fillCanvas(PictureBox& canvas, int width, int height, QColor colour) {
+    canvas.setPicture(Picture());
+    canvas.setWidth(width);
+    canvas.setHeight(height);
+    canvas.PaintPicture(plainPicture(width - 2, height - 2, colour), 0, 0);
+}
+
+Picture CardImageFixture::plainPicture(int width, int height, QColor colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return Picture(image);
+}
+
+QStringList CardImageFixture::outputFiles() const {
+    return QDir(outputFolder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QImage CardImageFixture::outputImage(const QString& fileName) const {
+    return QImage(QDir(outputFolder).filePath(fileName));
+}
