@@ -33,7 +33,7 @@ bool SaveFieldToFile(const Field& field, const QString& path) {
         } catch (const VbError&) {
             // a work file that is not there yet
         }
-        WriteFileBytes(path, bytes);
+        WriteWorkFile(path, bytes);
         return true;
     } catch (const VbError&) {
         return false;

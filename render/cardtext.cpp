@@ -2,6 +2,7 @@
 
 #include "forms/picturebox.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -13,18 +14,23 @@ void printAt(PictureBox& canvas, const QString& text, double x, double y) {
     canvas.Print(text);
 }
 
-// The length of the next line of a paragraph that is not empty.
+// The length of the next line of a paragraph that is not empty: up to the last break
+// character at or before the first character that makes the line too wide.
 qsizetype lineLength(const QString& paragraph, double width, const TextMeasure& measure) {
-    qsizetype fitting = 0;
-    qsizetype breakAt = 0;
-    while (fitting < paragraph.size()) {
-        ++fitting;
-        if (kBreakCharacters.contains(paragraph.at(fitting - 1))) breakAt = fitting;
-        if (measure(paragraph.left(fitting)) >= width) {
-            --fitting;
-            break;
-        }
+    // A longer prefix is never narrower, so the first one too wide is found by halving.
+    qsizetype low = 1, high = paragraph.size() + 1; // high: the first count known too wide
+    while (low < high) {
+        const qsizetype middle = low + (high - low) / 2;
+        if (measure(paragraph.left(middle)) >= width)
+            high = middle;
+        else
+            low = middle + 1;
     }
+    const qsizetype overflow = std::min(low, paragraph.size()); // characters looked at
+    const qsizetype fitting = low > paragraph.size() ? paragraph.size() : low - 1;
+    qsizetype breakAt = 0;
+    for (qsizetype at = overflow; at > 0 && breakAt == 0; --at)
+        if (kBreakCharacters.contains(paragraph.at(at - 1))) breakAt = at;
     if (fitting == paragraph.size() || breakAt == 0) breakAt = fitting;
     return breakAt == 0 ? 1 : breakAt;
 }

@@ -25,6 +25,7 @@ Database::~Database() {
 }
 
 void Database::execute(const QString& sql) {
+    ++m_statements;
     const bool wasAutocommit = sqlite3_get_autocommit(m_handle) != 0;
     if (sqlite3_exec(m_handle, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK) return;
     const QString message = QString::fromUtf8(sqlite3_errmsg(m_handle));
@@ -35,6 +36,10 @@ void Database::execute(const QString& sql) {
 
 qint64 Database::lastInsertKey() const {
     return sqlite3_last_insert_rowid(m_handle);
+}
+
+Database::Version Database::version() const {
+    return {m_statements, sqlite3_total_changes64(m_handle)};
 }
 
 int Database::changes() const {

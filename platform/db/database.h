@@ -22,6 +22,15 @@ public:
     qint64 lastInsertKey() const;
     int changes() const; // rows the last write changed
 
+    // Changes whenever the data may have changed through this handle (a write, a rollback),
+    // so that a value read before can be kept until then.
+    struct Version {
+        quint64 statements;
+        qint64 changes;
+        bool operator==(const Version&) const = default;
+    };
+    Version version() const;
+
     void setWriteObserver(Connection::WriteObserver observer) { m_observer = std::move(observer); }
     void notifyWrite(Connection::WriteKind kind, const QString& table, qint64 key,
                      const QStringList& columns) const;
@@ -30,4 +39,5 @@ private:
     sqlite3* m_handle = nullptr; // owned, closed by the destructor
     ColumnCatalogue m_catalogue;
     Connection::WriteObserver m_observer;
+    quint64 m_statements = 0; // run through execute(): transactions and savepoints among them
 };

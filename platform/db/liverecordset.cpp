@@ -95,9 +95,9 @@ Variant LiveRecordset::currentValue(int column) {
     if (const auto assigned = m_assigned.find(column); assigned != m_assigned.end())
         return fromStorage(info.type, assigned->second);
     if (cursor().onNewRow()) return fromStorage(info.type, Variant());
-    const Row& row = m_rows[size_t(*cursor().row())];
-    if (isKept(column)) return row.kept[size_t(m_keptSlot[size_t(column)])];
-    const auto stored = readStored(row, column);
+    const size_t index = size_t(*cursor().row());
+    if (isKept(column)) return m_rows[index].kept[size_t(m_keptSlot[size_t(column)])];
+    const auto stored = currentStored(index, column);
     // Gone from its own table the row is deleted; a joined row that went reads Null.
     if (!stored && info.table == m_identity) throw VbError(VbError::NoCurrentRecord);
     return fromStorage(info.type, stored.value_or(Variant()));
@@ -116,6 +116,13 @@ void LiveRecordset::assign(int column, const Variant& value) {
 
 void LiveRecordset::finishEdit() {
     if (isEditing()) update();
+}
+
+std::optional<Variant> LiveRecordset::currentStored(size_t row, int column) {
+    const Database::Version version = m_db->version();
+    if (m_current.row != row || m_current.version != version) m_current = {row, version, {}};
+    if (const auto known = m_current.values.find(column); known != m_current.values.end()) return known->second;
+    return m_current.values.emplace(column, readStored(m_rows[row], column)).first->second;
 }
 
 std::optional<Variant> LiveRecordset::readStored(const Row& row, int column) {

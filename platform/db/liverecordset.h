@@ -2,20 +2,20 @@
 // The live recordset (see recordset.h): a keyset over the query's base tables. For each
 // row it keeps the key of every base table whose key column is in the result; the row's
 // identity is the key of the first such table, which is also the table addNew inserts
-// into. Values are read by key, one column at a time, with cached statements. A column
+// into. Values are read by key, one column at a time, with cached statements, and kept for
+// the current row until it moves or the database may have changed. A column
 // whose table has no key in the result is kept from the opening run, like a computed
 // one, and cannot be assigned; a result with no key at all cannot be updated (3251).
 // A new row may be assigned only columns of the table it goes into; after its insert its
 // computed columns and other tables' columns read Null. deleteCurrent() on a new row
 // that is not yet inserted only drops it.
 
+#include "database.h"
 #include "recordset.h"
 #include "statementcache.h"
 
 #include <map>
 #include <memory>
-
-class Database;
 
 class LiveRecordset final : public Recordset {
 public:
@@ -44,6 +44,8 @@ private:
     bool isKept(int column) const { return m_keptSlot[size_t(column)] >= 0; }
     // The stored value of a column read by key; none when that table's row is gone.
     std::optional<Variant> readStored(const Row& row, int column);
+    // readStored for the current row, read once while nothing is written.
+    std::optional<Variant> currentStored(size_t row, int column);
     void insertNewRow();
     void updateCurrentRow();
     [[noreturn]] static void raiseNotUpdatable(const QString& column);
@@ -56,4 +58,10 @@ private:
     int m_keptCount = 0;
     std::vector<Row> m_rows;
     std::map<int, Variant> m_assigned; // by column: values as they will be stored
+    struct CurrentRowValues {
+        size_t row = 0;
+        std::optional<Database::Version> version;
+        std::map<int, std::optional<Variant>> values;
+    };
+    CurrentRowValues m_current;
 };

@@ -150,3 +150,13 @@ QByteArray ReadFileBytes(const QString& path) {
 void WriteFileBytes(const QString& path, const QByteArray& bytes) {
     replaceFile(path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
 }
+
+void WriteWorkFile(const QString& path, const QByteArray& bytes) {
+    const QFileInfo info(path);
+    if (!folderExists(info)) raiseError(VbError::PathNotFound);
+    if (info.exists() && (!info.isFile() || isReadOnly(info))) raiseError(VbError::PathFileAccessError);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
+        !file.flush())
+        raiseError(VbError::PathFileAccessError);
+}

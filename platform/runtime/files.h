@@ -37,3 +37,6 @@ qint64 FileLen(const QString& path);
 QByteArray ReadFileBytes(const QString& path);
 // Creates or replaces the file; a failed write leaves the previous file as it was.
 void WriteFileBytes(const QString& path, const QByteArray& bytes);
+// Creates or overwrites a work file in place, whole: cheaper than a replacement, but a
+// failed write may leave it partly written.
+void WriteWorkFile(const QString& path, const QByteArray& bytes);
