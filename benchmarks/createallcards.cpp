@@ -1,6 +1,7 @@
 // Times "Create all cards" on a set of 500 small cards with pictures, backgrounds and long
 // texts, for each picture format, and the bare encoders on the same composed images.
-// Usage: zqj_benchmark [cards]   (run with QT_QPA_PLATFORM=offscreen where there is no display)
+// Usage: zqj_benchmark [cards [output folder]]   (QT_QPA_PLATFORM=offscreen where there is no display)
+// The card images go to a temporary folder unless an output folder is given.
 
 #include "createdatabase.h"
 #include "cDIBSection.h"
@@ -205,7 +206,8 @@ int main(int argc, char** argv) {
     std::printf("Making a set of %d small cards...\n", cards);
     makeSet(cards);
     frmMaster->InitialiseSet();
-    const QString output = dir.filePath(QStringLiteral("out"));
+    const QString output =
+        argc > 2 ? QString::fromLocal8Bit(argv[2]) : dir.filePath(QStringLiteral("out"));
     QDir().mkpath(output);
     rsSet->field(QStringLiteral("SaveTo")) = output + QLatin1Char('/');
     rsSet->update();
