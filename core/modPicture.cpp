@@ -41,8 +41,9 @@ bool SaveFieldToFile(const Field& field, const QString& path) {
 }
 
 void ShowFieldPicture(PictureBox& box, const Field& field) {
+    // The work file holds the picture as before; it is decoded from the same bytes in memory.
     if (SaveFieldToFile(field, PicTempPath))
-        box.setPicture(LoadPicture(PicTempPath));
+        box.setPicture(loadPictureFromBytes(field.toBytes()));
     else
         box.setPicture(Picture());
 }

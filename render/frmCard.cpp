@@ -157,16 +157,30 @@ void FrmCard::CreateCard3rd() {
 
 void FrmCard::SetCardFont(qint32 fontID) {
     strSQL = QStringLiteral("SELECT * FROM tblFont WHERE FontID = ") + QString::number(fontID);
-    const RecordsetPtr font = GetRecordset(strSQL);
-    if (font->eof()) {
+    const std::optional<FontRow> row = fontRow(fontID);
+    if (!row) {
         picACard.setFont({QStringLiteral("Small Fonts"), 7, false, false});
         picACard.setForeColor(0x0);
         return;
     }
-    picACard.setFont(
-        {font->field(QStringLiteral("Font")).toText(), font->field(QStringLiteral("Size")).toDouble(),
-         font->field(QStringLiteral("Bold")).toBool(), font->field(QStringLiteral("Italic")).toBool()});
-    picACard.setForeColor(font->field(QStringLiteral("Colour")).toLong());
+    picACard.setFont(row->font);
+    picACard.setForeColor(row->colour);
+}
+
+std::optional<FrmCard::FontRow> FrmCard::fontRow(qint32 fontID) {
+    if (m_fontDatabase.lock() != cnData) {
+        m_fontRows.clear();
+        m_fontDatabase = cnData;
+    }
+    if (const auto known = m_fontRows.find(fontID); known != m_fontRows.end()) return known->second;
+    const RecordsetPtr font = GetRecordset(strSQL);
+    std::optional<FontRow> row;
+    if (!font->eof())
+        row = FontRow{
+            {font->field(QStringLiteral("Font")).toText(), font->field(QStringLiteral("Size")).toDouble(),
+             font->field(QStringLiteral("Bold")).toBool(), font->field(QStringLiteral("Italic")).toBool()},
+            font->field(QStringLiteral("Colour")).toLong()};
+    return m_fontRows.emplace(fontID, row).first->second;
 }
 
 void FrmCard::composeSmallCard(SmallCardWindow& editor,

@@ -9,6 +9,11 @@
 
 #include <QString>
 #include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+class Connection;
 
 class SmallCardWindow;
 
@@ -39,11 +44,17 @@ public:
 
 private:
     void SetCardFont(qint32 fontID);
+    struct FontRow {
+        ::Font font;
+        qint32 colour;
+    };
+    // Font rows never change once a set has them: each is read once per database.
+    std::optional<FontRow> fontRow(qint32 fontID);
     // The composition both small-card editions share; the edition draws its type texts.
     void composeSmallCard(SmallCardWindow& editor, const std::function<void(SmallCardWindow&)>& typeTexts,
                           bool boldInLabelColour);
 
-    // Saving card images (frmCardSave.cpp)
+    // Saving card images (frmCardSave.cpp).
     struct CardKind;
     QString MakeFileName(QString name, qint16 nr, QString code);
     void SaveCardImage(QString path);
@@ -55,9 +66,9 @@ private:
     // its canvas's picture.
     void saveComposedCard(const CardKind& kind, const QString& baseName, qint16 nr, PictureBox& canvas,
                           const std::function<Picture()>& back);
-    // End of saving card images
-    // End of saving card images
+
+    std::weak_ptr<Connection> m_fontDatabase;
+    std::map<qint32, std::optional<FontRow>> m_fontRows;
 };
 
 extern FormInstance<FrmCard> frmCard;
-
