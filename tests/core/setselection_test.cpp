@@ -5,6 +5,7 @@
 #include "mainwindowtest.h"
 #include "modData.h"
 #include "runtime/files.h"
+#include "testrows.h"
 
 #include <QFile>
 
@@ -26,17 +27,8 @@ void expectLookup(const RecordsetPtr& lookup, int edition, int language, bool ha
 }
 
 void addCard(qint32 setID, const QString& title) {
-    RecordsetPtr card;
-    OpenRecordset(QStringLiteral("SELECT * FROM tblCard"), card);
-    card->addNew();
-    card->field(QStringLiteral("SetID")) = setID;
-    card->field(QStringLiteral("Nr")) = 1;
-    card->field(QStringLiteral("Title")) = title;
-    // The columns a card never holds as Null.
-    for (const char* text : {"Number", "BoldText", "Information", "Artist", "FileName"})
-        card->field(QLatin1String(text)) = QString();
-    card->field(QStringLiteral("BGColour")) = 0xFFFFFF;
-    card->update();
+    insertRow(QStringLiteral("tblCard"), QStringLiteral("CardID"), newSmallCardValues(1),
+              {{"SetID", Variant(qint64(setID))}, {"Title", Variant(title)}});
 }
 
 void setSymbolColumns(qint32 setID, bool useSymbol, const QByteArray& bytes) {

@@ -4,25 +4,12 @@
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
 #include "modData.h"
-#include "modSetFonts.h"
+#include "testrows.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
 namespace {
-qint32 insertRow(const QString& table, const QString& keyField, std::map<QString, Variant> values,
-                 const std::map<QString, Variant>& fields) {
-    const RecordsetPtr rs =
-        cnData->openLive(QStringLiteral("SELECT * FROM %1 WHERE %2 = 0").arg(table, keyField));
-    rs->addNew();
-    for (const auto& [name, value] : fields)
-        values[name] = value;
-    for (const auto& [name, value] : values)
-        rs->field(name) = value;
-    rs->update();
-    return rs->field(keyField).toLong();
-}
-
 QString openQuery(const QString& table) {
     return QStringLiteral("SELECT * FROM %1 WHERE SetID = %2 ORDER BY Nr").arg(table).arg(iSetID);
 }
@@ -41,24 +28,7 @@ CardImageFixture::~CardImageFixture() {
 }
 
 qint32 CardImageFixture::openNewSet(qint16 edition) {
-    OpenRecordset(QStringLiteral("SELECT * FROM tblSet ORDER BY SetName"), rsSet);
-    rsSet->addNew();
-    rsSet->field("SetName") = QStringLiteral("Test set");
-    rsSet->field("EditionID") = int(edition);
-    rsSet->field("LanguageID") = 1;
-    rsSet->field("DefaultCardTypeID") = 0;
-    rsSet->field("DefaultCardBackID") = 0;
-    rsSet->field("ArtistColour") = 0x7F7F7F;
-    rsSet->field("PicFormatID") = 1;
-    rsSet->field("SaveTo") = outputFolder;
-    CreateSetFonts(*rsSet);
-    rsSet->update();
-    rsSet->moveLast();
-    iSetID = rsSet->field("SetID").toLong();
-    iSetEditionID = edition;
-    iSetLanguageID = 1;
-    LoadLookups(edition, 1);
-    return iSetID;
+    return addOpenSet(edition, 1, {{"SaveTo", Variant(outputFolder)}});
 }
 
 void CardImageFixture::setSetField(const QString& field, const Variant& value) {
@@ -71,27 +41,9 @@ Variant CardImageFixture::setField(const QString& field) const {
 }
 
 qint32 CardImageFixture::insertCard(int nr, const std::map<QString, Variant>& fields) {
-    return insertRow(QStringLiteral("tblCard"), QStringLiteral("CardID"),
-                     {{"SetID", Variant(qint64(iSetID))},
-                      {"Nr", Variant(nr)},
-                      {"Title", Variant(QStringLiteral("CARD %1").arg(nr))},
-                      {"Copies", Variant(1)},
-                      {"CardTypeID", Variant(1)},
-                      {"Number", Variant("1")},
-                      {"OneLine", Variant(false)},
-                      {"UsePicture", Variant(false)},
-                      {"PicTop", Variant(0)},
-                      {"PicLeft", Variant(0)},
-                      {"PicHeight", Variant(105)},
-                      {"Resize", Variant(false)},
-                      {"UseFrame", Variant(true)},
-                      {"Artist", Variant("")},
-                      {"BoldText", Variant("")},
-                      {"Information", Variant("")},
-                      {"CardBackID", Variant(1)},
-                      {"BGColour", Variant(0xFFFFFF)},
-                      {"FileName", Variant("")}},
-                     fields);
+    FieldValues values = newSmallCardValues(nr);
+    values["UsePicture"] = false;
+    return insertRow(QStringLiteral("tblCard"), QStringLiteral("CardID"), values, fields);
 }
 
 qint32 CardImageFixture::insertCharacter(int nr, const std::map<QString, Variant>& fields) {

@@ -1,4 +1,4 @@
-#include "../editors/small/smallcardfixture.h"
+#include "smallcardfixture.h"
 
 #include "frmCard.h"
 #include "modData.h"

@@ -1,0 +1,60 @@
+#include "testrows.h"
+
+#include "modData.h"
+#include "modSetFonts.h"
+
+qint32 addOpenSet(qint16 edition, qint32 languageID, const FieldValues& fields) {
+    OpenRecordset(QStringLiteral("SELECT * FROM tblSet ORDER BY SetName"), rsSet);
+    rsSet->addNew();
+    FieldValues values{{"SetName", Variant("Test set")},    {"EditionID", Variant(int(edition))},
+                       {"LanguageID", Variant(languageID)}, {"DefaultCardTypeID", Variant(0)},
+                       {"DefaultCardBackID", Variant(0)},   {"ArtistColour", Variant(0x7F7F7F)},
+                       {"PicFormatID", Variant(1)}};
+    for (const auto& [name, value] : fields)
+        values[name] = value;
+    for (const auto& [name, value] : values)
+        rsSet->field(name) = value;
+    CreateSetFonts(*rsSet);
+    rsSet->update();
+    rsSet->moveLast();
+    iSetID = rsSet->field("SetID").toLong();
+    iSetEditionID = edition;
+    iSetLanguageID = qint16(languageID);
+    LoadLookups(edition, qint16(languageID));
+    return iSetID;
+}
+
+FieldValues newSmallCardValues(int nr) {
+    return {{"SetID", Variant(qint64(iSetID))},
+            {"Nr", Variant(nr)},
+            {"Title", Variant(QStringLiteral("CARD %1").arg(nr))},
+            {"Copies", Variant(1)},
+            {"CardTypeID", Variant(1)},
+            {"Number", Variant("1")},
+            {"OneLine", Variant(false)},
+            {"UsePicture", Variant(true)},
+            {"PicTop", Variant(0)},
+            {"PicLeft", Variant(0)},
+            {"PicHeight", Variant(105)},
+            {"Resize", Variant(false)},
+            {"UseFrame", Variant(true)},
+            {"Artist", Variant("")},
+            {"BoldText", Variant("")},
+            {"Information", Variant("")},
+            {"CardBackID", Variant(1)},
+            {"BGColour", Variant(0xFFFFFF)},
+            {"FileName", Variant("")}};
+}
+
+qint32 insertRow(const QString& table, const QString& keyField, FieldValues values,
+                 const FieldValues& fields) {
+    const RecordsetPtr rs =
+        cnData->openLive(QStringLiteral("SELECT * FROM %1 WHERE %2 = 0").arg(table, keyField));
+    rs->addNew();
+    for (const auto& [name, value] : fields)
+        values[name] = value;
+    for (const auto& [name, value] : values)
+        rs->field(name) = value;
+    rs->update();
+    return rs->field(keyField).toLong();
+}

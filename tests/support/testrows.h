@@ -1,0 +1,20 @@
+#pragma once
+// Rows the tests add directly: a set opened as the main window opens it, and rows with the
+// values a new row gets, changed where a test says.
+
+#include "runtime/variant.h"
+
+#include <QString>
+#include <map>
+
+using FieldValues = std::map<QString, Variant>;
+
+// Adds a set with its font rows through rsSet and makes it the open set, lookups loaded.
+qint32 addOpenSet(qint16 edition, qint32 languageID = 1, const FieldValues& fields = {});
+
+// The values a new small card of the open set gets.
+FieldValues newSmallCardValues(int nr);
+
+// Inserts a row of `values` changed by `fields`; returns its key.
+qint32 insertRow(const QString& table, const QString& keyField, FieldValues values,
+                 const FieldValues& fields);
