@@ -175,7 +175,8 @@ void SmallCardFieldEdits::udCopy_Change() {
 void SmallCardFieldEdits::cmdColour_Click() {
     try {
         const std::optional<qint32> colour =
-            dialogs().chooseColour(shownCard().field(QStringLiteral("BGColour")).toLong());
+            dialogs().chooseColour(shownCard().field(QStringLiteral("BGColour")).toLong(),
+                                   QStringLiteral("Choose card background colour"));
         if (!colour) return;
         writeCardField(QStringLiteral("BGColour"), *colour);
         picColour.setBackColor(*colour);

@@ -37,7 +37,7 @@ public:
     virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
     // Colours in &HBBGGRR; nothing when the user cancels.
-    virtual std::optional<qint32> chooseColour(qint32 bgr) = 0;
+    virtual std::optional<qint32> chooseColour(qint32 bgr, const QString& title) = 0;
     // The chosen folder, or "" when the user cancels.
     virtual QString browseForFolder(QWidget* owner, const QString& title) = 0;
     virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,

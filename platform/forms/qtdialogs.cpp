@@ -80,8 +80,8 @@ std::optional<QString> QtDialogs::saveFile(const FileDialogRequest& request) {
     return runFileDialog(request, QFileDialog::AcceptSave);
 }
 
-std::optional<qint32> QtDialogs::chooseColour(qint32 bgr) {
-    const QColor chosen = QColorDialog::getColor(toQColor(bgr), activeWindow());
+std::optional<qint32> QtDialogs::chooseColour(qint32 bgr, const QString& title) {
+    const QColor chosen = QColorDialog::getColor(toQColor(bgr), activeWindow(), title);
     if (!chosen.isValid()) return std::nullopt;
     return fromQColor(chosen);
 }

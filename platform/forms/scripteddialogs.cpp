@@ -32,8 +32,8 @@ std::optional<QString> ScriptedDialogs::saveFile(const FileDialogRequest& reques
     return take(m_saveAnswers, "save dialog", request.title);
 }
 
-std::optional<qint32> ScriptedDialogs::chooseColour(qint32 bgr) {
-    m_requests.push_back({DialogRequest::Kind::Colour, {}, {}, bgr, {}, {}});
+std::optional<qint32> ScriptedDialogs::chooseColour(qint32 bgr, const QString& title) {
+    m_requests.push_back({DialogRequest::Kind::Colour, title, {}, bgr, {}, {}});
     return take(m_colourAnswers, "colour dialog", QString::number(bgr));
 }
 

@@ -209,6 +209,7 @@ TEST_F(FieldEdits, ColourDialogSetsTheBackgroundColourAndCancelChangesNothing) {
     folder.dialogs().answerColour(std::nullopt);
     click(form.cmdColour);
     EXPECT_EQ(folder.dialogs().requests().back().colour, 0x123456); // opens on the card's colour
+    EXPECT_EQ(folder.dialogs().requests().back().title, "Choose card background colour");
     EXPECT_EQ(cardField(id, "BGColour").toLong(), 0x123456);
     EXPECT_EQ(form.picColour.BackColor(), 0x123456);
     EXPECT_EQ(form.picCard.BackColor(), 0x123456);

@@ -73,7 +73,7 @@ TEST(ScriptedDialogsTest, RecordsWhatEachDialogWasAskedFor) {
     request.filterIndex = 2;
     EXPECT_EQ(dialogs().openFile(request), QStringLiteral("/tmp/a.txt"));
     EXPECT_EQ(dialogs().saveFile(request), std::nullopt);
-    EXPECT_EQ(dialogs().chooseColour(0xFF), 0x123456);
+    EXPECT_EQ(dialogs().chooseColour(0xFF, "Colour"), 0x123456);
     EXPECT_EQ(dialogs().browseForFolder(nullptr, QStringLiteral("Choose")), QString());
     EXPECT_EQ(dialogs().inputBox(QStringLiteral("Copies?"), QStringLiteral("Print"), QStringLiteral("1")),
               QStringLiteral("12"));
