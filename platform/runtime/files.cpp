@@ -155,8 +155,10 @@ void WriteWorkFile(const QString& path, const QByteArray& bytes) {
     const QFileInfo info(path);
     if (!folderExists(info)) raiseError(VbError::PathNotFound);
     if (info.exists() && (!info.isFile() || isReadOnly(info))) raiseError(VbError::PathFileAccessError);
+    // Written over in place and then cut to length: truncating first would free the old
+    // pages only to take new ones.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
+    if (!file.open(QIODevice::ReadWrite) || file.write(bytes) != bytes.size() || !file.resize(bytes.size()) ||
         !file.flush())
         raiseError(VbError::PathFileAccessError);
 }
