@@ -58,6 +58,7 @@ private:
     struct CardKind;
     QString MakeFileName(QString name, qint16 nr, QString code);
     void SaveCardImage(QString path);
+    // The picture formats are reference rows: each is read once per database, like the fonts.
     QString GetPicFormat(qint32 picFormatId);
     // Runs one save member's steps; any error ends them with the kind's failure message.
     void saveReportingFailure(const CardKind& kind, const std::function<void()>& steps);
@@ -69,6 +70,8 @@ private:
 
     std::weak_ptr<Connection> m_fontDatabase;
     std::map<qint32, std::optional<FontRow>> m_fontRows;
+    std::weak_ptr<Connection> m_picFormatDatabase;
+    std::map<qint32, QString> m_picFormats;
 };
 
 extern FormInstance<FrmCard> frmCard;

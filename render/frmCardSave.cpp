@@ -223,7 +223,13 @@ void FrmCard::SaveCardImage(QString path) {
 
 QString FrmCard::GetPicFormat(qint32 picFormatId) {
     strSQL = QStringLiteral("SELECT * FROM tblPicFormat WHERE PicFormatID = ") + QString::number(picFormatId);
+    if (m_picFormatDatabase.lock() != cnData) {
+        m_picFormats.clear();
+        m_picFormatDatabase = cnData;
+    }
+    if (const auto known = m_picFormats.find(picFormatId); known != m_picFormats.end()) return known->second;
     const RecordsetPtr rs = GetRecordset(strSQL);
-    if (rs->eof()) return QStringLiteral("BMP");
-    return rs->field(QStringLiteral("PicFormat")).toText();
+    const QString format =
+        rs->eof() ? QStringLiteral("BMP") : rs->field(QStringLiteral("PicFormat")).toText();
+    return m_picFormats.emplace(picFormatId, format).first->second;
 }

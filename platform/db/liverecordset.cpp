@@ -121,8 +121,37 @@ void LiveRecordset::finishEdit() {
 std::optional<Variant> LiveRecordset::currentStored(size_t row, int column) {
     const Database::Version version = m_db->version();
     if (m_current.row != row || m_current.version != version) m_current = {row, version, {}};
-    if (const auto known = m_current.values.find(column); known != m_current.values.end()) return known->second;
-    return m_current.values.emplace(column, readStored(m_rows[row], column)).first->second;
+    if (const auto known = m_current.values.find(column); known != m_current.values.end())
+        return known->second;
+    readCurrentTable(row, columns()[size_t(column)].table);
+    return m_current.values.at(column);
+}
+
+// A row that becomes current is mostly read whole (a card is drawn from nearly all its columns), and
+// every statement run takes the database's lock anew: one statement per table, not per column.
+void LiveRecordset::readCurrentTable(size_t row, int table) {
+    std::vector<int> read;
+    QStringList names;
+    for (int column = 0; column < int(columns().size()); ++column) {
+        if (isKept(column) || columns()[size_t(column)].table != table) continue;
+        read.push_back(column);
+        names << quoteIdentifier(columns()[size_t(column)].origin);
+    }
+    const auto& key = m_rows[row].keys[size_t(table)];
+    if (!key) { // no row on that side of an outer join
+        for (const int column : read)
+            m_current.values[column] = Variant();
+        return;
+    }
+    const BaseTable& base = m_tables[size_t(table)];
+    SqlStatement& statement =
+        m_statements.get(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                             .arg(names.join(QStringLiteral(", ")), quoteIdentifier(base.name),
+                                  quoteIdentifier(base.keyColumn)));
+    statement.bind(1, *key);
+    const auto values = statement.firstRow();
+    for (size_t i = 0; i < read.size(); ++i)
+        m_current.values[read[i]] = values ? std::optional<Variant>((*values)[i]) : std::nullopt;
 }
 
 std::optional<Variant> LiveRecordset::readStored(const Row& row, int column) {

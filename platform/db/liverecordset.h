@@ -46,6 +46,8 @@ private:
     std::optional<Variant> readStored(const Row& row, int column);
     // readStored for the current row, read once while nothing is written.
     std::optional<Variant> currentStored(size_t row, int column);
+    // Reads all columns of one base table for the current row into m_current.
+    void readCurrentTable(size_t row, int table);
     void insertNewRow();
     void updateCurrentRow();
     [[noreturn]] static void raiseNotUpdatable(const QString& column);

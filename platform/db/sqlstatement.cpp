@@ -98,6 +98,15 @@ std::optional<Variant> SqlStatement::firstValue() {
     return value(0);
 }
 
+std::optional<std::vector<Variant>> SqlStatement::firstRow() {
+    const ResetGuard guard(*this);
+    if (!next()) return std::nullopt;
+    std::vector<Variant> row;
+    for (int column = 0; column < columnCount(); ++column)
+        row.push_back(value(column));
+    return row;
+}
+
 int SqlStatement::columnCount() const {
     return sqlite3_column_count(m_statement.get());
 }

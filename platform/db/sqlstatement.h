@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -20,10 +21,11 @@ public:
     void bind(int index, const Variant& value); // 1-based, as in SQL
     void bind(int index, qint64 value);
 
-    bool next();                         // steps to the next row; false when done
-    void reset();                        // back to the start, bindings cleared
-    void run();                          // runs to the end and resets (writes)
-    std::optional<Variant> firstValue(); // first column of the first row, then resets
+    bool next();                                    // steps to the next row; false when done
+    void reset();                                   // back to the start, bindings cleared
+    void run();                                     // runs to the end and resets (writes)
+    std::optional<Variant> firstValue();            // first column of the first row, then resets
+    std::optional<std::vector<Variant>> firstRow(); // every column of the first row, then resets
 
     int columnCount() const;
     Variant value(int column) const;                      // of the row next() stands on

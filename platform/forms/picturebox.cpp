@@ -7,6 +7,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <cstdlib>
 
@@ -41,7 +42,11 @@ PictureBox::PictureBox(Container& container, const QString& name)
 
 void PictureBox::setPicture(const ::Picture& picture) {
     m_picture = picture;
-    if (m_autoSize) fitToPicture();
+    if (m_autoSize) {
+        // The image is made afresh just below: the resize need not carry the old one over.
+        const QScopedValueRollback holding(m_holdImage, true);
+        fitToPicture();
+    }
     renewImage();
 }
 
@@ -229,7 +234,7 @@ void PictureBox::fitToPicture() {
 void PictureBox::placeClient() {
     const int border = borderWidth();
     m_client->setGeometry(widget()->rect().adjusted(border, border, -border, -border));
-    if (m_client->size() != m_image.size()) renewImage(m_image);
+    if (!m_holdImage && m_client->size() != m_image.size()) renewImage(m_image);
 }
 
 double PictureBox::toPixels(double value) const {
@@ -245,11 +250,20 @@ int PictureBox::pixelOf(double value) const {
 }
 
 void PictureBox::renewImage(const QImage& keep) {
+    const QImage& picture = m_picture.image();
+    // A picture that covers the client area exactly, in the image's own format, is the image:
+    // it is shared until something is drawn, instead of filled and painted over.
+    if (keep.isNull() && picture.size() == m_client->size() && picture.format() == QImage::Format_RGB32 &&
+        picture.dotsPerMeterX() == dotsPerMeter96 && picture.dotsPerMeterY() == dotsPerMeter96) {
+        m_image = picture;
+        changed();
+        return;
+    }
     m_image = blankImage(m_client->width(), m_client->height());
     m_image.fill(displayColour(BackColor()));
-    if (!m_image.isNull()) {
+    if (!m_image.isNull() && (!picture.isNull() || !keep.isNull())) {
         QPainter painter(&m_image);
-        if (!m_picture.isNull()) painter.drawImage(0, 0, m_picture.image());
+        if (!picture.isNull()) painter.drawImage(0, 0, picture);
         if (!keep.isNull()) painter.drawImage(0, 0, keep);
     }
     changed();

@@ -15,8 +15,8 @@
 #include "control.h"
 #include "runtime/picture.h"
 
-#include <QImage>
 #include <QFontMetrics>
+#include <QImage>
 #include <optional>
 
 class PictureCanvas;
@@ -94,7 +94,8 @@ private:
     int m_borderStyle = vbFixedSingle;
     int m_scaleMode = vbTwips;
     QImage m_image;
-    double m_currentX = 0.0; // pixels, so that a switch of ScaleMode keeps the place
+    bool m_holdImage = false; // while setPicture resizes the box, before it renews the image
+    double m_currentX = 0.0;  // pixels, so that a switch of ScaleMode keeps the place
     double m_currentY = 0.0;
     mutable std::optional<std::pair<::Font, QFontMetrics>> m_metrics;
 };

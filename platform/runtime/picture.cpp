@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QPainter>
+#include <deque>
 
 namespace {
 constexpr int dotsPerMeterAt96Dpi = 3780;
@@ -34,6 +35,25 @@ QImage opaque(const QImage& image) {
     QPainter(&flat).drawImage(0, 0, image);
     return flat;
 }
+
+// The last few pictures decoded, by their bytes: a card set shows the same back or frame picture
+// card after card, and decoding is the dearest step of showing one. Same bytes, same picture.
+class RecentPictures {
+public:
+    const Picture* find(const QByteArray& bytes) const {
+        for (const auto& [known, picture] : m_entries)
+            if (known == bytes) return &picture;
+        return nullptr;
+    }
+    void add(const QByteArray& bytes, const Picture& picture) {
+        if (m_entries.size() == kEntries) m_entries.pop_back();
+        m_entries.emplace_front(bytes, picture);
+    }
+
+private:
+    static constexpr size_t kEntries = 4;
+    std::deque<std::pair<QByteArray, Picture>> m_entries; // newest first
+};
 } // namespace
 
 Picture LoadPicture(const QString& path) {
@@ -42,12 +62,16 @@ Picture LoadPicture(const QString& path) {
 }
 
 Picture loadPictureFromBytes(const QByteArray& bytes) {
+    thread_local RecentPictures recent;
+    if (const Picture* known = recent.find(bytes)) return *known;
     const QImage decoded = decode(bytes);
     if (decoded.isNull()) throw VbError(VbError::InvalidPicture);
     QImage image = opaque(decoded);
     image.setDotsPerMeterX(dotsPerMeterAt96Dpi);
     image.setDotsPerMeterY(dotsPerMeterAt96Dpi);
-    return Picture(std::move(image));
+    const Picture picture(std::move(image));
+    recent.add(bytes, picture);
+    return picture;
 }
 
 void SavePicture(const Picture& picture, const QString& path) {

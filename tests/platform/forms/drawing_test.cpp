@@ -95,6 +95,31 @@ TEST_F(Drawing, ImageBecomesThePicture) {
     EXPECT_EQ(box.Point(0, 0), vbWhite);
 }
 
+TEST_F(Drawing, DrawingOnAPictureOfTheBoxSizeLeavesThePictureAlone) {
+    QImage exact = filled(20, 10, Qt::blue);
+    exact.setDotsPerMeterX(3780);
+    exact.setDotsPerMeterY(3780);
+    const Picture picture(exact);
+    box.setPicture(picture);
+    box.PSet(2, 3, red);
+    EXPECT_EQ(box.Point(2, 3), red);
+    EXPECT_EQ(box.Point(0, 0), blue);
+    EXPECT_EQ(picture.image().pixel(2, 3), QColor(Qt::blue).rgb());
+    EXPECT_EQ(box.Picture().image().pixel(2, 3), QColor(Qt::blue).rgb());
+    box.Cls();
+    EXPECT_EQ(box.Point(2, 3), blue);
+}
+
+TEST_F(Drawing, AutoSizeFitsTheBoxAndShowsThePictureOnce) {
+    box.setAutoSize(true);
+    box.setPicture(Picture(filled(6, 4, Qt::red)));
+    EXPECT_EQ(box.Image().image().size(), QSize(6, 4));
+    EXPECT_EQ(inkBox(), QRect(0, 0, 6, 4));
+    box.setPicture(Picture(filled(3, 2, Qt::blue)));
+    EXPECT_EQ(box.Image().image().size(), QSize(3, 2));
+    EXPECT_EQ(box.Point(2, 1), blue);
+}
+
 TEST_F(Drawing, PaintPictureStretchesAndCutsItsSource) {
     QImage source = filled(2, 2, Qt::red);
     source.setPixel(1, 1, qRgb(0, 0, 255));

@@ -61,6 +61,20 @@ TEST_F(Pictures, BmpLoadsPixelForPixelAt96Dpi) {
     EXPECT_EQ(picture.image().dotsPerMeterY(), 3780);
 }
 
+// Recently decoded pictures are known by their bytes, not by the array that held them.
+TEST_F(Pictures, EqualBytesGiveEqualPicturesAndOtherBytesOthers) {
+    QByteArray bytes = encoded(quadrants(), "BMP");
+    const Picture first = loadPictureFromBytes(bytes);
+    QImage other = quadrants();
+    other.setPixel(0, 0, blue);
+    const Picture second = loadPictureFromBytes(encoded(other, "BMP"));
+    EXPECT_EQ(loadPictureFromBytes(QByteArray(bytes.constData(), bytes.size())).image(), quadrants());
+    EXPECT_EQ(second.image().pixel(0, 0), blue);
+    EXPECT_EQ(first.image().pixel(0, 0), red);
+    bytes[bytes.size() - 3] = char(0x00); // a byte of the top row's last pixel, changed in place
+    EXPECT_NE(loadPictureFromBytes(bytes).image(), quadrants());
+}
+
 TEST_F(Pictures, JpegLoads) {
     WriteFileBytes(path("card.jpg"), encoded(quadrants(), "JPEG"));
     const Picture picture = LoadPicture(path("card.jpg"));
