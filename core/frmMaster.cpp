@@ -7,7 +7,6 @@
 #include "modData.h"
 #include "modPicture.h"
 #include "modSetFonts.h"
-#include "placecontrol.h"
 #include "runtime/conversions.h"
 #include "windowplacement.h"
 
@@ -68,27 +67,27 @@ FrmMaster::FrmMaster() : Form(QStringLiteral("frmMaster")) {
 
     picSet.setBorderStyle(vbBSNone);
     Label1.setCaption(QStringLiteral("Set:"));
-    placeControl(Label1, 120, 120, 855, 255);
-    placeControl(cboSet, 480, 120, 3495, 315);
+    Label1.Move(120, 120, 855, 255);
+    cboSet.Move(480, 120, 3495, 315);
     cmdNew.setCaption(QStringLiteral("New set"));
-    placeControl(cmdNew, 480, 480, 1095, 375);
+    cmdNew.Move(480, 480, 1095, 375);
     cmdEdit.setCaption(QStringLiteral("Edit set"));
-    placeControl(cmdEdit, 1680, 480, 1095, 375);
+    cmdEdit.Move(1680, 480, 1095, 375);
     cmdDelete.setCaption(QStringLiteral("Delete set"));
-    placeControl(cmdDelete, 2880, 480, 1095, 375);
+    cmdDelete.Move(2880, 480, 1095, 375);
     ptSet.setBorderStyle(vbBSNone);
-    placeControl(ptSet, 4200, 0, 6135, 975);
+    ptSet.Move(4200, 0, 6135, 975);
     chkAutonumber.setCaption(QStringLiteral("Autonumber the cards"));
-    placeControl(chkAutonumber, 840, 120, 1935, 255);
+    chkAutonumber.Move(840, 120, 1935, 255);
     Label11.setCaption(QStringLiteral("Symbol:"));
-    placeControl(Label11, 3360, 120, 615, 255);
+    Label11.Move(3360, 120, 615, 255);
     cmdSymbolAdd.setCaption(QStringLiteral("Select"));
     cmdSymbolAdd.widget()->setToolTip(QStringLiteral("Select a symbol"));
-    placeControl(cmdSymbolAdd, 4080, 120, 855, 285);
+    cmdSymbolAdd.Move(4080, 120, 855, 285);
     cmdSymbolDel.setCaption(QStringLiteral("Remove"));
     cmdSymbolDel.widget()->setToolTip(QStringLiteral("Remove current symbol"));
-    placeControl(cmdSymbolDel, 4080, 405, 855, 285);
-    placeControl(picSetSymbol, 5040, 120, 375, 375);
+    cmdSymbolDel.Move(4080, 405, 855, 285);
+    picSetSymbol.Move(5040, 120, 375, 375);
 
     tbar.ButtonClick = [this](const ToolbarButton& Button) { tbar_ButtonClick(Button); };
     cboSet.Click = [this] { cboSet_Click(); };
@@ -369,7 +368,7 @@ void FrmMaster::arrangeAlignedControls() {
     const double width = QWidget::width() * twipsPerPixel;
     const double height = QWidget::height() * twipsPerPixel;
     const double clientTop = kToolbarHeight + kSetPanelHeight;
-    placeControl(tbar, 0, 0, width, kToolbarHeight);
-    placeControl(picSet, 0, kToolbarHeight, width, kSetPanelHeight);
-    placeControl(mdiArea, 0, clientTop, width, std::max(0.0, height - clientTop));
+    tbar.Move(0, 0, width, kToolbarHeight);
+    picSet.Move(0, kToolbarHeight, width, kSetPanelHeight);
+    mdiArea.Move(0, clientTop, width, std::max(0.0, height - clientTop));
 }

@@ -1,6 +1,5 @@
 #include "frmSetName.h"
 #include "modData.h"
-#include "placecontrol.h"
 
 #include "forms/dialogs.h"
 
@@ -16,21 +15,21 @@ FrmSetName::FrmSetName() : Form(QStringLiteral("frmSetName")) {
     setHeight(2655);
 
     Label1.setCaption(QStringLiteral("&Name:"));
-    placeControl(Label1, 240, 240, 615, 255);
-    placeControl(txtName, 1200, 240, 3375, 285);
+    Label1.Move(240, 240, 615, 255);
+    txtName.Move(1200, 240, 3375, 285);
     Label2.setCaption(QStringLiteral("&Language:"));
-    placeControl(Label2, 240, 720, 975, 255);
-    placeControl(cboLanguage, 1200, 720, 3375, 315);
+    Label2.Move(240, 720, 975, 255);
+    cboLanguage.Move(1200, 720, 3375, 315);
     Label3.setCaption(QStringLiteral("&Edition:"));
-    placeControl(Label3, 240, 1200, 975, 255);
+    Label3.Move(240, 1200, 975, 255);
     opt2nd.setCaption(QStringLiteral("2nd"));
-    placeControl(opt2nd, 1200, 1200, 735, 255);
+    opt2nd.Move(1200, 1200, 735, 255);
     opt3rd.setCaption(QStringLiteral("3rd"));
-    placeControl(opt3rd, 1200, 1560, 735, 255);
+    opt3rd.Move(1200, 1560, 735, 255);
     cmdOK.setCaption(QStringLiteral("OK"));
-    placeControl(cmdOK, 2280, 2040, 1095, 375);
+    cmdOK.Move(2280, 2040, 1095, 375);
     cmdCancel.setCaption(QStringLiteral("Cancel"));
-    placeControl(cmdCancel, 3480, 2040, 1095, 375);
+    cmdCancel.Move(3480, 2040, 1095, 375);
 
     cmdOK.Click = [this] { cmdOK_Click(); };
     cmdCancel.Click = [this] { cmdCancel_Click(); };

@@ -4,7 +4,6 @@
 #include "frmCard3rd.h"
 #include "modData.h"
 #include "modDirBrowse.h"
-#include "placecontrol.h"
 
 #include "forms/dialogs.h"
 #include "forms/loadingscope.h"
@@ -35,43 +34,43 @@ FrmCreate::FrmCreate() : Form(QStringLiteral("frmCreate")) {
     setHeight(5490);
 
     fraInfo.setCaption(QStringLiteral("Information"));
-    placeControl(fraInfo, 240, 240, 7215, 2895);
+    fraInfo.Move(240, 240, 7215, 2895);
     Label14.setCaption(QStringLiteral("Save &to:"));
-    placeControl(Label14, 240, 360, 615, 255);
-    placeControl(txtSaveTo, 1560, 360, 5055, 285);
+    Label14.Move(240, 360, 615, 255);
+    txtSaveTo.Move(1560, 360, 5055, 285);
     cmdSaveTo.setCaption(QStringLiteral("..."));
-    placeControl(cmdSaveTo, 6720, 360, 255, 285);
+    cmdSaveTo.Move(6720, 360, 255, 285);
     Label13.setCaption(QStringLiteral("&Filename prefix:"));
-    placeControl(Label13, 240, 840, 1215, 255);
-    placeControl(txtFilenamePrefix, 1560, 840, 3255, 285);
+    Label13.Move(240, 840, 1215, 255);
+    txtFilenamePrefix.Move(1560, 840, 3255, 285);
     chkFileNr.setCaption(QStringLiteral("Add &card number to created cards filename"));
-    placeControl(chkFileNr, 1560, 1320, 3375, 255);
+    chkFileNr.Move(1560, 1320, 3375, 255);
     chkNoBack.setCaption(QStringLiteral("C&reate cards without backside"));
-    placeControl(chkNoBack, 1560, 1680, 2535, 255);
+    chkNoBack.Move(1560, 1680, 2535, 255);
     chkReplaceSpace.setCaption(QStringLiteral("Re&place all spaces with underline in filenames"));
-    placeControl(chkReplaceSpace, 1560, 2040, 3615, 255);
+    chkReplaceSpace.Move(1560, 2040, 3615, 255);
     Label15.setCaption(QStringLiteral("Sa&ve format:"));
-    placeControl(Label15, 240, 2400, 1215, 255);
-    placeControl(cboSaveFormat, 1560, 2400, 855, 315);
+    Label15.Move(240, 2400, 1215, 255);
+    cboSaveFormat.Move(1560, 2400, 855, 315);
 
     fraCreate.setCaption(QStringLiteral("Select which card to create"));
-    placeControl(fraCreate, 240, 3360, 3375, 1935);
+    fraCreate.Move(240, 3360, 3375, 1935);
     lblEdition.setFont({QStringLiteral("MS Sans Serif"), 8.25, true, false});
     lblEdition.setCaption(QStringLiteral("2nd Edition"));
-    placeControl(lblEdition, 360, 360, 1215, 255);
+    lblEdition.Move(360, 360, 1215, 255);
     chk2ndCard.setCaption(QStringLiteral("Cards"));
-    placeControl(chk2ndCard, 360, 720, 855, 255);
+    chk2ndCard.Move(360, 720, 855, 255);
     chk2ndChar.setCaption(QStringLiteral("Characters"));
-    placeControl(chk2ndChar, 360, 1080, 1095, 255);
+    chk2ndChar.Move(360, 1080, 1095, 255);
     chk2ndLarge.setCaption(QStringLiteral("Large Cards"));
-    placeControl(chk2ndLarge, 360, 1440, 1335, 255);
-    placeControl(lblNr2ndCards, 1680, 720, 375, 255);
-    placeControl(lblNr2ndChar, 1680, 1080, 375, 255);
-    placeControl(lblNr2ndLarge, 1680, 1440, 375, 255);
+    chk2ndLarge.Move(360, 1440, 1335, 255);
+    lblNr2ndCards.Move(1680, 720, 375, 255);
+    lblNr2ndChar.Move(1680, 1080, 375, 255);
+    lblNr2ndLarge.Move(1680, 1440, 375, 255);
     cmdCreate.setCaption(QStringLiteral("Create cards"));
-    placeControl(cmdCreate, 6240, 4440, 1215, 375);
+    cmdCreate.Move(6240, 4440, 1215, 375);
     cmdDone.setCaption(QStringLiteral("Done"));
-    placeControl(cmdDone, 6240, 4920, 1215, 375);
+    cmdDone.Move(6240, 4920, 1215, 375);
 
     txtSaveTo.Change = [this] { storeOption(QStringLiteral("SaveTo"), txtSaveTo.Text()); };
     txtFilenamePrefix.Change = [this] {

@@ -8,14 +8,11 @@
 
 namespace {
 void place(Control& control, const Rect& rect) {
-    control.setLeft(rect.left);
-    control.setTop(rect.top);
-    control.setWidth(rect.width);
-    control.setHeight(rect.height);
+    control.Move(rect.left, rect.top, rect.width, rect.height);
 }
 
 void place(Control& control, double left, double top, double width, double height) {
-    place(control, Rect{left, top, width, height});
+    control.Move(left, top, width, height);
 }
 
 Font smallFonts(double size, bool bold = false) {

@@ -236,3 +236,10 @@ double Control::scaled(double pixels) const {
     if (container && container->ScaleMode() == vbPixels) return pixels;
     return pixels * twipsPerPixel;
 }
+
+void Control::Move(double left, double top, double width, double height) {
+    setLeft(left);
+    setTop(top);
+    setWidth(width);
+    setHeight(height);
+}

@@ -42,6 +42,8 @@ public:
     void setWidth(double value); // raises 380 when negative
     double Height() const;
     void setHeight(double value); // raises 380 when negative
+    // Places the control at its design position and size in one step.
+    void Move(double left, double top, double width, double height);
 
     bool Visible() const { return m_visible; }
     void setVisible(bool visible);
