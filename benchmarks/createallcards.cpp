@@ -140,11 +140,14 @@ Phases timePhases(std::vector<Picture>& samples) {
     Phases phases;
     QElapsedTimer timer;
     const int count = rsCard->recordCount();
+    Transaction writes(*cnData); // as the batch writes
     rsCard->moveFirst();
     for (int n = 1; n <= count; ++n) {
         timer.start();
-        rsCard->field(QStringLiteral("Nr")) = n;
-        rsCard->update();
+        if (rsCard->field(QStringLiteral("Nr")).value().toLong() != n) { // as the batch writes
+            rsCard->field(QStringLiteral("Nr")) = n;
+            rsCard->update();
+        }
         phases.database += double(timer.nsecsElapsed());
         timer.start();
         frmCard2nd->DrawCard();
@@ -161,6 +164,7 @@ Phases timePhases(std::vector<Picture>& samples) {
         phases.database += double(timer.nsecsElapsed());
         if (n == 100 || n == count) std::printf("    after %3d cards: %.1f MB in use\n", n, currentMegabytes());
     }
+    writes.commit();
     return phases;
 }
 

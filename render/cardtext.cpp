@@ -14,24 +14,64 @@ void printAt(PictureBox& canvas, const QString& text, double x, double y) {
     canvas.Print(text);
 }
 
-// The length of the next line of a paragraph that is not empty: up to the last break
-// character at or before the first character that makes the line too wide.
-qsizetype lineLength(const QString& paragraph, double width, const TextMeasure& measure) {
-    // A longer prefix is never narrower, so the first one too wide is found by halving.
-    qsizetype low = 1, high = paragraph.size() + 1; // high: the first count known too wide
+// The first count in [low, high) that is too wide, or high when none is: a longer prefix is
+// never narrower, so it is found by halving.
+template <typename TooWide> qsizetype firstTooWide(qsizetype low, qsizetype high, const TooWide& tooWide) {
     while (low < high) {
         const qsizetype middle = low + (high - low) / 2;
-        if (measure(paragraph.left(middle)) >= width)
+        if (tooWide(middle))
             high = middle;
         else
             low = middle + 1;
     }
-    const qsizetype overflow = std::min(low, paragraph.size()); // characters looked at
-    const qsizetype fitting = low > paragraph.size() ? paragraph.size() : low - 1;
+    return low;
+}
+
+// The first count of characters from the line's start that measures as wide as the label or
+// wider, or size + 1 when the whole line fits. The search steps out from the guess, doubling
+// its steps, and halves what is left.
+qsizetype firstTooWide(const QString& line, double width, const TextMeasure& measure, qsizetype guess) {
+    const auto tooWide = [&](qsizetype count) { return measure(line.left(count)) >= width; };
+    const qsizetype end = line.size() + 1;
+    guess = std::clamp<qsizetype>(guess, 1, end);
+    if (guess > 1 && tooWide(guess - 1)) {
+        qsizetype high = guess - 1; // known too wide
+        for (qsizetype step = 1;; step *= 2) {
+            const qsizetype low = std::max<qsizetype>(1, high - step);
+            if (low == high) return high;
+            if (!tooWide(low)) return firstTooWide(low + 1, high, tooWide);
+            high = low;
+        }
+    }
+    if (guess < end && !tooWide(guess)) {
+        qsizetype low = guess; // known to fit
+        for (qsizetype step = 1;; step *= 2) {
+            const qsizetype high = std::min(end, low + step);
+            if (high == end || tooWide(high)) return firstTooWide(low + 1, high, tooWide);
+            low = high;
+        }
+    }
+    return guess;
+}
+
+// The paragraph laid out once on the canvas guesses where each of its lines ends.
+LineEndGuess lineEndGuess(const TextRuler& ruler) {
+    return [ruler](qsizetype start, double width) {
+        const double origin = ruler.x(start);
+        const qsizetype near = ruler.boundaryNear(origin + width);
+        return near - start + (ruler.x(near) - origin < width ? 1 : 0);
+    };
+}
+
+// The length of a line: up to the last break character at or before the first character
+// that makes it too wide.
+qsizetype lineLength(const QString& line, qsizetype tooWide) {
+    const qsizetype overflow = std::min(tooWide, line.size()); // characters looked at
+    const qsizetype fitting = tooWide > line.size() ? line.size() : tooWide - 1;
     qsizetype breakAt = 0;
     for (qsizetype at = overflow; at > 0 && breakAt == 0; --at)
-        if (kBreakCharacters.contains(paragraph.at(at - 1))) breakAt = at;
-    if (fitting == paragraph.size() || breakAt == 0) breakAt = fitting;
+        if (kBreakCharacters.contains(line.at(at - 1))) breakAt = at;
+    if (fitting == line.size() || breakAt == 0) breakAt = fitting;
     return breakAt == 0 ? 1 : breakAt;
 }
 } // namespace
@@ -53,18 +93,22 @@ void printLeftAligned(PictureBox& canvas, const QString& text, const Control& la
     printAt(canvas, text, label.Left(), label.Top());
 }
 
-std::vector<WrappedLine> wrapText(const QString& text, double width, const TextMeasure& measure) {
+std::vector<WrappedLine> wrapText(const QString& text, double width, const TextMeasure& measure,
+                                  const ParagraphGuess& guess) {
     std::vector<WrappedLine> lines;
     int line = 0;
-    for (QString paragraph : text.split(QStringLiteral("\r\n"))) {
+    for (const QString& paragraph : text.split(QStringLiteral("\r\n"))) {
         if (paragraph.isEmpty()) {
             ++line;
             continue;
         }
-        while (!paragraph.isEmpty()) {
-            const qsizetype length = lineLength(paragraph, width, measure);
-            lines.push_back({paragraph.left(length), line++});
-            paragraph.remove(0, length);
+        const LineEndGuess lineEnd = guess ? guess(paragraph) : LineEndGuess();
+        for (qsizetype start = 0; start < paragraph.size();) {
+            const QString rest = paragraph.mid(start);
+            const qsizetype tooWide = firstTooWide(rest, width, measure, lineEnd ? lineEnd(start, width) : 1);
+            const qsizetype length = lineLength(rest, tooWide);
+            lines.push_back({rest.left(length), line++});
+            start += length;
         }
     }
     return lines;
@@ -72,7 +116,8 @@ std::vector<WrappedLine> wrapText(const QString& text, double width, const TextM
 
 void printWrapped(PictureBox& canvas, const QString& text, const Control& label) {
     const auto measure = [&canvas](const QString& piece) { return canvas.TextWidth(piece); };
-    for (const WrappedLine& wrapped : wrapText(text, label.Width(), measure))
+    const auto guess = [&canvas](const QString& paragraph) { return lineEndGuess(canvas.Ruler(paragraph)); };
+    for (const WrappedLine& wrapped : wrapText(text, label.Width(), measure, guess))
         printAt(canvas, wrapped.text, label.Left(),
                 label.Top() + wrapped.line * canvas.TextHeight(wrapped.text));
 }

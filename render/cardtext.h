@@ -26,10 +26,17 @@ struct WrappedLine {
 };
 
 using TextMeasure = std::function<double(const QString&)>;
+// For a line starting `start` characters into its paragraph, a guess at the first count of
+// its characters that is too wide for `width`.
+using LineEndGuess = std::function<qsizetype(qsizetype start, double width)>;
+using ParagraphGuess = std::function<LineEndGuess(const QString& paragraph)>;
 
 // Paragraphs end at CR LF only; a line breaks after the last break character that fits, or
-// hard after the last character that fits, and takes at least one character.
-std::vector<WrappedLine> wrapText(const QString& text, double width, const TextMeasure& measure);
+// hard after the last character that fits, and takes at least one character. A guess only
+// says where to start looking: the measure decides, so the lines are the same with any
+// guess or none, and a right guess takes two measurements a line.
+std::vector<WrappedLine> wrapText(const QString& text, double width, const TextMeasure& measure,
+                                  const ParagraphGuess& guess = {});
 
 // Draws the wrapped text from the label's top, one text height per line, however many
 // lines it takes.

@@ -3,6 +3,7 @@
 // card's editor has just shown on its preview, and the save members take the finished
 // card from them.
 
+#include "cardimagewriter.h"
 #include "forms/forminstance.h"
 #include "forms/picturebox.h"
 #include "modRotatePic.h"
@@ -32,6 +33,8 @@ public:
     void SaveTheCharacter2nd();
     void SaveThePlayingPiece2nd();
     void SaveTheLargeCard();
+    // Where the save members' files are written; a batch writes them in the background.
+    CardImageWriter& imageWriter() { return m_writer; }
 
     PictureBox picACard;
     PictureBox picACardPP;
@@ -57,7 +60,8 @@ private:
     // Saving card images (frmCardSave.cpp).
     struct CardKind;
     QString MakeFileName(QString name, qint16 nr, QString code);
-    void SaveCardImage(QString path);
+    // Writes frmClip.picDone in the set's picture format; a failure shows the kind's message.
+    void SaveCardImage(QString path, const CardKind& kind);
     // The picture formats are reference rows: each is read once per database, like the fonts.
     QString GetPicFormat(qint32 picFormatId);
     // Runs one save member's steps; any error ends them with the kind's failure message.
@@ -72,6 +76,7 @@ private:
     std::map<qint32, std::optional<FontRow>> m_fontRows;
     std::weak_ptr<Connection> m_picFormatDatabase;
     std::map<qint32, QString> m_picFormats;
+    CardImageWriter m_writer;
 };
 
 extern FormInstance<FrmCard> frmCard;

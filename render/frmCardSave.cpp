@@ -2,6 +2,7 @@
 // the face and back laid out side by side on frmClip.picDone, and the writer of the set's
 // picture format. Every file is written under a temporary name and renamed over the old one.
 #include "cDIBSection.h"
+#include "cardimagewriter.h"
 #include "frmCard.h"
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
@@ -22,6 +23,8 @@ struct FrmCard::CardKind {
     QString failureTitle;
     // Whether the failure message names the error.
     bool showsError;
+
+    CardImageWriter::Failure failure(const VbError& error) const;
 };
 
 namespace {
@@ -144,15 +147,21 @@ void FrmCard::SaveTheLargeCard() {
     });
 }
 
+CardImageWriter::Failure FrmCard::CardKind::failure(const VbError& error) const {
+    QString text = kFailure;
+    if (showsError)
+        text += kTwoLineBreaks + QString::number(error.number()) + QStringLiteral(", ") + error.description();
+    return {text, failureTitle};
+}
+
 void FrmCard::saveReportingFailure(const CardKind& kind, const std::function<void()>& steps) {
+    // The previous card's failure, if its file is still being written, is shown first.
+    m_writer.wait();
     try {
         steps();
     } catch (const VbError& error) {
-        QString text = kFailure;
-        if (kind.showsError)
-            text +=
-                kTwoLineBreaks + QString::number(error.number()) + QStringLiteral(", ") + error.description();
-        MsgBox(text, vbCritical, kind.failureTitle);
+        const CardImageWriter::Failure failure = kind.failure(error);
+        MsgBox(failure.text, vbCritical, failure.title);
     }
 }
 
@@ -174,7 +183,7 @@ void FrmCard::saveComposedCard(const CardKind& kind, const QString& baseName, qi
     drawOutline(surface, kind.outlineWidth, kind.outlineWidth, kind.outlineHeight);
     surface.setPicture(surface.Image());
 
-    SaveCardImage(folder + fileName);
+    SaveCardImage(folder + fileName, kind);
 }
 
 QString FrmCard::MakeFileName(QString name, qint16 nr, QString code) {
@@ -187,38 +196,54 @@ QString FrmCard::MakeFileName(QString name, qint16 nr, QString code) {
     return name + QLatin1Char('.') + GetPicFormat(rsSet->field(QStringLiteral("PicFormatID")).toLong());
 }
 
-void FrmCard::SaveCardImage(QString path) {
-    const Picture& picture = frmClip->picDone.Picture();
+void FrmCard::SaveCardImage(QString path, const CardKind& kind) {
+    // The write gets its own copy of the surface: the next card is drawn while it runs.
+    const Picture picture = frmClip->picDone.Picture();
     const qint32 format = rsSet->field(QStringLiteral("PicFormatID")).toLong();
+    using Failure = std::optional<CardImageWriter::Failure>;
+    std::function<Failure()> write;
     switch (format) {
     case kBmp:
-        writeBmp(picture, path);
+        write = [picture, path] {
+            writeBmp(picture, path);
+            return Failure();
+        };
         break;
-    case kJpg: {
-        cDIBSection dib;
-        dib.CreateFromPicture(picture);
-        SaveJPG(dib, path, kJpegQuality);
+    case kJpg:
+        write = [picture, path] {
+            cDIBSection dib;
+            dib.CreateFromPicture(picture);
+            SaveJPG(dib, path, kJpegQuality);
+            return Failure();
+        };
         break;
-    }
     case kGif: {
         // The work file stays in the program's folder, replaced at each GIF save.
         const QString workFile = App::Path() + QStringLiteral("/zqjtemp.bmp");
-        writeBmp(picture, workFile);
-        ReplacementFile target(path);
         BmpToGif& converter = frmClip->BMP2GIF1;
-        converter.convert(workFile, target.temporaryPath());
-        if (converter.failed()) {
-            MsgBox(kFailure + kTwoLineBreaks + converter.reason(), vbCritical,
-                   QStringLiteral("Saving the card"));
-            return;
-        }
-        target.commit();
+        write = [picture, path, workFile, &converter] {
+            writeBmp(picture, workFile);
+            ReplacementFile target(path);
+            converter.convert(workFile, target.temporaryPath());
+            if (converter.failed())
+                return Failure(
+                    {kFailure + kTwoLineBreaks + converter.reason(), QStringLiteral("Saving the card")});
+            target.commit();
+            return Failure();
+        };
         break;
     }
     default:
         throw VbError(VbError::InvalidPropertyValue,
                       QStringLiteral("There is no writer for picture format %1.").arg(format));
     }
+    m_writer.write([write = std::move(write), kind]() -> Failure {
+        try {
+            return write();
+        } catch (const VbError& error) {
+            return kind.failure(error);
+        }
+    });
 }
 
 QString FrmCard::GetPicFormat(qint32 picFormatId) {

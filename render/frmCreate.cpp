@@ -166,6 +166,8 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool /*Character2nd*/, bool /*Large
         counter->setForeColor(kRed);
     }
     try {
+        // Each file is written while the next card is drawn; all are written before the end.
+        const CardImageWriter::Background writing(frmCard->imageWriter());
         // An editor loads (and opens rsCard) before its cards are counted.
         if (Card2nd) createSmallCards(frmCard2nd.get(), &FrmCard::CreateCard2nd, &FrmCard::SaveTheCard2nd);
         if (Card3rd) createSmallCards(frmCard3rd.get(), &FrmCard::CreateCard3rd, &FrmCard::SaveTheCard3rd);
@@ -186,16 +188,38 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool /*Character2nd*/, bool /*Large
 void FrmCreate::createSmallCards(SmallCardEditor& editor, void (FrmCard::*compose)(),
                                  void (FrmCard::*save)()) {
     if (!hasRows(rsCard)) return;
+    // The numbers and file names are committed together: one disk sync for the batch instead
+    // of one or two per card. What was written before an error is kept, as card by card.
+    Transaction writes(*cnData);
+    try {
+        renumberAndSave(editor, compose, save);
+    } catch (const VbError&) {
+        try {
+            writes.commit();
+        } catch (const VbError&) {
+            // The error that stopped the batch is the one to report.
+        }
+        throw;
+    }
+    writes.commit();
+}
+
+void FrmCreate::renumberAndSave(SmallCardEditor& editor, void (FrmCard::*compose)(),
+                                void (FrmCard::*save)()) {
     qint16 n = 0;
     rsCard->moveFirst();
     while (!rsCard->eof()) {
         n = CInt(double(n) + 1);
-        try {
-            rsCard->field(QStringLiteral("Nr")) = int(n);
-            rsCard->update();
-        } catch (const VbError&) {
-            rsCard->cancelUpdate();
-            throw;
+        // A number already in place is not written again: writing rewrites the row, pictures and all.
+        const Variant nr = rsCard->field(QStringLiteral("Nr")).value();
+        if (nr.isNull() || nr.toLong() != n) {
+            try {
+                rsCard->field(QStringLiteral("Nr")) = int(n);
+                rsCard->update();
+            } catch (const VbError&) {
+                rsCard->cancelUpdate();
+                throw;
+            }
         }
         lblNr2ndCards.setCaption(QString::number(n));
         lblNr2ndCards.Refresh();

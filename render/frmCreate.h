@@ -59,6 +59,7 @@ private:
     void storeOption(const QString& field, const Variant& value);
     // Renumbers and saves every card of the open set with the small-card editor.
     void createSmallCards(SmallCardEditor& editor, void (FrmCard::*compose)(), void (FrmCard::*save)());
+    void renumberAndSave(SmallCardEditor& editor, void (FrmCard::*compose)(), void (FrmCard::*save)());
 
     bool bLoading = false;
 };

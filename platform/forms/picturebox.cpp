@@ -101,6 +101,10 @@ double PictureBox::TextWidth(const QString& text) const {
     return fromPixels(metrics().horizontalAdvance(text));
 }
 
+TextRuler PictureBox::Ruler(const QString& text) const {
+    return TextRuler(text, toQFont(Font()), &measuringDevice(), fromPixels(1));
+}
+
 double PictureBox::TextHeight(const QString&) const {
     return fromPixels(metrics().height());
 }

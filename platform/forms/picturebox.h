@@ -14,6 +14,7 @@
 #include "container.h"
 #include "control.h"
 #include "runtime/picture.h"
+#include "textruler.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -55,6 +56,8 @@ public:
     // Draws the text at the current position; the next line starts below it at x 0.
     void Print(const QString& text);
     double TextWidth(const QString& text) const;
+    // The text laid out once in the box's font and scale (see TextRuler).
+    TextRuler Ruler(const QString& text) const;
     double TextHeight(const QString& text) const;
     // Both corners belong to a box; a line leaves out its last point. The current
     // position moves to (x2, y2).

@@ -1,6 +1,7 @@
 #include "picture.h"
 #include "files.h"
 #include "pictureformat.h"
+#include "plainbmp.h"
 #include "vberror.h"
 #include "wmfrenderer.h"
 
@@ -13,8 +14,11 @@ constexpr int dotsPerMeterAt96Dpi = 3780;
 
 QImage decode(const QByteArray& bytes) {
     switch (pictureFormatOf(bytes)) {
-    case PictureFormat::Bmp:
-        return isWholeBmp(bytes) ? QImage::fromData(bytes, "BMP") : QImage();
+    case PictureFormat::Bmp: {
+        if (!isWholeBmp(bytes)) return {};
+        QImage plain = decodePlainBmp(bytes);
+        return plain.isNull() ? QImage::fromData(bytes, "BMP") : plain;
+    }
     case PictureFormat::Jpeg:
         return isWholeJpeg(bytes) ? QImage::fromData(bytes, "JPEG") : QImage();
     case PictureFormat::Gif:

@@ -161,3 +161,32 @@ TEST_F(Drawing, TwipsScaleMeasuresAndPlacesInTwips) {
     box.setScaleMode(vbPixels);
     EXPECT_EQ(box.Point(3, 2), red);
 }
+
+TEST_F(Drawing, RulerStandsWhereTextIsMeasured) {
+    const QString text = QStringLiteral("Strength and honour");
+    for (const Font& font : {Font{QStringLiteral("Small Fonts"), 6, false, false},
+                             Font{QStringLiteral("Times New Roman"), 12, true, false}}) {
+        SCOPED_TRACE(font.Name.toStdString());
+        box.setFont(font);
+        const TextRuler ruler = box.Ruler(text);
+        EXPECT_EQ(ruler.x(0), 0);
+        EXPECT_EQ(ruler.x(text.size()), box.TextWidth(text));
+        for (qsizetype n = 1; n <= text.size(); ++n)
+            EXPECT_GE(ruler.x(n), ruler.x(n - 1)) << n;
+    }
+}
+
+TEST_F(Drawing, RulerFindsEachBoundaryInEitherScale) {
+    const QString text = QStringLiteral("abcdefgh"); // every character has a width
+    box.setFont({QStringLiteral("Times New Roman"), 12, false, false});
+    const TextRuler pixels = box.Ruler(text);
+    box.setScaleMode(vbTwips);
+    const TextRuler twips = box.Ruler(text);
+    for (qsizetype n = 0; n <= text.size(); ++n) {
+        EXPECT_EQ(twips.x(n), pixels.x(n) * 15) << n;
+        EXPECT_EQ(pixels.boundaryNear(pixels.x(n)), n);
+        EXPECT_EQ(twips.boundaryNear(twips.x(n)), n);
+    }
+    EXPECT_EQ(twips.boundaryNear(-100), 0);
+    EXPECT_EQ(twips.boundaryNear(twips.x(text.size()) + 1000), text.size());
+}

@@ -3,6 +3,7 @@
 #include "runtime/colour.h"
 #include "runtime/files.h"
 #include "runtime/picture.h"
+#include "runtime/plainbmp.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -30,6 +31,22 @@ QByteArray encoded(const QImage& image, const char* format) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format, 100);
     return bytes;
+}
+
+// 5 x 3 pixels, every one a colour of its own; rows of 15 bytes are padded to 16.
+QImage distinctPixels() {
+    QImage image(5, 3, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(40 * x + 10, 70 * y + 20, 13 * (x + 5 * y) + 1));
+    return image;
+}
+
+// Qt writes a palette of 16 colours or fewer in 4 bits a pixel: a full table makes it 8.
+QImage quadrantsInPalette(bool full) {
+    QImage image = quadrants().convertToFormat(QImage::Format_Indexed8);
+    if (full) image.setColorCount(256);
+    return image;
 }
 
 bool near(QRgb a, QRgb b) {
@@ -73,6 +90,82 @@ TEST_F(Pictures, EqualBytesGiveEqualPicturesAndOtherBytesOthers) {
     EXPECT_EQ(first.image().pixel(0, 0), red);
     bytes[bytes.size() - 3] = char(0x00); // a byte of the top row's last pixel, changed in place
     EXPECT_NE(loadPictureFromBytes(bytes).image(), quadrants());
+}
+
+TEST_F(Pictures, PlainBmpReadsTheSamePixelsAsQt) {
+    struct Case {
+        const char* name;
+        QImage image;
+        QByteArray bytes;
+    };
+    QList<Case> cases = {
+        {"odd width as Qt writes it", distinctPixels(), encoded(distinctPixels(), "BMP")},
+        {"top-down", distinctPixels(), bmpBytes(distinctPixels(), 40, true)},
+        {"108-byte header", distinctPixels(), bmpBytes(distinctPixels(), 108)},
+        {"124-byte header, top-down", quadrants(), bmpBytes(quadrants(), 124, true)},
+    };
+    for (int width = 1; width <= 4; ++width) { // every amount of row padding
+        const QImage narrow = distinctPixels().copy(0, 0, width, 3);
+        cases.append({"narrow", narrow, encoded(narrow, "BMP")});
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.name << ", " << c.image.width() << " wide");
+        ASSERT_EQ(qFromLittleEndian<quint16>(c.bytes.constData() + 28), 24);
+        const QImage plain = decodePlainBmp(c.bytes);
+        EXPECT_EQ(plain.format(), QImage::Format_RGB32);
+        EXPECT_EQ(plain, QImage::fromData(c.bytes, "BMP").convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(plain, c.image);
+    }
+}
+
+TEST_F(Pictures, PlainBmpLeavesOtherKindsToQt) {
+    const QByteArray plain = encoded(distinctPixels(), "BMP");
+    ASSERT_FALSE(decodePlainBmp(plain).isNull());
+    const quint32 pixelsAt = qFromLittleEndian<quint32>(plain.constData() + 10);
+    const auto with = [](QByteArray bytes, qsizetype at, quint32 value) {
+        qToLittleEndian<quint32>(value, bytes.data() + at);
+        return bytes;
+    };
+    const QByteArray fourBits = encoded(quadrantsInPalette(false), "BMP");
+    const QByteArray eightBits = encoded(quadrantsInPalette(true), "BMP");
+    ASSERT_EQ(qFromLittleEndian<quint16>(fourBits.constData() + 28), 4);
+    ASSERT_EQ(qFromLittleEndian<quint16>(eightBits.constData() + 28), 8);
+    const QList<std::pair<const char*, QByteArray>> others = {
+        {"4-bit palette", fourBits},
+        {"8-bit palette", eightBits},
+        {"32-bit", bmpBytes(distinctPixels(), 40, false, 32)},
+        {"run-length coded", with(plain, 30, 1)},
+        {"colour masks", with(plain, 30, 3)},
+        {"two planes", with(plain, 26, 2 | 24 << 16)}, // still 24 bits a pixel
+        {"12-byte header", with(plain, 14, 12)},
+        {"pixel data one byte short", plain.left(plain.size() - 1)},
+        {"pixel data starting one byte late", with(plain, 10, pixelsAt + 1)},
+        {"pixel data starting inside the header", with(plain, 10, pixelsAt - 4)},
+        {"no rows", with(plain, 22, 0)},
+        {"negative width", with(plain, 18, quint32(-5))},
+        {"a size whose pixel count overflows", with(with(plain, 18, 0x7FFFFFFF), 22, 0x7FFFFFFF)},
+    };
+    for (const auto& [name, bytes] : others) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(decodePlainBmp(bytes).isNull());
+    }
+}
+
+// The plain reader and Qt's reader both sit behind the loader; each kind must come out whole.
+TEST_F(Pictures, EveryBmpKindLoadsThroughTheLoader) {
+    const QList<std::pair<const char*, QByteArray>> kinds = {
+        {"4-bit palette", encoded(quadrantsInPalette(false), "BMP")},
+        {"8-bit palette", encoded(quadrantsInPalette(true), "BMP")},
+        {"32-bit", bmpBytes(quadrants(), 40, false, 32)},
+        {"24-bit top-down", bmpBytes(quadrants(), 40, true)},
+        {"24-bit with a 124-byte header", bmpBytes(quadrants(), 124)},
+    };
+    for (const auto& [name, bytes] : kinds) {
+        SCOPED_TRACE(name);
+        const Picture picture = loadPictureFromBytes(bytes);
+        EXPECT_EQ(picture.image().format(), QImage::Format_RGB32);
+        EXPECT_EQ(picture.image(), quadrants());
+    }
 }
 
 TEST_F(Pictures, JpegLoads) {

@@ -81,6 +81,39 @@ QByteArray gifBytes(const QImage& image, std::optional<QRgb> transparent) {
     return bytes;
 }
 
+QByteArray bmpBytes(const QImage& image, quint32 headerSize, bool topDown, int bitsPerPixel) {
+    const int bytesPerPixel = bitsPerPixel / 8;
+    const int rowSize = (image.width() * bytesPerPixel + 3) / 4 * 4;
+    const quint32 pixelsAt = 14 + headerSize;
+    QByteArray bytes("BM");
+    append32(bytes, pixelsAt + quint32(rowSize * image.height()));
+    append32(bytes, 0);
+    append32(bytes, pixelsAt);
+    append32(bytes, headerSize);
+    append32(bytes, quint32(image.width()));
+    append32(bytes, quint32(topDown ? -image.height() : image.height()));
+    append16(bytes, 1); // planes
+    append16(bytes, bitsPerPixel);
+    append32(bytes, 0); // no compression
+    append32(bytes, quint32(rowSize * image.height()));
+    for (int field = 0; field < 4; ++field) // resolution and colour counts
+        append32(bytes, 0);
+    bytes.append(QByteArray(qsizetype(pixelsAt) - bytes.size(), '\0')); // later header fields unused
+    for (int row = 0; row < image.height(); ++row) {
+        const int y = topDown ? row : image.height() - 1 - row;
+        const qsizetype rowStart = bytes.size();
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb colour = image.pixel(x, y);
+            bytes.append(char(qBlue(colour)));
+            bytes.append(char(qGreen(colour)));
+            bytes.append(char(qRed(colour)));
+            if (bytesPerPixel == 4) bytes.append('\0');
+        }
+        bytes.append(QByteArray(rowStart + rowSize - bytes.size(), '\0'));
+    }
+    return bytes;
+}
+
 QByteArray wmfBytes(QSize twips, const QList<WmfFill>& fills, bool placeable) {
     QByteArray records;
     quint32 largestRecord = 0;

@@ -1,5 +1,6 @@
 #pragma once
-// Small GIF and metafile pictures built byte by byte for the loader's tests (Qt writes neither).
+// Small GIF, BMP and metafile pictures built byte by byte for the loader's tests (Qt writes no GIF
+// or metafile, and only bottom-up BMPs with the 40-byte header).
 
 #include <QByteArray>
 #include <QImage>
@@ -11,6 +12,11 @@
 // A GIF of an image with at most four colours; pixels of the transparent colour, if given, are
 // transparent.
 QByteArray gifBytes(const QImage& image, std::optional<QRgb> transparent = {});
+
+// A BMP of 24 or 32 bits a pixel with an information header of the given size (40, 108 or 124),
+// its rows stored bottom-up or, with a negative height, top-down.
+QByteArray bmpBytes(const QImage& image, quint32 headerSize = 40, bool topDown = false,
+                    int bitsPerPixel = 24);
 
 struct WmfFill {
     QRect twips;

@@ -1,0 +1,48 @@
+#pragma once
+// Writes the card image files. A write runs at once, unless a batch keeps the writer in the
+// background: then each file is written on a worker thread while the next card is drawn, one
+// at a time. Either way a failed write shows its message on the calling thread, in the order
+// of the writes: a write in the background reports when the next save waits for it, or when
+// the background ends.
+
+#include <QString>
+#include <functional>
+#include <future>
+#include <optional>
+
+class CardImageWriter {
+public:
+    // What a failed write shows.
+    struct Failure {
+        QString text;
+        QString title;
+    };
+    // Writes one file; runs on the worker thread in the background, so it reads nothing of
+    // the windows or the database.
+    using Write = std::function<std::optional<Failure>()>;
+
+    CardImageWriter() = default;
+    ~CardImageWriter();
+    CardImageWriter(const CardImageWriter&) = delete;
+    CardImageWriter& operator=(const CardImageWriter&) = delete;
+
+    void write(Write write);
+    // Waits for the write in the background, if any, and shows its failure.
+    void wait();
+
+    // While it lives, writes run in the background; its end waits for the last one.
+    class Background {
+    public:
+        explicit Background(CardImageWriter& writer);
+        ~Background();
+        Background(const Background&) = delete;
+        Background& operator=(const Background&) = delete;
+
+    private:
+        CardImageWriter& m_writer;
+    };
+
+private:
+    bool m_inBackground = false;
+    std::future<std::optional<Failure>> m_pending;
+};
