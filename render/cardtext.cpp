@@ -54,9 +54,9 @@ qsizetype firstTooWide(const QString& line, double width, const TextMeasure& mea
     return guess;
 }
 
-// The paragraph laid out once on the canvas guesses where each of its lines ends.
-LineEndGuess lineEndGuess(const TextRuler& ruler) {
-    return [ruler](qsizetype start, double width) {
+// The paragraph's character boundaries on the canvas guess where each of its lines ends.
+LineEndGuess lineEndGuess(TextRuler ruler) {
+    return [ruler = std::move(ruler)](qsizetype start, double width) {
         const double origin = ruler.x(start);
         const qsizetype near = ruler.boundaryNear(origin + width);
         return near - start + (ruler.x(near) - origin < width ? 1 : 0);

@@ -6,6 +6,7 @@
 #include "systemcolours.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <algorithm>
@@ -102,7 +103,7 @@ double PictureBox::TextWidth(const QString& text) const {
 }
 
 TextRuler PictureBox::Ruler(const QString& text) const {
-    return TextRuler(text, toQFont(Font()), &measuringDevice(), fromPixels(1));
+    return TextRuler(text, QFontMetricsF(metrics()), fromPixels(1));
 }
 
 double PictureBox::TextHeight(const QString&) const {

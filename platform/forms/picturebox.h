@@ -56,7 +56,7 @@ public:
     // Draws the text at the current position; the next line starts below it at x 0.
     void Print(const QString& text);
     double TextWidth(const QString& text) const;
-    // The text laid out once in the box's font and scale (see TextRuler).
+    // The text's character boundaries in the box's font and scale (see TextRuler).
     TextRuler Ruler(const QString& text) const;
     double TextHeight(const QString& text) const;
     // Both corners belong to a box; a line leaves out its last point. The current

@@ -1,20 +1,27 @@
 #include "textruler.h"
 
-TextRuler::TextRuler(const QString& text, const QFont& font, const QPaintDevice* device, double unitsPerPixel)
-    : m_layout(std::make_shared<QTextLayout>(text, font, device)), m_unitsPerPixel(unitsPerPixel) {
-    QTextOption oneLine;
-    oneLine.setWrapMode(QTextOption::NoWrap);
-    m_layout->setTextOption(oneLine);
-    m_layout->beginLayout();
-    m_line = m_layout->createLine();
-    m_line.setLineWidth(0); // unwrapped, the line takes the whole text
-    m_layout->endLayout();
+#include <QFontMetricsF>
+#include <algorithm>
+
+TextRuler::TextRuler(const QString& text, const QFontMetricsF& metrics, double unitsPerPixel)
+    : m_unitsPerPixel(unitsPerPixel) {
+    m_pixels.reserve(std::size_t(text.size()) + 1);
+    double x = 0;
+    m_pixels.push_back(x);
+    for (const QChar c : text)
+        m_pixels.push_back(x += metrics.horizontalAdvance(c));
 }
 
 double TextRuler::x(qsizetype n) const {
-    return qRound(m_line.cursorToX(int(n))) * m_unitsPerPixel;
+    const qsizetype boundary = std::clamp<qsizetype>(n, 0, qsizetype(m_pixels.size()) - 1);
+    return qRound(m_pixels[std::size_t(boundary)]) * m_unitsPerPixel;
 }
 
 qsizetype TextRuler::boundaryNear(double x) const {
-    return m_line.xToCursor(x / m_unitsPerPixel, QTextLine::CursorBetweenCharacters);
+    const double pixels = x / m_unitsPerPixel;
+    const auto after = std::lower_bound(m_pixels.begin(), m_pixels.end(), pixels);
+    if (after == m_pixels.begin()) return 0;
+    if (after == m_pixels.end()) return qsizetype(m_pixels.size()) - 1;
+    const auto before = after - 1;
+    return (pixels - *before <= *after - pixels ? before : after) - m_pixels.begin();
 }

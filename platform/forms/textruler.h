@@ -1,19 +1,17 @@
 #pragma once
-// One layout of a one-line text, read in a picture box's scale: where each boundary between
-// characters stands, and which boundary lies nearest to a position. Far cheaper than
-// measuring each leading part of the text on its own, but a part measured alone can differ
-// by the kerning across its end.
+// Where the boundaries between the characters of a one-line text stand, read in a picture
+// box's scale, each character taken at its own advance in the font: far cheaper than
+// measuring each leading part of the text on its own, but kerning and shaping are left out,
+// so a part measured on its own can differ.
 
 #include <QString>
-#include <QTextLayout>
-#include <memory>
+#include <vector>
 
-class QFont;
-class QPaintDevice;
+class QFontMetricsF;
 
 class TextRuler {
 public:
-    TextRuler(const QString& text, const QFont& font, const QPaintDevice* device, double unitsPerPixel);
+    TextRuler(const QString& text, const QFontMetricsF& metrics, double unitsPerPixel);
 
     // Where the boundary after the first n characters stands, in whole pixels as text is measured.
     double x(qsizetype n) const;
@@ -21,7 +19,6 @@ public:
     qsizetype boundaryNear(double x) const;
 
 private:
-    std::shared_ptr<QTextLayout> m_layout; // shared, so a ruler can be copied into a function
-    QTextLine m_line;
+    std::vector<double> m_pixels; // of each boundary, from 0 before the first character
     double m_unitsPerPixel;
 };
