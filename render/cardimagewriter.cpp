@@ -2,23 +2,28 @@
 
 #include "forms/dialogs.h"
 
+#include <memory>
+
 namespace {
 void show(const std::optional<CardImageWriter::Failure>& failure) {
     if (failure) MsgBox(failure->text, vbCritical, failure->title);
 }
 } // namespace
 
-CardImageWriter::~CardImageWriter() {
-    // The window goes while a write runs only when the program ends: the file is finished.
-    if (m_pending.valid()) m_pending.wait();
+CardImageWriter::CardImageWriter() {
+    m_worker.setMaxThreadCount(1);
+    m_worker.setExpiryTimeout(-1);
 }
 
 void CardImageWriter::write(Write write) {
     wait();
-    if (m_inBackground)
-        m_pending = std::async(std::launch::async, std::move(write));
-    else
+    if (m_inBackground) {
+        auto task = std::make_shared<std::packaged_task<std::optional<Failure>()>>(std::move(write));
+        m_pending = task->get_future();
+        m_worker.start([task] { (*task)(); });
+    } else {
         show(write());
+    }
 }
 
 void CardImageWriter::wait() {

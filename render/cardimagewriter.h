@@ -6,6 +6,7 @@
 // the background ends.
 
 #include <QString>
+#include <QThreadPool>
 #include <functional>
 #include <future>
 #include <optional>
@@ -21,8 +22,7 @@ public:
     // the windows or the database.
     using Write = std::function<std::optional<Failure>()>;
 
-    CardImageWriter() = default;
-    ~CardImageWriter();
+    CardImageWriter();
     CardImageWriter(const CardImageWriter&) = delete;
     CardImageWriter& operator=(const CardImageWriter&) = delete;
 
@@ -44,5 +44,8 @@ public:
 
 private:
     bool m_inBackground = false;
+    // One thread, kept while the program runs: a batch hands it a file per card. Its end waits
+    // for a write still running, so the file is finished.
+    QThreadPool m_worker;
     std::future<std::optional<Failure>> m_pending;
 };
