@@ -57,8 +57,10 @@ private:
     void cmdCreate_Click();
     // Writes one option into the open set's row; a write that fails is cancelled.
     void storeOption(const QString& field, const Variant& value);
-    // Renumbers and saves every card of the open set with the small-card editor.
+    // Renumbers and saves every card of the open set with the small-card editor; the
+    // database writes of the walk are committed together.
     void createSmallCards(SmallCardEditor& editor, void (FrmCard::*compose)(), void (FrmCard::*save)());
+    // The walk itself.
     void renumberAndSave(SmallCardEditor& editor, void (FrmCard::*compose)(), void (FrmCard::*save)());
 
     bool bLoading = false;
