@@ -8,14 +8,20 @@
 
 namespace jpeglib {
 namespace {
-struct JpegBufferRelease {
-    void operator()(unsigned char* buffer) const { tjFree(buffer); }
-};
-using JpegBuffer = std::unique_ptr<unsigned char, JpegBufferRelease>;
+long long pitch(const JpegProperties& p) {
+    return 3LL * p.width + p.padBytes;
+}
 
 bool validPicture(const JpegProperties& p) {
     return p.pixels && p.width > 0 && p.height != 0 && p.height != std::numeric_limits<int>::min() &&
-           p.padBytes >= 0;
+           p.padBytes >= 0 && pitch(p) <= std::numeric_limits<int>::max();
+}
+
+int checked(const JpegProperties& p) {
+    if (!p.encoder) return JpegNotInitialised;
+    if (!validPicture(p)) return JpegBadPicture;
+    if (p.quality < 1 || p.quality > 100) return JpegBadQuality;
+    return JpegOk;
 }
 
 bool writeFile(const std::string& fileName, const unsigned char* bytes, unsigned long size) {
@@ -30,30 +36,35 @@ void JpegEncoderRelease::operator()(void* encoder) const {
     tjDestroy(encoder);
 }
 
+void JpegBufferRelease::operator()(unsigned char* buffer) const {
+    tjFree(buffer);
+}
+
 int jpegInit(JpegProperties& properties) {
     properties.encoder.reset(tjInitCompress());
     return properties.encoder ? JpegOk : JpegInitFailed;
 }
 
 int jpegWriteWholeImage(JpegProperties& properties) {
-    if (!properties.encoder) return JpegNotInitialised;
-    if (!validPicture(properties)) return JpegBadPicture;
-    if (properties.quality < 1 || properties.quality > 100) return JpegBadQuality;
+    if (const int code = checked(properties); code != JpegOk) return code;
     if (properties.fileName.empty()) return JpegNoFileName;
+    JpegBytes bytes;
+    if (const int code = jpegEncode(properties, bytes); code != JpegOk) return code;
+    return writeFile(properties.fileName, bytes.data.get(), bytes.size) ? JpegOk : JpegFileWriteFailed;
+}
 
-    const long long pitch = 3LL * properties.width + properties.padBytes;
-    if (pitch > std::numeric_limits<int>::max()) return JpegBadPicture;
-    const bool bottomUp = properties.height < 0;
+int jpegEncode(JpegProperties& properties, JpegBytes& bytes) {
+    if (const int code = checked(properties); code != JpegOk) return code;
     const int rows = std::abs(properties.height);
-
     unsigned char* encoded = nullptr;
     unsigned long size = 0;
-    const int result = tjCompress2(properties.encoder.get(), properties.pixels, properties.width,
-                                   static_cast<int>(pitch), rows, TJPF_BGR, &encoded, &size, TJSAMP_420,
-                                   properties.quality, bottomUp ? TJFLAG_BOTTOMUP : 0);
-    const JpegBuffer buffer(encoded);
-    if (result != 0) return JpegEncodeFailed;
-    return writeFile(properties.fileName, buffer.get(), size) ? JpegOk : JpegFileWriteFailed;
+    const int result =
+        tjCompress2(properties.encoder.get(), properties.pixels, properties.width,
+                    static_cast<int>(pitch(properties)), rows, TJPF_BGR, &encoded, &size, TJSAMP_420,
+                    properties.quality, properties.height < 0 ? TJFLAG_BOTTOMUP : 0);
+    bytes.data.reset(encoded);
+    bytes.size = result == 0 ? size : 0;
+    return result == 0 ? JpegOk : JpegEncodeFailed;
 }
 
 int jpegFree(JpegProperties& properties) {

@@ -4,7 +4,8 @@
 // padding) and a target file name, then calls init, write and free in that order. Every call
 // returns a status: 0 for success, one of JpegStatus otherwise; nothing is thrown. The picture is
 // written whole at its own size; the encoding is libjpeg-turbo's. The file is written in place:
-// replacing a file safely is the caller's business.
+// replacing a file safely is the caller's business. jpegEncode gives the same bytes in memory,
+// without a file name.
 
 #include <memory>
 #include <string>
@@ -15,7 +16,7 @@ enum JpegStatus : int {
     JpegOk = 0,
     JpegInitFailed = 1,
     JpegNotInitialised = 2,
-    JpegBadPicture = 3, // no pixels, a size below 1 or a negative padding
+    JpegBadPicture = 3, // no pixels, a size below 1, a negative padding or rows too long
     JpegBadQuality = 4, // outside 1..100
     JpegNoFileName = 5,
     JpegEncodeFailed = 6,
@@ -24,6 +25,16 @@ enum JpegStatus : int {
 
 struct JpegEncoderRelease {
     void operator()(void* encoder) const;
+};
+
+struct JpegBufferRelease {
+    void operator()(unsigned char* buffer) const;
+};
+
+// An encoded picture: the bytes a write puts in the file.
+struct JpegBytes {
+    std::unique_ptr<unsigned char, JpegBufferRelease> data;
+    unsigned long size = 0;
 };
 
 struct JpegProperties {
@@ -40,6 +51,7 @@ struct JpegProperties {
 
 int jpegInit(JpegProperties& properties);
 int jpegWriteWholeImage(JpegProperties& properties);
+int jpegEncode(JpegProperties& properties, JpegBytes& bytes);
 int jpegFree(JpegProperties& properties);
 
 } // namespace jpeglib
