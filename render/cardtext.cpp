@@ -114,10 +114,21 @@ std::vector<WrappedLine> wrapText(const QString& text, double width, const TextM
     return lines;
 }
 
+std::vector<WrappedLine> wrapInFont(const QString& text, double width, const TextMetrics& metrics,
+                                    double unitsPerPixel) {
+    const auto measure = [&](const QString& piece) { return metrics.widthInPixels(piece) * unitsPerPixel; };
+    const auto guess = [&](const QString& paragraph) {
+        return lineEndGuess(metrics.ruler(paragraph, unitsPerPixel));
+    };
+    return wrapText(text, width, measure, guess);
+}
+
 void printWrapped(PictureBox& canvas, const QString& text, const Control& label) {
-    const auto measure = [&canvas](const QString& piece) { return canvas.TextWidth(piece); };
-    const auto guess = [&canvas](const QString& paragraph) { return lineEndGuess(canvas.Ruler(paragraph)); };
-    for (const WrappedLine& wrapped : wrapText(text, label.Width(), measure, guess))
+    printLines(canvas, wrapInFont(text, label.Width(), canvas.textMetrics(), canvas.unitsPerPixel()), label);
+}
+
+void printLines(PictureBox& canvas, const std::vector<WrappedLine>& lines, const Control& label) {
+    for (const WrappedLine& wrapped : lines)
         printAt(canvas, wrapped.text, label.Left(),
                 label.Top() + wrapped.line * canvas.TextHeight(wrapped.text));
 }

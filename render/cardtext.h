@@ -9,6 +9,7 @@
 
 class Control;
 class PictureBox;
+class TextMetrics;
 
 // Left edge of a text centred on a label: the halves are taken in single precision and
 // rounded down, so a text wider than its label starts left of it.
@@ -38,6 +39,12 @@ using ParagraphGuess = std::function<LineEndGuess(const QString& paragraph)>;
 std::vector<WrappedLine> wrapText(const QString& text, double width, const TextMeasure& measure,
                                   const ParagraphGuess& guess = {});
 
+// The text wrapped as a canvas in the font and scale (units in a pixel) measures it.
+std::vector<WrappedLine> wrapInFont(const QString& text, double width, const TextMetrics& metrics,
+                                    double unitsPerPixel);
+
 // Draws the wrapped text from the label's top, one text height per line, however many
 // lines it takes.
 void printWrapped(PictureBox& canvas, const QString& text, const Control& label);
+// The same with the lines wrapped already (by wrapInFont, in the canvas's font and scale).
+void printLines(PictureBox& canvas, const std::vector<WrappedLine>& lines, const Control& label);

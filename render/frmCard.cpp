@@ -7,6 +7,7 @@
 #include "modData.h"
 
 #include "runtime/conversions.h"
+#include "runtime/vberror.h"
 
 FormInstance<FrmCard> frmCard;
 
@@ -156,15 +157,14 @@ void FrmCard::CreateCard3rd() {
 }
 
 void FrmCard::SetCardFont(qint32 fontID) {
+    const FontRow row = cardFont(fontID);
+    picACard.setFont(row.font);
+    picACard.setForeColor(row.colour);
+}
+
+FrmCard::FontRow FrmCard::cardFont(qint32 fontID) {
     strSQL = QStringLiteral("SELECT * FROM tblFont WHERE FontID = ") + QString::number(fontID);
-    const std::optional<FontRow> row = fontRow(fontID);
-    if (!row) {
-        picACard.setFont({QStringLiteral("Small Fonts"), 7, false, false});
-        picACard.setForeColor(0x0);
-        return;
-    }
-    picACard.setFont(row->font);
-    picACard.setForeColor(row->colour);
+    return fontRow(fontID).value_or(FontRow{{QStringLiteral("Small Fonts"), 7, false, false}, 0x0});
 }
 
 std::optional<FrmCard::FontRow> FrmCard::fontRow(qint32 fontID) {
@@ -188,6 +188,15 @@ void FrmCard::composeSmallCard(SmallCardWindow& editor,
                                bool boldInLabelColour) {
     Recordset& card = *rsCard;
     Recordset& set = *rsSet;
+
+    const QString information = card.field(QStringLiteral("Information")).concatText();
+    try {
+        m_wrapAhead.start(information, editor.lblInformation.Width(),
+                          cardFont(set.field(QStringLiteral("CardInformationFontID")).toLong()).font,
+                          picACard.unitsPerPixel());
+    } catch (const VbError&) {
+        // The font is looked up again where the text is drawn, and fails there.
+    }
 
     // The canvas's border leaves the card box's inside as the face.
     picACard.setHeight(editor.picCard.Height());
@@ -230,7 +239,8 @@ void FrmCard::composeSmallCard(SmallCardWindow& editor,
     printCentred(picACard, card.field(QStringLiteral("BoldText")).concatText(), editor.lblBold);
 
     SetCardFont(set.field(QStringLiteral("CardInformationFontID")).toLong());
-    printWrapped(picACard, card.field(QStringLiteral("Information")).concatText(), editor.lblInformation);
+    printLines(picACard, m_wrapAhead.lines(picACard, information, editor.lblInformation.Width()),
+               editor.lblInformation);
 
     if (set.field(QStringLiteral("Autonumber")).toBool()) {
         SetCardFont(set.field(QStringLiteral("AutonumberFontID")).toLong());

@@ -7,6 +7,7 @@
 #include "forms/forminstance.h"
 #include "forms/picturebox.h"
 #include "modRotatePic.h"
+#include "wrapahead.h"
 
 #include <QString>
 #include <functional>
@@ -51,6 +52,8 @@ private:
         ::Font font;
         qint32 colour;
     };
+    // The font and colour SetCardFont gives the canvas.
+    FontRow cardFont(qint32 fontID);
     // Font rows never change once a set has them: each is read once per database.
     std::optional<FontRow> fontRow(qint32 fontID);
     // The composition both small-card editions share; the edition draws its type texts.
@@ -77,6 +80,7 @@ private:
     std::weak_ptr<Connection> m_picFormatDatabase;
     std::map<qint32, QString> m_picFormats;
     CardImageWriter m_writer;
+    WrapAhead m_wrapAhead;
 };
 
 extern FormInstance<FrmCard> frmCard;

@@ -137,17 +137,22 @@ void Control::setEnabled(bool enabled) {
     m_widget->setEnabled(enabled);
 }
 
+// The widget is told only of changes: a renderer sets the same font and colours card after
+// card, and each change makes the widget resolve its palette or font again.
 void Control::setForeColor(qint32 bgr) {
+    if (bgr == m_foreColor) return;
     m_foreColor = bgr;
     showColours();
 }
 
 void Control::setBackColor(qint32 bgr) {
+    if (bgr == m_backColor) return;
     m_backColor = bgr;
     showColours();
 }
 
 void Control::setFont(const ::Font& font) {
+    if (font == m_font) return;
     m_font = font;
     m_widget->setFont(toQFont(font));
 }

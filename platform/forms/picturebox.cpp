@@ -6,7 +6,6 @@
 #include "systemcolours.h"
 
 #include <QFontMetrics>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <algorithm>
@@ -22,14 +21,27 @@ QImage blankImage(int width, int height) {
     return image;
 }
 
-// Text is measured as it is drawn: at 96 dots per inch, whatever the screen.
-const QImage& measuringDevice() {
-    static const QImage device = blankImage(1, 1);
-    return device;
-}
-
 void setPixel(QImage& image, int x, int y, QRgb rgb) {
     if (image.rect().contains(x, y)) image.setPixel(x, y, rgb);
+}
+
+// The pixels of the rectangle that lie in the image, as setPixel sets them, a row at a time.
+void fillPixels(QImage& image, int left, int top, int right, int bottom, QRgb rgb) {
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, image.width() - 1);
+    bottom = std::min(bottom, image.height() - 1);
+    if (left > right || top > bottom) return;
+    if (image.format() != QImage::Format_RGB32) {
+        for (int y = top; y <= bottom; ++y)
+            for (int x = left; x <= right; ++x)
+                image.setPixel(x, y, rgb);
+        return;
+    }
+    for (int y = top; y <= bottom; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(row + left, row + right + 1, rgb | 0xFF000000u);
+    }
 }
 } // namespace
 
@@ -78,17 +90,16 @@ void PictureBox::setCurrentY(double y) {
     m_currentY = toPixels(y);
 }
 
-const QFontMetrics& PictureBox::metrics() const {
-    if (!m_metrics || m_metrics->first != Font())
-        m_metrics.emplace(Font(), QFontMetrics(toQFont(Font()), &measuringDevice()));
-    return m_metrics->second;
+const TextMetrics& PictureBox::textMetrics() const {
+    if (!m_textMetrics || m_textMetrics->font() != Font()) m_textMetrics.emplace(Font());
+    return *m_textMetrics;
 }
 
 void PictureBox::Print(const QString& text) {
-    const QFontMetrics& metrics = this->metrics();
+    const QFontMetrics& metrics = textMetrics().metrics();
     if (!m_image.isNull()) {
         QPainter painter(&m_image);
-        painter.setFont(toQFont(Font()));
+        painter.setFont(textMetrics().qFont());
         painter.setPen(displayColour(ForeColor()));
         painter.drawText(
             QPoint(int(roundHalfEven(m_currentX)), int(roundHalfEven(m_currentY)) + metrics.ascent()), text);
@@ -99,15 +110,15 @@ void PictureBox::Print(const QString& text) {
 }
 
 double PictureBox::TextWidth(const QString& text) const {
-    return fromPixels(metrics().horizontalAdvance(text));
+    return fromPixels(textMetrics().widthInPixels(text));
 }
 
 TextRuler PictureBox::Ruler(const QString& text) const {
-    return TextRuler(text, QFontMetricsF(metrics()), fromPixels(1));
+    return textMetrics().ruler(text, fromPixels(1));
 }
 
 double PictureBox::TextHeight(const QString&) const {
-    return fromPixels(metrics().height());
+    return fromPixels(textMetrics().metrics().height());
 }
 
 void PictureBox::Line(double x1, double y1, double x2, double y2, qint32 colour, LineShape shape) {
@@ -117,19 +128,13 @@ void PictureBox::Line(double x1, double y1, double x2, double y2, qint32 colour,
     const int top = std::min(ay, by), bottom = std::max(ay, by);
     switch (shape) {
     case LineShape::FilledBox:
-        for (int y = top; y <= bottom; ++y)
-            for (int x = left; x <= right; ++x)
-                setPixel(m_image, x, y, rgb);
+        fillPixels(m_image, left, top, right, bottom, rgb);
         break;
     case LineShape::Box:
-        for (int x = left; x <= right; ++x) {
-            setPixel(m_image, x, top, rgb);
-            setPixel(m_image, x, bottom, rgb);
-        }
-        for (int y = top; y <= bottom; ++y) {
-            setPixel(m_image, left, y, rgb);
-            setPixel(m_image, right, y, rgb);
-        }
+        fillPixels(m_image, left, top, right, top, rgb);
+        fillPixels(m_image, left, bottom, right, bottom, rgb);
+        fillPixels(m_image, left, top, left, bottom, rgb);
+        fillPixels(m_image, right, top, right, bottom, rgb);
         break;
     case LineShape::Line: {
         // Bresenham from the first point up to, not including, the last.

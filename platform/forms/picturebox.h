@@ -14,9 +14,9 @@
 #include "container.h"
 #include "control.h"
 #include "runtime/picture.h"
+#include "textmetrics.h"
 #include "textruler.h"
 
-#include <QFontMetrics>
 #include <QImage>
 #include <optional>
 
@@ -59,6 +59,10 @@ public:
     // The text's character boundaries in the box's font and scale (see TextRuler).
     TextRuler Ruler(const QString& text) const;
     double TextHeight(const QString& text) const;
+    // What the three above measure with (kept while Font stays: measuring is the hot path of
+    // composing a card), and the box's scale units in a pixel, by which its pixels are multiplied.
+    const TextMetrics& textMetrics() const;
+    double unitsPerPixel() const { return fromPixels(1); }
     // Both corners belong to a box; a line leaves out its last point. The current
     // position moves to (x2, y2).
     void Line(double x1, double y1, double x2, double y2, qint32 colour, LineShape shape = LineShape::Line);
@@ -88,8 +92,6 @@ private:
     // Back colour and picture under what the old image held, in the client's size.
     void renewImage(const QImage& keep = {});
     void changed();
-    // Measuring text is the hot path of composing a card: keep the metrics of the font in use.
-    const QFontMetrics& metrics() const;
 
     PictureCanvas* m_client; // a child of the box's widget
     ::Picture m_picture;
@@ -100,5 +102,5 @@ private:
     bool m_holdImage = false; // while setPicture resizes the box, before it renews the image
     double m_currentX = 0.0;  // pixels, so that a switch of ScaleMode keeps the place
     double m_currentY = 0.0;
-    mutable std::optional<std::pair<::Font, QFontMetrics>> m_metrics;
+    mutable std::optional<TextMetrics> m_textMetrics;
 };

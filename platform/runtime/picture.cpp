@@ -42,11 +42,19 @@ QImage opaque(const QImage& image) {
 
 // The last few pictures decoded, by their bytes: a card set shows the same back or frame picture
 // card after card, and decoding is the dearest step of showing one. Same bytes, same picture.
+// A picture found moves to the front, so that the cards' own pictures do not push it out.
 class RecentPictures {
 public:
-    const Picture* find(const QByteArray& bytes) const {
-        for (const auto& [known, picture] : m_entries)
-            if (known == bytes) return &picture;
+    const Picture* find(const QByteArray& bytes) {
+        for (auto entry = m_entries.begin(); entry != m_entries.end(); ++entry) {
+            if (entry->first != bytes) continue;
+            if (entry != m_entries.begin()) {
+                auto found = std::move(*entry);
+                m_entries.erase(entry);
+                m_entries.push_front(std::move(found));
+            }
+            return &m_entries.front().second;
+        }
         return nullptr;
     }
     void add(const QByteArray& bytes, const Picture& picture) {

@@ -65,6 +65,20 @@ TEST_F(Drawing, BoxesIncludeBothCorners) {
     EXPECT_EQ(box.Point(5, 3), vbWhite);
 }
 
+TEST_F(Drawing, BoxesPastTheEdgeKeepTheirPartInside) {
+    box.Line(15, 5, 30, 20, red, LineShape::Box);
+    EXPECT_EQ(inkBox(), QRect(QPoint(15, 5), QPoint(19, 9)));
+    EXPECT_EQ(box.Point(16, 6), vbWhite); // the right and bottom sides are outside
+    EXPECT_EQ(box.Point(19, 5), red);
+    EXPECT_EQ(box.Point(15, 9), red);
+    box.Cls();
+    box.Line(-5, -5, 2, 2, blue, LineShape::FilledBox);
+    EXPECT_EQ(inkBox(), QRect(QPoint(0, 0), QPoint(2, 2)));
+    box.Cls();
+    box.Line(21, 0, 30, 5, blue, LineShape::FilledBox);
+    EXPECT_TRUE(inkBox().isNull());
+}
+
 TEST_F(Drawing, ALineLeavesOutItsLastPoint) {
     box.Line(1, 2, 5, 2, red);
     EXPECT_EQ(inkBox(), QRect(1, 2, 4, 1));

@@ -165,3 +165,21 @@ TEST_F(JpegEncoder, NothingIsWrittenOutsideInitAndFree) {
     JpegProperties never;
     EXPECT_EQ(jpegWriteWholeImage(never), JpegNotInitialised);
 }
+
+TEST_F(JpegEncoder, EncodingInMemoryGivesTheBytesOfTheFile) {
+    const QImage image = quadrants(33, 24);
+    const auto bytes = bgrRows(image, 1, true);
+    ASSERT_EQ(jpegWriteWholeImage(describe(bytes, image, 1, true)), JpegOk);
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+
+    m_properties.fileName.clear(); // not needed in memory
+    JpegBytes encoded;
+    ASSERT_EQ(jpegEncode(m_properties, encoded), JpegOk);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(encoded.data.get()), qsizetype(encoded.size)),
+              written);
+
+    m_properties.quality = 0;
+    EXPECT_EQ(jpegEncode(m_properties, encoded), JpegBadQuality);
+}
