@@ -50,12 +50,29 @@ bool cDIBSection::CreateDIB(qint32 lWidth, qint32 lHeight) {
 
 void cDIBSection::CreateFromPicture(const Picture& picThis) {
     if (!CreateDIB(picThis.width(), picThis.height())) return;
-    const QImage image = picThis.image().convertToFormat(QImage::Format_BGR888);
     const qint32 stride = BytesPerScanLine();
+    const auto row = [&](int y) {
+        return m_bits.data() + static_cast<std::size_t>(m_height - 1 - y) * stride;
+    };
+    const QImage& picture = picThis.image();
+    if (picture.format() == QImage::Format_RGB32) {
+        // The pictures the program composes: their blue, green and red bytes go straight
+        // into the rows, without a converted copy of the whole picture first.
+        for (int y = 0; y < m_height; ++y) {
+            const auto* pixel = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+            uchar* bgr = row(y);
+            for (int x = 0; x < m_width; ++x, bgr += 3) {
+                bgr[0] = uchar(qBlue(pixel[x]));
+                bgr[1] = uchar(qGreen(pixel[x]));
+                bgr[2] = uchar(qRed(pixel[x]));
+            }
+        }
+        return;
+    }
+    const QImage image = picture.convertToFormat(QImage::Format_BGR888);
     const std::size_t rowBytes = static_cast<std::size_t>(m_width) * 3;
     for (int y = 0; y < m_height; ++y)
-        std::memcpy(m_bits.data() + static_cast<std::size_t>(m_height - 1 - y) * stride,
-                    image.constScanLine(y), rowBytes);
+        std::memcpy(row(y), image.constScanLine(y), rowBytes);
 }
 
 qint32 cDIBSection::BytesPerScanLine() const {

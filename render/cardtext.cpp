@@ -128,7 +128,10 @@ void printWrapped(PictureBox& canvas, const QString& text, const Control& label)
 }
 
 void printLines(PictureBox& canvas, const std::vector<WrappedLine>& lines, const Control& label) {
+    std::vector<PictureBox::PlacedText> placed;
+    placed.reserve(lines.size());
     for (const WrappedLine& wrapped : lines)
-        printAt(canvas, wrapped.text, label.Left(),
-                label.Top() + wrapped.line * canvas.TextHeight(wrapped.text));
+        placed.push_back(
+            {wrapped.text, label.Left(), label.Top() + wrapped.line * canvas.TextHeight(wrapped.text)});
+    canvas.PrintEach(placed);
 }

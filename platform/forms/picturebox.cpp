@@ -10,6 +10,7 @@
 #include <QScopedValueRollback>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 constexpr int dotsPerMeter96 = 3780;
@@ -96,17 +97,37 @@ const TextMetrics& PictureBox::textMetrics() const {
 }
 
 void PictureBox::Print(const QString& text) {
-    const QFontMetrics& metrics = textMetrics().metrics();
-    if (!m_image.isNull()) {
-        QPainter painter(&m_image);
-        painter.setFont(textMetrics().qFont());
-        painter.setPen(displayColour(ForeColor()));
-        painter.drawText(
-            QPoint(int(roundHalfEven(m_currentX)), int(roundHalfEven(m_currentY)) + metrics.ascent()), text);
+    std::optional<QPainter> painter;
+    printLine(startText(painter), text);
+    changed();
+}
+
+void PictureBox::PrintEach(const std::vector<PlacedText>& texts) {
+    std::optional<QPainter> painter;
+    QPainter* drawing = startText(painter);
+    for (const PlacedText& placed : texts) {
+        m_currentX = toPixels(placed.x);
+        m_currentY = toPixels(placed.y);
+        printLine(drawing, placed.text);
     }
+    changed();
+}
+
+QPainter* PictureBox::startText(std::optional<QPainter>& painter) {
+    if (m_image.isNull()) return nullptr;
+    painter.emplace(&m_image);
+    painter->setFont(textMetrics().qFont());
+    painter->setPen(displayColour(ForeColor()));
+    return &*painter;
+}
+
+void PictureBox::printLine(QPainter* painter, const QString& text) {
+    const QFontMetrics& metrics = textMetrics().metrics();
+    if (painter)
+        painter->drawText(
+            QPoint(int(roundHalfEven(m_currentX)), int(roundHalfEven(m_currentY)) + metrics.ascent()), text);
     m_currentX = 0.0;
     m_currentY += metrics.height();
-    changed();
 }
 
 double PictureBox::TextWidth(const QString& text) const {
@@ -189,12 +210,30 @@ void PictureBox::PaintPicture(const ::Picture& picture, double x, double y, std:
     const double scaleX = double(to.width()) / from.width(), scaleY = double(to.height()) / from.height();
     const QRectF target(to.x() + (inside.x() - from.x()) * scaleX, to.y() + (inside.y() - from.y()) * scaleY,
                         inside.width() * scaleX, inside.height() * scaleY);
+    if (to.size() == from.size() && copyOpaque(picture.image(), inside, target.topLeft().toPoint())) {
+        changed();
+        return;
+    }
     {
         QPainter painter(&m_image);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(target, picture.image(), QRectF(inside));
     }
     changed();
+}
+
+// An opaque picture drawn at its own size covers the pixels under it: its rows are copied as
+// QPainter copies them, without a painter.
+bool PictureBox::copyOpaque(const QImage& picture, QRect source, QPoint at) {
+    if (picture.format() != QImage::Format_RGB32 || m_image.format() != QImage::Format_RGB32) return false;
+    const QRect target = QRect(at, source.size()) & m_image.rect();
+    if (target.isEmpty()) return true;
+    source = QRect(source.topLeft() + (target.topLeft() - at), target.size());
+    const auto rowBytes = std::size_t(target.width()) * sizeof(QRgb);
+    for (int y = 0; y < target.height(); ++y)
+        std::memcpy(m_image.scanLine(target.y() + y) + std::size_t(target.x()) * sizeof(QRgb),
+                    picture.constScanLine(source.y() + y) + std::size_t(source.x()) * sizeof(QRgb), rowBytes);
+    return true;
 }
 
 void PictureBox::setAutoSize(bool autoSize) {

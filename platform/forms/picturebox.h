@@ -19,6 +19,7 @@
 
 #include <QImage>
 #include <optional>
+#include <vector>
 
 class PictureCanvas;
 class QPainter;
@@ -55,6 +56,12 @@ public:
     void setCurrentY(double y);
     // Draws the text at the current position; the next line starts below it at x 0.
     void Print(const QString& text);
+    // Prints each text from its place, as setting CurrentX and CurrentY and Print would.
+    struct PlacedText {
+        QString text;
+        double x, y;
+    };
+    void PrintEach(const std::vector<PlacedText>& texts);
     double TextWidth(const QString& text) const;
     // The text's character boundaries in the box's font and scale (see TextRuler).
     TextRuler Ruler(const QString& text) const;
@@ -91,6 +98,12 @@ private:
     int pixelOf(double value) const;
     // Back colour and picture under what the old image held, in the client's size.
     void renewImage(const QImage& keep = {});
+    // A painter for text on the image, none without an image; each line then moves the
+    // current position to the start of the next.
+    QPainter* startText(std::optional<QPainter>& painter);
+    void printLine(QPainter* painter, const QString& text);
+    // False when the picture needs a painter (not both opaque in the same format).
+    bool copyOpaque(const QImage& picture, QRect source, QPoint at);
     void changed();
 
     PictureCanvas* m_client; // a child of the box's widget

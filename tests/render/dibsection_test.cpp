@@ -85,6 +85,21 @@ TEST(DibSection, APicturesPixelsLieBottomUpAsBlueGreenRed) {
     expectPaddingUntouched(dib);
 }
 
+TEST(DibSection, PicturesOfOtherFormatsGiveTheSameBytes) {
+    cDIBSection expected;
+    expected.CreateFromPicture(cornersPicture());
+    const auto size = std::size_t(expected.BytesPerScanLine()) * std::size_t(expected.Height());
+    for (const QImage::Format format :
+         {QImage::Format_RGB888, QImage::Format_BGR888, QImage::Format_ARGB32}) {
+        cDIBSection dib;
+        dib.CreateFromPicture(Picture(cornersPicture().image().convertToFormat(format)));
+        ASSERT_NE(dib.DIBSectionBitsPtr(), nullptr) << format;
+        EXPECT_TRUE(
+            std::equal(dib.DIBSectionBitsPtr(), dib.DIBSectionBitsPtr() + size, expected.DIBSectionBitsPtr()))
+            << format;
+    }
+}
+
 TEST(DibSection, AnEmptyPictureGivesNoPixels) {
     cDIBSection dib;
     dib.CreateFromPicture(cornersPicture());
@@ -121,4 +136,3 @@ TEST(DibSection, CopyToClipboardAsDibIsRefusedWithAMessage) {
     EXPECT_EQ(dialogs->messages()[0].style, vbOKOnly);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
 }
-

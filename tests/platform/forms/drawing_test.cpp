@@ -2,6 +2,7 @@
 #include "runtime/colour.h"
 #include "testform.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -148,6 +149,45 @@ TEST_F(Drawing, PaintPictureStretchesAndCutsItsSource) {
     box.PaintPicture(Picture(source), 0, 0, {}, {}, PictureBox::SourceRect{1, 1, 5, 5});
     EXPECT_EQ(inkBox(), QRect(0, 0, 1, 1));
     EXPECT_EQ(box.Point(0, 0), blue);
+}
+
+// Pictures at their own size, opaque or not, in or past the edges: the pixels a painter gives.
+TEST_F(Drawing, PaintPictureAtItsSizeGivesThePaintersPixels) {
+    QImage opaque(7, 5, QImage::Format_RGB32);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x)
+            opaque.setPixel(x, y, qRgb(30 * x, 40 * y, 200));
+    QImage translucent = opaque.convertToFormat(QImage::Format_ARGB32);
+    translucent.setPixel(2, 2, qRgba(255, 0, 0, 100));
+    for (const QImage& picture : {opaque, translucent}) {
+        for (const QPoint at : {QPoint(3, 2), QPoint(-2, -3), QPoint(16, 8), QPoint(25, 0)}) {
+            box.Cls();
+            box.PaintPicture(Picture(picture), at.x(), at.y(), {}, {}, PictureBox::SourceRect{1, 0, 6, 5});
+            QImage expected(20, 10, QImage::Format_RGB32);
+            expected.fill(Qt::white);
+            QPainter(&expected).drawImage(at, picture, QRect(1, 0, 6, 5));
+            EXPECT_EQ(box.Image().image(), expected) << at.x() << "," << at.y() << " " << picture.format();
+        }
+    }
+}
+
+TEST_F(Drawing, PrintEachPrintsAsPrintDoes) {
+    box.setFont({QStringLiteral("Small Fonts"), 6, false, false});
+    box.setForeColor(red);
+    const std::vector<PictureBox::PlacedText> texts{{QStringLiteral("Ab"), 1, 0},
+                                                    {QStringLiteral("cd"), 7.5, 3}};
+    for (const auto& placed : texts) {
+        box.setCurrentX(placed.x);
+        box.setCurrentY(placed.y);
+        box.Print(placed.text);
+    }
+    const QImage printed = box.Image().image();
+    const double nextY = box.CurrentY();
+    box.Cls();
+    box.PrintEach(texts);
+    EXPECT_EQ(box.Image().image(), printed);
+    EXPECT_EQ(box.CurrentX(), 0);
+    EXPECT_EQ(box.CurrentY(), nextY);
 }
 
 TEST_F(Drawing, PrintMovesToTheNextLine) {
