@@ -1,4 +1,5 @@
 #include "form.h"
+#include "dialogowner.h"
 #include "guard.h"
 #include "mdiarea.h"
 #include "runtime/vberror.h"
@@ -56,6 +57,7 @@ void Form::Show(int modal) {
     if (modal == vbModal) {
         frame->hide(); // modality takes effect only when the window is shown
         frame->setWindowModality(Qt::ApplicationModal);
+        if (frame == this) placeOverOwner();
     }
     frame->show();
     frame->raise();
@@ -69,6 +71,17 @@ void Form::Show(int modal) {
     if (!alive) return;
     m_modalLoop = nullptr;
     frame->setWindowModality(Qt::NonModal);
+}
+
+// A modal window opens centred over the window that opened it, and stays above it.
+void Form::placeOverOwner() {
+    const QWidget* owner = dialogOwner(this);
+    if (!owner) return;
+    const QRect placed = centredOver(QSize(m_width.pixels(), m_height.pixels()), *owner);
+    m_left = {double(placed.x()), vbPixels};
+    m_top = {double(placed.y()), vbPixels};
+    showGeometry();
+    keepAbove(*this, *owner);
 }
 
 void Form::Hide() {

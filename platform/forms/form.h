@@ -52,7 +52,8 @@ public:
     double Height() const { return m_height.in(vbTwips); }
     void setHeight(double value);
 
-    // A modal show returns once the window is hidden or unloaded; meanwhile the other
+    // A modal show opens the window centred over the window that opened it (see
+    // dialogowner.h), and returns once the window is hidden or unloaded; meanwhile the other
     // windows take no input.
     void Show(int modal = vbModeless);
     void Hide();
@@ -85,6 +86,7 @@ private:
     QWidget* frameWidget();
     const QWidget* frameWidget() const;
     void showGeometry();
+    void placeOverOwner();
     bool unloadMdiChildren();
     void endModal();
 

@@ -1,18 +1,14 @@
 #include "qtdialogs.h"
+#include "dialogowner.h"
 #include "linebreaks.h"
 #include "runtime/colour.h"
 
-#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
-QWidget* activeWindow() {
-    return QApplication::activeWindow();
-}
-
 QMessageBox::Icon iconOf(int style) {
     switch (style & 0x70) {
     case vbCritical:
@@ -53,7 +49,7 @@ int resultOf(int button) {
 }
 
 std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(activeWindow(), request.title, request.initialFolder);
+    QFileDialog dialog(dialogOwner(), request.title, request.initialFolder);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters(request.nameFilters());
@@ -68,7 +64,7 @@ std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDial
 } // namespace
 
 int QtDialogs::messageBox(const QString& prompt, int style, const QString& title) {
-    QMessageBox box(iconOf(style), title, toDisplayLines(prompt), buttonsOf(style), activeWindow());
+    QMessageBox box(iconOf(style), title, toDisplayLines(prompt), buttonsOf(style), dialogOwner());
     return resultOf(box.exec());
 }
 
@@ -81,19 +77,19 @@ std::optional<QString> QtDialogs::saveFile(const FileDialogRequest& request) {
 }
 
 std::optional<qint32> QtDialogs::chooseColour(qint32 bgr, const QString& title) {
-    const QColor chosen = QColorDialog::getColor(toQColor(bgr), activeWindow(), title);
+    const QColor chosen = QColorDialog::getColor(toQColor(bgr), dialogOwner(), title);
     if (!chosen.isValid()) return std::nullopt;
     return fromQColor(chosen);
 }
 
 QString QtDialogs::browseForFolder(QWidget* owner, const QString& title) {
-    return QFileDialog::getExistingDirectory(owner ? owner : activeWindow(), title);
+    return QFileDialog::getExistingDirectory(owner ? owner : dialogOwner(), title);
 }
 
 std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString& title,
                                            const QString& defaultText) {
     bool accepted = false;
-    const QString text = QInputDialog::getText(activeWindow(), title, toDisplayLines(prompt),
+    const QString text = QInputDialog::getText(dialogOwner(), title, toDisplayLines(prompt),
                                                QLineEdit::Normal, defaultText, &accepted);
     if (!accepted) return std::nullopt;
     return text;
