@@ -4,6 +4,7 @@
 // as when a hidden window's handler asks something.
 
 class QRect;
+class QDialog;
 class QSize;
 class QWidget;
 
@@ -14,3 +15,7 @@ QWidget* dialogOwner(const QWidget* dialog = nullptr);
 QRect centredOver(const QSize& size, const QWidget& owner);
 // Ties the top-level window to the owner's, so that it stays above it.
 void keepAbove(QWidget& window, const QWidget& owner);
+// Runs a Qt dialog modally, centred over its parent (the owner it was made with). Qt's own
+// placement misses under a window manager by the title bar, and a message box settles its
+// size only as it is shown.
+int execCentred(QDialog& dialog);

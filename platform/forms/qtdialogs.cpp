@@ -48,6 +48,11 @@ int resultOf(int button) {
     }
 }
 
+std::optional<QString> chosenFile(QFileDialog& dialog) {
+    if (execCentred(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
 std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(dialogOwner(), request.title, request.initialFolder);
     dialog.setAcceptMode(mode);
@@ -58,14 +63,13 @@ std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDial
     QString suffix = request.defaultExtension;
     if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return chosenFile(dialog);
 }
 } // namespace
 
 int QtDialogs::messageBox(const QString& prompt, int style, const QString& title) {
     QMessageBox box(iconOf(style), title, toDisplayLines(prompt), buttonsOf(style), dialogOwner());
-    return resultOf(box.exec());
+    return resultOf(execCentred(box));
 }
 
 std::optional<QString> QtDialogs::openFile(const FileDialogRequest& request) {
@@ -77,20 +81,25 @@ std::optional<QString> QtDialogs::saveFile(const FileDialogRequest& request) {
 }
 
 std::optional<qint32> QtDialogs::chooseColour(qint32 bgr, const QString& title) {
-    const QColor chosen = QColorDialog::getColor(toQColor(bgr), dialogOwner(), title);
-    if (!chosen.isValid()) return std::nullopt;
-    return fromQColor(chosen);
+    QColorDialog dialog(toQColor(bgr), dialogOwner());
+    dialog.setWindowTitle(title);
+    if (execCentred(dialog) != QDialog::Accepted) return std::nullopt;
+    return fromQColor(dialog.selectedColor());
 }
 
 QString QtDialogs::browseForFolder(QWidget* owner, const QString& title) {
-    return QFileDialog::getExistingDirectory(owner ? owner : dialogOwner(), title);
+    QFileDialog dialog(owner ? owner : dialogOwner(), title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return chosenFile(dialog).value_or(QString());
 }
 
 std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString& title,
                                            const QString& defaultText) {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(dialogOwner(), title, toDisplayLines(prompt),
-                                               QLineEdit::Normal, defaultText, &accepted);
-    if (!accepted) return std::nullopt;
-    return text;
+    QInputDialog dialog(dialogOwner());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(toDisplayLines(prompt));
+    dialog.setTextValue(defaultText);
+    if (execCentred(dialog) != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
 }
