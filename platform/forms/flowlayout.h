@@ -1,7 +1,7 @@
 #pragma once
 // A layout that sets its widgets side by side, left to right, and starts a new row when the
 // next one does not fit the width. Every row is as high as the highest widget, and each
-// widget takes the row's height, so that buttons of one bar line up. Its height follows
+// item is given the row's height (a widget that cannot grow stands centred in it). Its height follows
 // its width (heightForWidth).
 
 #include <QLayout>

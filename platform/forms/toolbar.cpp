@@ -47,6 +47,8 @@ void Toolbar::addButton(Style style, const QString& key, const QString& caption,
         auto* toolButton = new QToolButton(widget());
         toolButton->setObjectName(key);
         toolButton->setAutoRaise(true);
+        // As high as the row, so that text buttons and icon buttons line up.
+        toolButton->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
         toolButton->setCheckable(style == Style::Check);
         toolButton->setToolTip(caption);
         toolButton->setIconSize(QSize(16, 16));

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QMdiSubWindow>
 #include <QToolButton>
+#include <set>
 
 namespace {
 QToolButton* toolButton(const QString& key) {
@@ -53,6 +54,34 @@ TEST_F(MainToolbar, ButtonsInTheirPlaces) {
     EXPECT_EQ(toolButton(QStringLiteral("card2nd"))->text(), "Cards - 2nd edition");
     EXPECT_TRUE(toolButton(QStringLiteral("card2nd"))->isCheckable());
     EXPECT_EQ(toolButton(QStringLiteral("createall"))->toolTip(), "Create all cards");
+    // Icon and text side by side; the exit button, which has only its icon, is named by its key.
+    EXPECT_EQ(toolButton(QStringLiteral("createall"))->text(), "Create all cards");
+    EXPECT_EQ(toolButton(QStringLiteral("exporttotext"))->text(), "Export all texts");
+    EXPECT_EQ(toolButton(QStringLiteral("exporttotext"))->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    EXPECT_EQ(toolButton(QStringLiteral("exit"))->accessibleName(), "exit");
+}
+
+// The tops of the toolbar's rows; fails the test for a button outside the toolbar.
+std::set<int> toolbarRows() {
+    const QWidget* bar = frmMaster->tbar.widget();
+    std::set<int> tops;
+    for (const QToolButton* button : bar->findChildren<QToolButton*>()) {
+        EXPECT_TRUE(bar->rect().contains(button->geometry())) << button->objectName().toStdString();
+        tops.insert(button->y());
+    }
+    return tops;
+}
+
+TEST_F(MainToolbar, WrapsOntoMoreRowsWhenNarrowAndTheSetPanelMovesDown) {
+    frmMaster->setWidth(200 * twipsPerPixel);
+    EXPECT_GT(toolbarRows().size(), 1u);
+    const int narrowTop = frmMaster->picSet.widget()->y();
+    EXPECT_EQ(narrowTop, frmMaster->tbar.widget()->geometry().bottom() + 1);
+    EXPECT_EQ(frmMaster->mdiArea.widget()->y(), frmMaster->picSet.widget()->geometry().bottom() + 1);
+
+    frmMaster->setWidth(1200 * twipsPerPixel);
+    EXPECT_EQ(toolbarRows().size(), 1u);
+    EXPECT_LT(frmMaster->picSet.widget()->y(), narrowTop);
 }
 
 TEST_F(MainToolbar, FixButtonSetsTheEditorsButtonWithoutAClick) {
