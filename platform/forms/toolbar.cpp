@@ -67,6 +67,7 @@ void Toolbar::addButton(Style style, const QString& key, const QString& caption,
     }
     m_buttons.push_back(added);
 }
+
 // Shown at once, so that the layout counts it before the bar itself is first shown.
 void Toolbar::addWidget(QWidget* item) {
     m_layout->addWidget(item);
