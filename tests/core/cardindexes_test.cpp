@@ -112,7 +112,7 @@ TEST_F(CardTableQueries, NoStatementOnTheCardTablesSortsTheirRows) {
     click(form.cmdCardAdd);
     click(form.cmdCardDelete);
     click(form.cmdCardNav[0]);
-    for (const QString table : {"tblCharacter", "tblLargeCard"}) {
+    for (const char* table : {"tblCharacter", "tblLargeCard"}) {
         RecordsetPtr rs;
         OpenRecordset(QStringLiteral("SELECT * FROM %1 WHERE SetID = %2 ORDER BY Nr").arg(table).arg(iSetID),
                       rs);
@@ -132,8 +132,7 @@ TEST_F(CardTableQueries, NoStatementOnTheCardTablesSortsTheirRows) {
                          step.startsWith(QStringLiteral("SCAN ")))
                 << sql.toStdString() << ": " << step.toStdString();
     }
-    for (const QString& table : {"tblCard", "tblCharacter", "tblLargeCard"})
-        EXPECT_TRUE(checked.filter(QStringLiteral(" FROM %1 WHERE SetID").arg(table)).size() > 0)
-            << table.toStdString();
+    for (const char* table : {"tblCard", "tblCharacter", "tblLargeCard"})
+        EXPECT_FALSE(checked.filter(QStringLiteral(" FROM %1 WHERE SetID").arg(table)).isEmpty()) << table;
     EXPECT_FALSE(checked.filter(QStringLiteral("UPDATE")).isEmpty());
 }
