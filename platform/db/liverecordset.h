@@ -15,6 +15,7 @@
 #include "recordset.h"
 #include "statementcache.h"
 
+#include <QVarLengthArray>
 #include <map>
 #include <memory>
 
@@ -40,8 +41,10 @@ protected:
 
 private:
     struct Row {
-        std::vector<std::optional<qint64>> keys; // by base table; none for a missing outer-join row
-        std::vector<Variant> kept;               // by kept slot
+        // By base table; none for a missing outer-join row. Kept in place for one or two tables,
+        // so a set of thousands of rows opens without an allocation per row.
+        QVarLengthArray<std::optional<qint64>, 2> keys;
+        std::vector<Variant> kept; // by kept slot
     };
 
     bool isKept(int column) const { return m_keptSlot[size_t(column)] >= 0; }
