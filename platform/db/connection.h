@@ -47,6 +47,10 @@ public:
     using WriteObserver =
         std::function<void(WriteKind, const QString& table, qint64 key, const QStringList& columns)>;
     void setWriteObserver(WriteObserver observer);
+    // Test hook: called with the text of each statement as it starts to run (one that is
+    // only prepared is not run); an empty observer ends it.
+    using StatementObserver = std::function<void(const QString& sql)>;
+    void setStatementObserver(StatementObserver observer);
 
 private:
     explicit Connection(std::shared_ptr<Database> db) : m_db(std::move(db)) {}
