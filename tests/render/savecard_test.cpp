@@ -103,7 +103,8 @@ TEST_F(SaveCardTest, NamesWindowsCannotHoldFailTheSaveAndWriteNothing) {
     ASSERT_EQ(messages().size(), 11u);
     EXPECT_EQ(messages()[0].prompt, "Something went wrong.\r\n\r\n52, Bad file name or number: C2 A\\B.BMP");
     for (const ShownMessage& shown : messages()) {
-        EXPECT_TRUE(shown.prompt.startsWith("Something went wrong.\r\n\r\n52, ")) << shown.prompt.toStdString();
+        EXPECT_TRUE(shown.prompt.startsWith("Something went wrong.\r\n\r\n52, "))
+            << shown.prompt.toStdString();
         EXPECT_EQ(shown.style, 16);
         EXPECT_EQ(shown.title, "Saving the card 2nd.");
     }
