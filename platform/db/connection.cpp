@@ -104,6 +104,10 @@ void Connection::rollbackTrans() {
     m_db->execute(QStringLiteral("ROLLBACK"));
 }
 
+bool Connection::inTransaction() const {
+    return sqlite3_get_autocommit(m_db->handle()) == 0;
+}
+
 void Connection::setWriteObserver(WriteObserver observer) {
     m_db->setWriteObserver(std::move(observer));
 }

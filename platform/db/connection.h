@@ -40,6 +40,9 @@ public:
     void beginTrans();
     void commitTrans();
     void rollbackTrans();
+    // Whether a transaction is open: after some failures (a full disk) SQLite has rolled the
+    // whole transaction back by itself.
+    bool inTransaction() const;
 
     // Test hook: called after each row write with the table, the key of the row and the
     // columns written (for an insert the assigned columns, for a delete none).
