@@ -132,7 +132,7 @@ void FrmCard::SaveTheLargeCard() {
 CardImageWriter::Failure FrmCard::CardKind::failure(const VbError& error) const {
     return {kFailure + kTwoLineBreaks + QString::number(error.number()) + QStringLiteral(", ") +
                 error.description(),
-            failureTitle};
+            failureTitle, error.number(), error.description()};
 }
 
 QString FrmCard::outputFolder() {
@@ -217,8 +217,10 @@ void FrmCard::SaveCardImage(QString path, const CardKind& kind) {
             // The converter replaces the target only with a whole file, and names it in its reason.
             converter.convert(workFile, path);
             if (converter.failed())
-                return Failure(
-                    {kFailure + kTwoLineBreaks + converter.reason(), QStringLiteral("Saving the card")});
+                return Failure({kFailure + kTwoLineBreaks + converter.reason(),
+                                QStringLiteral("Saving the card"),
+                                0,
+                                {}});
             return Failure();
         };
         break;

@@ -4,6 +4,7 @@
 #include "modDirBrowse.h"
 #include "modPicture.h"
 #include "programfolder.h"
+#include "runtime/vberror.h"
 
 #include <QBuffer>
 #include <QFile>
