@@ -1,4 +1,5 @@
 #include "form.h"
+#include "control.h"
 #include "dialogowner.h"
 #include "guard.h"
 #include "mdiarea.h"
@@ -21,6 +22,21 @@ Form::Form(const QString& name, Kind kind) : m_kind(kind) {
 
 Form::~Form() {
     endModal();
+}
+
+namespace {
+void collectControls(const Container& container, std::vector<Control*>& controls) {
+    for (Control* control : container.controls()) {
+        controls.push_back(control);
+        if (const auto* inner = dynamic_cast<const Container*>(control)) collectControls(*inner, controls);
+    }
+}
+} // namespace
+
+std::vector<Control*> Form::Controls() const {
+    std::vector<Control*> controls;
+    collectControls(*this, controls);
+    return controls;
 }
 
 void Form::setScaleMode(int scaleMode) {

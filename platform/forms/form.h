@@ -69,6 +69,9 @@ public:
     bool isUnloaded() const { return m_state == State::Unloaded; }
 
     QWidget* clientArea() override { return this; }
+    // Every control of the window, those inside its containers included, each after its
+    // container.
+    std::vector<Control*> Controls() const;
 
 protected:
     virtual void Form_Load() {}
