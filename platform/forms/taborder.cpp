@@ -1,24 +1,29 @@
 #include "taborder.h"
 #include "control.h"
 
+#include <QPointer>
 #include <QWidget>
 
 namespace {
-// Qt places only widgets that can take the focus; a label is given the policy for as long
-// as it takes to place it.
-class PlaceableScope {
+// Where a widget that cannot take the focus stands in the tab order: just ahead of this
+// one. Qt's own order leaves such widgets where they were made.
+class TabPlace : public QObject {
 public:
-    explicit PlaceableScope(QWidget* widget) : m_widget(widget), m_policy(widget->focusPolicy()) {
-        if (m_policy == Qt::NoFocus) m_widget->setFocusPolicy(Qt::TabFocus);
-    }
-    ~PlaceableScope() { m_widget->setFocusPolicy(m_policy); }
-    PlaceableScope(const PlaceableScope&) = delete;
-    PlaceableScope& operator=(const PlaceableScope&) = delete;
+    TabPlace(QWidget* widget, QWidget* ahead) : QObject(widget), m_ahead(ahead) {}
+    QWidget* ahead() const { return m_ahead; }
 
 private:
-    QWidget* m_widget;
-    Qt::FocusPolicy m_policy;
+    QPointer<QWidget> m_ahead;
 };
+
+bool takesTabFocus(const QWidget* widget) {
+    return (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+}
+
+void placeAhead(QWidget* widget, QWidget* ahead) {
+    delete widget->findChild<TabPlace*>(QString(), Qt::FindDirectChildrenOnly);
+    new TabPlace(widget, ahead); // the widget owns it
+}
 
 // The window whose controls the walk stays among: a top-level window or an MDI child.
 const QWidget* walkBoundary(const QWidget* widget) {
@@ -27,24 +32,33 @@ const QWidget* walkBoundary(const QWidget* widget) {
     return widget;
 }
 
-bool takesFocus(const QWidget* widget, const QWidget* boundary) {
-    return (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && widget->isEnabled() &&
-           widget->isVisibleTo(boundary) && !widget->focusProxy() && boundary->isAncestorOf(widget);
+bool canTakeFocus(const QWidget* widget, const QWidget* boundary) {
+    return takesTabFocus(widget) && widget->isEnabled() && widget->isVisibleTo(boundary) &&
+           !widget->focusProxy() && boundary->isAncestorOf(widget);
 }
 } // namespace
 
 void setTabOrder(const std::vector<Control*>& order) {
-    for (size_t i = 1; i < order.size(); ++i) {
-        const PlaceableScope first(order[i - 1]->widget());
-        const PlaceableScope second(order[i]->widget());
-        QWidget::setTabOrder(order[i - 1]->widget(), order[i]->widget());
+    QWidget* previous = nullptr;
+    for (size_t i = 0; i < order.size(); ++i) {
+        QWidget* widget = order[i]->widget();
+        if (!takesTabFocus(widget)) {
+            if (i + 1 < order.size()) placeAhead(widget, order[i + 1]->widget());
+            continue;
+        }
+        if (previous) QWidget::setTabOrder(previous, widget);
+        previous = widget;
     }
 }
 
 QWidget* nextFocusable(const QWidget* widget) {
     const QWidget* boundary = walkBoundary(widget);
-    for (QWidget* next = widget->nextInFocusChain(); next != widget; next = next->nextInFocusChain()) {
-        if (takesFocus(next, boundary)) return next;
-    }
+    const auto* place = widget->findChild<TabPlace*>(QString(), Qt::FindDirectChildrenOnly);
+    QWidget* first = place && place->ahead() ? place->ahead() : widget->nextInFocusChain();
+    QWidget* next = first;
+    do {
+        if (next != widget && canTakeFocus(next, boundary)) return next;
+        next = next->nextInFocusChain();
+    } while (next != first);
     return nullptr;
 }

@@ -8,11 +8,11 @@
 class Control;
 class QWidget;
 
-// Tab visits the controls in this order. A label in the list takes its place in the order
-// too, though Tab passes it by, so that its access key goes to the control after it.
+// Tab visits the controls in this order. A label in the list, which Tab passes by, takes
+// its place just ahead of the control after it, so that its access key goes there.
 void setTabOrder(const std::vector<Control*>& order);
 
-// The first widget after this one in its window's tab order that can take the focus now
-// (from Tab, enabled, shown); null when there is none but itself. In a child window of
-// the MDI area the walk stays inside that window.
+// The first widget after this one's place in its window's tab order that can take the
+// focus now (from Tab, enabled, shown); null when there is none but itself. In a child
+// window of the MDI area the walk stays inside that window.
 QWidget* nextFocusable(const QWidget* widget);
