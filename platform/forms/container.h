@@ -13,7 +13,8 @@ public:
     virtual int ScaleMode() const = 0; // vbTwips or vbPixels
 
     // The controls placed in it, in the order they were made; those of a container among
-    // them stay with that container.
+    // them stay with that container. A container outlives its controls: each is made
+    // after it, as a member or a local.
     const std::vector<Control*>& controls() const { return m_controls; }
 
 protected:
