@@ -284,7 +284,9 @@ void FrmMaster::LoadWindowPosition() {
         windowSetting(QStringLiteral("WidthPos")), windowSetting(QStringLiteral("HeightPos")),
         windowSetting(QStringLiteral("LeftPos")), windowSetting(QStringLiteral("TopPos")),
         windowSetting(QStringLiteral("WindowState"))};
-    const WindowPlacement placement = placeWindow(stored, Screen::Width(), Screen::Height());
+    // A first start shows the whole set panel, so that no control lies beyond the window's edge.
+    const WindowPlacement placement =
+        placeWindow(stored, Screen::Width(), Screen::Height(), ptSet.Left() + ptSet.Width());
     setWidth(placement.width);
     setHeight(placement.height);
     setLeft(placement.left);

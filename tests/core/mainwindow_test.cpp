@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QMdiSubWindow>
 #include <QToolButton>
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -169,9 +170,11 @@ TEST_F(MainToolbar, ExitUnloadsTheMainWindowWithItsEditorsAndKeepsItsPlace) {
 using WindowPosition = MainWindowTest;
 
 TEST_F(WindowPosition, FirstStartIsAThirdOfTheScreenAndCentred) {
-    EXPECT_DOUBLE_EQ(frmMaster->Width(), Screen::Width() / 3);
+    // As wide as the set panel needs, a third of the screen where that is more.
+    const double width = std::min(Screen::Width(), std::max(Screen::Width() / 3, 10335.0));
+    EXPECT_DOUBLE_EQ(frmMaster->Width(), width);
     EXPECT_DOUBLE_EQ(frmMaster->Height(), Screen::Height() / 3);
-    EXPECT_DOUBLE_EQ(frmMaster->Left(), Screen::Width() / 3);
+    EXPECT_DOUBLE_EQ(frmMaster->Left(), (Screen::Width() - width) / 2);
     EXPECT_DOUBLE_EQ(frmMaster->Top(), Screen::Height() / 3);
     EXPECT_EQ(frmMaster->WindowState(), vbWindowNormal);
 }
@@ -206,9 +209,11 @@ TEST_F(WindowPosition, BadStoredValuesCountAsAbsent) {
     storeWindowSetting(QStringLiteral("WindowState"), QStringLiteral("7"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     frmMaster.get();
-    EXPECT_DOUBLE_EQ(frmMaster->Width(), Screen::Width() / 3);
+    // As wide as the set panel needs, a third of the screen where that is more.
+    const double width = std::min(Screen::Width(), std::max(Screen::Width() / 3, 10335.0));
+    EXPECT_DOUBLE_EQ(frmMaster->Width(), width);
     EXPECT_DOUBLE_EQ(frmMaster->Height(), Screen::Height() / 3);
-    EXPECT_DOUBLE_EQ(frmMaster->Left(), Screen::Width() / 3);
+    EXPECT_DOUBLE_EQ(frmMaster->Left(), (Screen::Width() - width) / 2);
     EXPECT_DOUBLE_EQ(frmMaster->Top(), Screen::Height() / 3);
     EXPECT_EQ(frmMaster->WindowState(), vbWindowNormal);
 }
@@ -234,6 +239,11 @@ TEST(WindowPlacement, ANormalWindowIsPulledOntoTheScreen) {
     EXPECT_EQ(placed.state, vbMinimized);
     EXPECT_DOUBLE_EQ(placed.left, -100);
     EXPECT_DOUBLE_EQ(placed.top, 8000);
+    // Without a stored width: a third of the screen, or what the window needs, never more than the screen.
+    EXPECT_DOUBLE_EQ(placeWindow({}, 12000, 9000, 3000).width, 4000);
+    EXPECT_DOUBLE_EQ(placeWindow({}, 12000, 9000, 10335).width, 10335);
+    EXPECT_DOUBLE_EQ(placeWindow({}, 9000, 9000, 10335).width, 9000);
+    EXPECT_DOUBLE_EQ(placeWindow({"6000", "", "", "", ""}, 12000, 9000, 10335).width, 6000);
     // The default place centres the size in force.
     placed = place("6000", "", "", "");
     EXPECT_DOUBLE_EQ(placed.height, 3000);
