@@ -74,6 +74,9 @@ void Label::setWordWrap(bool wordWrap) {
 void Label::setUseMnemonic(bool useMnemonic) {
     m_useMnemonic = useMnemonic;
     label()->setBuddy(useMnemonic ? label() : nullptr);
+    // QLabel keeps the caption's key marks parsed until its text is set anew.
+    label()->clear();
+    label()->setText(toDisplayLines(m_caption));
 }
 
 QLabel* Label::label() const {

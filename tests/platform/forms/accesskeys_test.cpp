@@ -48,8 +48,9 @@ TEST(LabelAccessKeys, AmpersandMarksTheKeyAndIsNeverDrawn) {
     Label lblPlain(form, QStringLiteral("lblPlain"));
     lblPlain.setUseMnemonic(false);
     for (const Case& test : cases) {
-        lblCaption.setUseMnemonic(test.useMnemonic);
+        // Switched after the caption is set: the switch must take effect on the caption shown.
         lblCaption.setCaption(QString::fromLatin1(test.caption));
+        lblCaption.setUseMnemonic(test.useMnemonic);
         lblPlain.setCaption(QString::fromLatin1(test.drawn));
         for (Label* label : {&lblCaption, &lblPlain})
             label->Move(0, 0, 1500, 255);
