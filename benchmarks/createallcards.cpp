@@ -3,8 +3,8 @@
 // Usage: zqj_benchmark [cards [output folder]]   (QT_QPA_PLATFORM=offscreen where there is no display)
 // The card images go to a temporary folder unless an output folder is given.
 
+#include "benchmarksupport.h"
 #include "cDIBSection.h"
-#include "createdatabase.h"
 #include "frmCard.h"
 #include "frmCard2nd.h"
 #include "frmClip.h"
@@ -12,24 +12,15 @@
 #include "frmMaster.h"
 #include "mIntelJPEGLibrary.h"
 #include "modData.h"
-#include "modSetFonts.h"
 
-#include "forms/scripteddialogs.h"
 #include "gifconv/bmptogif.h"
 #include "jpeglib/jpegencoder.h"
-#include "runtime/app.h"
 #include "runtime/picture.h"
-#include "runtime/settings.h"
 
 #include <QApplication>
-#include <QBuffer>
+#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QPainter>
-#include <QTemporaryDir>
 #include <cstdio>
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace {
 constexpr int kSampleImages = 50;
@@ -37,96 +28,11 @@ constexpr int kSampleImages = 50;
 // so that a passing slowdown of the machine weighs on both alike.
 constexpr int kEncoderRounds = 10;
 
-double peakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
-double currentMegabytes() {
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly)) return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
-}
-
-QByteArray encoded(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format, 90);
-    return bytes;
-}
-
-QImage gradient(int width, int height, int seed) {
-    QImage image(width, height, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QLinearGradient fill(0, 0, width, height);
-    fill.setColorAt(0, QColor::fromHsv((seed * 37) % 360, 200, 230));
-    fill.setColorAt(1, QColor::fromHsv((seed * 37 + 120) % 360, 160, 90));
-    painter.fillRect(image.rect(), fill);
-    painter.setPen(Qt::white);
-    painter.drawEllipse(QRect(10, 10, width - 20, height - 20));
-    return image;
-}
-
-QString longInformation(int card) {
-    QString text;
-    for (int paragraph = 0; paragraph < 3; ++paragraph) {
-        if (paragraph > 0) text += QStringLiteral("\r\n");
-        text += QStringLiteral("Card %1 paragraph %2: the bearer may move one extra space, then draw a card "
-                               "and keep it if the roll is even; otherwise it is discarded face down.")
-                    .arg(card)
-                    .arg(paragraph + 1);
-    }
-    return text;
-}
-
 void makeSet(int cards) {
-    RecordsetPtr set;
-    OpenRecordset(QStringLiteral("SELECT * FROM tblSet"), set);
-    set->addNew();
-    set->field(QStringLiteral("SetName")) = QStringLiteral("Benchmark");
-    set->field(QStringLiteral("EditionID")) = 2;
-    set->field(QStringLiteral("LanguageID")) = 1;
-    set->field(QStringLiteral("DefaultCardTypeID")) = 0;
-    set->field(QStringLiteral("DefaultCardBackID")) = 0;
-    set->field(QStringLiteral("ArtistColour")) = 0x7F7F7F;
-    set->field(QStringLiteral("PicFormatID")) = 1;
-    set->field(QStringLiteral("Autonumber")) = true;
-    CreateSetFonts(*set);
-    set->update();
-    set->moveLast();
-    const qint32 setID = set->field(QStringLiteral("SetID")).toLong();
-
-    const RecordsetPtr types = GetRecordset(QStringLiteral("SELECT * FROM tblCardType WHERE EditionID = 2"));
-    const RecordsetPtr backs = GetRecordset(QStringLiteral("SELECT * FROM tblCardBack WHERE EditionID = 2"));
-    RecordsetPtr card;
-    OpenRecordset(QStringLiteral("SELECT * FROM tblCard WHERE SetID = ") + QString::number(setID), card);
+    CardWriter writer(addSet(QStringLiteral("Benchmark")));
     Transaction transaction(*cnData);
-    for (int n = 1; n <= cards; ++n) {
-        card->addNew();
-        card->field(QStringLiteral("SetID")) = setID;
-        card->field(QStringLiteral("Nr")) = n;
-        card->field(QStringLiteral("Title")) = QStringLiteral("CARD %1").arg(n);
-        card->field(QStringLiteral("Copies")) = 1;
-        card->field(QStringLiteral("CardTypeID")) = types->field(QStringLiteral("CardTypeID")).toLong();
-        card->field(QStringLiteral("Number")) = types->field(QStringLiteral("Number")).toText();
-        card->field(QStringLiteral("UsePicture")) = true;
-        card->field(QStringLiteral("UseFrame")) = true;
-        card->field(QStringLiteral("PicTop")) = 0;
-        card->field(QStringLiteral("PicLeft")) = 0;
-        card->field(QStringLiteral("PicHeight")) = 105;
-        card->field(QStringLiteral("Artist")) = QStringLiteral("Artist %1").arg(n);
-        card->field(QStringLiteral("BoldText")) = QStringLiteral("STRENGTH +1");
-        card->field(QStringLiteral("Information")) = longInformation(n);
-        card->field(QStringLiteral("CardBackID")) = backs->field(QStringLiteral("CardBackID")).toLong();
-        card->field(QStringLiteral("BGColour")) = 0xFFFFFF;
-        card->field(QStringLiteral("FileName")) = QString();
-        card->field(QStringLiteral("Picture")) = encoded(gradient(139, 105, n), "JPG");
-        card->field(QStringLiteral("Background")) = encoded(gradient(150, 254, n + 7), "BMP");
-        card->update();
-    }
+    for (int n = 1; n <= cards; ++n)
+        writer.add(n, encoded(gradient(139, 105, n), "JPG"), encoded(gradient(150, 254, n + 7), "BMP"));
     transaction.commit();
 }
 
@@ -230,13 +136,7 @@ double timeFloor(const std::vector<Picture>& samples) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int cards = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 500;
-    QTemporaryDir dir;
-    App::setPath(dir.path());
-    setSettingsFolder(dir.filePath(QStringLiteral("settings")));
-    ScriptedDialogsScope dialogs;
-    createDatabase(dir.filePath(QStringLiteral("zqj.mdb")));
-    OpenDatabase();
-    if (!DatabaseFound) return 1;
+    const BenchmarkFolder dir;
 
     std::printf("Making a set of %d small cards...\n", cards);
     makeSet(cards);

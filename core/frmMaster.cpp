@@ -22,7 +22,6 @@
 FormInstance<FrmMaster> frmMaster;
 
 namespace {
-constexpr double kToolbarHeight = 420;
 constexpr double kSetPanelHeight = 1035;
 
 // The toolbar's editor buttons, by position.
@@ -285,7 +284,9 @@ void FrmMaster::LoadWindowPosition() {
         windowSetting(QStringLiteral("WidthPos")), windowSetting(QStringLiteral("HeightPos")),
         windowSetting(QStringLiteral("LeftPos")), windowSetting(QStringLiteral("TopPos")),
         windowSetting(QStringLiteral("WindowState"))};
-    const WindowPlacement placement = placeWindow(stored, Screen::Width(), Screen::Height());
+    // A first start shows the whole set panel, so that no control lies beyond the window's edge.
+    const WindowPlacement placement =
+        placeWindow(stored, Screen::Width(), Screen::Height(), ptSet.Left() + ptSet.Width());
     setWidth(placement.width);
     setHeight(placement.height);
     setLeft(placement.left);
@@ -367,8 +368,10 @@ void FrmMaster::addSet(const SetChoice& choice) {
 void FrmMaster::arrangeAlignedControls() {
     const double width = QWidget::width() * twipsPerPixel;
     const double height = QWidget::height() * twipsPerPixel;
-    const double clientTop = kToolbarHeight + kSetPanelHeight;
-    tbar.Move(0, 0, width, kToolbarHeight);
-    picSet.Move(0, kToolbarHeight, width, kSetPanelHeight);
+    // The toolbar wraps its buttons onto as many rows as the width needs.
+    const double toolbarHeight = tbar.FittingHeight(width);
+    const double clientTop = toolbarHeight + kSetPanelHeight;
+    tbar.Move(0, 0, width, toolbarHeight);
+    picSet.Move(0, toolbarHeight, width, kSetPanelHeight);
     mdiArea.Move(0, clientTop, width, std::max(0.0, height - clientTop));
 }

@@ -2,6 +2,8 @@
 #include "frmCard2nd.h"
 #include "frmMaster.h"
 
+#include "cardindexes.h"
+
 #include "forms/dialogs.h"
 #include "runtime/app.h"
 #include "runtime/files.h"
@@ -32,6 +34,16 @@ bool hasOurTables(const Connection& connection) {
         if (!present.contains(table, Qt::CaseInsensitive)) return false;
     }
     return true;
+}
+
+// A database of an earlier build lacks the card tables' indexes. Without them a large set only
+// opens slowly, so a database where they cannot be made (read-only, locked by another
+// program) is used as it is, and the next start tries again.
+void addCardIndexes(Connection& connection) {
+    try {
+        connection.execute(cardIndexStatements());
+    } catch (const VbError&) {
+    }
 }
 
 // Clears a lookup's filter however its reading ends.
@@ -78,6 +90,7 @@ void OpenDatabase() {
             DatabaseFound = false;
             return;
         }
+        addCardIndexes(*connection);
         cnData = std::move(connection);
         DatabaseFound = true;
     } catch (const VbError&) {

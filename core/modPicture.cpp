@@ -42,8 +42,15 @@ bool SaveFieldToFile(const Field& field, const QString& path) {
 
 void ShowFieldPicture(PictureBox& box, const Field& field) {
     // The work file holds the picture as before; it is decoded from the same bytes in memory.
-    if (SaveFieldToFile(field, PicTempPath))
-        box.setPicture(loadPictureFromBytes(field.toBytes()));
-    else
+    if (!SaveFieldToFile(field, PicTempPath)) {
         box.setPicture(Picture());
+        return;
+    }
+    try {
+        box.setPicture(loadPictureFromBytes(field.toBytes()));
+    } catch (const VbError&) {
+        // The caller reports the bad picture; the box must not go on showing the last record's.
+        box.setPicture(Picture());
+        throw;
+    }
 }

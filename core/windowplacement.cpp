@@ -1,6 +1,7 @@
 #include "windowplacement.h"
 #include "forms/form.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -26,9 +27,11 @@ int readState(const QString& text) {
 }
 } // namespace
 
-WindowPlacement placeWindow(const StoredPlacement& stored, double screenWidth, double screenHeight) {
+WindowPlacement placeWindow(const StoredPlacement& stored, double screenWidth, double screenHeight,
+                            double neededWidth) {
     WindowPlacement placement;
-    placement.width = readSize(stored.width).value_or(screenWidth / 3);
+    placement.width =
+        readSize(stored.width).value_or(std::min(screenWidth, std::max(screenWidth / 3, neededWidth)));
     placement.height = readSize(stored.height).value_or(screenHeight / 3);
     placement.left = readMeasure(stored.left).value_or((screenWidth - placement.width) / 2);
     placement.top = readMeasure(stored.top).value_or((screenHeight - placement.height) / 2);

@@ -14,4 +14,7 @@ struct WindowPlacement {
     int state = 0; // vbWindowNormal, vbMinimized or vbMaximized
 };
 
-WindowPlacement placeWindow(const StoredPlacement& stored, double screenWidth, double screenHeight);
+// Without a stored width the window takes a third of the screen, or the width its set
+// panel needs where that is more (up to the screen's).
+WindowPlacement placeWindow(const StoredPlacement& stored, double screenWidth, double screenHeight,
+                            double neededWidth = 0);

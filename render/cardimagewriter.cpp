@@ -1,6 +1,7 @@
 #include "cardimagewriter.h"
 
 #include "forms/dialogs.h"
+#include "runtime/vberror.h"
 
 #include <memory>
 
@@ -27,7 +28,11 @@ void CardImageWriter::write(Write write) {
 }
 
 void CardImageWriter::wait() {
-    if (m_pending.valid()) show(m_pending.get());
+    if (!m_pending.valid()) return;
+    const std::optional<Failure> failure = m_pending.get();
+    if (m_inBackground && failure && failure->number == VbError::DiskFull)
+        throw VbError(failure->number, failure->description);
+    show(failure);
 }
 
 CardImageWriter::Background::Background(CardImageWriter& writer) : m_writer(writer) {

@@ -34,6 +34,9 @@ public:
     void SaveTheCharacter2nd();
     void SaveThePlayingPiece2nd();
     void SaveTheLargeCard();
+    // The set's output folder, as the save members write into it: ending in one separator;
+    // backslashes of folders stored on the old platform count as separators.
+    static QString outputFolder();
     // Where the save members' files are written; a batch writes them in the background.
     CardImageWriter& imageWriter() { return m_writer; }
 
@@ -67,7 +70,8 @@ private:
     void SaveCardImage(QString path, const CardKind& kind);
     // The picture formats are reference rows: each is read once per database, like the fonts.
     QString GetPicFormat(qint32 picFormatId);
-    // Runs one save member's steps; any error ends them with the kind's failure message.
+    // Runs one save member's steps; any error ends them with the kind's failure message, but
+    // an error of the database, which goes to the caller.
     void saveReportingFailure(const CardKind& kind, const std::function<void()>& steps);
     // Names the file, lays the face (and the back, when there is one) out on the output
     // surface with their outlines and writes it. The back is read after the face became

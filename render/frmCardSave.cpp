@@ -9,8 +9,8 @@
 #include "frmClip.h"
 #include "mIntelJPEGLibrary.h"
 #include "modData.h"
-#include "runtime/replacementfile.h"
 
+#include "db/dberrors.h"
 #include "forms/dialogs.h"
 #include "runtime/app.h"
 #include "runtime/vberror.h"
@@ -21,8 +21,6 @@ struct FrmCard::CardKind {
     int outlineWidth;
     int outlineHeight;
     QString failureTitle;
-    // Whether the failure message names the error.
-    bool showsError;
 
     CardImageWriter::Failure failure(const VbError& error) const;
 };
@@ -41,29 +39,14 @@ bool setOption(const QString& field) {
     return rsSet->field(field).toBool();
 }
 
-// The output folder with one separator at its end; backslashes of folders stored on the old
-// platform count as separators.
-QString outputFolder() {
-    QString folder = rsSet->field(QStringLiteral("SaveTo")).toText();
-    folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    folder += QLatin1Char('/');
-    return folder.replace(QStringLiteral("//"), QStringLiteral("/"));
-}
-
 // A name that Windows file names cannot hold would, on this platform, write into another
 // folder or make a file the old platform's users cannot copy: it is refused.
 void refuseUnsafeName(const QString& fileName) {
     static const QString refused = QStringLiteral("\\/:*?\"<>|");
     for (const QChar c : fileName) {
         if (c.unicode() < 0x20 || refused.contains(c))
-            throw VbError(kBadFileName, QStringLiteral("Bad file name or number"));
+            throw VbError(kBadFileName, QStringLiteral("Bad file name or number: %1").arg(fileName));
     }
-}
-
-void writeBmp(const Picture& picture, const QString& path) {
-    ReplacementFile file(path);
-    SavePicture(picture, file.temporaryPath());
-    file.commit();
 }
 
 // A small card keeps the file name of its first save, so renaming the card later does not
@@ -95,7 +78,7 @@ void drawOutline(PictureBox& surface, int left, int width, int height) {
 } // namespace
 
 void FrmCard::SaveTheCard2nd() {
-    static const CardKind kind{QStringLiteral("C2"), 152, 256, QStringLiteral("Saving the card 2nd."), false};
+    static const CardKind kind{QStringLiteral("C2"), 152, 256, QStringLiteral("Saving the card 2nd.")};
     saveReportingFailure(kind, [this] {
         const QString baseName = smallCardBaseName();
         saveComposedCard(kind, baseName, rsCard->field(QStringLiteral("Nr")).toInt(), picACard,
@@ -104,7 +87,7 @@ void FrmCard::SaveTheCard2nd() {
 }
 
 void FrmCard::SaveTheCard3rd() {
-    static const CardKind kind{QStringLiteral("C3"), 163, 247, QStringLiteral("Saving the card 3rd."), false};
+    static const CardKind kind{QStringLiteral("C3"), 163, 247, QStringLiteral("Saving the card 3rd.")};
     saveReportingFailure(kind, [this] {
         const QString baseName = smallCardBaseName();
         saveComposedCard(kind, baseName, rsCard->field(QStringLiteral("Nr")).toInt(), picACard,
@@ -115,8 +98,7 @@ void FrmCard::SaveTheCard3rd() {
 // The character editor's back box joins here when that editor exists; until then the back
 // half stays white.
 void FrmCard::SaveTheCharacter2nd() {
-    static const CardKind kind{QStringLiteral("CH2"), 304, 256, QStringLiteral("Saving the character 2nd"),
-                               false};
+    static const CardKind kind{QStringLiteral("CH2"), 304, 256, QStringLiteral("Saving the character 2nd")};
     saveReportingFailure(kind, [this] {
         saveComposedCard(kind, rsCharacter->field(QStringLiteral("Name")).toText(),
                          rsCharacter->field(QStringLiteral("Nr")).toInt(), picACard,
@@ -127,7 +109,7 @@ void FrmCard::SaveTheCharacter2nd() {
 // The piece file always shows the piece twice, whatever NoBack says.
 void FrmCard::SaveThePlayingPiece2nd() {
     static const CardKind kind{QStringLiteral("PP2"), 152, 256,
-                               QStringLiteral("Saving the playing piece 2nd."), false};
+                               QStringLiteral("Saving the playing piece 2nd.")};
     saveReportingFailure(kind, [this] {
         saveComposedCard(kind, rsCharacter->field(QStringLiteral("Name")).toText(),
                          rsCharacter->field(QStringLiteral("Nr")).toInt(), picACardPP,
@@ -138,8 +120,7 @@ void FrmCard::SaveThePlayingPiece2nd() {
 // The large-card editor's back box joins here when that editor exists; until then the back
 // half stays white.
 void FrmCard::SaveTheLargeCard() {
-    static const CardKind kind{QStringLiteral("LC2"), 304, 256, QStringLiteral("Saving the large card"),
-                               true};
+    static const CardKind kind{QStringLiteral("LC2"), 304, 256, QStringLiteral("Saving the large card")};
     saveReportingFailure(kind, [this] {
         saveComposedCard(kind, rsLargeCard->field(QStringLiteral("Title")).toText(),
                          rsLargeCard->field(QStringLiteral("Nr")).toInt(), picACard,
@@ -147,11 +128,18 @@ void FrmCard::SaveTheLargeCard() {
     });
 }
 
+// The error's number and description tell which file failed and why.
 CardImageWriter::Failure FrmCard::CardKind::failure(const VbError& error) const {
-    QString text = kFailure;
-    if (showsError)
-        text += kTwoLineBreaks + QString::number(error.number()) + QStringLiteral(", ") + error.description();
-    return {text, failureTitle};
+    return {kFailure + kTwoLineBreaks + QString::number(error.number()) + QStringLiteral(", ") +
+                error.description(),
+            failureTitle, error.number(), error.description()};
+}
+
+QString FrmCard::outputFolder() {
+    QString folder = rsSet->field(QStringLiteral("SaveTo")).toText();
+    folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    folder += QLatin1Char('/');
+    return folder.replace(QStringLiteral("//"), QStringLiteral("/"));
 }
 
 void FrmCard::saveReportingFailure(const CardKind& kind, const std::function<void()>& steps) {
@@ -160,6 +148,9 @@ void FrmCard::saveReportingFailure(const CardKind& kind, const std::function<voi
     try {
         steps();
     } catch (const VbError& error) {
+        // The database failing is no failure of this card: every card after it would meet it
+        // too, so it goes to the batch, which stops.
+        if (error.number() == DbError::Engine) throw;
         const CardImageWriter::Failure failure = kind.failure(error);
         MsgBox(failure.text, vbCritical, failure.title);
     }
@@ -205,7 +196,7 @@ void FrmCard::SaveCardImage(QString path, const CardKind& kind) {
     switch (format) {
     case kBmp:
         write = [picture, path] {
-            writeBmp(picture, path);
+            SavePicture(picture, path);
             return Failure();
         };
         break;
@@ -222,13 +213,14 @@ void FrmCard::SaveCardImage(QString path, const CardKind& kind) {
         const QString workFile = App::Path() + QStringLiteral("/zqjtemp.bmp");
         BmpToGif& converter = frmClip->BMP2GIF1;
         write = [picture, path, workFile, &converter] {
-            writeBmp(picture, workFile);
-            ReplacementFile target(path);
-            converter.convert(workFile, target.temporaryPath());
+            SavePicture(picture, workFile);
+            // The converter replaces the target only with a whole file, and names it in its reason.
+            converter.convert(workFile, path);
             if (converter.failed())
-                return Failure(
-                    {kFailure + kTwoLineBreaks + converter.reason(), QStringLiteral("Saving the card")});
-            target.commit();
+                return Failure({kFailure + kTwoLineBreaks + converter.reason(),
+                                QStringLiteral("Saving the card"),
+                                0,
+                                {}});
             return Failure();
         };
         break;

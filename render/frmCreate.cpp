@@ -9,6 +9,7 @@
 #include "forms/loadingscope.h"
 #include "forms/screen.h"
 #include "runtime/conversions.h"
+#include "runtime/replacementfile.h"
 #include "runtime/vberror.h"
 
 FormInstance<FrmCreate> frmCreate;
@@ -161,10 +162,12 @@ void FrmCreate::cmdCreate_Click() {
 // Characters and large cards are skipped until their editors exist.
 void FrmCreate::CreateAllCards(bool Card2nd, bool /*Character2nd*/, bool /*LargeCard2nd*/, bool Card3rd,
                                bool /*Character3rd*/, bool /*LargeCard3rd*/) {
+    if (!prepareOutputFolder()) return;
     for (Label* counter : {&lblNr2ndCards, &lblNr2ndChar, &lblNr2ndLarge}) {
         counter->setCaption(QString());
         counter->setForeColor(kRed);
     }
+    bool stopped = false;
     try {
         // Each file is written while the next card is drawn; all are written before the end.
         const CardImageWriter::Background writing(frmCard->imageWriter());
@@ -172,8 +175,11 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool /*Character2nd*/, bool /*Large
         if (Card2nd) createSmallCards(frmCard2nd.get(), &FrmCard::CreateCard2nd, &FrmCard::SaveTheCard2nd);
         if (Card3rd) createSmallCards(frmCard3rd.get(), &FrmCard::CreateCard3rd, &FrmCard::SaveTheCard3rd);
     } catch (const VbError& error) {
-        MsgBox(QStringLiteral("Error %1: %2").arg(error.number()).arg(error.description()), vbCritical,
-               kTitle);
+        MsgBox(QStringLiteral("Creating the cards stopped.\r\n\r\nError %1: %2")
+                   .arg(error.number())
+                   .arg(error.description()),
+               vbCritical, kTitle);
+        stopped = true;
     }
     // The editors show their recordset's current row again, so controls and record agree.
     for (SmallCardEditor* editor : {static_cast<SmallCardEditor*>(frmCard2nd.ifLoaded()),
@@ -182,7 +188,27 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool /*Character2nd*/, bool /*Large
     }
     for (Label* counter : {&lblNr2ndCards, &lblNr2ndChar, &lblNr2ndLarge})
         counter->setForeColor(kBlack);
-    MsgBox(QStringLiteral("Done creating cards."), vbInformation, kTitle);
+    if (!stopped) MsgBox(QStringLiteral("Done creating cards."), vbInformation, kTitle);
+}
+
+bool FrmCreate::prepareOutputFolder() {
+    const QString folder = FrmCard::outputFolder();
+    try {
+        ReplacementFile::requireWritableFolder(folder);
+    } catch (const VbError& error) {
+        const QString shown = rsSet->field(QStringLiteral("SaveTo")).toText();
+        MsgBox(error.number() == VbError::PathNotFound
+                   ? QStringLiteral("The folder \"%1\" does not exist: no card can be created.").arg(shown)
+                   : QStringLiteral("The folder \"%1\" cannot be written: no card can be created.\r\n\r\n"
+                                    "Error %2: %3")
+                         .arg(shown)
+                         .arg(error.number())
+                         .arg(error.description()),
+               vbExclamation, kTitle);
+        return false;
+    }
+    ReplacementFile::removeLeftovers(folder);
+    return true;
 }
 
 void FrmCreate::createSmallCards(SmallCardEditor& editor, void (FrmCard::*compose)(),
@@ -194,10 +220,13 @@ void FrmCreate::createSmallCards(SmallCardEditor& editor, void (FrmCard::*compos
     try {
         renumberAndSave(editor, compose, save);
     } catch (const VbError&) {
-        try {
-            writes.commit();
-        } catch (const VbError&) {
-            // The error that stopped the batch is the one to report.
+        // After a full disk SQLite has undone the whole transaction itself: nothing is left to commit.
+        if (writes.active()) {
+            try {
+                writes.commit();
+            } catch (const VbError&) {
+                // The error that stopped the batch is the one to report.
+            }
         }
         throw;
     }

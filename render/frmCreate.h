@@ -55,6 +55,10 @@ private:
     void EnableCardKinds();
     void cmdSaveTo_Click();
     void cmdCreate_Click();
+    // Whether the output folder can take the batch's files (tried by making a file there), with
+    // a message naming the folder when it cannot; the temporaries that a killed batch left
+    // there go.
+    bool prepareOutputFolder();
     // Writes one option into the open set's row; a write that fails is cancelled.
     void storeOption(const QString& field, const Variant& value);
     // Renumbers and saves every card of the open set with the small-card editor; the

@@ -1,8 +1,8 @@
 #include "mIntelJPEGLibrary.h"
 #include "cDIBSection.h"
 #include "jpeglib/jpegencoder.h"
-#include "runtime/replacementfile.h"
 #include "runtime/app.h"
+#include "runtime/replacementfile.h"
 #include "runtime/vberror.h"
 
 #include <QFile>
@@ -29,6 +29,9 @@ bool SaveJPG(const cDIBSection& dib, const QString& FileName, qint32 Quality) {
 
     const int code = jpeglib::jpegWriteWholeImage(properties);
     jpeglib::jpegFree(properties);
+    // The file system's refusal (a full disk, a name too long) says more than the library's code.
+    if (code == jpeglib::JpegFileWriteFailed && properties.fileError != 0)
+        file.raiseWriteError(properties.fileError);
     if (code != jpeglib::JpegOk) raiseJpegError(QStringLiteral("Failed to save to JPG %1").arg(code));
     file.commit();
     return true;

@@ -9,6 +9,7 @@ class cDIBSection;
 class QString;
 
 // Quality 1..100. True when the file was written; failures raise: 26001 when the library fails
-// (an empty section, a quality out of range, an unwritable file), 76 when the folder is missing,
-// 75 when the target cannot be replaced, 6 for a width past the rows' 32-bit size.
+// (an empty section, a quality out of range), 76 when the folder is missing, 75 when the target
+// cannot be replaced, the runtime's file error of what the system said when the file cannot be
+// written (61 disk full, ...), 6 for a width past the rows' 32-bit size.
 bool SaveJPG(const cDIBSection& dib, const QString& FileName, qint32 Quality);

@@ -2,7 +2,6 @@
 
 #include "runtime/colour.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 
@@ -86,8 +85,7 @@ SmallCardWindow::SmallCardWindow(const SmallCardLayout& layout)
     placeNavigation();
     placePreview();
     placePanel();
-    addCaptions();
-    setTabOrder();
+    setTabOrder(addCaptions());
 }
 
 void SmallCardWindow::placeNavigation() {
@@ -168,10 +166,15 @@ void SmallCardWindow::placePreview() {
     lblWatermark.setFont(smallFonts(5.25));
     lblWatermark.setForeColor(RGB(192, 192, 192));
 
-    for (Label* label : {&lblTitle, &lblNumber, &lblBold, &lblInformation, &lblAutonumber, &lblWatermark})
+    // The card's own texts: an "&" in them is no access key.
+    for (Label* label : {&lblTitle, &lblNumber, &lblBold, &lblInformation, &lblAutonumber, &lblWatermark}) {
         showCardThrough(*label);
-    for (Label& label : lblType)
+        label->setUseMnemonic(false);
+    }
+    for (Label& label : lblType) {
         showCardThrough(label);
+        label.setUseMnemonic(false);
+    }
 
     place(picSymbol, m_layout.symbol);
     picSymbol.setBorderStyle(vbBSNone);
@@ -239,14 +242,14 @@ void SmallCardWindow::placePanel() {
     place(udCopy, kFieldLeft + 200, 316, 70, kRowHeight);
 }
 
-void SmallCardWindow::addCaptions() {
+SmallCardWindow::Captions SmallCardWindow::addCaptions() {
     struct Caption {
         const char* name;
         const char* text;
         double top;
-        Control* buddy;
+        Control* next; // after the label in the tab order
     };
-    const Caption captions[] = {
+    const Caption rows[] = {
         {"lblCaptionType", "T&ype:", 6, &cboType},
         {"lblCaptionNumber", "&Number:", 32, &cboNumber},
         {"lblCaptionTitle", "&Title:", 58, &txtTitle},
@@ -258,21 +261,24 @@ void SmallCardWindow::addCaptions() {
         {"lblCaptionColour", "&Colour:", 318, &cmdColour},
         {"lblCaptionArtist", "Art&ist:", 344, &txtArtist},
     };
-    for (const Caption& caption : captions) {
+    Captions captions;
+    for (const Caption& caption : rows) {
         Label& label = m_captions.emplace_back(picCardRest, QString::fromLatin1(caption.name));
         place(label, kCaptionLeft, caption.top, kCaptionWidth, 17);
-        static_cast<QLabel*>(label.widget())->setBuddy(caption.buddy->widget());
         label.setCaption(QString::fromLatin1(caption.text));
+        captions[caption.next] = &label;
     }
     Label& multiple = m_captions.emplace_back(picCardRest, QStringLiteral("lblCaptionMultiple"));
     place(multiple, kFieldLeft + 140, 318, 58, 17);
     multiple.setAlignment(vbRightJustify);
-    static_cast<QLabel*>(multiple.widget())->setBuddy(udCopy.widget());
     multiple.setCaption(QStringLiteral("&Multiple:"));
+    captions[&udCopy] = &multiple;
+    return captions;
 }
 
-// Top to bottom, left to right, as the window reads.
-void SmallCardWindow::setTabOrder() {
+// Top to bottom, left to right, as the window reads; each label just ahead of the control
+// it names, which its access key reaches.
+void SmallCardWindow::setTabOrder(const Captions& captions) {
     std::vector<Control*> order{&cmdCardAdd, &cmdCardDelete};
     for (CommandButton& button : cmdCardNav)
         order.push_back(&button);
@@ -281,6 +287,11 @@ void SmallCardWindow::setTabOrder() {
                   &txtTitle,       &cmdGetPic,     &cmdDelPic,      &chkShowPicture, &chkFrame,  &chkResize,
                   &cmdBackPic,     &cmdDelBackPic, &cmdLastBackPic, &txtBold,        &txtInfo,   &cboCardBack,
                   &cmdGetCardBack, &cmdColour,     &udCopy,         &txtArtist});
-    for (size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1]->widget(), order[i]->widget());
+    std::vector<Control*> withCaptions;
+    for (Control* control : order) {
+        if (const auto caption = captions.find(control); caption != captions.end())
+            withCaptions.push_back(caption->second);
+        withCaptions.push_back(control);
+    }
+    ::setTabOrder(withCaptions);
 }

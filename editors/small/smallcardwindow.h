@@ -11,6 +11,7 @@
 #include "forms/updown.h"
 
 #include <deque>
+#include <map>
 
 class SmallCardWindow : public Form {
     Q_OBJECT
@@ -78,10 +79,12 @@ private:
     void placeNavigation();
     void placePreview();
     void placePanel();
-    void addCaptions();
-    void setTabOrder();
+    // The panel's labels, each by the control after it in the tab order.
+    using Captions = std::map<const Control*, Label*>;
+    Captions addCaptions();
+    void setTabOrder(const Captions& captions);
 
     const SmallCardLayout& m_layout;
-    std::deque<Label> m_captions; // the panel's labels, each naming the control after it
+    std::deque<Label> m_captions; // the panel's labels
     KeyPreview m_keyPreview;      // last: it watches every control above
 };

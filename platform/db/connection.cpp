@@ -1,12 +1,39 @@
 #include "connection.h"
 #include "database.h"
 #include "dberrors.h"
+#include "keysonlyquery.h"
 #include "liverecordset.h"
 #include "runtime/vberror.h"
 #include "snapshotrecordset.h"
 
 #include <QFileInfo>
+#include <numeric>
 #include <sqlite3.h>
+
+namespace {
+// The keys-only statement of a query, when it prepares and gives the columns that it stands for.
+std::optional<SqlStatement> prepareKeysOnly(sqlite3* db, const KeysOnlyQuery& keys,
+                                            const SqlStatement& query) {
+    std::optional<SqlStatement> statement;
+    try {
+        statement.emplace(db, keys.sql);
+    } catch (const VbError&) {
+        return std::nullopt;
+    }
+    const auto same = [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) == 0;
+    };
+    for (int column = 0; column < int(keys.columns.size()); ++column) {
+        const int at = keys.columns[size_t(column)];
+        if (at < 0) continue;
+        if (at >= statement->columnCount() || statement->columnName(at) != query.columnName(column) ||
+            !same(statement->tableName(at), query.tableName(column)) ||
+            !same(statement->originName(at), query.originName(column)))
+            return std::nullopt;
+    }
+    return statement;
+}
+} // namespace
 
 std::shared_ptr<Connection> Connection::open(const QString& path) {
     const QFileInfo file(path);
@@ -53,8 +80,16 @@ RecordsetPtr Connection::openSnapshot(const QString& sql) {
 }
 
 RecordsetPtr Connection::openLive(const QString& sql) {
+    // Prepared for its layout; stepped only where no keys-only statement stands in for it.
     SqlStatement statement(m_db->handle(), sql);
-    return std::make_shared<LiveRecordset>(m_db, statement, describeResult(statement, m_db->catalogue()));
+    const ResultLayout layout = describeResult(statement, m_db->catalogue());
+    if (const std::optional<KeysOnlyQuery> keys = keysOnlyQuery(sql, layout)) {
+        if (std::optional<SqlStatement> keyStatement = prepareKeysOnly(m_db->handle(), *keys, statement))
+            return std::make_shared<LiveRecordset>(m_db, *keyStatement, keys->columns, layout);
+    }
+    std::vector<int> allColumns(layout.columns.size());
+    std::iota(allColumns.begin(), allColumns.end(), 0);
+    return std::make_shared<LiveRecordset>(m_db, statement, allColumns, layout);
 }
 
 void Connection::beginTrans() {
@@ -69,6 +104,14 @@ void Connection::rollbackTrans() {
     m_db->execute(QStringLiteral("ROLLBACK"));
 }
 
+bool Connection::inTransaction() const {
+    return sqlite3_get_autocommit(m_db->handle()) == 0;
+}
+
 void Connection::setWriteObserver(WriteObserver observer) {
     m_db->setWriteObserver(std::move(observer));
+}
+
+void Connection::setStatementObserver(StatementObserver observer) {
+    m_db->setStatementObserver(std::move(observer));
 }

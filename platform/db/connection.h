@@ -40,6 +40,9 @@ public:
     void beginTrans();
     void commitTrans();
     void rollbackTrans();
+    // Whether a transaction is open: after some failures (a full disk) SQLite has rolled the
+    // whole transaction back by itself.
+    bool inTransaction() const;
 
     // Test hook: called after each row write with the table, the key of the row and the
     // columns written (for an insert the assigned columns, for a delete none).
@@ -47,6 +50,10 @@ public:
     using WriteObserver =
         std::function<void(WriteKind, const QString& table, qint64 key, const QStringList& columns)>;
     void setWriteObserver(WriteObserver observer);
+    // Test hook: called with the text of each statement as it starts to run (one that is
+    // only prepared is not run); an empty observer ends it.
+    using StatementObserver = std::function<void(const QString& sql)>;
+    void setStatementObserver(StatementObserver observer);
 
 private:
     explicit Connection(std::shared_ptr<Database> db) : m_db(std::move(db)) {}

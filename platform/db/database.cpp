@@ -50,3 +50,13 @@ void Database::notifyWrite(Connection::WriteKind kind, const QString& table, qin
                            const QStringList& columns) const {
     if (m_observer) m_observer(kind, table, key, columns);
 }
+
+void Database::setStatementObserver(Connection::StatementObserver observer) {
+    m_statementObserver = std::move(observer);
+    const auto trace = [](unsigned, void* context, void* statement, void*) {
+        const auto* db = static_cast<const Database*>(context);
+        db->m_statementObserver(QString::fromUtf8(sqlite3_sql(static_cast<sqlite3_stmt*>(statement))));
+        return 0;
+    };
+    sqlite3_trace_v2(m_handle, m_statementObserver ? SQLITE_TRACE_STMT : 0, trace, this);
+}

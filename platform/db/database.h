@@ -32,6 +32,7 @@ public:
     Version version() const;
 
     void setWriteObserver(Connection::WriteObserver observer) { m_observer = std::move(observer); }
+    void setStatementObserver(Connection::StatementObserver observer);
     void notifyWrite(Connection::WriteKind kind, const QString& table, qint64 key,
                      const QStringList& columns) const;
 
@@ -39,5 +40,6 @@ private:
     sqlite3* m_handle = nullptr; // owned, closed by the destructor
     ColumnCatalogue m_catalogue;
     Connection::WriteObserver m_observer;
+    Connection::StatementObserver m_statementObserver;
     quint64 m_statements = 0; // run through execute(): transactions and savepoints among them
 };

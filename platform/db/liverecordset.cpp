@@ -4,23 +4,23 @@
 #include "runtime/vberror.h"
 #include "savepoint.h"
 
-LiveRecordset::LiveRecordset(std::shared_ptr<Database> db, SqlStatement& statement, ResultLayout layout)
-    : Recordset(Kind::Live, std::move(layout.columns)), m_db(std::move(db)), m_statements(m_db->handle()),
-      m_tables(std::move(layout.tables)) {
+LiveRecordset::LiveRecordset(std::shared_ptr<Database> db, SqlStatement& rows,
+                             const std::vector<int>& rowColumns, const ResultLayout& layout)
+    : Recordset(Kind::Live, layout.columns), m_db(std::move(db)), m_statements(m_db->handle()),
+      m_tables(layout.tables) {
     for (size_t t = 0; t < m_tables.size() && m_identity < 0; ++t)
         if (m_tables[t].keyResult >= 0) m_identity = int(t);
-    for (const ResultColumn& column : columns()) {
-        const bool byKey = column.table >= 0 && m_tables[size_t(column.table)].keyResult >= 0;
-        m_keptSlot.push_back(byKey ? -1 : m_keptCount++);
-    }
+    for (int column = 0; column < int(layout.columns.size()); ++column)
+        m_keptSlot.push_back(layout.readByKey(column) ? -1 : m_keptCount++);
 
-    while (statement.next()) {
+    while (rows.next()) {
         Row row;
         for (const BaseTable& table : m_tables)
-            row.keys.push_back(table.keyResult >= 0 ? statement.integerValue(table.keyResult) : std::nullopt);
+            row.keys.push_back(table.keyResult >= 0 ? rows.integerValue(rowColumns[size_t(table.keyResult)])
+                                                    : std::nullopt);
         for (size_t i = 0; i < columns().size(); ++i)
             if (m_keptSlot[i] >= 0)
-                row.kept.push_back(fromStorage(columns()[i].type, statement.value(int(i))));
+                row.kept.push_back(fromStorage(columns()[i].type, rows.value(rowColumns[i])));
         m_rows.push_back(std::move(row));
     }
     cursor().reset(int(m_rows.size()));

@@ -3,7 +3,8 @@
 // row it keeps the key of every base table whose key column is in the result; the row's
 // identity is the key of the first such table, which is also the table addNew inserts
 // into. Values are read by key, one column at a time, with cached statements, and kept for
-// the current row until it moves or the database may have changed. A column
+// the current row until it moves or the database may have changed; the opening reads only the
+// keys and kept columns, through a keys-only statement where keysonlyquery.h allows. A column
 // whose table has no key in the result is kept from the opening run, like a computed
 // one, and cannot be assigned; a result with no key at all cannot be updated (3251).
 // A new row may be assigned only columns of the table it goes into; after its insert its
@@ -14,13 +15,16 @@
 #include "recordset.h"
 #include "statementcache.h"
 
+#include <QVarLengthArray>
 #include <map>
 #include <memory>
 
 class LiveRecordset final : public Recordset {
 public:
-    // Runs the statement to its end.
-    LiveRecordset(std::shared_ptr<Database> db, SqlStatement& statement, ResultLayout layout);
+    // Steps rows to its end for the keys and kept columns: rowColumns gives, by column of the
+    // layout, its column in rows (-1 for one read by key).
+    LiveRecordset(std::shared_ptr<Database> db, SqlStatement& rows, const std::vector<int>& rowColumns,
+                  const ResultLayout& layout);
 
     void addNew() override;
     void update() override;
@@ -37,8 +41,10 @@ protected:
 
 private:
     struct Row {
-        std::vector<std::optional<qint64>> keys; // by base table; none for a missing outer-join row
-        std::vector<Variant> kept;               // by kept slot
+        // By base table; none for a missing outer-join row. Kept in place for one or two tables,
+        // so a set of thousands of rows opens without an allocation per row.
+        QVarLengthArray<std::optional<qint64>, 2> keys;
+        std::vector<Variant> kept; // by kept slot
     };
 
     bool isKept(int column) const { return m_keptSlot[size_t(column)] >= 0; }

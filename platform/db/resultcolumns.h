@@ -28,6 +28,12 @@ struct BaseTable {
 struct ResultLayout {
     std::vector<ResultColumn> columns;
     std::vector<BaseTable> tables;
+
+    // Whether the column's table has its key in the result, so a row's value can be read by it.
+    bool readByKey(int column) const {
+        const int table = columns[size_t(column)].table;
+        return table >= 0 && tables[size_t(table)].keyResult >= 0;
+    }
 };
 
 ResultLayout describeResult(const SqlStatement& statement, ColumnCatalogue& catalogue);

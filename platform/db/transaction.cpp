@@ -1,12 +1,13 @@
 #include "transaction.h"
 #include "connection.h"
+#include "dberrors.h"
 
 Transaction::Transaction(Connection& connection) : m_connection(connection) {
     m_connection.beginTrans();
 }
 
 Transaction::~Transaction() {
-    if (m_committed) return;
+    if (!active()) return;
     try {
         m_connection.rollbackTrans();
     } catch (...) {
@@ -14,7 +15,14 @@ Transaction::~Transaction() {
     }
 }
 
+bool Transaction::active() const {
+    return !m_committed && m_connection.inTransaction();
+}
+
 void Transaction::commit() {
+    if (!m_committed && !m_connection.inTransaction())
+        DbError::raiseEngine(
+            QStringLiteral("The changes were not stored: the database undid them after an error."));
     m_connection.commitTrans();
     m_committed = true;
 }

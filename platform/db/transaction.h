@@ -1,6 +1,8 @@
 #pragma once
 // A transaction for a scope: begins on construction and rolls back on destruction
-// unless commit() was called, so an error on the way never leaves it open.
+// unless commit() was called, so an error on the way never leaves it open. After a
+// failure that made SQLite roll it back by itself (a full disk), it is no longer
+// active: nothing is rolled back again, and commit() raises DbError::Engine saying so.
 
 class Connection;
 
@@ -11,6 +13,8 @@ public:
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
 
+    // Open and neither committed nor rolled back.
+    bool active() const;
     void commit();
 
 private:

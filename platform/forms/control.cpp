@@ -78,9 +78,11 @@ Control::Control(Container& container, const QString& name, std::unique_ptr<QWid
     m_widget->setVisible(m_visible);
     m_eventFilter = std::make_unique<ControlEventFilter>(*this);
     m_widget->installEventFilter(m_eventFilter.get());
+    container.m_controls.push_back(this);
 }
 
 Control::~Control() {
+    std::erase(m_container.m_controls, this);
     m_eventFilter.reset();
     m_context.reset();
     delete m_widget.data();

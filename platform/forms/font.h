@@ -15,7 +15,7 @@ struct Font {
 
 // The Qt font that draws it. The program's face names map to installed free fonts ("Small
 // Fonts" to DejaVu Sans Condensed, "CasablancaAntique" to Linux Libertine O, "MS Sans Serif"
-// to DejaVu Sans, "Arial", "Times New Roman" and "Courier New" to Liberation Sans, Serif and
-// Mono); any other face is left to fontconfig. The pixel size is round(points x 96 / 72),
+// to Linux Biolinum O, "Arial", "Times New Roman" and "Courier New" to Liberation Sans, Serif
+// and Mono); any other face is left to fontconfig. The pixel size is round(points x 96 / 72),
 // halves to even, never left to the screen. Text is antialiased in grey levels, fully hinted.
 QFont toQFont(const Font& font);

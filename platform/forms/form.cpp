@@ -1,4 +1,6 @@
 #include "form.h"
+#include "control.h"
+#include "dialogowner.h"
 #include "guard.h"
 #include "mdiarea.h"
 #include "runtime/vberror.h"
@@ -20,6 +22,21 @@ Form::Form(const QString& name, Kind kind) : m_kind(kind) {
 
 Form::~Form() {
     endModal();
+}
+
+namespace {
+void collectControls(const Container& container, std::vector<Control*>& controls) {
+    for (Control* control : container.controls()) {
+        controls.push_back(control);
+        if (const auto* inner = dynamic_cast<const Container*>(control)) collectControls(*inner, controls);
+    }
+}
+} // namespace
+
+std::vector<Control*> Form::Controls() const {
+    std::vector<Control*> controls;
+    collectControls(*this, controls);
+    return controls;
 }
 
 void Form::setScaleMode(int scaleMode) {
@@ -56,6 +73,7 @@ void Form::Show(int modal) {
     if (modal == vbModal) {
         frame->hide(); // modality takes effect only when the window is shown
         frame->setWindowModality(Qt::ApplicationModal);
+        if (frame == this) placeOverOwner();
     }
     frame->show();
     frame->raise();
@@ -69,6 +87,17 @@ void Form::Show(int modal) {
     if (!alive) return;
     m_modalLoop = nullptr;
     frame->setWindowModality(Qt::NonModal);
+}
+
+// A modal window opens centred over the window that opened it, and stays above it.
+void Form::placeOverOwner() {
+    const QWidget* owner = dialogOwner(this);
+    if (!owner) return;
+    const QRect placed = centredOver(QSize(m_width.pixels(), m_height.pixels()), *owner);
+    m_left = {double(placed.x()), vbPixels};
+    m_top = {double(placed.y()), vbPixels};
+    showGeometry();
+    keepAbove(*this, *owner);
 }
 
 void Form::Hide() {

@@ -52,7 +52,8 @@ public:
     double Height() const { return m_height.in(vbTwips); }
     void setHeight(double value);
 
-    // A modal show returns once the window is hidden or unloaded; meanwhile the other
+    // A modal show opens the window centred over the window that opened it (see
+    // dialogowner.h), and returns once the window is hidden or unloaded; meanwhile the other
     // windows take no input.
     void Show(int modal = vbModeless);
     void Hide();
@@ -68,6 +69,9 @@ public:
     bool isUnloaded() const { return m_state == State::Unloaded; }
 
     QWidget* clientArea() override { return this; }
+    // Every control of the window, those inside its containers included, each after its
+    // container.
+    std::vector<Control*> Controls() const;
 
 protected:
     virtual void Form_Load() {}
@@ -85,6 +89,7 @@ private:
     QWidget* frameWidget();
     const QWidget* frameWidget() const;
     void showGeometry();
+    void placeOverOwner();
     bool unloadMdiChildren();
     void endModal();
 

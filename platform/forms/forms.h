@@ -27,6 +27,7 @@
 #include "picturebox.h"
 #include "screen.h"
 #include "systemcolours.h"
+#include "taborder.h"
 #include "textbox.h"
 #include "toolbar.h"
 #include "updown.h"

@@ -2,7 +2,9 @@
 #include "linebreaks.h"
 #include "runtime/vberror.h"
 #include "systemcolours.h"
+#include "taborder.h"
 
+#include <QEvent>
 #include <QLabel>
 
 namespace {
@@ -28,14 +30,27 @@ void stackUnderControls(QLabel* label) {
         }
     }
 }
+
+// QLabel hides the "&" and underlines the key only in a label with a buddy. The label is
+// its own buddy and moves the focus itself, at each press: the control after it may have
+// changed, and QLabel would click a button buddy.
+class CaptionLabel : public QLabel {
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::Shortcut) return QLabel::event(event);
+        if (QWidget* next = nextFocusable(this)) next->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+};
 } // namespace
 
 Label::Label(Container& container, const QString& name)
-    : Control(container, name, std::make_unique<QLabel>(),
+    : Control(container, name, std::make_unique<CaptionLabel>(),
               {QPalette::Window, QPalette::WindowText, vbButtonFace, vbButtonText}) {
     label()->setTextFormat(Qt::PlainText);
     label()->setAlignment(qtAlignment(m_alignment));
     label()->setAutoFillBackground(true);
+    label()->setBuddy(label());
     stackUnderControls(label());
 }
 
@@ -54,6 +69,14 @@ void Label::setAlignment(int alignment) {
 void Label::setWordWrap(bool wordWrap) {
     m_wordWrap = wordWrap;
     label()->setWordWrap(wordWrap);
+}
+
+void Label::setUseMnemonic(bool useMnemonic) {
+    m_useMnemonic = useMnemonic;
+    label()->setBuddy(useMnemonic ? label() : nullptr);
+    // QLabel keeps the caption's key marks parsed until its text is set anew.
+    label()->clear();
+    label()->setText(toDisplayLines(m_caption));
 }
 
 QLabel* Label::label() const {

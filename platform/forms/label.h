@@ -2,6 +2,12 @@
 // A label: plain text only (a caption such as "<b>x</b>" shows as typed), CR LF shown as
 // a line break, aligned left, right or centre at the top. Labels stay under the other
 // controls of their container and keep their own order among themselves.
+//
+// An "&" in the caption marks the access key ("&&" shows one "&"): the letter after it is
+// underlined, the "&" not drawn, and Alt with the letter moves the focus to the first
+// control after the label in tab order that can take it (taborder.h). A label that shows
+// data, such as a card's text, sets UseMnemonic to False: its "&" shows as typed, it has
+// no access key, and its text is no caption that must fit the label.
 
 #include "control.h"
 
@@ -21,6 +27,8 @@ public:
     void setAlignment(int alignment); // raises 380 for anything but the three alignments
     bool WordWrap() const { return m_wordWrap; }
     void setWordWrap(bool wordWrap);
+    bool UseMnemonic() const { return m_useMnemonic; }
+    void setUseMnemonic(bool useMnemonic);
 
 private:
     QLabel* label() const;
@@ -28,4 +36,5 @@ private:
     QString m_caption;
     int m_alignment = vbLeftJustify;
     bool m_wordWrap = false;
+    bool m_useMnemonic = true;
 };

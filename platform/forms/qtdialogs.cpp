@@ -1,18 +1,14 @@
 #include "qtdialogs.h"
+#include "dialogowner.h"
 #include "linebreaks.h"
 #include "runtime/colour.h"
 
-#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
-QWidget* activeWindow() {
-    return QApplication::activeWindow();
-}
-
 QMessageBox::Icon iconOf(int style) {
     switch (style & 0x70) {
     case vbCritical:
@@ -52,8 +48,13 @@ int resultOf(int button) {
     }
 }
 
+std::optional<QString> chosenFile(QFileDialog& dialog) {
+    if (execCentred(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
 std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(activeWindow(), request.title, request.initialFolder);
+    QFileDialog dialog(dialogOwner(), request.title, request.initialFolder);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters(request.nameFilters());
@@ -62,14 +63,13 @@ std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDial
     QString suffix = request.defaultExtension;
     if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return chosenFile(dialog);
 }
 } // namespace
 
 int QtDialogs::messageBox(const QString& prompt, int style, const QString& title) {
-    QMessageBox box(iconOf(style), title, toDisplayLines(prompt), buttonsOf(style), activeWindow());
-    return resultOf(box.exec());
+    QMessageBox box(iconOf(style), title, toDisplayLines(prompt), buttonsOf(style), dialogOwner());
+    return resultOf(execCentred(box));
 }
 
 std::optional<QString> QtDialogs::openFile(const FileDialogRequest& request) {
@@ -81,20 +81,25 @@ std::optional<QString> QtDialogs::saveFile(const FileDialogRequest& request) {
 }
 
 std::optional<qint32> QtDialogs::chooseColour(qint32 bgr, const QString& title) {
-    const QColor chosen = QColorDialog::getColor(toQColor(bgr), activeWindow(), title);
-    if (!chosen.isValid()) return std::nullopt;
-    return fromQColor(chosen);
+    QColorDialog dialog(toQColor(bgr), dialogOwner());
+    dialog.setWindowTitle(title);
+    if (execCentred(dialog) != QDialog::Accepted) return std::nullopt;
+    return fromQColor(dialog.selectedColor());
 }
 
 QString QtDialogs::browseForFolder(QWidget* owner, const QString& title) {
-    return QFileDialog::getExistingDirectory(owner ? owner : activeWindow(), title);
+    QFileDialog dialog(owner ? owner : dialogOwner(), title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return chosenFile(dialog).value_or(QString());
 }
 
 std::optional<QString> QtDialogs::inputBox(const QString& prompt, const QString& title,
                                            const QString& defaultText) {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(activeWindow(), title, toDisplayLines(prompt),
-                                               QLineEdit::Normal, defaultText, &accepted);
-    if (!accepted) return std::nullopt;
-    return text;
+    QInputDialog dialog(dialogOwner());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(toDisplayLines(prompt));
+    dialog.setTextValue(defaultText);
+    if (execCentred(dialog) != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
 }

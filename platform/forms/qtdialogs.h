@@ -1,6 +1,6 @@
 #pragma once
 // The program's dialogs on Qt: QMessageBox, QFileDialog, QColorDialog, QInputDialog,
-// each parented to the active window.
+// each parented to the window that opened it (see dialogowner.h), over which Qt centres it.
 
 #include "dialogs.h"
 

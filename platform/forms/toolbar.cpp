@@ -1,60 +1,83 @@
 #include "toolbar.h"
+#include "container.h"
+#include "flowlayout.h"
 #include "runtime/vberror.h"
 #include "systemcolours.h"
 
+#include <QFrame>
 #include <QIcon>
-#include <QToolBar>
 #include <QToolButton>
 
 namespace {
-// The gap a placeholder leaves, in pixels.
+// In pixels: the gap a placeholder leaves, the width a separator takes, and the room
+// around and between the buttons.
 constexpr int kPlaceholderWidth = 16;
+constexpr int kSeparatorWidth = 8;
+constexpr int kMargin = 2;
+constexpr int kSpacing = 1;
+
+std::unique_ptr<QWidget> makeBar() {
+    auto bar = std::make_unique<QWidget>();
+    bar->setAutoFillBackground(true);
+    return bar;
+}
 } // namespace
 
 Toolbar::Toolbar(Container& container, const QString& name)
-    : Control(container, name, std::make_unique<QToolBar>(),
-              {QPalette::Button, QPalette::ButtonText, vbButtonFace, vbButtonText}) {
-    auto* bar = static_cast<QToolBar*>(widget());
-    bar->setMovable(false);
-    bar->setFloatable(false);
-    bar->setIconSize(QSize(16, 16));
-}
+    : Control(container, name, makeBar(),
+              {QPalette::Window, QPalette::ButtonText, vbButtonFace, vbButtonText}),
+      m_layout(new FlowLayout(widget(), kMargin, kSpacing)) {}
 
 void Toolbar::addButton(Style style, const QString& key, const QString& caption, const QString& icon) {
-    auto* bar = static_cast<QToolBar*>(widget());
     Button added{style, key};
     switch (style) {
-    case Style::Separator:
-        bar->addSeparator();
-        break;
-    case Style::Placeholder: {
-        auto gap = std::make_unique<QWidget>();
-        gap->setFixedWidth(kPlaceholderWidth);
-        bar->addWidget(gap.release()); // the toolbar owns it
+    case Style::Separator: {
+        auto* line = new QFrame(widget());
+        line->setFrameShape(QFrame::VLine);
+        line->setFrameShadow(QFrame::Sunken);
+        line->setFixedWidth(kSeparatorWidth);
+        addWidget(line);
         break;
     }
+    case Style::Placeholder:
+        m_layout->addItem(new QSpacerItem(kPlaceholderWidth, 0));
+        break;
     case Style::Normal:
     case Style::Check: {
-        auto toolButton = std::make_unique<QToolButton>();
+        auto* toolButton = new QToolButton(widget());
         toolButton->setObjectName(key);
+        toolButton->setAutoRaise(true);
+        // As high as the row, so that text buttons and icon buttons line up.
+        toolButton->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
         toolButton->setCheckable(style == Style::Check);
         toolButton->setToolTip(caption);
-        if (icon.isEmpty()) {
-            toolButton->setText(caption);
-            toolButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        } else {
-            toolButton->setIcon(QIcon(icon));
-            toolButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        }
+        toolButton->setIconSize(QSize(16, 16));
+        toolButton->setText(caption);
+        if (caption.isEmpty()) toolButton->setAccessibleName(key);
+        if (!icon.isEmpty()) toolButton->setIcon(QIcon(icon));
+        toolButton->setToolButtonStyle(icon.isEmpty()      ? Qt::ToolButtonTextOnly
+                                       : caption.isEmpty() ? Qt::ToolButtonIconOnly
+                                                           : Qt::ToolButtonTextBesideIcon);
         const int index = ButtonCount() + 1;
-        QObject::connect(toolButton.get(), &QToolButton::clicked, context(),
-                         [this, index] { userClicked(index); });
-        added.widget = toolButton.get();
-        bar->addWidget(toolButton.release()); // the toolbar owns it
+        QObject::connect(toolButton, &QToolButton::clicked, context(), [this, index] { userClicked(index); });
+        added.widget = toolButton;
+        addWidget(toolButton);
         break;
     }
     }
     m_buttons.push_back(added);
+}
+
+// Shown at once, so that the layout counts it before the bar itself is first shown.
+void Toolbar::addWidget(QWidget* item) {
+    m_layout->addWidget(item);
+    item->show();
+}
+
+double Toolbar::FittingHeight(double width) const {
+    const int scale = container().ScaleMode();
+    const int pixels = m_layout->heightForWidth(ScaledValue(width, scale).pixels());
+    return ScaledValue(pixels, vbPixels).in(scale);
 }
 
 const QString& Toolbar::ButtonKey(int index) const {

@@ -1,8 +1,11 @@
 #pragma once
-// Stands in for the old common controls' toolbar: a QToolBar of buttons addressed by their
-// 1-based position or their key. A button is normal, a separator, a placeholder (an empty
-// gap) or a toggle (check) button; a button with an icon shows the icon with its caption as
-// tool tip, one without shows its caption. ButtonClick runs when the user clicks a normal
+// Stands in for the old common controls' toolbar: a row of tool buttons addressed by their
+// 1-based position or their key, wrapped onto more rows when the width does not hold them
+// all, so that every button stays reachable (the owner gives the toolbar the height that
+// FittingHeight asks for). A button is normal, a separator, a placeholder (an empty gap) or
+// a toggle (check) button; it shows its icon and its caption beside it, either of them
+// alone when it has only one, and its caption as tool tip. A button without a caption is
+// named by its key for accessibility tools. ButtonClick runs when the user clicks a normal
 // or toggle button, after a toggle has changed its own Value; setting Value from code runs
 // nothing.
 
@@ -11,6 +14,7 @@
 
 #include <vector>
 
+class FlowLayout;
 class QToolButton;
 
 constexpr int tbrUnpressed = 0;
@@ -37,6 +41,8 @@ public:
     const QString& ButtonKey(int index) const;
     int ButtonValue(int index) const;
     void setButtonValue(int index, int value);
+    // The height the buttons take at the given width, both in the container's scale.
+    double FittingHeight(double width) const;
 
     Event<const ToolbarButton&> ButtonClick;
 
@@ -49,7 +55,9 @@ private:
     };
 
     const Button& button(int index) const;
+    void addWidget(QWidget* item);
     void userClicked(int index);
 
+    FlowLayout* m_layout; // owned by the widget
     std::vector<Button> m_buttons;
 };

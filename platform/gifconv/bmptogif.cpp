@@ -136,7 +136,8 @@ QString conversionFailure(const QString& bmpPath, const QString& gifPath) {
     try {
         WriteFileBytes(gifPath, gif);
     } catch (const VbError& error) {
-        return QStringLiteral("The GIF file %1 could not be written: %2.").arg(gifPath, error.description());
+        // The runtime's description names the file.
+        return QStringLiteral("The GIF file could not be written: %1.").arg(error.description());
     }
     return {};
 }

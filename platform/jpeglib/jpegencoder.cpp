@@ -2,9 +2,11 @@
 
 #include <turbojpeg.h>
 
+#include <cerrno>
 #include <cstdlib>
-#include <fstream>
+#include <fcntl.h>
 #include <limits>
+#include <unistd.h>
 
 namespace jpeglib {
 namespace {
@@ -24,11 +26,22 @@ int checked(const JpegProperties& p) {
     return JpegOk;
 }
 
-bool writeFile(const std::string& fileName, const unsigned char* bytes, unsigned long size) {
-    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(size));
-    file.close();
-    return !file.fail();
+// 0, or the errno of the failure: the caller tells the user why (a full disk, a long name).
+int writeFile(const std::string& fileName, const unsigned char* bytes, unsigned long size) {
+    const int file = ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (file < 0) return errno;
+    int error = 0;
+    while (size > 0 && error == 0) {
+        const ssize_t written = ::write(file, bytes, size);
+        if (written < 0) {
+            if (errno != EINTR) error = errno;
+            continue;
+        }
+        bytes += written;
+        size -= static_cast<unsigned long>(written);
+    }
+    if (::close(file) != 0 && error == 0 && errno != EINTR) error = errno;
+    return error;
 }
 } // namespace
 
@@ -50,7 +63,8 @@ int jpegWriteWholeImage(JpegProperties& properties) {
     if (properties.fileName.empty()) return JpegNoFileName;
     JpegBytes bytes;
     if (const int code = jpegEncode(properties, bytes); code != JpegOk) return code;
-    return writeFile(properties.fileName, bytes.data.get(), bytes.size) ? JpegOk : JpegFileWriteFailed;
+    properties.fileError = writeFile(properties.fileName, bytes.data.get(), bytes.size);
+    return properties.fileError == 0 ? JpegOk : JpegFileWriteFailed;
 }
 
 int jpegEncode(JpegProperties& properties, JpegBytes& bytes) {

@@ -44,6 +44,7 @@ struct JpegProperties {
     int padBytes = 0;     // bytes after the pixels of each row
     std::string fileName; // in the file system's encoding
     int quality = 0;      // 1..100
+    int fileError = 0;    // what the system said (errno) when the file write failed
 
     // Set by jpegInit, released by jpegFree or at the end of the record's life.
     std::unique_ptr<void, JpegEncoderRelease> encoder;

@@ -37,17 +37,6 @@ QFileInfo requireFile(const QString& path) {
     return info;
 }
 
-// Writes under a temporary name beside the target and renames it over the target, so that a
-// failed write never destroys the previous file.
-template <typename Write> void replaceFile(const QString& path, Write write) {
-    ReplacementFile replacement(path);
-    QFile file(replacement.temporaryPath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !write(file) || !file.flush())
-        raiseError(VbError::PathFileAccessError);
-    file.close();
-    replacement.commit();
-}
-
 // Only * and ? are wildcards: file names may hold [, { or \ as plain characters.
 QRegularExpression wildcardExpression(const QString& pattern) {
     const bool anyExtension = pattern.endsWith(QLatin1String(".*"));
@@ -114,12 +103,12 @@ void FileCopy(const QString& from, const QString& to) {
     requireFile(from);
     QFile input(from);
     if (!input.open(QIODevice::ReadOnly)) raiseError(VbError::PathFileAccessError);
-    replaceFile(to, [&input](QIODevice& output) {
-        constexpr qint64 blockSize = 1 << 20;
-        for (QByteArray block = input.read(blockSize); !block.isEmpty(); block = input.read(blockSize))
-            if (output.write(block) != block.size()) return false;
-        return input.error() == QFileDevice::NoError;
-    });
+    ReplacementFile output(to);
+    constexpr qint64 blockSize = 1 << 20;
+    for (QByteArray block = input.read(blockSize); !block.isEmpty(); block = input.read(blockSize))
+        output.write(block);
+    if (input.error() != QFileDevice::NoError) raiseError(VbError::PathFileAccessError);
+    output.commit();
 }
 
 void Name(const QString& from, const QString& to) {
@@ -148,7 +137,9 @@ QByteArray ReadFileBytes(const QString& path) {
 }
 
 void WriteFileBytes(const QString& path, const QByteArray& bytes) {
-    replaceFile(path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+    ReplacementFile file(path);
+    file.write(bytes);
+    file.commit();
 }
 
 void WriteWorkFile(const QString& path, const QByteArray& bytes) {

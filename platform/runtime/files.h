@@ -3,8 +3,9 @@
 // read-only is the owner's write bit missing, hidden is a leading dot in the name (which SetAttr
 // cannot change); there is no system or archive bit. Failures raise VbError with the runtime's
 // numbers: 53 file not found, 76 path not found (the folder is missing), 75 path/file access
-// error, 58 file already exists. Paths use '/' and names match case-sensitively, as the file
-// system does.
+// error, 58 file already exists; a write that the system refuses raises what it said (61 disk
+// full, 70 permission denied, see VbError::fromSystemError) naming the file. Paths use '/' and
+// names match case-sensitively, as the file system does.
 
 #include <QByteArray>
 #include <QString>

@@ -6,7 +6,9 @@
 #include "wmfrenderer.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QPainter>
+#include <algorithm>
 #include <deque>
 
 namespace {
@@ -24,7 +26,7 @@ QImage decode(const QByteArray& bytes) {
     case PictureFormat::Gif:
         return isWholeGif(bytes) ? QImage::fromData(bytes, "GIF") : QImage();
     case PictureFormat::Wmf:
-        return renderWmf(bytes); // libwmf refuses a truncated metafile itself
+        return WmfRenderer::render(bytes); // libwmf refuses a truncated metafile itself
     case PictureFormat::Unknown:
         break;
     }
@@ -66,6 +68,26 @@ private:
     static constexpr size_t kEntries = 4;
     std::deque<std::pair<QByteArray, Picture>> m_entries; // newest first
 };
+
+// The last pictures that failed to decode, by a digest of their bytes: a metafile refused for
+// running out of time would otherwise cost the time limit again at every layout of its card.
+class RecentFailures {
+public:
+    static QByteArray digestOf(const QByteArray& bytes) {
+        return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    }
+    bool contains(const QByteArray& digest) const {
+        return std::find(m_digests.begin(), m_digests.end(), digest) != m_digests.end();
+    }
+    void add(const QByteArray& digest) {
+        if (m_digests.size() == kEntries) m_digests.pop_back();
+        m_digests.push_front(digest);
+    }
+
+private:
+    static constexpr size_t kEntries = 16;
+    std::deque<QByteArray> m_digests; // newest first
+};
 } // namespace
 
 Picture LoadPicture(const QString& path) {
@@ -75,9 +97,15 @@ Picture LoadPicture(const QString& path) {
 
 Picture loadPictureFromBytes(const QByteArray& bytes) {
     thread_local RecentPictures recent;
+    thread_local RecentFailures failures;
     if (const Picture* known = recent.find(bytes)) return *known;
+    const QByteArray digest = RecentFailures::digestOf(bytes);
+    if (failures.contains(digest)) throw VbError(VbError::InvalidPicture);
     const QImage decoded = decode(bytes);
-    if (decoded.isNull()) throw VbError(VbError::InvalidPicture);
+    if (decoded.isNull()) {
+        failures.add(digest);
+        throw VbError(VbError::InvalidPicture);
+    }
     QImage image = opaque(decoded);
     image.setDotsPerMeterX(dotsPerMeterAt96Dpi);
     image.setDotsPerMeterY(dotsPerMeterAt96Dpi);

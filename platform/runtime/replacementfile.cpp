@@ -5,41 +5,92 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
-// Opened as a new file, so it gets the permissions the user gives new files.
-QString createTemporary(const QString& folder) {
+// Specific enough that no file of the user's is taken for one of ours.
+const QString kTemporaryPrefix = QStringLiteral(".zqj-");
+const QString kTemporarySuffix = QStringLiteral(".tmp");
+constexpr int kTemporaryDigits = 16;
+
+struct Temporary {
+    QString path;
+    int descriptor;
+};
+
+// Opened as a new file, so it gets the permissions the user gives new files. Raises the system's
+// error, naming `named`.
+Temporary createTemporary(const QString& folder, const QString& named) {
     constexpr int attempts = 16;
     for (int i = 0; i < attempts; ++i) {
-        const QString name = QDir(folder).filePath(QStringLiteral(".%1.tmp").arg(
-            QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
-        QFile file(name);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return name;
-        // Anything but a clash of names means the folder takes no new files.
-        if (!QFileInfo::exists(name)) break;
+        const QString path =
+            QDir(folder).filePath(kTemporaryPrefix +
+                                  QStringLiteral("%1").arg(QRandomGenerator::global()->generate64(),
+                                                           kTemporaryDigits, 16, QLatin1Char('0')) +
+                                  kTemporarySuffix);
+        const int descriptor =
+            ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor >= 0) return {path, descriptor};
+        if (errno != EEXIST) throw VbError::fromSystemError(errno, named);
     }
-    throw VbError(VbError::PathFileAccessError);
+    throw VbError::forFile(VbError::PathFileAccessError, named);
+}
+
+bool folderExists(const QString& folder) {
+    return QFileInfo(folder).isDir();
 }
 } // namespace
 
 ReplacementFile::ReplacementFile(const QString& target, Keep keep) : m_target(target), m_keep(keep) {
     const QFileInfo info(target);
-    if (!QFileInfo(info.absolutePath()).isDir()) throw VbError(VbError::PathNotFound);
+    if (!folderExists(info.absolutePath())) throw VbError::forFile(VbError::PathNotFound, target);
     if (info.exists()) {
         // Renaming over a read-only file would work; the runtime refuses it everywhere else too.
         if (!info.isFile() || !(info.permissions() & QFileDevice::WriteOwner))
-            throw VbError(VbError::PathFileAccessError);
+            throw VbError::forFile(VbError::PathFileAccessError, target);
         m_replaced = Replaced{info.permissions(), info.lastRead(), info.lastModified()};
     }
-    m_temporary = createTemporary(info.absolutePath());
+    const Temporary temporary = createTemporary(info.absolutePath(), target);
+    m_temporary = temporary.path;
+    m_descriptor = temporary.descriptor;
 }
 
 ReplacementFile::~ReplacementFile() {
+    if (m_descriptor >= 0) ::close(m_descriptor);
     if (!m_committed) QFile::remove(m_temporary);
 }
 
+void ReplacementFile::write(const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(m_descriptor, data, size_t(left));
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            raiseWriteError(errno);
+        }
+        data += written;
+        left -= written;
+    }
+}
+
+void ReplacementFile::raiseWriteError(int systemError) const {
+    throw VbError::fromSystemError(systemError, m_target);
+}
+
+void ReplacementFile::closeTemporary() {
+    const int descriptor = m_descriptor;
+    m_descriptor = -1;
+    // Some file systems report a full disk only here.
+    if (::close(descriptor) != 0 && errno != EINTR) raiseWriteError(errno);
+}
+
 void ReplacementFile::commit() {
+    closeTemporary();
     if (m_replaced) {
         // A file that cannot be opened keeps the times of its writing.
         QFile file(m_temporary);
@@ -48,10 +99,27 @@ void ReplacementFile::commit() {
             file.setFileTime(m_replaced->lastModified, QFileDevice::FileModificationTime);
         }
         if (!QFile::setPermissions(m_temporary, m_replaced->permissions))
-            throw VbError(VbError::PathFileAccessError);
+            throw VbError::forFile(VbError::PathFileAccessError, m_target);
     }
     // rename() replaces the target in one step.
     if (std::rename(QFile::encodeName(m_temporary).constData(), QFile::encodeName(m_target).constData()) != 0)
-        throw VbError(VbError::PathFileAccessError);
+        raiseWriteError(errno);
     m_committed = true;
+}
+
+void ReplacementFile::requireWritableFolder(const QString& folder) {
+    if (!folderExists(folder)) throw VbError(VbError::PathNotFound);
+    const Temporary probe = createTemporary(folder, QString());
+    ::close(probe.descriptor);
+    QFile::remove(probe.path);
+}
+
+void ReplacementFile::removeLeftovers(const QString& folder) {
+    static const QRegularExpression ours(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(kTemporaryPrefix) + QStringLiteral("[0-9a-f]{%1}").arg(kTemporaryDigits) +
+        QRegularExpression::escape(kTemporarySuffix)));
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
+        if (ours.match(name).hasMatch()) QFile::remove(dir.filePath(name));
+    }
 }

@@ -4,9 +4,14 @@
 // a replacement that is not committed is removed. A replaced file's permission bits pass to the new
 // file, and on request its access and modification times (a creation time cannot be set here).
 // Nothing is synced to disk: the rename alone keeps the old file until the new one is whole.
-// Failures raise the runtime's file errors: 76 when the folder is missing, 75 when the target is
-// read-only or not a file, or the new file cannot be made or renamed.
+// The temporaries are hidden files named ".zqj-" and 16 hex digits ".tmp"; those that a killed
+// program left behind can be removed by name.
+// Failures raise the runtime's file errors, naming the target, never the temporary: 76 when the
+// folder is missing, 75 when the target is read-only or not a file, and what the system said
+// (VbError::fromSystemError: 61 disk full, 70 permission denied, ...) when the new file cannot
+// be made, written or renamed.
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QFileDevice>
 #include <QString>
@@ -20,9 +25,21 @@ public:
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
-    // Where the new file is to be written.
+    // Where the new file is to be written by a writer that opens it itself.
     const QString& temporaryPath() const { return m_temporary; }
+    // Appends to the new file.
+    void write(const QByteArray& bytes);
+    // Raises the error of a writer that opened the new file itself and was told systemError.
+    [[noreturn]] void raiseWriteError(int systemError) const;
     void commit();
+
+    // Raises what a replacement in the folder would meet: 76 when it is no folder, the system's
+    // error when it takes no new file (tried for real: permission bits do not bind every user).
+    // The description names no file; the caller names the folder.
+    static void requireWritableFolder(const QString& folder);
+    // Removes the temporaries that replacements never committed or removed (the program was
+    // killed) from the folder; other files are left alone.
+    static void removeLeftovers(const QString& folder);
 
 private:
     struct Replaced {
@@ -30,9 +47,11 @@ private:
         QDateTime lastRead;
         QDateTime lastModified;
     };
+    void closeTemporary();
 
     QString m_target;
     QString m_temporary;
+    int m_descriptor = -1;
     std::optional<Replaced> m_replaced;
     Keep m_keep;
     bool m_committed = false;

@@ -1,5 +1,8 @@
 #include "vberror.h"
 
+#include <cerrno>
+#include <cstring>
+
 VbError::VbError(int number, QString description, QString source)
     : m_number(number),
       m_description(description.isEmpty() ? standardDescription(number) : std::move(description)),
@@ -17,6 +20,10 @@ QString VbError::standardDescription(int number) {
         return QStringLiteral("File not found");
     case FileAlreadyExists:
         return QStringLiteral("File already exists");
+    case DiskFull:
+        return QStringLiteral("Disk full");
+    case PermissionDenied:
+        return QStringLiteral("Permission denied");
     case PathFileAccessError:
         return QStringLiteral("Path/File access error");
     case PathNotFound:
@@ -44,4 +51,36 @@ QString VbError::standardDescription(int number) {
     default:
         return QStringLiteral("Application-defined or object-defined error");
     }
+}
+
+VbError VbError::forFile(int number, const QString& path, const QString& cause) {
+    QString description = standardDescription(number);
+    if (!cause.isEmpty()) description += QStringLiteral(" (%1)").arg(cause);
+    if (!path.isEmpty()) description += QStringLiteral(": ") + path;
+    return VbError(number, description);
+}
+
+VbError VbError::fromSystemError(int systemError, const QString& path) {
+    struct Mapping {
+        int systemError;
+        int number;
+        bool keepsCause;
+    };
+    static constexpr Mapping mappings[] = {
+        {ENOSPC, DiskFull, false},       {EDQUOT, DiskFull, true},        {EACCES, PermissionDenied, false},
+        {EPERM, PermissionDenied, true}, {EROFS, PermissionDenied, true}, {ENOENT, PathNotFound, false},
+        {ENOTDIR, PathNotFound, true},
+    };
+    int number = PathFileAccessError;
+    bool keepsCause = true;
+    for (const Mapping& mapping : mappings) {
+        if (mapping.systemError == systemError) {
+            number = mapping.number;
+            keepsCause = mapping.keepsCause;
+        }
+    }
+    char buffer[256];
+    const QString cause =
+        keepsCause ? QString::fromLocal8Bit(strerror_r(systemError, buffer, sizeof buffer)) : QString();
+    return forFile(number, path, cause);
 }

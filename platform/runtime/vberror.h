@@ -13,6 +13,8 @@ public:
         TypeMismatch = 13,
         FileNotFound = 53,
         FileAlreadyExists = 58,
+        DiskFull = 61,
+        PermissionDenied = 70,
         PathFileAccessError = 75,
         PathNotFound = 76,
         InvalidUseOfNull = 94,
@@ -35,6 +37,14 @@ public:
     const char* what() const noexcept override { return m_what.c_str(); }
 
     static QString standardDescription(int number);
+
+    // A file operation's error: the runtime's text for the number, the cause when given, and the
+    // file (or folder) when given: "Path/File access error (File name too long): /cards/x.BMP".
+    static VbError forFile(int number, const QString& path, const QString& cause = {});
+    // The runtime's error for what the system said (errno) of the file: 61 when the disk is
+    // full, 70 when writing is not allowed, 76 when the folder is missing, 75 otherwise; the
+    // system's own words are kept as the cause where they say more than the number.
+    static VbError fromSystemError(int systemError, const QString& path);
 
 private:
     int m_number;

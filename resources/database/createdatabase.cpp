@@ -1,5 +1,6 @@
 #include "createdatabase.h"
 
+#include "cardindexes.h"
 #include "db/connection.h"
 #include "runtime/vberror.h"
 #include "seedpictures.h"
@@ -34,7 +35,8 @@ public:
     // Replaces whatever is at target in one step.
     void placeAt(const QString& target) {
         if (std::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(target).constData()) != 0)
-            throw VbError(VbError::PathFileAccessError, QStringLiteral("Path/File access error: %1 cannot be written.").arg(target),
+            throw VbError(VbError::PathFileAccessError,
+                          QStringLiteral("Path/File access error: %1 cannot be written.").arg(target),
                           kSource);
         m_placed = true;
     }
@@ -61,6 +63,7 @@ void createDatabase(const QString& path) {
         const std::shared_ptr<Connection> db = Connection::create(temporary.path());
         db->execute(QStringLiteral("BEGIN"));
         db->execute(resourceText(QStringLiteral(":/database/schema.sql")));
+        db->execute(cardIndexStatements());
         db->execute(expandPictures(resourceText(QStringLiteral(":/database/seed.sql"))));
         db->execute(QStringLiteral("COMMIT"));
     } // closed before the move, so the journal is gone

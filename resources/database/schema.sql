@@ -8,8 +8,8 @@
 --   TEXT COLLATE NOCASE                one-line text
 --   LONGTEXT COLLATE NOCASE            memo, may hold CR LF
 --   BLOB                               the bytes of a picture file
--- No foreign keys, triggers, unique constraints or indexes: rows of a deleted set stay behind,
--- numbers pass through duplicates, and unordered reads must come in key order.
+-- No foreign keys, triggers or unique constraints: rows of a deleted set stay behind and
+-- numbers pass through duplicates. The only indexes are the card tables' (cardindexes.cpp).
 
 CREATE TABLE tblLanguage (
     LanguageID INTEGER PRIMARY KEY AUTOINCREMENT,

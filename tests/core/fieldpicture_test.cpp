@@ -4,6 +4,7 @@
 #include "modDirBrowse.h"
 #include "modPicture.h"
 #include "programfolder.h"
+#include "runtime/vberror.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -102,6 +103,11 @@ TEST_F(FieldPicture, ShowingPicturesAndEmptyFields) {
     ASSERT_FALSE(form.picBox.Picture().isNull());
     EXPECT_EQ(form.picBox.Picture().width(), 4);
     EXPECT_EQ(form.picBox.Picture().image().pixel(0, 0), qRgb(10, 200, 30));
+
+    // Bytes that are no picture: the error goes to the caller and the last picture goes.
+    rs->field("Symbol") = QByteArray("no picture at all");
+    EXPECT_THROW(ShowFieldPicture(form.picBox, symbol()), VbError);
+    EXPECT_TRUE(form.picBox.Picture().isNull());
 
     rs->cancelUpdate();
     rs->field("Symbol") = Variant::null();

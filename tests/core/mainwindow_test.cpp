@@ -13,6 +13,8 @@
 #include <QCoreApplication>
 #include <QMdiSubWindow>
 #include <QToolButton>
+#include <algorithm>
+#include <set>
 
 namespace {
 QToolButton* toolButton(const QString& key) {
@@ -53,6 +55,34 @@ TEST_F(MainToolbar, ButtonsInTheirPlaces) {
     EXPECT_EQ(toolButton(QStringLiteral("card2nd"))->text(), "Cards - 2nd edition");
     EXPECT_TRUE(toolButton(QStringLiteral("card2nd"))->isCheckable());
     EXPECT_EQ(toolButton(QStringLiteral("createall"))->toolTip(), "Create all cards");
+    // Icon and text side by side; the exit button, which has only its icon, is named by its key.
+    EXPECT_EQ(toolButton(QStringLiteral("createall"))->text(), "Create all cards");
+    EXPECT_EQ(toolButton(QStringLiteral("exporttotext"))->text(), "Export all texts");
+    EXPECT_EQ(toolButton(QStringLiteral("exporttotext"))->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    EXPECT_EQ(toolButton(QStringLiteral("exit"))->accessibleName(), "exit");
+}
+
+// The tops of the toolbar's rows; fails the test for a button outside the toolbar.
+std::set<int> toolbarRows() {
+    const QWidget* bar = frmMaster->tbar.widget();
+    std::set<int> tops;
+    for (const QToolButton* button : bar->findChildren<QToolButton*>()) {
+        EXPECT_TRUE(bar->rect().contains(button->geometry())) << button->objectName().toStdString();
+        tops.insert(button->y());
+    }
+    return tops;
+}
+
+TEST_F(MainToolbar, WrapsOntoMoreRowsWhenNarrowAndTheSetPanelMovesDown) {
+    frmMaster->setWidth(200 * twipsPerPixel);
+    EXPECT_GT(toolbarRows().size(), 1u);
+    const int narrowTop = frmMaster->picSet.widget()->y();
+    EXPECT_EQ(narrowTop, frmMaster->tbar.widget()->geometry().bottom() + 1);
+    EXPECT_EQ(frmMaster->mdiArea.widget()->y(), frmMaster->picSet.widget()->geometry().bottom() + 1);
+
+    frmMaster->setWidth(1200 * twipsPerPixel);
+    EXPECT_EQ(toolbarRows().size(), 1u);
+    EXPECT_LT(frmMaster->picSet.widget()->y(), narrowTop);
 }
 
 TEST_F(MainToolbar, FixButtonSetsTheEditorsButtonWithoutAClick) {
@@ -140,9 +170,11 @@ TEST_F(MainToolbar, ExitUnloadsTheMainWindowWithItsEditorsAndKeepsItsPlace) {
 using WindowPosition = MainWindowTest;
 
 TEST_F(WindowPosition, FirstStartIsAThirdOfTheScreenAndCentred) {
-    EXPECT_DOUBLE_EQ(frmMaster->Width(), Screen::Width() / 3);
+    // As wide as the set panel needs, a third of the screen where that is more.
+    const double width = std::min(Screen::Width(), std::max(Screen::Width() / 3, 10335.0));
+    EXPECT_DOUBLE_EQ(frmMaster->Width(), width);
     EXPECT_DOUBLE_EQ(frmMaster->Height(), Screen::Height() / 3);
-    EXPECT_DOUBLE_EQ(frmMaster->Left(), Screen::Width() / 3);
+    EXPECT_DOUBLE_EQ(frmMaster->Left(), (Screen::Width() - width) / 2);
     EXPECT_DOUBLE_EQ(frmMaster->Top(), Screen::Height() / 3);
     EXPECT_EQ(frmMaster->WindowState(), vbWindowNormal);
 }
@@ -177,9 +209,11 @@ TEST_F(WindowPosition, BadStoredValuesCountAsAbsent) {
     storeWindowSetting(QStringLiteral("WindowState"), QStringLiteral("7"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     frmMaster.get();
-    EXPECT_DOUBLE_EQ(frmMaster->Width(), Screen::Width() / 3);
+    // As wide as the set panel needs, a third of the screen where that is more.
+    const double width = std::min(Screen::Width(), std::max(Screen::Width() / 3, 10335.0));
+    EXPECT_DOUBLE_EQ(frmMaster->Width(), width);
     EXPECT_DOUBLE_EQ(frmMaster->Height(), Screen::Height() / 3);
-    EXPECT_DOUBLE_EQ(frmMaster->Left(), Screen::Width() / 3);
+    EXPECT_DOUBLE_EQ(frmMaster->Left(), (Screen::Width() - width) / 2);
     EXPECT_DOUBLE_EQ(frmMaster->Top(), Screen::Height() / 3);
     EXPECT_EQ(frmMaster->WindowState(), vbWindowNormal);
 }
@@ -205,6 +239,11 @@ TEST(WindowPlacement, ANormalWindowIsPulledOntoTheScreen) {
     EXPECT_EQ(placed.state, vbMinimized);
     EXPECT_DOUBLE_EQ(placed.left, -100);
     EXPECT_DOUBLE_EQ(placed.top, 8000);
+    // Without a stored width: a third of the screen, or what the window needs, never more than the screen.
+    EXPECT_DOUBLE_EQ(placeWindow({}, 12000, 9000, 3000).width, 4000);
+    EXPECT_DOUBLE_EQ(placeWindow({}, 12000, 9000, 10335).width, 10335);
+    EXPECT_DOUBLE_EQ(placeWindow({}, 9000, 9000, 10335).width, 9000);
+    EXPECT_DOUBLE_EQ(placeWindow({"6000", "", "", "", ""}, 12000, 9000, 10335).width, 6000);
     // The default place centres the size in force.
     placed = place("6000", "", "", "");
     EXPECT_DOUBLE_EQ(placed.height, 3000);

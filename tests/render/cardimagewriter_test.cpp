@@ -1,6 +1,7 @@
 #include "cardimagewriter.h"
 
 #include "forms/scripteddialogs.h"
+#include "runtime/vberror.h"
 
 #include <QStringList>
 #include <atomic>
@@ -12,7 +13,7 @@ namespace {
 CardImageWriter::Write failing(const QString& text, std::atomic<int>* ran = nullptr) {
     return [text, ran]() -> std::optional<CardImageWriter::Failure> {
         if (ran) ++*ran;
-        return CardImageWriter::Failure{text, QStringLiteral("Title ") + text};
+        return CardImageWriter::Failure{text, QStringLiteral("Title ") + text, 0, {}};
     };
 }
 
@@ -71,4 +72,21 @@ TEST(CardImageWriter, TheEndOfTheBackgroundWaitsForTheRunningWrite) {
     // After the background writes run at once again.
     writer.write(failing(QStringLiteral("B")));
     EXPECT_EQ(prompts(*dialogs), (QStringList{"B"}));
+}
+
+TEST(CardImageWriter, AFullDiskInTheBackgroundStopsTheWritesInsteadOfShowingEach) {
+    const ScriptedDialogsScope dialogs;
+    CardImageWriter writer;
+    const CardImageWriter::Background background(writer);
+    writer.write([]() -> std::optional<CardImageWriter::Failure> {
+        return CardImageWriter::Failure{"full", "Title", VbError::DiskFull, "Disk full: /out/a.BMP"};
+    });
+    try {
+        writer.wait();
+        FAIL() << "a full disk must be raised";
+    } catch (const VbError& error) {
+        EXPECT_EQ(error.number(), VbError::DiskFull);
+        EXPECT_EQ(error.description(), "Disk full: /out/a.BMP");
+    }
+    EXPECT_TRUE(dialogs->messages().empty());
 }

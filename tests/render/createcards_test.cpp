@@ -3,9 +3,11 @@
 #include "frmCard2nd.h"
 #include "frmCreate.h"
 #include "modData.h"
+#include "runtime/replacementfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 class CreateCardsTest : public CardImageFixture {
 protected:
@@ -77,7 +79,8 @@ TEST_F(CreateCardsTest, AFailedWriteInTheBackgroundIsReportedOnceAndTheOtherFile
     frmCreate->cmdCreate.Click();
 
     ASSERT_EQ(messages().size(), 2u);
-    EXPECT_EQ(messages()[0].prompt, "Something went wrong.");
+    EXPECT_EQ(messages()[0].prompt,
+              "Something went wrong.\r\n\r\n75, Path/File access error: " + outputFolder + "/C2 002 Bow.BMP");
     EXPECT_EQ(messages()[0].style, vbCritical);
     EXPECT_EQ(messages()[0].title, "Saving the card 2nd.");
     EXPECT_EQ(messages()[1].prompt, "Done creating cards.");
@@ -101,4 +104,91 @@ TEST_F(CreateCardsTest, OnlyNumbersThatChangeAreWritten) {
 
     EXPECT_EQ(cardWrites, (std::vector<std::pair<qint64, QStringList>>{{third, {"Nr"}}}));
     EXPECT_EQ(rowField("tblCard", "CardID", third, "Nr").toInt(), 3);
+}
+
+// A folder that cannot take the files stops the batch before its first card, with one message.
+// /sys takes no new file from anybody, root included, whatever its permission bits say.
+TEST_F(CreateCardsTest, AFolderThatCannotTakeTheFilesIsRefusedOnce) {
+    const qint32 cardID = insertCard(4, {{"Title", "Axe"}});
+    frmCard2nd.get();
+    QFile plain(QDir(outputFolder).filePath("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const struct {
+        QString saveTo;
+        QString prompt;
+    } cases[] = {
+        {outputFolder + "/missing",
+         "The folder \"" + outputFolder + "/missing\" does not exist: no card can be created."},
+        {outputFolder + "/plain/cards",
+         "The folder \"" + outputFolder + "/plain/cards\" does not exist: no card can be created."},
+        {"/sys",
+         "The folder \"/sys\" cannot be written: no card can be created.\r\n\r\nError 70: Permission denied"},
+    };
+    frmCreate->chk2ndCard.setValue(vbChecked);
+    for (const auto& c : cases) {
+        const size_t shownBefore = messages().size();
+        frmCreate->txtSaveTo.setText(c.saveTo);
+        frmCreate->cmdCreate.Click();
+        ASSERT_EQ(messages().size(), shownBefore + 1) << c.saveTo.toStdString();
+        const ShownMessage& shown = messages().back();
+        EXPECT_TRUE(shown.prompt.startsWith(c.prompt)) << shown.prompt.toStdString();
+        EXPECT_EQ(shown.style, vbExclamation);
+        EXPECT_EQ(shown.title, "Create cards");
+        EXPECT_EQ(rowField("tblCard", "CardID", cardID, "Nr").toInt(), 4);
+    }
+    EXPECT_EQ(outputFiles(), QStringList{"plain"});
+}
+
+TEST_F(CreateCardsTest, TemporariesAKilledBatchLeftAreRemovedAndLookAlikesStay) {
+    insertCard(1, {{"Title", "Axe"}});
+    frmCard2nd.get();
+    const QStringList ours{".zqj-0123456789abcdef.tmp", ".zqj-fedcba9876543210.tmp"};
+    const QStringList lookAlikes{".0123456789abcdef.tmp",    ".zqj-0123456789ABCDEF.tmp",
+                                 ".zqj-0123456789abcde.tmp", ".zqj-0123456789abcdef.tmp.bak",
+                                 "zqj-0123456789abcdef.tmp", ".zqj-0123456789abcdef0.tmp"};
+    for (const QString& name : ours + lookAlikes) {
+        QFile file(QDir(outputFolder).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    // One made as a write makes it, standing for a write the kill cut short.
+    const ReplacementFile interrupted(QDir(outputFolder).filePath("C2 Bow.BMP"));
+
+    frmCreate->chk2ndCard.setValue(vbChecked);
+    frmCreate->cmdCreate.Click();
+
+    QStringList expected = lookAlikes + QStringList{"C2 Axe.BMP"};
+    expected.sort();
+    EXPECT_EQ(outputFiles(), expected);
+    EXPECT_FALSE(QFile::exists(interrupted.temporaryPath()));
+}
+
+// A full disk under the program's folder: SQLite undoes the batch's transaction by itself. The
+// batch says so once and stops, and the database is as it was before the batch.
+TEST_F(CreateCardsTest, AFullDatabaseStopsTheBatchWithItsReasonAndKeepsTheDatabaseWhole) {
+    const qint32 first = insertCard(5, {{"Title", "Axe"}});
+    // Its file name, taken from the title at its save, needs a page more than the file has.
+    const qint32 second = insertCard(9, {{"Title", QString(5000, QLatin1Char('W'))}});
+    const qint32 third = insertCard(12, {{"Title", "Club"}});
+    frmCard2nd.get();
+    cnData->execute("VACUUM");
+    const qint64 pages =
+        cnData->openSnapshot("SELECT page_count FROM pragma_page_count()")->field("page_count").toLong();
+    cnData->execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages));
+
+    frmCreate->chk2ndCard.setValue(vbChecked);
+    frmCreate->cmdCreate.Click();
+
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].prompt,
+              "Creating the cards stopped.\r\n\r\nError -2147467259: database or disk is full");
+    EXPECT_EQ(messages()[0].style, vbCritical);
+    EXPECT_FALSE(cnData->inTransaction());
+    EXPECT_EQ(outputFiles(), QStringList{"C2 Axe.BMP"});
+    const std::pair<qint32, int> numbers[] = {{first, 5}, {second, 9}, {third, 12}};
+    for (const auto& [cardID, nr] : numbers) {
+        EXPECT_EQ(rowField("tblCard", "CardID", cardID, "Nr").toInt(), nr);
+        EXPECT_EQ(rowField("tblCard", "CardID", cardID, "FileName").toText(), "");
+    }
+    EXPECT_EQ(cnData->openSnapshot("PRAGMA integrity_check")->field("integrity_check").toText(), "ok");
 }

@@ -101,8 +101,10 @@ TEST_F(SaveCardTest, NamesWindowsCannotHoldFailTheSaveAndWriteNothing) {
         QDir(outputFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
     EXPECT_FALSE(QFile::exists(folder.file("up C2 Sword.BMP")));
     ASSERT_EQ(messages().size(), 11u);
+    EXPECT_EQ(messages()[0].prompt, "Something went wrong.\r\n\r\n52, Bad file name or number: C2 A\\B.BMP");
     for (const ShownMessage& shown : messages()) {
-        EXPECT_EQ(shown.prompt, "Something went wrong.");
+        EXPECT_TRUE(shown.prompt.startsWith("Something went wrong.\r\n\r\n52, "))
+            << shown.prompt.toStdString();
         EXPECT_EQ(shown.style, 16);
         EXPECT_EQ(shown.title, "Saving the card 2nd.");
     }
@@ -114,7 +116,8 @@ TEST_F(SaveCardTest, PictureFormatWithoutWriterFailsTheSave) {
     frmCard->SaveTheCard2nd();
     EXPECT_TRUE(outputFiles().isEmpty());
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].prompt, "Something went wrong.");
+    EXPECT_EQ(messages()[0].prompt,
+              "Something went wrong.\r\n\r\n380, There is no writer for picture format 9.");
 }
 
 TEST_F(SaveCardTest, FirstSaveKeepsTheTitleAsFileName) {
@@ -240,14 +243,42 @@ TEST_F(SaveCardTest, CharacterAndLargeCardHalves) {
     expectOutline(face, QRect(QPoint(0, 0), QPoint(303, 255)));
 }
 
-TEST_F(SaveCardTest, LargeCardFailureNamesTheError) {
+// Every member's message tells which file failed and why; a GIF's names the target, not the
+// temporary it is written under.
+TEST_F(SaveCardTest, FailureMessageNamesTheFileAndTheCause) {
     insertLargeCard(1, {{"Title", "A:B"}});
     openLargeCards();
     fillCanvas(frmCard->picACard, 304, 256, kFace);
     frmCard->SaveTheLargeCard();
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].prompt, "Something went wrong.\r\n\r\n52, Bad file name or number");
+    EXPECT_EQ(messages()[0].prompt, "Something went wrong.\r\n\r\n52, Bad file name or number: LC2 A:B.BMP");
     EXPECT_EQ(messages()[0].title, "Saving the large card");
+
+    // The file system takes no name this long: its temporary is made, the rename fails.
+    const QString longName(300, QLatin1Char('x'));
+    prepareCard({{"FileName", longName}});
+    const QString tooLong =
+        QStringLiteral("Path/File access error (File name too long): ") + outputFolder + "/C2 " + longName;
+    const struct {
+        int format;
+        QString prompt;
+        QString title;
+    } cases[] = {
+        {1, "Something went wrong.\r\n\r\n75, " + tooLong + ".BMP", "Saving the card 2nd."},
+        {2, "Something went wrong.\r\n\r\n75, " + tooLong + ".JPG", "Saving the card 2nd."},
+        {3, "Something went wrong.\r\n\r\nThe GIF file could not be written: " + tooLong + ".GIF.",
+         "Saving the card"},
+    };
+    for (const auto& c : cases) {
+        setSetField("PicFormatID", c.format);
+        frmCard->SaveTheCard2nd();
+        ASSERT_FALSE(messages().empty());
+        EXPECT_EQ(messages().back().prompt, c.prompt);
+        EXPECT_EQ(messages().back().title, c.title);
+        EXPECT_EQ(messages().back().style, vbCritical);
+    }
+    EXPECT_EQ(messages().size(), 4u);
+    EXPECT_TRUE(outputFiles().isEmpty()) << outputFiles().join(", ").toStdString();
 }
 
 TEST_F(SaveCardTest, JpgAndGifFilesOpenAtTheirSize) {

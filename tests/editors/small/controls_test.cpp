@@ -126,7 +126,7 @@ TEST(FontTable, FacesMapToTheInstalledFontsAtFixedPixelSizes) {
     const std::pair<const char*, const char*> faces[] = {{"Small Fonts", "DejaVu Sans Condensed"},
                                                          {"small fonts", "DejaVu Sans Condensed"},
                                                          {"CasablancaAntique", "Linux Libertine O"},
-                                                         {"MS Sans Serif", "DejaVu Sans"},
+                                                         {"MS Sans Serif", "Linux Biolinum O"},
                                                          {"Arial", "Liberation Sans"},
                                                          {"Times New Roman", "Liberation Serif"},
                                                          {"Courier New", "Liberation Mono"}};

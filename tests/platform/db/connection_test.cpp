@@ -115,3 +115,25 @@ TEST_F(ConnectionTest, TransactionsRollBack) {
     EXPECT_EQ(stored(nameOfFirst).toText(), QStringLiteral("kept"));
     EXPECT_EQ(errorOf([&] { db->commitTrans(); }), DbError::Engine);
 }
+
+TEST_F(ConnectionTest, ATransactionSQLiteUndidAfterAFullDiskIsNotEndedAgain) {
+    Transaction transaction(*db);
+    db->execute(QStringLiteral("INSERT INTO tblGroup (Title) VALUES ('undone')"));
+    const qint64 pages = stored(QStringLiteral("SELECT page_count AS v FROM pragma_page_count()")).toLong();
+    db->execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages));
+    EXPECT_EQ(errorOf([&] {
+                  db->execute(QStringLiteral("INSERT INTO tblGroup (Title) VALUES (hex(zeroblob(100000)))"));
+              }),
+              DbError::Engine);
+
+    EXPECT_FALSE(transaction.active());
+    try {
+        transaction.commit();
+        ADD_FAILURE() << "no error raised";
+    } catch (const VbError& error) {
+        EXPECT_EQ(error.description(),
+                  QStringLiteral("The changes were not stored: the database undid them after an error."));
+    }
+    EXPECT_EQ(stored(QStringLiteral("SELECT count(*) AS v FROM tblGroup WHERE Title = 'undone'")).toLong(),
+              0);
+}

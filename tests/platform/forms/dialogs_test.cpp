@@ -1,8 +1,10 @@
 // The dialogs: the old filter strings read as Qt name filters, the scripted double, and
-// Qt's message box and file dialog given what the program asked for.
+// Qt's message box and file dialog given what the program asked for, and where dialogs open.
 #include "qstringprinter.h"
+#include "testform.h"
 
 #include "forms/dialogs.h"
+#include "forms/mdiarea.h"
 #include "forms/qtdialogs.h"
 #include "forms/scripteddialogs.h"
 
@@ -11,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -164,5 +167,56 @@ TEST(QtDialogsTest, OpenDialogGetsTheRequest) {
         dialog.reject();
     });
     EXPECT_EQ(qtDialogs.openFile(request), std::nullopt);
+}
+
+void place(Form& form, double left, double top, double width, double height) {
+    form.setLeft(left);
+    form.setTop(top);
+    form.setWidth(width);
+    form.setHeight(height);
+}
+
+// The program's main window: the one holding the MDI area.
+class MainForm : public TestForm {
+public:
+    MdiArea mdiArea{*this, QStringLiteral("mdiArea")};
+};
+
+class DialogPlacement : public ::testing::Test {
+protected:
+    DialogPlacement() {
+        place(main, 1500, 1200, 7500, 6000);
+        main.Show();
+    }
+    ~DialogPlacement() override { main.Hide(); }
+
+    void expectCentredOverMain(const QWidget& dialog) {
+        const QPoint offset = dialog.geometry().center() - main.geometry().center();
+        EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << "," << offset.y();
+        ASSERT_NE(dialog.windowHandle(), nullptr);
+        EXPECT_EQ(dialog.windowHandle()->transientParent(), main.windowHandle());
+    }
+
+    MainForm main;
+};
+
+TEST_F(DialogPlacement, ModalFormOpensCentredOverItsOpener) {
+    TestForm dialog;
+    dialog.setWindowFlag(Qt::Dialog);
+    place(dialog, 0, 0, 4500, 3000);
+    QTimer::singleShot(0, &dialog, [&] {
+        expectCentredOverMain(dialog);
+        dialog.Hide();
+    });
+    dialog.Show(vbModal);
+}
+
+TEST_F(DialogPlacement, MessageBoxOpensCentredOverItsOpener) {
+    whenShown<QMessageBox>([&](QMessageBox& box) {
+        expectCentredOverMain(box);
+        box.button(QMessageBox::Ok)->click();
+    });
+    QtDialogs().messageBox(QStringLiteral("A longer message that widens the box"), vbInformation,
+                           QStringLiteral("ZQJ2"));
 }
 } // namespace

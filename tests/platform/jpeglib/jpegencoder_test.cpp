@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -145,12 +146,19 @@ TEST_F(JpegEncoder, BadRecordsAreRefusedWithoutWritingAFile) {
     refused([](JpegProperties& p) { p.fileName.clear(); }, JpegNoFileName);
 }
 
-TEST_F(JpegEncoder, AFileThatCannotBeMadeIsReported) {
+TEST_F(JpegEncoder, AFileThatCannotBeWrittenIsReportedWithTheSystemsReason) {
     const QImage image = quadrants(8, 8);
     const auto bytes = bgrRows(image, 0, true);
-    describe(bytes, image, 0, true).fileName =
-        QFile::encodeName(m_folder.filePath(QStringLiteral("missing/card.jpg"))).toStdString();
-    EXPECT_EQ(jpegWriteWholeImage(m_properties), JpegFileWriteFailed);
+    // /dev/full takes the file and refuses its bytes, as a full disk does.
+    const std::pair<std::string, int> cases[] = {
+        {QFile::encodeName(m_folder.filePath(QStringLiteral("missing/card.jpg"))).toStdString(), ENOENT},
+        {"/dev/full", ENOSPC},
+    };
+    for (const auto& [fileName, systemError] : cases) {
+        describe(bytes, image, 0, true).fileName = fileName;
+        EXPECT_EQ(jpegWriteWholeImage(m_properties), JpegFileWriteFailed) << fileName;
+        EXPECT_EQ(m_properties.fileError, systemError) << fileName;
+    }
 }
 
 TEST_F(JpegEncoder, NothingIsWrittenOutsideInitAndFree) {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
 
 namespace {
 class Files : public ::testing::Test {
@@ -140,4 +141,25 @@ TEST_F(Files, AFolderIsNoFile) {
     EXPECT_VB_ERROR(ReadFileBytes(path("sub")), VbError::PathFileAccessError);
     EXPECT_VB_ERROR(Kill(path("sub")), VbError::PathFileAccessError);
     EXPECT_VB_ERROR(WriteFileBytes(path("sub"), "x"), VbError::PathFileAccessError);
+}
+
+TEST(FileErrors, TheSystemsReasonBecomesTheRuntimesNumberWithTheCauseAndTheFile) {
+    const QString file = QStringLiteral("/cards/C2 Sword.BMP");
+    const struct {
+        int systemError;
+        int number;
+        QString description;
+    } cases[] = {
+        {ENOSPC, VbError::DiskFull, "Disk full: " + file},
+        {EDQUOT, VbError::DiskFull, "Disk full (Disk quota exceeded): " + file},
+        {EACCES, VbError::PermissionDenied, "Permission denied: " + file},
+        {EROFS, VbError::PermissionDenied, "Permission denied (Read-only file system): " + file},
+        {ENAMETOOLONG, VbError::PathFileAccessError, "Path/File access error (File name too long): " + file},
+        {ENOTDIR, VbError::PathNotFound, "Path not found (Not a directory): " + file},
+    };
+    for (const auto& c : cases) {
+        const VbError error = VbError::fromSystemError(c.systemError, file);
+        EXPECT_EQ(error.number(), c.number) << c.systemError;
+        EXPECT_EQ(error.description(), c.description) << c.systemError;
+    }
 }

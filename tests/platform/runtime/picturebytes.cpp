@@ -115,33 +115,40 @@ QByteArray bmpBytes(const QImage& image, quint32 headerSize, bool topDown, int b
 }
 
 QByteArray wmfBytes(QSize twips, const QList<WmfFill>& fills, bool placeable) {
-    QByteArray records;
-    quint32 largestRecord = 0;
-    const auto record = [&](int function, const QList<int>& parameters) {
-        const auto words = quint32(3 + parameters.size());
-        largestRecord = qMax(largestRecord, words);
-        append32(records, words);
-        append16(records, function);
-        for (const int parameter : parameters)
-            append16(records, parameter);
-    };
-    record(0x020B, {0, 0});                          // SetWindowOrg (y, x)
-    record(0x020C, {twips.height(), twips.width()}); // SetWindowExt
-    record(0x02FA, {5, 0, 0, 0, 0});                 // CreatePenIndirect: no outline
-    record(0x012D, {0});                             // SelectObject
+    QList<WmfRecord> records = {{0x02FA, {5, 0, 0, 0, 0}}, // CreatePenIndirect: no outline
+                                {0x012D, {0}}};            // SelectObject
     for (int i = 0; i < fills.size(); ++i) {
         const WmfFill& fill = fills[i];
-        record(0x02FC, {0, fill.bgr & 0xFFFF, (fill.bgr >> 16) & 0xFF, 0}); // CreateBrushIndirect, solid
-        record(0x012D, {i + 1});
+        records.append(
+            WmfRecord{0x02FC, {0, fill.bgr & 0xFFFF, (fill.bgr >> 16) & 0xFF, 0}}); // CreateBrushIndirect
+        records.append(WmfRecord{0x012D, {i + 1}});
         const QRect& r = fill.twips;
-        record(0x041B, {r.y() + r.height(), r.x() + r.width(), r.y(), r.x()}); // Rectangle
+        records.append(WmfRecord{0x041B, {r.y() + r.height(), r.x() + r.width(), r.y(), r.x()}}); // Rectangle
     }
-    record(0x0000, {}); // end of file
+    return wmfWithRecords(twips, records, placeable ? 1440 : 0, int(fills.size()) + 1);
+}
+
+QByteArray wmfWithRecords(QSize twips, const QList<WmfRecord>& records, int unitsPerInch, int objects) {
+    QByteArray body;
+    quint32 largestRecord = 0;
+    const auto append = [&](const WmfRecord& record) {
+        const auto words = quint32(3 + record.parameters.size());
+        largestRecord = qMax(largestRecord, words);
+        append32(body, words);
+        append16(body, record.function);
+        for (const int parameter : record.parameters)
+            append16(body, parameter);
+    };
+    append({0x020B, {0, 0}});                          // SetWindowOrg (y, x)
+    append({0x020C, {twips.height(), twips.width()}}); // SetWindowExt
+    for (const WmfRecord& record : records)
+        append(record);
+    append({0x0000, {}}); // end of file
 
     QByteArray bytes;
-    if (placeable) {
+    if (unitsPerInch > 0) {
         append32(bytes, 0x9AC6CDD7);
-        for (const int word : {0, 0, 0, twips.width(), twips.height(), 1440, 0, 0})
+        for (const int word : {0, 0, 0, twips.width(), twips.height(), unitsPerInch, 0, 0})
             append16(bytes, word);
         quint16 checksum = 0;
         for (qsizetype at = 0; at < bytes.size(); at += 2)
@@ -152,10 +159,10 @@ QByteArray wmfBytes(QSize twips, const QList<WmfFill>& fills, bool placeable) {
     append16(bytes, 1); // in a file
     append16(bytes, headerWords);
     append16(bytes, 0x0300);
-    append32(bytes, quint32(headerWords + records.size() / 2));
-    append16(bytes, int(fills.size()) + 1); // the pen and one brush per fill
+    append32(bytes, quint32(headerWords + body.size() / 2));
+    append16(bytes, objects);
     append32(bytes, largestRecord);
     append16(bytes, 0);
-    bytes.append(records);
+    bytes.append(body);
     return bytes;
 }

@@ -26,3 +26,14 @@ struct WmfFill {
 // A metafile that fills rectangles without outline in a window of the given size, placeable (1440
 // units per inch) or with the standard header only.
 QByteArray wmfBytes(QSize twips, const QList<WmfFill>& fills, bool placeable = true);
+
+// One metafile record: its function number and its parameters as 16-bit words.
+struct WmfRecord {
+    int function;
+    QList<int> parameters;
+};
+
+// A metafile of the given records after the window's origin and extent, placeable with the given
+// units per inch or, with 0, with the standard header only; objects is the size of its object table.
+QByteArray wmfWithRecords(QSize twips, const QList<WmfRecord>& records, int unitsPerInch = 1440,
+                          int objects = 1);

@@ -1,0 +1,144 @@
+// Times the start and a set change to a set of 10,000 small cards, each with a JPEG picture of
+// about 9 KB and a BMP background of about 115 KB, against a set of one such card in the same
+// database, and moving to the next card as the editor's button does.
+// Usage: zqj_largeset_benchmark [cards]   (QT_QPA_PLATFORM=offscreen where there is no display)
+
+#include "benchmarksupport.h"
+#include "frmCard2nd.h"
+#include "frmMaster.h"
+#include "modData.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+
+namespace {
+constexpr int kMoves = 200;
+constexpr int kSetChanges = 11;
+
+// A picture of the card's frame size, noisy enough to take about 9 KB as a JPEG.
+QByteArray cardPicture() {
+    QImage image = gradient(139, 105, 1);
+    QRandomGenerator noise(7);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int shift = int(noise.bounded(-24, 24));
+            const QColor c = image.pixelColor(x, y);
+            image.setPixelColor(x, y,
+                                QColor(std::clamp(c.red() + shift, 0, 255),
+                                       std::clamp(c.green() + shift, 0, 255),
+                                       std::clamp(c.blue() + shift, 0, 255)));
+        }
+    return encoded(image, "JPG");
+}
+
+// Every card's bytes differ, so the recent-pictures cache of the picture loader never spares a
+// decoding: the JPEG gets a comment segment with the card's number after its start marker, and
+// the BMP carries the number in its first pixels.
+QByteArray distinctJpeg(const QByteArray& jpeg, int card) {
+    const QByteArray text = QByteArray::number(card);
+    const int length = int(text.size()) + 2;
+    QByteArray segment("\xFF\xFE", 2);
+    segment.append(char(length >> 8)).append(char(length & 0xFF)).append(text);
+    return jpeg.left(2) + segment + jpeg.mid(2);
+}
+
+QByteArray distinctBmp(QByteArray bmp, int card) {
+    quint32 pixels = 0;
+    std::memcpy(&pixels, bmp.constData() + 10, sizeof pixels);
+    std::memcpy(bmp.data() + pixels, &card, sizeof card);
+    return bmp;
+}
+
+qint32 makeSet(const QString& name, int cards, const QByteArray& picture, const QByteArray& background) {
+    const qint32 setID = addSet(name);
+    CardWriter writer(setID);
+    Transaction transaction(*cnData);
+    for (int n = 1; n <= cards; ++n)
+        writer.add(n, distinctJpeg(picture, n), distinctBmp(background, n));
+    transaction.commit();
+    return setID;
+}
+
+double millisecondsOf(const std::function<void()>& step) {
+    QElapsedTimer timer;
+    timer.start();
+    step();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// The set chosen in the main window's list, as the user chooses it: the editor shows its first card.
+double changeSet(qint32 setID) {
+    ComboBox& sets = frmMaster->cboSet;
+    for (int i = 0; i < sets.ListCount(); ++i)
+        if (sets.ItemData(i) == setID) return millisecondsOf([&] { sets.setListIndex(i); });
+    qFatal("the set is not in the list");
+}
+
+struct Spread {
+    double median, worst;
+};
+
+Spread spreadOf(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], times.back()};
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const int cards = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 10000;
+    const BenchmarkFolder folder;
+
+    const QByteArray picture = cardPicture();
+    const QByteArray background = encoded(gradient(150, 254, 8), "BMP");
+    QElapsedTimer building;
+    building.start();
+    // The large set comes first in the list, so the start opens it.
+    const qint32 large = makeSet(QStringLiteral("A large set"), cards, picture, background);
+    const qint32 single = makeSet(QStringLiteral("One card"), 1, picture, background);
+    std::printf("Made a set of %d cards (picture %lld bytes, background %lld bytes) and a set of one card "
+                "in %.1f s; the database holds %.0f MB\n",
+                cards, qlonglong(picture.size()), qlonglong(background.size()),
+                double(building.elapsed()) / 1e3,
+                double(QFileInfo(folder.filePath(QStringLiteral("zqj.mdb"))).size()) / 1e6);
+    cnData.reset(); // the start opens the database itself
+
+    const double before = currentMegabytes();
+    const double start = millisecondsOf([] { Main(); });
+    const double afterStart = currentMegabytes();
+    std::printf("Start until the first card of the large set is shown: %.1f ms\n", start);
+
+    std::vector<double> largeOpenings, singleOpenings;
+    for (int round = 0; round < kSetChanges; ++round) {
+        singleOpenings.push_back(changeSet(single));
+        largeOpenings.push_back(changeSet(large));
+    }
+    const Spread largeOpening = spreadOf(largeOpenings), singleOpening = spreadOf(singleOpenings);
+    std::printf("Set change to the set of %d cards: median %.1f ms, worst %.1f ms\n", cards,
+                largeOpening.median, largeOpening.worst);
+    std::printf("Set change to the set of one card: median %.1f ms, worst %.1f ms (large / one: %.2f)\n",
+                singleOpening.median, singleOpening.worst, largeOpening.median / singleOpening.median);
+
+    std::vector<double> moves;
+    FrmCard2nd& editor = frmCard2nd.get();
+    for (int move = 0; move < std::min(kMoves, cards - 1); ++move)
+        moves.push_back(millisecondsOf([&] { editor.cmdCardNav_Click(2); }));
+    if (!moves.empty()) {
+        const Spread next = spreadOf(moves);
+        std::printf("Next card, %zu moves: median %.2f ms, worst %.2f ms (now on card %s)\n", moves.size(),
+                    next.median, next.worst, qPrintable(editor.txtTitle.Text()));
+    }
+    std::printf(
+        "Memory in use: %.1f MB before the start, %.1f MB after it, %.1f MB after the set changes and "
+        "moves; peak %.1f MB\n",
+        before, afterStart, currentMegabytes(), peakMegabytes());
+    frmCard2nd.unload();
+    frmMaster.unload();
+    return 0;
+}

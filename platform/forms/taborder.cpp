@@ -1,0 +1,64 @@
+#include "taborder.h"
+#include "control.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+// Where a widget that cannot take the focus stands in the tab order: just ahead of this
+// one. Qt's own order leaves such widgets where they were made.
+class TabPlace : public QObject {
+public:
+    TabPlace(QWidget* widget, QWidget* ahead) : QObject(widget), m_ahead(ahead) {}
+    QWidget* ahead() const { return m_ahead; }
+
+private:
+    QPointer<QWidget> m_ahead;
+};
+
+bool takesTabFocus(const QWidget* widget) {
+    return (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+}
+
+void placeAhead(QWidget* widget, QWidget* ahead) {
+    delete widget->findChild<TabPlace*>(QString(), Qt::FindDirectChildrenOnly);
+    new TabPlace(widget, ahead); // the widget owns it
+}
+
+// The window whose controls the walk stays among: a top-level window or an MDI child.
+const QWidget* walkBoundary(const QWidget* widget) {
+    while (!widget->isWindow() && widget->windowType() != Qt::SubWindow)
+        widget = widget->parentWidget();
+    return widget;
+}
+
+bool canTakeFocus(const QWidget* widget, const QWidget* boundary) {
+    return takesTabFocus(widget) && widget->isEnabled() && widget->isVisibleTo(boundary) &&
+           !widget->focusProxy() && boundary->isAncestorOf(widget);
+}
+} // namespace
+
+void setTabOrder(const std::vector<Control*>& order) {
+    QWidget* previous = nullptr;
+    for (size_t i = 0; i < order.size(); ++i) {
+        QWidget* widget = order[i]->widget();
+        if (!takesTabFocus(widget)) {
+            if (i + 1 < order.size()) placeAhead(widget, order[i + 1]->widget());
+            continue;
+        }
+        if (previous) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+QWidget* nextFocusable(const QWidget* widget) {
+    const QWidget* boundary = walkBoundary(widget);
+    const auto* place = widget->findChild<TabPlace*>(QString(), Qt::FindDirectChildrenOnly);
+    QWidget* first = place && place->ahead() ? place->ahead() : widget->nextInFocusChain();
+    QWidget* next = first;
+    do {
+        if (next != widget && canTakeFocus(next, boundary)) return next;
+        next = next->nextInFocusChain();
+    } while (next != first);
+    return nullptr;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The order in which the keyboard walks a window's controls. Unless set, it is the order
+// in which the controls were made, labels included: a label's access key goes to the
+// first control after it that can take the focus.
+
+#include <vector>
+
+class Control;
+class QWidget;
+
+// Tab visits the controls in this order. A label in the list, which Tab passes by, takes
+// its place just ahead of the control after it, so that its access key goes there.
+void setTabOrder(const std::vector<Control*>& order);
+
+// The first widget after this one's place in its window's tab order that can take the
+// focus now (from Tab, enabled, shown); null when there is none but itself. In a child
+// window of the MDI area the walk stays inside that window.
+QWidget* nextFocusable(const QWidget* widget);

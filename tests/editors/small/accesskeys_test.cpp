@@ -1,0 +1,50 @@
+// The panel's captions: each label's access key reaches the control it names, in both
+// editions, and the card's own texts on the preview take no key.
+#include "smallcardfixture.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace {
+class AccessKeys : public SmallCardFixture {
+protected:
+    // Each key in turn, with the control that has the focus after it.
+    void expectFocusAfterKeys(SmallCardWindow& form) {
+        const std::pair<Qt::Key, QWidget*> keys[] = {
+            {Qt::Key_Y, form.cboType.widget()},
+            {Qt::Key_N, form.cboNumber.widget()},
+            {Qt::Key_T, form.txtTitle.widget()},
+            {Qt::Key_P, form.cmdGetPic.widget()}, // its focus only: no file dialog
+            {Qt::Key_B, form.cmdBackPic.widget()},
+            {Qt::Key_O, form.txtBold.widget()},
+            {Qt::Key_I, form.txtInfo.widget()},
+            {Qt::Key_I, form.txtArtist.widget()}, // "Art&ist" shares the key: the next press
+            {Qt::Key_A, form.cboCardBack.widget()},
+            {Qt::Key_C, form.cmdColour.widget()},
+            {Qt::Key_M, form.udCopy.widget()},
+            {Qt::Key_T, form.txtTitle.widget()}, // the preview's "&T" takes no key
+        };
+        form.Show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        form.cmdStat.SetFocus();
+        for (const auto& [key, control] : keys) {
+            QTest::keyClick(&form, key, Qt::AltModifier);
+            EXPECT_EQ(QApplication::focusWidget(), control)
+                << QKeySequence(key).toString().toStdString() << " went to "
+                << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString()
+                                                : "none");
+        }
+        EXPECT_TRUE(folder.dialogs().requests().empty());
+        form.Hide();
+    }
+};
+
+TEST_F(AccessKeys, EachCaptionReachesTheControlItNames) {
+    openNewSet(2);
+    insertCard(1, {{"Title", "&Title"}, {"Information", "&Information"}});
+    expectFocusAfterKeys(frmCard2nd.get());
+    openNewSet(3);
+    insertCard(1, {{"Title", "&Title"}, {"Information", "&Information"}});
+    expectFocusAfterKeys(frmCard3rd.get());
+}
+} // namespace

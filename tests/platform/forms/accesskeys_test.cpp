@@ -1,0 +1,142 @@
+// Access keys: "&" marks the key of a caption and is never drawn, "&&" is one "&", and the
+// key of a label moves the focus to the control after it in tab order that can take it.
+#include "testform.h"
+
+#include "forms/checkbox.h"
+#include "forms/commandbutton.h"
+#include "forms/frame.h"
+#include "forms/label.h"
+#include "forms/optionbutton.h"
+#include "forms/taborder.h"
+#include "forms/textbox.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+void pressAlt(Form& form, Qt::Key key) {
+    QTest::keyClick(&form, key, Qt::AltModifier);
+}
+
+void showActive(Form& form) {
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+}
+
+QImage shown(Label& label) {
+    return label.widget()->grab().toImage();
+}
+
+TEST(LabelAccessKeys, AmpersandMarksTheKeyAndIsNeverDrawn) {
+    struct Case {
+        const char* caption;
+        bool useMnemonic;
+        const char* drawn; // what the label draws, the key not underlined
+        bool underlined;
+    };
+    const Case cases[] = {
+        {"&Name:", true, "Name:", true},
+        {"Salt && Pepper", true, "Salt & Pepper", false},
+        {"Salt & Pepper", false, "Salt & Pepper", false}, // a card's text, as typed
+        {"&Name:", false, "&Name:", false},
+        {"<b>x</b>", true, "<b>x</b>", false},
+    };
+    TestForm form;
+    Label lblCaption(form, QStringLiteral("lblCaption"));
+    Label lblPlain(form, QStringLiteral("lblPlain"));
+    lblPlain.setUseMnemonic(false);
+    for (const Case& test : cases) {
+        // Switched after the caption is set: the switch must take effect on the caption shown.
+        lblCaption.setCaption(QString::fromLatin1(test.caption));
+        lblCaption.setUseMnemonic(test.useMnemonic);
+        lblPlain.setCaption(QString::fromLatin1(test.drawn));
+        for (Label* label : {&lblCaption, &lblPlain})
+            label->Move(0, 0, 1500, 255);
+        const QImage caption = shown(lblCaption);
+        const QImage plain = shown(lblPlain);
+        // Above the baseline the two are alike; an underline is drawn below it.
+        const int ascent = QFontMetrics(lblCaption.widget()->font()).ascent();
+        EXPECT_EQ(caption.copy(0, 0, caption.width(), ascent), plain.copy(0, 0, plain.width(), ascent))
+            << test.caption;
+        EXPECT_EQ(caption != plain, test.underlined) << test.caption;
+    }
+}
+
+TEST(LabelAccessKeys, KeyMovesTheFocusToTheNextControlThatCanTakeIt) {
+    TestForm form;
+    TextBox txtFirst(form, QStringLiteral("txtFirst"));
+    Label lblName(form, QStringLiteral("lblName"));
+    TextBox txtName(form, QStringLiteral("txtName"));
+    Label lblSkip(form, QStringLiteral("lblSkip"));
+    TextBox txtDisabled(form, QStringLiteral("txtDisabled"));
+    TextBox txtHidden(form, QStringLiteral("txtHidden"));
+    CommandButton cmdGo(form, QStringLiteral("cmdGo"));
+    Label lblData(form, QStringLiteral("lblData"));
+    TextBox txtData(form, QStringLiteral("txtData"));
+    Label lblLast(form, QStringLiteral("lblLast"));
+    lblName.setCaption(QStringLiteral("&Name:"));
+    lblSkip.setCaption(QStringLiteral("&Skip:"));
+    lblData.setCaption(QStringLiteral("&Data")); // shows data: no key
+    lblData.setUseMnemonic(false);
+    lblLast.setCaption(QStringLiteral("&Last:"));
+    txtDisabled.setEnabled(false);
+    txtHidden.setVisible(false);
+    int clicks = 0;
+    cmdGo.Click = [&] { ++clicks; };
+    showActive(form);
+
+    txtFirst.SetFocus();
+    pressAlt(form, Qt::Key_N);
+    EXPECT_EQ(QApplication::focusWidget(), txtName.widget());
+    pressAlt(form, Qt::Key_S);
+    EXPECT_EQ(QApplication::focusWidget(), cmdGo.widget());
+    EXPECT_EQ(clicks, 0); // a label's key only moves the focus
+    pressAlt(form, Qt::Key_D);
+    EXPECT_EQ(QApplication::focusWidget(), cmdGo.widget());
+    // Placed ahead of the button, the last label names it.
+    setTabOrder({&txtName, &lblLast, &cmdGo});
+    txtFirst.SetFocus();
+    pressAlt(form, Qt::Key_L);
+    EXPECT_EQ(QApplication::focusWidget(), cmdGo.widget());
+    // Tab passes the label by.
+    txtName.SetFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), cmdGo.widget());
+}
+
+TEST(ButtonAccessKeys, ButtonsAndFramesTakeTheirKeys) {
+    TestForm form;
+    CommandButton cmdGo(form, QStringLiteral("cmdGo"));
+    CommandButton cmdBoth(form, QStringLiteral("cmdBoth"));
+    CheckBox chkUse(form, QStringLiteral("chkUse"));
+    OptionButton optPick(form, QStringLiteral("optPick"));
+    Frame fraInfo(form, QStringLiteral("fraInfo"));
+    TextBox txtInside(fraInfo, QStringLiteral("txtInside"));
+    cmdGo.setCaption(QStringLiteral("&Go"));
+    cmdBoth.setCaption(QStringLiteral("R&&D"));
+    chkUse.setCaption(QStringLiteral("&Use"));
+    optPick.setCaption(QStringLiteral("&Pick"));
+    fraInfo.setCaption(QStringLiteral("&Info"));
+    fraInfo.Move(0, 1500, 3000, 1500);
+    txtInside.Move(200, 400, 1500, 285);
+    int goClicks = 0;
+    int bothClicks = 0;
+    cmdGo.Click = [&] { ++goClicks; };
+    cmdBoth.Click = [&] { ++bothClicks; };
+    showActive(form);
+
+    pressAlt(form, Qt::Key_G);
+    pressAlt(form, Qt::Key_U);
+    pressAlt(form, Qt::Key_P);
+    pressAlt(form, Qt::Key_D); // "&&" is no key
+    QTest::qWait(200);         // a button's key clicks it, shown pressed a moment
+    EXPECT_EQ(goClicks, 1);
+    EXPECT_EQ(bothClicks, 0);
+    EXPECT_EQ(chkUse.Value(), vbChecked);
+    EXPECT_TRUE(optPick.Value());
+    pressAlt(form, Qt::Key_I);
+    EXPECT_EQ(QApplication::focusWidget(), txtInside.widget());
+}
+} // namespace

@@ -1,0 +1,128 @@
+#include "expectvberror.h"
+#include "picturebytes.h"
+#include "runtime/colour.h"
+#include "runtime/files.h"
+#include "runtime/picture.h"
+#include "runtime/pixelmessage.h"
+#include "runtime/wmfrenderer.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <future>
+
+using namespace std::chrono_literals;
+
+namespace {
+constexpr auto kTestLimit = 400ms;
+const QSize kSize(1500, 1500); // 100 pixels a side
+const WmfRecord kRectangle{0x041B, {1000, 1000, 100, 100}};
+
+// A bitmap of 24 bits a pixel, as metafile records carry it, with an information header that
+// claims the given size.
+QList<int> dibWords(int headerSize, int width, int height) {
+    const int rowSize = (width * 3 + 3) / 4 * 4;
+    QList<int> words = {headerSize, 0, width, 0, height, 0, 1, 24, 0, 0, rowSize * height, 0};
+    words.resize(20); // resolution and colour counts
+    words.append(QList<int>(rowSize * qMax(height, 1) / 2, 0x4080));
+    return words;
+}
+
+// Metafiles that make libwmf crash, loop for minutes or ask for gigabytes.
+struct Damaged {
+    const char* fault;
+    QByteArray bytes;
+};
+
+QList<Damaged> damagedMetafiles() {
+    const QList<int> copy = {0x0020, 0x00CC}; // SRCCOPY
+    return {
+        {"pattern brush of height 0 divides by zero",
+         wmfWithRecords(kSize, {{0x0142, QList<int>{5, 0} + dibWords(40, 8, 0)}, {0x012D, {0}}, kRectangle})},
+        {"stretched bitmap with a short header loops",
+         wmfWithRecords(kSize,
+                        {{0x0F43, copy + QList<int>{0, 8, 8, 0, 0, 1000, 1000, 0, 0} + dibWords(16, 8, 8)}})},
+        {"stretch-blitted bitmap with a short header loops",
+         wmfWithRecords(kSize,
+                        {{0x0B41, copy + QList<int>{8, 8, 0, 0, 1000, 1000, 0, 0} + dibWords(16, 8, 8)}})},
+        // Only without a placeable header does the pen's width widen the picture it is drawn on.
+        {"pen 0xE003 units wide takes minutes",
+         wmfWithRecords(kSize, {{0x02FA, {0, 0xE003, 0, 0, 0}}, {0x012D, {0}}, kRectangle}, 0)},
+        {"12 units per inch asks for a picture of 12000 pixels a side",
+         wmfWithRecords(kSize, {kRectangle}, 12)},
+    };
+}
+
+class Metafiles : public ::testing::Test {
+protected:
+    void TearDown() override {
+        WmfRenderer::setTimeLimit(0ms);
+        WmfRenderer::setHelper({});
+    }
+    QString path(const QString& name) const { return m_folder.filePath(name); }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+qint64 millisecondsToLoad(const QString& path) {
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_VB_ERROR(LoadPicture(path), VbError::InvalidPicture);
+    return timer.elapsed();
+}
+} // namespace
+
+TEST_F(Metafiles, DamagedOnesAreInvalidWithinTheTimeLimitAndOnlyOnce) {
+    WmfRenderer::setTimeLimit(kTestLimit);
+    for (const Damaged& damaged : damagedMetafiles()) {
+        SCOPED_TRACE(damaged.fault);
+        WriteFileBytes(path("damaged.wmf"), damaged.bytes);
+        EXPECT_LT(millisecondsToLoad(path("damaged.wmf")), (kTestLimit + 1500ms).count());
+        // Remembered: the next layout of its card does not wait again.
+        EXPECT_LT(millisecondsToLoad(path("damaged.wmf")), 50);
+    }
+}
+
+TEST_F(Metafiles, AnyFailureOfTheHelperIsAnInvalidPicture) {
+    const QList<QString> helpers = {QStringLiteral("/nonexistent/zqj_wmf"), // missing
+                                    QStringLiteral("/bin/false"),           // fails
+                                    QStringLiteral("/bin/true"),            // says nothing
+                                    QStringLiteral("/bin/cat")};            // talks nonsense
+    for (int i = 0; i < helpers.size(); ++i) {
+        SCOPED_TRACE(helpers[i].toStdString());
+        WmfRenderer::setHelper(helpers[i]);
+        // Bytes of their own, so that no remembered picture or failure answers instead.
+        EXPECT_VB_ERROR(loadPictureFromBytes(wmfBytes(kSize, {{QRect(0, 0, 10 + i, 10), 0}})),
+                        VbError::InvalidPicture);
+    }
+}
+
+TEST_F(Metafiles, RenderOnAWorkerThread) {
+    const QByteArray bytes = wmfBytes(kSize, {{QRect(0, 0, 1500, 1500), RGB(200, 30, 40)}});
+    const QImage image = std::async(std::launch::async, [&] { return WmfRenderer::render(bytes); }).get();
+    ASSERT_EQ(image.size(), QSize(100, 100));
+    EXPECT_EQ(image.pixel(50, 50), 0xFFC81E28);
+}
+
+TEST(PixelMessage, RoundTripsAndRefusesAnythingElse) {
+    QImage image(3, 2, QImage::Format_ARGB32);
+    image.fill(qRgba(10, 20, 30, 255));
+    image.setPixel(2, 1, qRgba(200, 100, 50, 128));
+    const QByteArray message = PixelMessage::write(image);
+    EXPECT_EQ(PixelMessage::read(message), image);
+
+    const auto withSides = [&](quint32 width, quint32 height) {
+        QByteArray changed = message;
+        qToLittleEndian(width, changed.data());
+        qToLittleEndian(height, changed.data() + 4);
+        return changed;
+    };
+    const QList<QByteArray> refused = {
+        QByteArray(),    message.left(7),        message.chopped(1),
+        message + '\0',  withSides(2, 3) + '\0', withSides(0, 2),
+        withSides(7, 1), withSides(16385, 1),    withSides(0x40000001, 4)}; // sizes that overflow 32 bits
+    for (const QByteArray& bad : refused)
+        EXPECT_TRUE(PixelMessage::read(bad).isNull()) << bad.toHex().left(32).toStdString();
+    EXPECT_TRUE(PixelMessage::write(QImage()).isEmpty());
+}
