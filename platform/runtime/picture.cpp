@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <deque>
+#include <optional>
 
 namespace {
 constexpr int dotsPerMeterAt96Dpi = 3780;
@@ -69,24 +70,36 @@ private:
     std::deque<std::pair<QByteArray, Picture>> m_entries; // newest first
 };
 
-// The last pictures that failed to decode, by a digest of their bytes: a metafile refused for
-// running out of time would otherwise cost the time limit again at every layout of its card.
+// The last pictures that failed to decode, by their size and a digest of their bytes: a
+// metafile refused for running out of time would otherwise cost the time limit again at every
+// layout of its card. Only a picture of a failed one's size is digested: hashing every picture
+// shown would cost more than decoding it.
 class RecentFailures {
 public:
-    static QByteArray digestOf(const QByteArray& bytes) {
-        return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    bool contains(const QByteArray& bytes) const {
+        std::optional<QByteArray> digest;
+        for (const Failure& failure : m_failures) {
+            if (failure.size != bytes.size()) continue;
+            if (!digest) digest = digestOf(bytes);
+            if (failure.digest == *digest) return true;
+        }
+        return false;
     }
-    bool contains(const QByteArray& digest) const {
-        return std::find(m_digests.begin(), m_digests.end(), digest) != m_digests.end();
-    }
-    void add(const QByteArray& digest) {
-        if (m_digests.size() == kEntries) m_digests.pop_back();
-        m_digests.push_front(digest);
+    void add(const QByteArray& bytes) {
+        if (m_failures.size() == kEntries) m_failures.pop_back();
+        m_failures.push_front({bytes.size(), digestOf(bytes)});
     }
 
 private:
+    struct Failure {
+        qsizetype size;
+        QByteArray digest;
+    };
+    static QByteArray digestOf(const QByteArray& bytes) {
+        return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    }
     static constexpr size_t kEntries = 16;
-    std::deque<QByteArray> m_digests; // newest first
+    std::deque<Failure> m_failures; // newest first
 };
 } // namespace
 
@@ -99,11 +112,10 @@ Picture loadPictureFromBytes(const QByteArray& bytes) {
     thread_local RecentPictures recent;
     thread_local RecentFailures failures;
     if (const Picture* known = recent.find(bytes)) return *known;
-    const QByteArray digest = RecentFailures::digestOf(bytes);
-    if (failures.contains(digest)) throw VbError(VbError::InvalidPicture);
+    if (failures.contains(bytes)) throw VbError(VbError::InvalidPicture);
     const QImage decoded = decode(bytes);
     if (decoded.isNull()) {
-        failures.add(digest);
+        failures.add(bytes);
         throw VbError(VbError::InvalidPicture);
     }
     QImage image = opaque(decoded);

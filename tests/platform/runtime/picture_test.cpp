@@ -92,6 +92,18 @@ TEST_F(Pictures, EqualBytesGiveEqualPicturesAndOtherBytesOthers) {
     EXPECT_NE(loadPictureFromBytes(bytes).image(), quadrants());
 }
 
+// A failure is remembered for its own bytes only, not for others of its size.
+TEST_F(Pictures, AFailedPictureLeavesOthersOfItsSizeAlone) {
+    QImage unique = distinctPixels(); // bytes no other test loads, so none is remembered
+    unique.setPixel(0, 0, qRgb(1, 2, 3));
+    const QByteArray good = encoded(unique, "BMP");
+    QByteArray bad = good;
+    bad[0] = 'X';
+    EXPECT_VB_ERROR(loadPictureFromBytes(bad), VbError::InvalidPicture);
+    EXPECT_VB_ERROR(loadPictureFromBytes(bad), VbError::InvalidPicture);
+    EXPECT_EQ(loadPictureFromBytes(good).image().pixel(0, 0), qRgb(1, 2, 3));
+}
+
 TEST_F(Pictures, PlainBmpReadsTheSamePixelsAsQt) {
     struct Case {
         const char* name;
