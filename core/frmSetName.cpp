@@ -3,9 +3,6 @@
 
 #include "forms/dialogs.h"
 
-#include <QKeySequence>
-#include <QShortcut>
-
 FormInstance<FrmSetName> frmSetName;
 
 FrmSetName::FrmSetName() : Form(QStringLiteral("frmSetName")) {
@@ -33,11 +30,8 @@ FrmSetName::FrmSetName() : Form(QStringLiteral("frmSetName")) {
 
     cmdOK.Click = [this] { cmdOK_Click(); };
     cmdCancel.Click = [this] { cmdCancel_Click(); };
-    // OK is the dialog's default button and Cancel its cancel button.
-    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
-        connect(new QShortcut(key, this), &QShortcut::activated, this, [this] { cmdOK.Click(); });
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            [this] { cmdCancel.Click(); });
+    cmdOK.setDefault(true);
+    cmdCancel.setCancel(true);
 }
 
 void FrmSetName::Init(const QString& sName, qint32 iLanguageID, qint16 iEdition) {

@@ -1,16 +1,55 @@
 #include "commandbutton.h"
 #include "systemcolours.h"
 
+#include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 
 CommandButton::CommandButton(Container& container, const QString& name)
     : Control(container, name, std::make_unique<QPushButton>(),
               {QPalette::Button, QPalette::ButtonText, vbButtonFace, vbButtonText}) {
-    QObject::connect(static_cast<QPushButton*>(widget()), &QPushButton::clicked, context(),
-                     [this] { Click(); });
+    QObject::connect(button(), &QPushButton::clicked, context(), [this] { Click(); });
 }
 
 void CommandButton::setCaption(const QString& caption) {
     m_caption = caption;
-    static_cast<QPushButton*>(widget())->setText(caption);
+    button()->setText(caption);
+}
+
+void CommandButton::setDefault(bool value) {
+    if (value == Default()) return;
+    delete m_default;
+    m_default = value ? makeShortcut({Qt::Key_Return, Qt::Key_Enter}) : nullptr;
+    button()->setDefault(value);
+}
+
+void CommandButton::setCancel(bool value) {
+    if (value == Cancel()) return;
+    delete m_cancel;
+    m_cancel = value ? makeShortcut({Qt::Key_Escape}) : nullptr;
+}
+
+void CommandButton::setPicture(const ::Picture& picture) {
+    m_picture = picture;
+    button()->setIcon(QPixmap::fromImage(picture.image()));
+    button()->setIconSize(picture.image().size());
+}
+
+QPushButton* CommandButton::button() const {
+    return static_cast<QPushButton*>(widget());
+}
+
+// The keys count anywhere in the button's window, as the old toolkit's did; a disabled
+// or hidden button lets them pass unheard.
+QShortcut* CommandButton::makeShortcut(std::initializer_list<int> keys) {
+    auto* shortcut = new QShortcut(button());
+    shortcut->setContext(Qt::WindowShortcut);
+    QList<QKeySequence> sequences;
+    for (int key : keys)
+        sequences << QKeySequence(key);
+    shortcut->setKeys(sequences);
+    QObject::connect(shortcut, &QShortcut::activated, context(), [this] {
+        if (Enabled() && Visible()) Click();
+    });
+    return shortcut;
 }

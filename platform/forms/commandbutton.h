@@ -1,11 +1,16 @@
 #pragma once
 // A push button. An & in the Caption marks the access key, as the toolkit showed it
-// ("&&" for an ampersand). Click runs when the user presses it.
+// ("&&" for an ampersand). Click runs when the user presses it. A Default button is
+// pressed by Enter anywhere in its window, a Cancel button by Esc, while it is enabled.
+// A Picture shows beside (or instead of) the caption.
 
 #include "control.h"
 #include "event.h"
 
+#include "runtime/picture.h"
+
 class QPushButton;
+class QShortcut;
 
 class CommandButton : public Control {
 public:
@@ -14,8 +19,22 @@ public:
     const QString& Caption() const { return m_caption; }
     void setCaption(const QString& caption);
 
+    bool Default() const { return m_default != nullptr; }
+    void setDefault(bool value);
+    bool Cancel() const { return m_cancel != nullptr; }
+    void setCancel(bool value);
+
+    const ::Picture& Picture() const { return m_picture; }
+    void setPicture(const ::Picture& picture);
+
     Event<> Click;
 
 private:
+    QPushButton* button() const;
+    QShortcut* makeShortcut(std::initializer_list<int> keys);
+
     QString m_caption;
+    ::Picture m_picture;
+    QShortcut* m_default = nullptr; // owned by the button
+    QShortcut* m_cancel = nullptr;
 };

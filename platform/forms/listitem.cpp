@@ -2,16 +2,18 @@
 #include "listview.h"
 #include "runtime/vberror.h"
 
-#include <QTreeWidgetItem>
+#include <QTreeWidget>
 
 ListItem::ListItem(const ListView& owner, QString key, const QString& text, QTreeWidgetItem* row)
     : m_owner(owner), m_key(std::move(key)), m_texts{text}, m_row(row) {
-    m_row->setText(0, text);
+    for (int column = 0; column < m_owner.ColumnHeaderCount(); ++column)
+        m_row->setTextAlignment(column, m_owner.columnAlignment(column));
+    showText(0);
 }
 
 void ListItem::setText(const QString& text) {
     m_texts.front() = text;
-    m_row->setText(0, text);
+    showText(0);
 }
 
 QString ListItem::SubItems(int index) const {
@@ -24,11 +26,25 @@ void ListItem::setSubItems(int index, const QString& text) {
     while (m_texts.size() <= index)
         m_texts.append(QString());
     m_texts[index] = text;
-    m_row->setText(index, text);
+    showText(index);
 }
 
 int ListItem::Index() const {
     return m_owner.positionOf(*this) + 1;
+}
+
+void ListItem::setToolTipText(const QString& text) {
+    m_toolTipText = text;
+    for (int column = 0; column < m_owner.ColumnHeaderCount(); ++column)
+        m_row->setToolTip(column, text);
+}
+
+void ListItem::EnsureVisible() {
+    m_owner.tree()->scrollToItem(m_row);
+}
+
+void ListItem::showText(int column) {
+    m_row->setText(column, m_texts.value(column));
 }
 
 QString ListItem::columnText(int column) const {

@@ -1,6 +1,6 @@
 #pragma once
 // One row of a ListView: its Text (first column), SubItems for the other columns (1-based,
-// as the columns after the first), and a Key.
+// as the columns after the first), a Key, a Tag and the ToolTipText shown over the row.
 
 #include <QString>
 #include <QStringList>
@@ -18,6 +18,12 @@ public:
     QString SubItems(int index) const;
     void setSubItems(int index, const QString& text);
     int Index() const; // 1-based, in the order shown
+    const QString& Tag() const { return m_tag; }
+    void setTag(const QString& tag) { m_tag = tag; }
+    const QString& ToolTipText() const { return m_toolTipText; }
+    void setToolTipText(const QString& text);
+    // Scrolls the list so that the row is in view.
+    void EnsureVisible();
 
 private:
     friend class ListView;
@@ -27,7 +33,11 @@ private:
     void checkSubItemIndex(int index) const;
 
     const ListView& m_owner;
+    void showText(int column);
+
     QString m_key;
     QStringList m_texts;
+    QString m_tag;
+    QString m_toolTipText;
     QTreeWidgetItem* m_row; // owned by the view's tree
 };

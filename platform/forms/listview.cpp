@@ -4,12 +4,35 @@
 #include "systemcolours.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <algorithm>
+#include <functional>
+
+namespace {
+// Tells the list view of the user's own choices: a click on a row, or a key that moves the
+// current row.
+class ListTree : public QTreeWidget {
+public:
+    std::function<void(QTreeWidgetItem*)> userChose;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        QTreeWidget::mousePressEvent(event);
+        if (QTreeWidgetItem* row = itemAt(event->position().toPoint()); row && userChose) userChose(row);
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        QTreeWidgetItem* before = currentItem();
+        QTreeWidget::keyPressEvent(event);
+        if (currentItem() && currentItem() != before && userChose) userChose(currentItem());
+    }
+};
+} // namespace
 
 ListView::ListView(Container& container, const QString& name)
-    : Control(container, name, std::make_unique<QTreeWidget>(),
+    : Control(container, name, std::make_unique<ListTree>(),
               {QPalette::Base, QPalette::Text, vbWindowBackground, vbWindowText}) {
     tree()->setRootIsDecorated(false);
     tree()->setUniformRowHeights(true);
@@ -21,11 +44,17 @@ ListView::ListView(Container& container, const QString& name)
     QObject::connect(tree(), &QTreeWidget::itemSelectionChanged, context(), [this] { userSelected(); });
     QObject::connect(tree()->header(), &QHeaderView::sectionClicked, context(),
                      [this](int column) { ColumnClick(column + 1); });
+    QObject::connect(tree(), &QTreeWidget::itemDoubleClicked, context(), [this] { DblClick(); });
+    static_cast<ListTree*>(tree())->userChose = [this](QTreeWidgetItem* row) { userChose(row); };
 }
 
-void ListView::AddColumnHeader(const QString& text, double width) {
+void ListView::AddColumnHeader(const QString& text, double width, int alignment) {
     if (width < 0) throw VbError(VbError::InvalidPropertyValue);
-    m_columns.push_back({text, ScaledValue(width, container().ScaleMode())});
+    static const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+    if (alignment < lvwColumnLeft || alignment > lvwColumnCenter)
+        throw VbError(VbError::InvalidPropertyValue);
+    m_columns.push_back(
+        {text, ScaledValue(width, container().ScaleMode()), alignments[alignment] | Qt::AlignVCenter});
     showColumns();
 }
 
@@ -88,6 +117,10 @@ void ListView::setSorted(bool sorted) {
     sort();
 }
 
+Qt::Alignment ListView::columnAlignment(int column) const {
+    return m_columns[size_t(column)].alignment;
+}
+
 int ListView::positionOf(const ListItem& item) const {
     const auto found = std::find_if(m_items.begin(), m_items.end(),
                                     [&](const auto& candidate) { return candidate.get() == &item; });
@@ -123,8 +156,10 @@ void ListView::showColumns() {
         labels << column.text;
     tree()->setColumnCount(ColumnHeaderCount());
     tree()->setHeaderLabels(labels);
-    for (int i = 0; i < ColumnHeaderCount(); ++i)
+    for (int i = 0; i < ColumnHeaderCount(); ++i) {
         tree()->setColumnWidth(i, m_columns[size_t(i)].width.pixels());
+        tree()->headerItem()->setTextAlignment(i, m_columns[size_t(i)].alignment);
+    }
 }
 
 void ListView::userSelected() {
@@ -133,4 +168,9 @@ void ListView::userSelected() {
         return !selected.isEmpty() && item->m_row == selected.constFirst();
     });
     m_selected = found == m_items.end() ? nullptr : found->get();
+}
+
+void ListView::userChose(QTreeWidgetItem* row) {
+    userSelected();
+    if (m_selected && m_selected->m_row == row) ItemClick(*m_selected);
 }

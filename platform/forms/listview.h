@@ -2,7 +2,8 @@
 // A list view in report view: column headers, rows with sub-items and keys, and sorting
 // by the text of one column (SortKey, 0 = the items' Text), without regard to case, while
 // Sorted is set. A click on a header runs ColumnClick with the header's 1-based index;
-// the handler sorts if it wants to.
+// the handler sorts if it wants to. ItemClick runs when the user clicks an item or moves
+// the selection with the keys; DblClick on a double click. Choosing from code runs neither.
 
 #include "control.h"
 #include "event.h"
@@ -15,12 +16,17 @@ class QTreeWidget;
 constexpr int lvwAscending = 0;
 constexpr int lvwDescending = 1;
 
+// Column alignments.
+constexpr int lvwColumnLeft = 0;
+constexpr int lvwColumnRight = 1;
+constexpr int lvwColumnCenter = 2;
+
 class ListView : public Control {
 public:
     ListView(Container& container, const QString& name);
 
     // Widths in the container's scale.
-    void AddColumnHeader(const QString& text, double width);
+    void AddColumnHeader(const QString& text, double width, int alignment = lvwColumnLeft);
     int ColumnHeaderCount() const { return int(m_columns.size()); }
 
     // Raises 35602 for a key already in the list ("" is no key). A sorted list puts the
@@ -42,6 +48,8 @@ public:
     void setSorted(bool sorted);
 
     Event<int> ColumnClick;
+    Event<ListItem&> ItemClick;
+    Event<> DblClick;
 
 private:
     friend class ListItem;
@@ -50,13 +58,16 @@ private:
     struct Column {
         QString text;
         ScaledValue width;
+        Qt::Alignment alignment;
     };
+    Qt::Alignment columnAlignment(int column) const;
 
     QTreeWidget* tree() const;
     bool sortsBefore(const ListItem& a, const ListItem& b) const;
     void sort();
     void showColumns();
     void userSelected();
+    void userChose(QTreeWidgetItem* row);
 
     std::vector<Column> m_columns;
     std::vector<std::unique_ptr<ListItem>> m_items; // in the order shown

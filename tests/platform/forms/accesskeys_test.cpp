@@ -139,4 +139,34 @@ TEST(ButtonAccessKeys, ButtonsAndFramesTakeTheirKeys) {
     pressAlt(form, Qt::Key_I);
     EXPECT_EQ(QApplication::focusWidget(), txtInside.widget());
 }
+
+// Enter presses the default button and Esc the cancel button from any control of the window,
+// but not while the button is disabled.
+TEST(DialogButtonKeys, EnterAndEscPressTheirButtonsWhileEnabled) {
+    TestForm form;
+    TextBox txtName(form, QStringLiteral("txtName"));
+    CommandButton cmdOK(form, QStringLiteral("cmdOK"));
+    CommandButton cmdCancel(form, QStringLiteral("cmdCancel"));
+    int ok = 0;
+    int cancel = 0;
+    cmdOK.Click = [&] { ++ok; };
+    cmdCancel.Click = [&] { ++cancel; };
+    cmdOK.setDefault(true);
+    cmdCancel.setCancel(true);
+    showActive(form);
+    txtName.SetFocus();
+
+    QTest::keyClick(txtName.widget(), Qt::Key_Return);
+    QTest::keyClick(txtName.widget(), Qt::Key_Escape);
+    EXPECT_EQ(ok, 1);
+    EXPECT_EQ(cancel, 1);
+
+    cmdOK.setEnabled(false);
+    QTest::keyClick(txtName.widget(), Qt::Key_Enter);
+    EXPECT_EQ(ok, 1);
+    cmdOK.setEnabled(true);
+    cmdOK.setDefault(false);
+    QTest::keyClick(txtName.widget(), Qt::Key_Return);
+    EXPECT_EQ(ok, 1);
+}
 } // namespace

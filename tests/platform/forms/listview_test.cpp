@@ -124,4 +124,47 @@ TEST_F(ListViewTest, HeaderClickReportsTheColumnAndTheHandlerSorts) {
     EXPECT_EQ(lvwCards.SortKey(), 1);
     EXPECT_EQ(keys(), list({"k2", "k1", "k4", "k3"}));
 }
+
+TEST_F(ListViewTest, UsersClicksAndKeysRunItemClickAndCodeDoesNot) {
+    QStringList clicked;
+    int doubleClicks = 0;
+    lvwCards.ItemClick = [&](ListItem& item) { clicked << item.Key(); };
+    lvwCards.DblClick = [&] { ++doubleClicks; };
+    form.resize(400, 300);
+    lvwCards.setWidth(6000);
+    lvwCards.setHeight(3000);
+    form.Show();
+    auto* tree = static_cast<QTreeWidget*>(lvwCards.widget());
+    const QPoint second = tree->visualItemRect(tree->topLevelItem(1)).center();
+
+    lvwCards.setSelectedItem(lvwCards.FindListItem(QStringLiteral("k1")));
+    EXPECT_TRUE(clicked.isEmpty());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, second); // the same row again
+    QTest::keyClick(tree, Qt::Key_Down);
+    EXPECT_EQ(clicked, list({"k2", "k2", "k3"}));
+    EXPECT_EQ(lvwCards.SelectedItem()->Key(), QStringLiteral("k3"));
+    QTest::keyClick(tree, Qt::Key_End);
+    QTest::keyClick(tree, Qt::Key_Down); // nowhere to go
+    EXPECT_EQ(clicked.size(), 4);
+
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, second);
+    EXPECT_EQ(doubleClicks, 1);
+}
+
+TEST(ListViewColumns, AlignmentAppliesToEveryRowAndTheHeader) {
+    TestForm form;
+    ListView lvwType(form, QStringLiteral("lvwType"));
+    lvwType.AddColumnHeader(QStringLiteral("Upper left"), 900);
+    lvwType.AddColumnHeader(QStringLiteral("Upper right"), 900, lvwColumnRight);
+    ListItem& item = lvwType.AddListItem(QStringLiteral("CT1"), QStringLiteral("ENEMY-"));
+    item.setSubItems(1, QStringLiteral("Alien"));
+    item.setToolTipText(QStringLiteral("Beware"));
+    auto* tree = static_cast<QTreeWidget*>(lvwType.widget());
+    EXPECT_EQ(tree->topLevelItem(0)->textAlignment(0) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    EXPECT_EQ(tree->topLevelItem(0)->textAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(tree->headerItem()->textAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(tree->topLevelItem(0)->toolTip(1), QStringLiteral("Beware"));
+    EXPECT_THROW(lvwType.AddColumnHeader(QStringLiteral("x"), 100, 3), VbError);
+}
 } // namespace
