@@ -6,6 +6,8 @@
 #include "runtime/picture.h"
 #include "runtime/vberror.h"
 
+#include <QFileInfo>
+
 namespace {
 // The original moved pictures in at most 32767 blocks of 32768 bytes.
 constexpr qint64 kLargestPicture = qint64(32768) * 32768 - 1;
@@ -52,5 +54,23 @@ void ShowFieldPicture(PictureBox& box, const Field& field) {
         // The caller reports the bad picture; the box must not go on showing the last record's.
         box.setPicture(Picture());
         throw;
+    }
+}
+
+QString pictureFileRefusal(const QString& path, const VbError& error) {
+    const QString name = QFileInfo(path).fileName();
+    switch (error.number()) {
+    case VbError::InvalidPicture:
+        return QStringLiteral("\"%1\" is not a picture that can be shown.\r\n\r\n"
+                              "Choose a BMP, JPG, GIF or WMF file.")
+            .arg(name);
+    case VbError::FileNotFound:
+    case VbError::PathNotFound:
+        return QStringLiteral("The file \"%1\" cannot be found.").arg(path);
+    default:
+        return QStringLiteral("\"%1\" cannot be used.\r\n\r\nError %2: %3")
+            .arg(name)
+            .arg(error.number())
+            .arg(error.description());
     }
 }

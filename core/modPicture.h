@@ -7,6 +7,7 @@
 #include <QString>
 
 class PictureBox;
+class VbError;
 
 // Stores the file's bytes in the field; the row is not updated. Returns the length,
 // 0 for an empty file (field untouched), or the negated error number: the file is read
@@ -20,3 +21,6 @@ bool SaveFieldToFile(const Field& field, const QString& path);
 // Shows the field's picture in the box, or clears the box when the field is empty.
 // Bytes that are no picture raise the loader's error.
 void ShowFieldPicture(PictureBox& box, const Field& field);
+
+// What to tell the user when a chosen picture file cannot be used: the cause in plain words.
+QString pictureFileRefusal(const QString& path, const VbError& error);

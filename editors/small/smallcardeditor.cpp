@@ -6,6 +6,7 @@
 #include "frmMaster.h"
 #include "modData.h"
 #include "modPicture.h"
+#include "rowlookup.h"
 
 #include "db/transaction.h"
 #include "runtime/app.h"
@@ -23,18 +24,7 @@ qint32 longOrZero(const Field& field) {
     return field.isNull() ? 0 : field.toLong();
 }
 
-QString keyCriterion(const QString& column, qint64 key) {
-    return column + QStringLiteral(" = ") + QString::number(key);
-}
-
 } // namespace
-
-bool moveToRow(const RecordsetPtr& lookup, const QString& column, qint64 key) {
-    if (!lookup || (lookup->bof() && lookup->eof())) return false;
-    lookup->moveFirst();
-    lookup->find(keyCriterion(column, key));
-    return !lookup->eof();
-}
 
 SmallCardEditor::SmallCardEditor(const SmallCardLayout& layout) : SmallCardWindow(layout) {
     cmdCardAdd.Click = [this] { cmdCardAdd_Click(); };

@@ -17,10 +17,6 @@
 
 class VbError;
 
-// Moves a lookup onto the row with that key; false (the lookup past its end, or empty)
-// when it has none.
-bool moveToRow(const RecordsetPtr& lookup, const QString& column, qint64 key);
-
 class SmallCardEditor : public SmallCardWindow {
     Q_OBJECT
 public:

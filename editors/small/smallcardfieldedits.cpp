@@ -4,6 +4,7 @@
 #include "frmCard.h"
 #include "modData.h"
 #include "modPicture.h"
+#include "rowlookup.h"
 
 #include "runtime/vberror.h"
 

@@ -5,8 +5,6 @@
 #include "forms/dialogs.h"
 #include "runtime/vberror.h"
 
-#include <QFileInfo>
-
 namespace {
 const QString kChooseTitle = QStringLiteral("Choose picture");
 
@@ -15,23 +13,6 @@ QString folderOf(const QString& path) {
     return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
-QString refusal(const QString& path, const VbError& error) {
-    const QString name = QFileInfo(path).fileName();
-    switch (error.number()) {
-    case VbError::InvalidPicture:
-        return QStringLiteral("\"%1\" is not a picture that can be shown.\r\n\r\n"
-                              "Choose a BMP, JPG, GIF or WMF file.")
-            .arg(name);
-    case VbError::FileNotFound:
-    case VbError::PathNotFound:
-        return QStringLiteral("The file \"%1\" cannot be found.").arg(path);
-    default:
-        return QStringLiteral("\"%1\" cannot be used.\r\n\r\nError %2: %3")
-            .arg(name)
-            .arg(error.number())
-            .arg(error.description());
-    }
-}
 } // namespace
 
 SmallCardPictures::SmallCardPictures(const SmallCardLayout& layout) : SmallCardPlacement(layout) {
@@ -127,7 +108,7 @@ SmallCardPictures::storePictureFile(const QString& path, const QString& field,
         });
         return picture;
     } catch (const VbError& error) {
-        MsgBox(refusal(path, error), vbExclamation, kChooseTitle);
+        MsgBox(pictureFileRefusal(path, error), vbExclamation, kChooseTitle);
         return std::nullopt;
     }
 }
