@@ -51,14 +51,7 @@ void SmallCardEditor::Form_KeyDown(qint16& KeyCode, qint16 Shift) {
 }
 
 void SmallCardEditor::initCard() {
-    OpenCardRecordset();
-    if (!hasCards()) {
-        lblCurrentCard.setTag(QStringLiteral("0"));
-    } else {
-        rsCard->moveLast();
-        lblCurrentCard.setTag(rsCard->field(QStringLiteral("Nr")).concatText());
-        rsCard->moveFirst();
-    }
+    openCards();
     {
         const LoadingScope loading(bLoading);
         cboNumber.Clear();
@@ -74,6 +67,23 @@ void SmallCardEditor::initCard() {
         cmdCardNav_Click(-1);
     else
         m_shownCardID = 0;
+}
+
+void SmallCardEditor::showCardAfterReopening(qint32 cardID) {
+    openCards();
+    if (hasCards() && !moveToRow(rsCard, QStringLiteral("CardID"), cardID)) rsCard->moveFirst();
+    cmdCardNav_Click(-1);
+}
+
+void SmallCardEditor::openCards() {
+    OpenCardRecordset();
+    if (!hasCards()) {
+        lblCurrentCard.setTag(QStringLiteral("0"));
+    } else {
+        rsCard->moveLast();
+        lblCurrentCard.setTag(rsCard->field(QStringLiteral("Nr")).concatText());
+        rsCard->moveFirst();
+    }
 }
 
 void SmallCardEditor::OpenCardRecordset() {

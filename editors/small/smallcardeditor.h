@@ -41,6 +41,9 @@ protected:
 
     // Opens the set's cards, fills the lists and shows the first card.
     void initCard();
+    // Reads the set's cards again, in their order now, and shows the one with that key, or
+    // the first when it is not among them.
+    void showCardAfterReopening(qint32 cardID);
 
     void Form_Load() override;
     void Form_Unload(int& Cancel) override;
@@ -60,6 +63,8 @@ protected:
     void placeFrame(Recordset& card);
     // lblPicDim: the frame's width and height.
     void showFrameSize();
+    void FillTypeCombo();
+    void FillCardBackCombo();
 
     bool bLoading = false;
 
@@ -73,10 +78,10 @@ private:
     };
 
     void OpenCardRecordset();
-    void FillTypeCombo();
-    void FillCardBackCombo();
     void EnableCardControls(bool b);
     void ShowCardFields();
+    // OpenCardRecordset, and the position label's count from the last card.
+    void openCards();
     void cmdCardAdd_Click();
     void cmdCardDelete_Click();
     void SetNewCardDefaults(const NewCardDefaults& defaults, qint16 titleNumber);
