@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -72,4 +73,12 @@ QByteArray SmallCardFixture::bmpBytes(int width, int height, QColor colour) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
     return bytes;
+}
+
+QString SmallCardFixture::writeFile(const QString& name, const QByteArray& bytes) const {
+    const QString path = folder.file(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
 }

@@ -11,14 +11,6 @@
 namespace {
 class CardBacks : public SmallCardFixture {
 protected:
-    QString writeFile(const QString& name, const QByteArray& bytes) const {
-        const QString path = folder.file(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
-    }
-
     // The dialog as the editor opens it for the open set.
     FrmCardBacks& openDialog(qint16 edition) {
         FrmCardBacks& dialog = frmCardBacks.get();
