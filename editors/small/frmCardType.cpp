@@ -19,11 +19,9 @@ constexpr int kNumberColumn = 4;
 constexpr int kCustomColumn = 5;
 constexpr int kGlobalColumn = 6;
 
-// The window's client area in pixels; its size adds the title bar and borders.
-constexpr double kClientWidth = 632;
-constexpr double kClientHeight = 415;
-constexpr double kFrameWidth = 8;
-constexpr double kFrameHeight = 34;
+// The window's client area, in pixels.
+constexpr double kWidth = 632;
+constexpr double kHeight = 415;
 
 void place(Control& control, const Rect& rect) {
     control.Move(rect.left, rect.top, rect.width, rect.height);
@@ -64,8 +62,8 @@ FrmCardType::FrmCardType() : Form(QStringLiteral("frmCardType")) {
     setWindowFlag(Qt::Dialog);
     setCaption(QStringLiteral("Card Type"));
     setScaleMode(vbPixels);
-    setWidth((kClientWidth + kFrameWidth) * twipsPerPixel);
-    setHeight((kClientHeight + kFrameHeight) * twipsPerPixel);
+    setWidth(kWidth * twipsPerPixel);
+    setHeight(kHeight * twipsPerPixel);
 
     lvType.Move(8, 8, 456, 224);
     placeSampleCard();
@@ -102,9 +100,10 @@ void FrmCardType::placeSampleCard() {
 
     place(picFrame, layout.frame);
     picFrame.setBackColor(RGB(224, 224, 224));
+    // No artist on the sample card.
     place(picArtistDest, layout.artist);
     picArtistDest.setBorderStyle(vbBSNone);
-    picArtistDest.setBackColor(RGB(224, 224, 224));
+    picArtistDest.setVisible(false);
     // A rule where the bold text would stand.
     place(lblBold, layout.bold);
     lblBold.setBackColor(vbBlack);
@@ -166,6 +165,11 @@ void FrmCardType::placeNewTypeFields() {
 
     cmdNew.setCaption(QStringLiteral("&Add New"));
     placeInFrame(cmdNew, 350, 100, 84, 25);
+
+    // The frame's panel shows through its captions.
+    for (Control* control :
+         std::initializer_list<Control*>{&lblUL, &lblUR, &lblLL, &lblLR, &lblNr, &optGlobal, &optUsedInSet})
+        control->widget()->setAutoFillBackground(false);
 }
 
 void FrmCardType::connectHandlers() {
