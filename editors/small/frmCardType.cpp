@@ -121,18 +121,14 @@ void FrmCardType::placeSampleCard() {
         // (0) and (2) sit in the left corners, (1) and (3) in the right ones.
         label.setAlignment(i % 2 == 0 ? vbLeftJustify : vbRightJustify);
         label.setCaption(designTexts[i]);
-    }
-    place(lblNumber, layout.number);
-    lblNumber.setAlignment(vbCenter);
-
-    for (Label& label : lblType) {
         label.setFont(smallFonts(6.75));
         showAsCardText(label);
     }
+    place(lblNumber, layout.number);
+    lblNumber.setAlignment(vbCenter);
     lblNumber.setFont(smallFonts(6.75));
     showAsCardText(lblNumber);
     showAsCardText(lblTitle);
-    lblBold.setUseMnemonic(false);
 }
 
 // Laid out as the corners stand on a card: left texts on the left, right ones on the right.
