@@ -1,6 +1,7 @@
 #include "smallcardfixture.h"
 
 #include "frmCardBacks.h"
+#include "frmCardType.h"
 #include "modData.h"
 #include "testrows.h"
 
@@ -17,6 +18,7 @@ SmallCardFixture::SmallCardFixture() {
 
 SmallCardFixture::~SmallCardFixture() {
     frmCardBacks.unload();
+    frmCardType.unload();
     frmCard2nd.unload();
     frmCard3rd.unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
