@@ -186,15 +186,9 @@ void FrmCardBacks::txtBackText_GotFocus() {
 // The picture must load before it becomes the pending one; a refused file leaves the
 // previous pending picture in place.
 void FrmCardBacks::cmdLoadPic_Click() {
-    FileDialogRequest request;
-    request.title = kChooseTitle;
-    request.filter = QStringLiteral("All files(*.*)|*.*|Picture files (*.bmp;*.jpg;*.gif;*.wmf)|"
-                                    "*.bmp;*.jpg;*.gif;*.wmf");
-    request.filterIndex = 2;
-    request.defaultExtension = QStringLiteral("bmp");
-    request.mustExist = true;
-    if (!picNewBack.Tag().isEmpty()) request.initialFolder = QFileInfo(picNewBack.Tag()).absolutePath();
-    const std::optional<QString> path = dialogs().openFile(request);
+    const QString folder =
+        picNewBack.Tag().isEmpty() ? QString() : QFileInfo(picNewBack.Tag()).absolutePath();
+    const std::optional<QString> path = dialogs().openFile(pictureFileRequest(kChooseTitle, folder));
     if (!path) return;
     Picture picture;
     try {
@@ -265,13 +259,7 @@ void FrmCardBacks::cmdUpdate_Click() {
         dialogs().inputBox(QStringLiteral("New name:"), QStringLiteral("Rename Card back"),
                            rsBack->field(QStringLiteral("BackText")).concatText());
     if (!name || name->isEmpty()) return;
-    try {
-        rsBack->field(QStringLiteral("BackText")) = *name;
-        rsBack->update();
-    } catch (const VbError&) {
-        rsBack->cancelUpdate();
-        throw;
-    }
+    editRow(*rsBack, [&] { rsBack->field(QStringLiteral("BackText")) = *name; });
     FillBackList();
     SortBackList(0);
 }
@@ -296,8 +284,7 @@ void FrmCardBacks::cmdDelete_Click() {
 }
 
 void FrmCardBacks::cmdDefault_Click() {
-    rsSet->field(QStringLiteral("DefaultCardBackID")) = CardBackID;
-    rsSet->update();
+    editRow(*rsSet, [this] { rsSet->field(QStringLiteral("DefaultCardBackID")) = CardBackID; });
 }
 
 // The stored bytes go out unchanged, in the format the back was stored in.

@@ -46,16 +46,6 @@ void showAsCardText(Label& label) {
 bool isGlobal(const Field& usedInSet) {
     return !usedInSet.isNull() && usedInSet.toLong() == 0;
 }
-
-// Writes what was assigned to the current row; a failed write leaves nothing buffered.
-void updateOrCancel(Recordset& rs) {
-    try {
-        rs.update();
-    } catch (const VbError&) {
-        rs.cancelUpdate();
-        throw;
-    }
-}
 } // namespace
 
 FrmCardType::FrmCardType() : Form(QStringLiteral("frmCardType")) {
@@ -276,17 +266,18 @@ void FrmCardType::cmdNew_Click() {
     }
     Recordset& rs = *rsType;
     rs.addNew();
-    // The texts as typed: spaces are part of a corner's text.
-    rs.field(QStringLiteral("UpperLeft")) = txtUL.Text();
-    rs.field(QStringLiteral("LowerLeft")) = txtLL.Text();
-    rs.field(QStringLiteral("UpperRight")) = txtUR.Text();
-    rs.field(QStringLiteral("LowerRight")) = txtLR.Text();
-    rs.field(QStringLiteral("Number")) = txtNr.Text();
-    rs.field(QStringLiteral("LanguageID")) = rsSet->field(QStringLiteral("LanguageID")).value();
-    rs.field(QStringLiteral("EditionID")) = 2;
-    rs.field(QStringLiteral("Original")) = Variant(false);
-    rs.field(QStringLiteral("UsedInSet")) = qint64(optGlobal.Value() ? 0 : iSetID);
-    updateOrCancel(rs);
+    editRow(rs, [&] {
+        // The texts as typed: spaces are part of a corner's text.
+        rs.field(QStringLiteral("UpperLeft")) = txtUL.Text();
+        rs.field(QStringLiteral("LowerLeft")) = txtLL.Text();
+        rs.field(QStringLiteral("UpperRight")) = txtUR.Text();
+        rs.field(QStringLiteral("LowerRight")) = txtLR.Text();
+        rs.field(QStringLiteral("Number")) = txtNr.Text();
+        rs.field(QStringLiteral("LanguageID")) = rsSet->field(QStringLiteral("LanguageID")).value();
+        rs.field(QStringLiteral("EditionID")) = 2;
+        rs.field(QStringLiteral("Original")) = Variant(false);
+        rs.field(QStringLiteral("UsedInSet")) = qint64(optGlobal.Value() ? 0 : iSetID);
+    });
 
     // The refilled list keeps the type the buttons act on selected.
     const QString selectedKey = lvType.SelectedItem() ? lvType.SelectedItem()->Key() : QString();
@@ -323,10 +314,8 @@ void FrmCardType::cmdSet_Click() {
     try {
         const qint32 id = keyOfListKey(item->Key(), kKeyPrefix);
         if (!moveToRow(rsType, QStringLiteral("CardTypeID"), id)) return;
-        Field usedInSet = rsType->field(QStringLiteral("UsedInSet"));
-        const bool lock = isGlobal(usedInSet);
-        usedInSet = qint64(lock ? iSetID : 0);
-        updateOrCancel(*rsType);
+        const bool lock = isGlobal(rsType->field(QStringLiteral("UsedInSet")));
+        editRow(*rsType, [&] { rsType->field(QStringLiteral("UsedInSet")) = qint64(lock ? iSetID : 0); });
         cmdSet.setCaption(lock ? kGlobalCaption : kLockCaption);
         item->setSubItems(kGlobalColumn, YesNo(!lock));
     } catch (const VbError&) {
@@ -334,8 +323,7 @@ void FrmCardType::cmdSet_Click() {
 }
 
 void FrmCardType::cmdDefault_Click() {
-    rsSet->field(QStringLiteral("DefaultCardTypeID")) = qint64(CardTypeID);
-    updateOrCancel(*rsSet);
+    editRow(*rsSet, [this] { rsSet->field(QStringLiteral("DefaultCardTypeID")) = qint64(CardTypeID); });
 }
 
 void FrmCardType::cmdOK_Click() {
