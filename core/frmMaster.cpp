@@ -317,13 +317,7 @@ bool FrmMaster::findOpenSet() {
 
 // An edit of the set row that fails is cancelled, so nothing half-written stays pending.
 void FrmMaster::updateSetRow(const std::function<void()>& write) {
-    try {
-        write();
-        rsSet->update();
-    } catch (...) {
-        rsSet->cancelUpdate();
-        throw;
-    }
+    editRow(*rsSet, write);
 }
 
 std::optional<FrmMaster::SetChoice> FrmMaster::askForSet(const QString& name, qint32 languageID,

@@ -160,3 +160,13 @@ QString YesNo(bool value) {
 qint16 BoolToCheck(bool value) {
     return value ? 1 : 0;
 }
+
+void editRow(Recordset& rs, const std::function<void()>& assign) {
+    try {
+        assign();
+        rs.update();
+    } catch (...) {
+        rs.cancelUpdate();
+        throw;
+    }
+}

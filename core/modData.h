@@ -7,6 +7,7 @@
 #include "db/recordset.h"
 
 #include <QString>
+#include <functional>
 
 extern std::shared_ptr<Connection> cnData;
 extern QString PicTempPath;
@@ -33,6 +34,9 @@ void LoadLookups(qint16 EditionID, qint16 LanguageID);
 QString GetAreaText(qint32 AreaID, bool boardFirst, bool includeBoard);
 QString GetAlignmentText(qint32 AlignmentID);
 QString YesNo(bool value);
+// Lets `assign` set fields of the current row and updates it, all or nothing: an error
+// cancels the edit, so nothing half-written stays pending, and goes on to the caller.
+void editRow(Recordset& rs, const std::function<void()>& assign);
 qint16 BoolToCheck(bool value);
 
 // The control helpers take any control that offers the named properties.

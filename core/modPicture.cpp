@@ -74,3 +74,15 @@ QString pictureFileRefusal(const QString& path, const VbError& error) {
             .arg(error.description());
     }
 }
+
+FileDialogRequest pictureFileRequest(const QString& title, const QString& folder) {
+    FileDialogRequest request;
+    request.title = title;
+    request.filter = QStringLiteral("All files(*.*)|*.*|Picture files (*.bmp;*.jpg;*.gif;*.wmf)|"
+                                    "*.bmp;*.jpg;*.gif;*.wmf");
+    request.filterIndex = 2;
+    request.initialFolder = folder;
+    request.defaultExtension = QStringLiteral("bmp");
+    request.mustExist = true;
+    return request;
+}

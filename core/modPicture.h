@@ -3,6 +3,7 @@
 // shown by passing them through the work file zqj.pic.
 
 #include "db/recordset.h"
+#include "forms/filedialogrequest.h"
 
 #include <QString>
 
@@ -24,3 +25,7 @@ void ShowFieldPicture(PictureBox& box, const Field& field);
 
 // What to tell the user when a chosen picture file cannot be used: the cause in plain words.
 QString pictureFileRefusal(const QString& path, const VbError& error);
+
+// The open dialog of a picture chooser: every file, or the pictures (preselected), of a
+// file that must exist, starting in that folder.
+FileDialogRequest pictureFileRequest(const QString& title, const QString& folder);

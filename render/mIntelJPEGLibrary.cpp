@@ -5,7 +5,9 @@
 #include "runtime/replacementfile.h"
 #include "runtime/vberror.h"
 
-#include <QFile>
+#include <exception>
+#include <future>
+#include <memory>
 
 namespace {
 [[noreturn]] void raiseJpegError(const QString& description) {
@@ -18,21 +20,33 @@ bool SaveJPG(const cDIBSection& dib, const QString& FileName, qint32 Quality) {
     if (const int code = jpeglib::jpegInit(properties); code != jpeglib::JpegOk)
         raiseJpegError(QStringLiteral("Failed to initialise the IJL library: %1").arg(code));
 
-    ReplacementFile file(FileName, ReplacementFile::Keep::PermissionsAndTimes);
-    const qint32 rowBytes = dib.BytesPerScanLine(); // raises 6 before the width is multiplied below
-    properties.pixels = dib.DIBSectionBitsPtr();
-    properties.width = dib.Width();
-    properties.height = -dib.Height();
-    properties.padBytes = rowBytes - dib.Width() * 3;
-    properties.fileName = QFile::encodeName(file.temporaryPath()).toStdString();
-    properties.quality = Quality;
-
-    const int code = jpeglib::jpegWriteWholeImage(properties);
+    // The new file is made while the picture is encoded: where the file system searches long for
+    // a free inode, making it costs as much as the encoding.
+    std::future<std::unique_ptr<ReplacementFile>> making = std::async(std::launch::async, [&FileName] {
+        return std::make_unique<ReplacementFile>(FileName, ReplacementFile::Keep::PermissionsAndTimes);
+    });
+    jpeglib::JpegBytes bytes;
+    int code = jpeglib::JpegOk;
+    std::exception_ptr sizeError;
+    try {
+        const qint32 rowBytes = dib.BytesPerScanLine(); // raises 6 before the width is multiplied below
+        properties.pixels = dib.DIBSectionBitsPtr();
+        properties.width = dib.Width();
+        properties.height = -dib.Height();
+        properties.padBytes = rowBytes - dib.Width() * 3;
+        properties.quality = Quality;
+        code = jpeglib::jpegEncode(properties, bytes);
+    } catch (const VbError&) {
+        sizeError = std::current_exception();
+    }
     jpeglib::jpegFree(properties);
-    // The file system's refusal (a full disk, a name too long) says more than the library's code.
-    if (code == jpeglib::JpegFileWriteFailed && properties.fileError != 0)
-        file.raiseWriteError(properties.fileError);
+    // The target's own errors come first, as when the file was made before the encoding.
+    const std::unique_ptr<ReplacementFile> file = making.get();
+    if (sizeError) std::rethrow_exception(sizeError);
     if (code != jpeglib::JpegOk) raiseJpegError(QStringLiteral("Failed to save to JPG %1").arg(code));
-    file.commit();
+    // The file system's refusal (a full disk) names the target.
+    file->write(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data.get()), qsizetype(bytes.size)));
+    file->commit();
     return true;
 }

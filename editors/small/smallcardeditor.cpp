@@ -213,13 +213,7 @@ void SmallCardEditor::writeCardField(const QString& field, const Variant& value)
 
 void SmallCardEditor::editShownCard(const std::function<void(Recordset&)>& assign) {
     Recordset& card = shownCard();
-    try {
-        assign(card);
-        card.update();
-    } catch (const VbError&) {
-        card.cancelUpdate();
-        throw;
-    }
+    editRow(card, [&] { assign(card); });
 }
 
 Recordset& SmallCardEditor::shownCard() {

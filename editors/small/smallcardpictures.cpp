@@ -83,15 +83,7 @@ void SmallCardPictures::showBackground(const Picture& background) {
 
 std::optional<QString> SmallCardPictures::choosePictureFile(const QString& rememberedFolder) {
     if (!rememberedFolder.isEmpty()) m_dialogFolder = rememberedFolder;
-    FileDialogRequest request;
-    request.title = kChooseTitle;
-    request.filter = QStringLiteral("All files(*.*)|*.*|Picture files (*.bmp;*.jpg;*.gif;*.wmf)|"
-                                    "*.bmp;*.jpg;*.gif;*.wmf");
-    request.filterIndex = 2;
-    request.initialFolder = m_dialogFolder;
-    request.defaultExtension = QStringLiteral("bmp");
-    request.mustExist = true;
-    return dialogs().openFile(request);
+    return dialogs().openFile(pictureFileRequest(kChooseTitle, m_dialogFolder));
 }
 
 std::optional<Picture>

@@ -1,5 +1,6 @@
 #pragma once
 // A frame: a captioned container. Its children are placed from its top left corner, in twips.
+// The access key of its caption moves the focus to its first control in tab order.
 
 #include "container.h"
 #include "control.h"

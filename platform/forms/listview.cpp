@@ -41,6 +41,8 @@ ListView::ListView(Container& container, const QString& name)
     tree()->setColumnCount(0);
     tree()->header()->setSectionsClickable(true);
     tree()->header()->setStretchLastSection(false);
+    // A column is as narrow as it is made, as the style's minimum would widen a narrow one.
+    tree()->header()->setMinimumSectionSize(0);
     QObject::connect(tree(), &QTreeWidget::itemSelectionChanged, context(), [this] { userSelected(); });
     QObject::connect(tree()->header(), &QHeaderView::sectionClicked, context(),
                      [this](int column) { ColumnClick(column + 1); });

@@ -62,3 +62,11 @@ QWidget* nextFocusable(const QWidget* widget) {
     } while (next != first);
     return nullptr;
 }
+
+QWidget* firstFocusableInside(const QWidget* container) {
+    const QWidget* boundary = walkBoundary(container);
+    for (QWidget* next = boundary->nextInFocusChain(); next != boundary; next = next->nextInFocusChain()) {
+        if (container->isAncestorOf(next) && canTakeFocus(next, boundary)) return next;
+    }
+    return nullptr;
+}

@@ -16,3 +16,7 @@ void setTabOrder(const std::vector<Control*>& order);
 // focus now (from Tab, enabled, shown); null when there is none but itself. In a child
 // window of the MDI area the walk stays inside that window.
 QWidget* nextFocusable(const QWidget* widget);
+
+// The first widget inside the container, in its window's tab order, that can take the focus
+// now; null when there is none.
+QWidget* firstFocusableInside(const QWidget* container);

@@ -6,6 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 [[noreturn]] void raiseError(VbError::Number number) {
@@ -35,6 +39,20 @@ QFileInfo requireFile(const QString& path) {
     QFileInfo info = requireEntry(path);
     if (!info.isFile()) raiseError(VbError::PathFileAccessError);
     return info;
+}
+
+// True when clearing read-only would leave the mode as it is: the owner already writes it and
+// the mode holds nothing the permissions below cannot say. Spares a stat and a chmod per
+// picture shown through the work file.
+bool clearingReadOnlyChangesNothing(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) return false;
+    const mode_t mode = status.st_mode;
+    const mode_t anyExecute = S_IXUSR | S_IXGRP | S_IXOTH;
+    // The owner's bits are what the permissions give this user, who is the owner (or root:
+    // reading and writing, and running where anyone may).
+    return status.st_uid == ::getuid() && (mode & (S_ISUID | S_ISGID | S_ISVTX)) == 0 && (mode & S_IRUSR) &&
+           (mode & S_IWUSR) && ((mode & anyExecute) == 0 || (mode & S_IXUSR));
 }
 
 // Only * and ? are wildcards: file names may hold [, { or \ as plain characters.
@@ -89,6 +107,7 @@ int GetAttr(const QString& path) {
 }
 
 void SetAttr(const QString& path, int attributes) {
+    if (!(attributes & vbReadOnly) && clearingReadOnlyChangesNothing(path)) return;
     const QFileInfo info = requireEntry(path);
     const QFileDevice::Permissions anyWrite =
         QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
@@ -143,13 +162,29 @@ void WriteFileBytes(const QString& path, const QByteArray& bytes) {
 }
 
 void WriteWorkFile(const QString& path, const QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (!folderExists(info)) raiseError(VbError::PathNotFound);
-    if (info.exists() && (!info.isFile() || isReadOnly(info))) raiseError(VbError::PathFileAccessError);
+    // One stat, then the file's own descriptor: the work file is written for every picture shown.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(name.constData(), &status) == 0) {
+        if (!S_ISREG(status.st_mode) || !(status.st_mode & S_IWUSR)) raiseError(VbError::PathFileAccessError);
+    } else if (!folderExists(QFileInfo(path))) {
+        raiseError(VbError::PathNotFound);
+    }
+    const int file = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (file < 0) raiseError(VbError::PathFileAccessError);
     // Written over in place and then cut to length: truncating first would free the old
     // pages only to take new ones.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite) || file.write(bytes) != bytes.size() || !file.resize(bytes.size()) ||
-        !file.flush())
-        raiseError(VbError::PathFileAccessError);
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    bool written = true;
+    while (left > 0 && written) {
+        const ssize_t count = ::write(file, data, size_t(left));
+        if (count < 0 && errno == EINTR) continue;
+        written = count > 0;
+        data += written ? count : 0;
+        left -= written ? count : 0;
+    }
+    written = written && ::ftruncate(file, off_t(bytes.size())) == 0;
+    if (::close(file) != 0 && errno != EINTR) written = false;
+    if (!written) raiseError(VbError::PathFileAccessError);
 }

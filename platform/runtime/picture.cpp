@@ -113,12 +113,13 @@ Picture loadPictureFromBytes(const QByteArray& bytes) {
     thread_local RecentFailures failures;
     if (const Picture* known = recent.find(bytes)) return *known;
     if (failures.contains(bytes)) throw VbError(VbError::InvalidPicture);
-    const QImage decoded = decode(bytes);
-    if (decoded.isNull()) {
+    QImage image = decode(bytes);
+    if (image.isNull()) {
         failures.add(bytes);
         throw VbError(VbError::InvalidPicture);
     }
-    QImage image = opaque(decoded);
+    // Held once, so that setting its resolution does not copy its pixels.
+    image = opaque(image);
     image.setDotsPerMeterX(dotsPerMeterAt96Dpi);
     image.setDotsPerMeterY(dotsPerMeterAt96Dpi);
     const Picture picture(std::move(image));

@@ -25,12 +25,10 @@ public:
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
-    // Where the new file is to be written by a writer that opens it itself.
+    // Where the new file stands until it is committed.
     const QString& temporaryPath() const { return m_temporary; }
     // Appends to the new file.
     void write(const QByteArray& bytes);
-    // Raises the error of a writer that opened the new file itself and was told systemError.
-    [[noreturn]] void raiseWriteError(int systemError) const;
     void commit();
 
     // Raises what a replacement in the folder would meet: 76 when it is no folder, the system's
@@ -47,6 +45,7 @@ private:
         QDateTime lastRead;
         QDateTime lastModified;
     };
+    [[noreturn]] void raiseWriteError(int systemError) const;
     void closeTemporary();
 
     QString m_target;

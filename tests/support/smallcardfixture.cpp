@@ -1,10 +1,13 @@
 #include "smallcardfixture.h"
 
+#include "frmCardBacks.h"
+#include "frmCardType.h"
 #include "modData.h"
 #include "testrows.h"
 
 #include <QApplication>
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -14,6 +17,8 @@ SmallCardFixture::SmallCardFixture() {
 }
 
 SmallCardFixture::~SmallCardFixture() {
+    frmCardBacks.unload();
+    frmCardType.unload();
     frmCard2nd.unload();
     frmCard3rd.unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -70,4 +75,12 @@ QByteArray SmallCardFixture::bmpBytes(int width, int height, QColor colour) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
     return bytes;
+}
+
+QString SmallCardFixture::writeFile(const QString& name, const QByteArray& bytes) const {
+    const QString path = folder.file(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// A program folder with one open set, for the small-card editors' tests. The editors are
-// unloaded when a test ends, so that each test loads them afresh.
+// A program folder with one open set, for the small-card editors' tests. The editors and
+// their dialogs are unloaded when a test ends, so that each test loads them afresh.
 
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
@@ -32,6 +32,8 @@ protected:
     static void pressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // A picture file's bytes: a BMP of that size in one colour.
     static QByteArray bmpBytes(int width, int height, QColor colour = Qt::red);
+    // Writes a file of the program folder and returns its path.
+    QString writeFile(const QString& name, const QByteArray& bytes) const;
 
     ProgramFolder folder;
 };

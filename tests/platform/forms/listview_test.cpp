@@ -152,6 +152,16 @@ TEST_F(ListViewTest, UsersClicksAndKeysRunItemClickAndCodeDoesNot) {
     EXPECT_EQ(doubleClicks, 1);
 }
 
+TEST(ListViewColumns, NarrowColumnsKeepTheirWidths) {
+    TestForm form;
+    ListView lvwType(form, QStringLiteral("lvwType"));
+    lvwType.AddColumnHeader(QStringLiteral("Nr"), 420);
+    lvwType.AddColumnHeader(QStringLiteral("Custom"), 840);
+    auto* tree = static_cast<QTreeWidget*>(lvwType.widget());
+    EXPECT_EQ(tree->columnWidth(0), 28);
+    EXPECT_EQ(tree->columnWidth(1), 56);
+}
+
 TEST(ListViewColumns, AlignmentAppliesToEveryRowAndTheHeader) {
     TestForm form;
     ListView lvwType(form, QStringLiteral("lvwType"));

@@ -84,6 +84,41 @@ TEST_F(Files, ReadOnlyRoundTripAndWhatItRefuses) {
     EXPECT_EQ(contents("zqj.mdb"), QByteArray("new"));
 }
 
+TEST_F(Files, ClearingReadOnlyGivesTheOwnerWritingAndKeepsTheRest) {
+    struct Case {
+        QFileDevice::Permissions before, after;
+    };
+    using P = QFileDevice;
+    const P::Permissions owner = P::ReadOwner | P::ReadUser | P::WriteOwner | P::WriteUser;
+    const P::Permissions run = P::ExeOwner | P::ExeUser | P::ExeGroup | P::ExeOther;
+    const P::Permissions others = P::ReadGroup | P::ReadOther;
+    for (const Case& c :
+         {Case{owner | others, owner | others}, Case{owner | others | run, owner | others | run},
+          Case{P::ReadOwner | P::ReadUser | others, owner | others},
+          Case{P::ReadOwner | P::ReadUser | others | run, owner | others | run}}) {
+        SCOPED_TRACE(int(c.before));
+        makeFile("card.bmp");
+        ASSERT_TRUE(QFile::setPermissions(path("card.bmp"), c.before));
+        SetAttr(path("card.bmp"), vbNormal);
+        EXPECT_EQ(QFile::permissions(path("card.bmp")), c.after);
+        QFile::setPermissions(path("card.bmp"), owner);
+        QFile::remove(path("card.bmp"));
+    }
+}
+
+TEST_F(Files, WorkFileIsWrittenWholeInPlaceOrRefused) {
+    for (const QByteArray& bytes : {QByteArray(5000, 'a'), QByteArray("short"), QByteArray(70000, 'b')}) {
+        WriteWorkFile(path("zqj.pic"), bytes);
+        EXPECT_EQ(contents("zqj.pic"), bytes);
+    }
+    SetAttr(path("zqj.pic"), vbReadOnly);
+    EXPECT_VB_ERROR(WriteWorkFile(path("zqj.pic"), "new"), VbError::PathFileAccessError);
+    EXPECT_EQ(contents("zqj.pic"), QByteArray(70000, 'b'));
+    makeFolder("folder");
+    EXPECT_VB_ERROR(WriteWorkFile(path("folder"), "new"), VbError::PathFileAccessError);
+    EXPECT_VB_ERROR(WriteWorkFile(path("missing/zqj.pic"), "new"), VbError::PathNotFound);
+}
+
 TEST_F(Files, GetAttrReportsHiddenNamesAndFolders) {
     makeFile(".hidden");
     makeFolder("sub");
