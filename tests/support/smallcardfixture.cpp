@@ -1,5 +1,6 @@
 #include "smallcardfixture.h"
 
+#include "frmCardList.h"
 #include "modData.h"
 #include "testrows.h"
 
@@ -14,6 +15,7 @@ SmallCardFixture::SmallCardFixture() {
 }
 
 SmallCardFixture::~SmallCardFixture() {
+    frmCardList.unload();
     frmCard2nd.unload();
     frmCard3rd.unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,6 +1,6 @@
 #pragma once
-// A program folder with one open set, for the small-card editors' tests. The editors are
-// unloaded when a test ends, so that each test loads them afresh.
+// A program folder with one open set, for the small-card editors' tests. The editors and
+// their dialogs are unloaded when a test ends, so that each test loads them afresh.
 
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"

@@ -1,0 +1,188 @@
+#include "frmCardList.h"
+#include "modData.h"
+#include "rowlookup.h"
+
+#include "db/transaction.h"
+#include "runtime/vberror.h"
+
+#include <QImage>
+
+FormInstance<FrmCardList> frmCardList;
+
+namespace {
+const QString kKeyPrefix = QStringLiteral("C");
+const QString kCardID = QStringLiteral("CardID");
+const QString kNr = QStringLiteral("Nr");
+// Card numbers are 16-bit.
+constexpr qint16 kLargestNr = 32767;
+
+// The window's client size and its frame, in pixels.
+constexpr double kClientWidth = 552;
+constexpr double kClientHeight = 424;
+constexpr double kFrameWidth = 8;
+constexpr double kFrameHeight = 34;
+
+QString text(Recordset& rs, const QString& name) {
+    return rs.field(name).concatText();
+}
+
+// The upper-left corner, then the lower-left one or else an upper-right one that differs,
+// then the card's number in parentheses.
+QString typeText(Recordset& rs) {
+    const QString upperLeft = text(rs, QStringLiteral("UpperLeft"));
+    const QString lowerLeft = text(rs, QStringLiteral("LowerLeft"));
+    const QString upperRight = text(rs, QStringLiteral("UpperRight"));
+    const QString number = text(rs, QStringLiteral("Number"));
+    QString result = upperLeft;
+    if (!lowerLeft.isEmpty())
+        result += QLatin1Char(' ') + lowerLeft;
+    else if (upperRight != upperLeft)
+        result += QLatin1Char(' ') + upperRight;
+    if (!number.isEmpty()) result += QStringLiteral(" (") + number + QLatin1Char(')');
+    return result;
+}
+
+void makeArrowButton(CommandButton& button, const QString& icon, const QString& name) {
+    button.setPicture(Picture(QImage(icon)));
+    button.widget()->setToolTip(name);
+    button.widget()->setAccessibleName(name);
+}
+} // namespace
+
+FrmCardList::FrmCardList() : Form(QStringLiteral("frmCardList")) {
+    setWindowFlag(Qt::Dialog);
+    setCaption(QStringLiteral("Card List"));
+    setScaleMode(vbPixels);
+    setWidth((kClientWidth + kFrameWidth) * 15);
+    setHeight((kClientHeight + kFrameHeight) * 15);
+
+    lvCard.Move(8, 8, 448, 300);
+    makeArrowButton(cmdUp, QStringLiteral(":/icons/up.xpm"), QStringLiteral("Up"));
+    cmdUp.Move(464, 8, 80, 32);
+    makeArrowButton(cmdDown, QStringLiteral(":/icons/down.xpm"), QStringLiteral("Down"));
+    cmdDown.Move(464, 46, 80, 32);
+
+    // The frame places its labels in twips.
+    fraCardText.setCaption(QStringLiteral("Card text"));
+    fraCardText.Move(8, 316, 448, 100);
+    lblBold.setUseMnemonic(false);
+    lblBold.setFont(Font{QStringLiteral("MS Sans Serif"), 8.25, true, false});
+    lblBold.Move(10 * 15, 22 * 15, 428 * 15, 16 * 15);
+    lblInformation.setUseMnemonic(false);
+    lblInformation.setWordWrap(true);
+    lblInformation.Move(10 * 15, 42 * 15, 428 * 15, 52 * 15);
+
+    cmdGoTo.setCaption(QStringLiteral("&Go to"));
+    cmdGoTo.Move(464, 352, 80, 28);
+    cmdClose.setCaption(QStringLiteral("Close"));
+    cmdClose.Move(464, 388, 80, 28);
+    cmdGoTo.setDefault(true);
+    cmdClose.setCancel(true);
+
+    cmdUp.Click = [this] { cmdUp_Click(); };
+    cmdDown.Click = [this] { cmdDown_Click(); };
+    cmdGoTo.Click = [this] { cmdGoTo_Click(); };
+    cmdClose.Click = [this] { cmdClose_Click(); };
+    lvCard.ItemClick = [this](ListItem& item) { lvCard_ItemClick(item); };
+    lvCard.DblClick = [this] { lvCard_DblClick(); };
+}
+
+void FrmCardList::Form_Load() {
+    SelectOut = false;
+    const double width = lvCard.Width() / 3 - 10;
+    lvCard.AddColumnHeader(QStringLiteral("Card"), width);
+    lvCard.AddColumnHeader(QStringLiteral("Type"), width);
+    lvCard.AddColumnHeader(QStringLiteral("Back"), width);
+}
+
+// Every card of the set is listed, also one whose type or back row is gone, so that no
+// two cards end up with one number. Only numbers that change are written, in one
+// transaction: a set of thousands of cards opens at once.
+void FrmCardList::FillList() {
+    strSQL =
+        QStringLiteral("SELECT tblCard.CardID, tblCard.Nr, tblCard.Title, tblCardType.UpperLeft, "
+                       "tblCardType.LowerLeft, tblCardType.UpperRight, tblCardType.LowerRight, "
+                       "tblCard.Number, tblCardBack.BackText, tblCard.BoldText, tblCard.Information"
+                       " FROM (tblCard LEFT JOIN tblCardType ON tblCardType.CardTypeID = tblCard.CardTypeID)"
+                       " LEFT JOIN tblCardBack ON tblCardBack.CardBackID = tblCard.CardBackID"
+                       " WHERE tblCard.SetID=") +
+        QString::number(iSetID) + QStringLiteral(" ORDER BY tblCard.Nr, tblCard.Title");
+    OpenRecordset(strSQL, rsCardList);
+    lvCard.ClearListItems();
+
+    Transaction transaction(*cnData);
+    qint16 n = 0;
+    for (Recordset& rs = *rsCardList; !rs.eof(); rs.moveNext()) {
+        if (n == kLargestNr) throw VbError(VbError::Overflow);
+        ++n;
+        ListItem& item = lvCard.AddListItem(listKey(kKeyPrefix, rs.field(kCardID).toLong()),
+                                            text(rs, QStringLiteral("Title")));
+        item.setSubItems(1, typeText(rs));
+        item.setSubItems(2, text(rs, QStringLiteral("BackText")));
+        item.setTag(text(rs, QStringLiteral("BoldText")));
+        item.setToolTipText(text(rs, QStringLiteral("Information")));
+        if (const Variant nr = rs.field(kNr).value(); nr.isNull() || nr.toLong() != n) {
+            rs.field(kNr) = Variant(int(n));
+            rs.update();
+        }
+    }
+    transaction.commit();
+    ChoosenCardID = 0;
+}
+
+void FrmCardList::cmdUp_Click() {
+    moveChosenCard(false);
+}
+
+void FrmCardList::cmdDown_Click() {
+    moveChosenCard(true);
+}
+
+void FrmCardList::moveChosenCard(bool down) {
+    if (ChoosenCardID == 0 || !moveToRow(rsCardList, kCardID, ChoosenCardID)) return;
+    Recordset& rs = *rsCardList;
+    const Variant n = rs.field(kNr).value();
+    down ? rs.moveNext() : rs.movePrevious();
+    if (down ? rs.eof() : rs.bof()) return;
+    {
+        Transaction transaction(*cnData);
+        const Variant m = rs.field(kNr).value();
+        rs.field(kNr) = n;
+        rs.update();
+        down ? rs.movePrevious() : rs.moveNext();
+        rs.field(kNr) = m;
+        rs.update();
+        transaction.commit();
+    }
+    const qint32 id = ChoosenCardID;
+    FillList();
+    ChoosenCardID = id;
+    SelectCardItem(id);
+}
+
+void FrmCardList::cmdGoTo_Click() {
+    if (ChoosenCardID != 0) SelectOut = true;
+    Hide();
+}
+
+void FrmCardList::cmdClose_Click() {
+    SelectOut = false;
+    Hide();
+}
+
+void FrmCardList::lvCard_ItemClick(ListItem& item) {
+    ChoosenCardID = keyOfListKey(item.Key(), kKeyPrefix);
+    lblBold.setCaption(item.Tag());
+    lblInformation.setCaption(item.ToolTipText());
+}
+
+void FrmCardList::lvCard_DblClick() {
+    cmdGoTo_Click();
+}
+
+void FrmCardList::SelectCardItem(qint32 id) {
+    if (ListItem* item = lvCard.FindListItem(listKey(kKeyPrefix, id))) {
+        item->EnsureVisible();
+        lvCard.setSelectedItem(item);
+    }
+}
