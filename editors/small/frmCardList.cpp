@@ -22,25 +22,30 @@ constexpr double kClientHeight = 424;
 constexpr double kFrameWidth = 8;
 constexpr double kFrameHeight = 34;
 
-QString text(Recordset& rs, const QString& name) {
-    return rs.field(name).concatText();
-}
+// The columns of one row of the list's query, read wherever the recordset stands.
+struct CardRow {
+    explicit CardRow(Recordset& rs)
+        : cardID(rs.field(kCardID)), nr(rs.field(kNr)), title(rs.field(QStringLiteral("Title"))),
+          upperLeft(rs.field(QStringLiteral("UpperLeft"))), lowerLeft(rs.field(QStringLiteral("LowerLeft"))),
+          upperRight(rs.field(QStringLiteral("UpperRight"))), number(rs.field(QStringLiteral("Number"))),
+          backText(rs.field(QStringLiteral("BackText"))), boldText(rs.field(QStringLiteral("BoldText"))),
+          information(rs.field(QStringLiteral("Information"))) {}
 
-// The upper-left corner, then the lower-left one or else an upper-right one that differs,
-// then the card's number in parentheses.
-QString typeText(Recordset& rs) {
-    const QString upperLeft = text(rs, QStringLiteral("UpperLeft"));
-    const QString lowerLeft = text(rs, QStringLiteral("LowerLeft"));
-    const QString upperRight = text(rs, QStringLiteral("UpperRight"));
-    const QString number = text(rs, QStringLiteral("Number"));
-    QString result = upperLeft;
-    if (!lowerLeft.isEmpty())
-        result += QLatin1Char(' ') + lowerLeft;
-    else if (upperRight != upperLeft)
-        result += QLatin1Char(' ') + upperRight;
-    if (!number.isEmpty()) result += QStringLiteral(" (") + number + QLatin1Char(')');
-    return result;
-}
+    // The upper-left corner, then the lower-left one or else an upper-right one that differs,
+    // then the card's number in parentheses.
+    QString typeText() const {
+        QString result = upperLeft.concatText();
+        if (const QString lower = lowerLeft.concatText(); !lower.isEmpty())
+            result += QLatin1Char(' ') + lower;
+        else if (const QString right = upperRight.concatText(); right != upperLeft.concatText())
+            result += QLatin1Char(' ') + right;
+        if (const QString shown = number.concatText(); !shown.isEmpty())
+            result += QStringLiteral(" (") + shown + QLatin1Char(')');
+        return result;
+    }
+
+    Field cardID, nr, title, upperLeft, lowerLeft, upperRight, number, backText, boldText, information;
+};
 
 void makeArrowButton(CommandButton& button, const QString& icon, const QString& name) {
     button.setPicture(Picture(QImage(icon)));
@@ -96,8 +101,10 @@ void FrmCardList::Form_Load() {
 }
 
 // Every card of the set is listed, also one whose type or back row is gone, so that no
-// two cards end up with one number. Only numbers that change are written, in one
-// transaction: a set of thousands of cards opens at once.
+// two cards end up with one number. The texts come from a snapshot of the query, read in
+// one pass; the updatable recordset holds the same cards in the same order (the card's key
+// breaks ties) and only writes the numbers that change, in one transaction, so that a set
+// of thousands of cards opens at once.
 void FrmCardList::FillList() {
     strSQL =
         QStringLiteral("SELECT tblCard.CardID, tblCard.Nr, tblCard.Title, tblCardType.UpperLeft, "
@@ -106,24 +113,27 @@ void FrmCardList::FillList() {
                        " FROM (tblCard LEFT JOIN tblCardType ON tblCardType.CardTypeID = tblCard.CardTypeID)"
                        " LEFT JOIN tblCardBack ON tblCardBack.CardBackID = tblCard.CardBackID"
                        " WHERE tblCard.SetID=") +
-        QString::number(iSetID) + QStringLiteral(" ORDER BY tblCard.Nr, tblCard.Title");
+        QString::number(iSetID) + QStringLiteral(" ORDER BY tblCard.Nr, tblCard.Title, tblCard.CardID");
+    const RecordsetPtr rows = GetRecordset(strSQL);
+    strSQL = QStringLiteral("SELECT CardID, Nr FROM tblCard WHERE SetID=") + QString::number(iSetID) +
+             QStringLiteral(" ORDER BY Nr, Title, CardID");
     OpenRecordset(strSQL, rsCardList);
     lvCard.ClearListItems();
 
     Transaction transaction(*cnData);
+    const CardRow row(*rows);
     qint16 n = 0;
-    for (Recordset& rs = *rsCardList; !rs.eof(); rs.moveNext()) {
+    for (; !rows->eof(); rows->moveNext(), rsCardList->moveNext()) {
         if (n == kLargestNr) throw VbError(VbError::Overflow);
         ++n;
-        ListItem& item = lvCard.AddListItem(listKey(kKeyPrefix, rs.field(kCardID).toLong()),
-                                            text(rs, QStringLiteral("Title")));
-        item.setSubItems(1, typeText(rs));
-        item.setSubItems(2, text(rs, QStringLiteral("BackText")));
-        item.setTag(text(rs, QStringLiteral("BoldText")));
-        item.setToolTipText(text(rs, QStringLiteral("Information")));
-        if (const Variant nr = rs.field(kNr).value(); nr.isNull() || nr.toLong() != n) {
-            rs.field(kNr) = Variant(int(n));
-            rs.update();
+        ListItem& item = lvCard.AddListItem(listKey(kKeyPrefix, row.cardID.toLong()), row.title.concatText());
+        item.setSubItems(1, row.typeText());
+        item.setSubItems(2, row.backText.concatText());
+        item.setTag(row.boldText.concatText());
+        item.setToolTipText(row.information.concatText());
+        if (row.nr.isNull() || row.nr.toLong() != n) {
+            rsCardList->field(kNr) = Variant(int(n));
+            rsCardList->update();
         }
     }
     transaction.commit();
