@@ -31,13 +31,13 @@ struct CardRow {
           backText(rs.field(QStringLiteral("BackText"))), boldText(rs.field(QStringLiteral("BoldText"))),
           information(rs.field(QStringLiteral("Information"))) {}
 
-    // The upper-left corner, then the lower-left one or else an upper-right one that differs,
-    // then the card's number in parentheses.
+    // The upper-left corner, then the lower-left one or else an upper-right one that differs
+    // (an empty one adds no stray space), then the card's number in parentheses.
     QString typeText() const {
         QString result = upperLeft.concatText();
         if (const QString lower = lowerLeft.concatText(); !lower.isEmpty())
             result += QLatin1Char(' ') + lower;
-        else if (const QString right = upperRight.concatText(); right != upperLeft.concatText())
+        else if (const QString right = upperRight.concatText(); !right.isEmpty() && right != result)
             result += QLatin1Char(' ') + right;
         if (const QString shown = number.concatText(); !shown.isEmpty())
             result += QStringLiteral(" (") + shown + QLatin1Char(')');
@@ -79,7 +79,7 @@ FrmCardList::FrmCardList() : Form(QStringLiteral("frmCardList")) {
 
     cmdGoTo.setCaption(QStringLiteral("&Go to"));
     cmdGoTo.Move(464, 352, 80, 28);
-    cmdClose.setCaption(QStringLiteral("Close"));
+    cmdClose.setCaption(QStringLiteral("&Close"));
     cmdClose.Move(464, 388, 80, 28);
     cmdGoTo.setDefault(true);
     cmdClose.setCancel(true);

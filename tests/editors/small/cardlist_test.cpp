@@ -85,6 +85,7 @@ TEST_F(CardList, TypeTextJoinsTheCornersAndTheCardsNumber) {
         {"Alien", "", "Alien", "", "Alien"},
         {"Alien", "", "Alien", "2", "Alien (2)"},
         {"Alien", "", "Beast", "", "Alien Beast"},
+        {"Alien", "", "", "7", "Alien (7)"},
     };
     std::vector<qint32> ids;
     for (const Case& c : cases) {
