@@ -71,7 +71,7 @@ FrmCardList::FrmCardList() : Form(QStringLiteral("frmCardList")) {
     fraCardText.setCaption(QStringLiteral("Card text"));
     fraCardText.Move(8, 316, 448, 100);
     lblBold.setUseMnemonic(false);
-    lblBold.setFont(Font{QStringLiteral("MS Sans Serif"), 8.25, true, false});
+    lblBold.setFont(Font{.Bold = true});
     lblBold.Move(10 * 15, 22 * 15, 428 * 15, 16 * 15);
     lblInformation.setUseMnemonic(false);
     lblInformation.setWordWrap(true);
