@@ -2,7 +2,7 @@
 
 FormInstance<FrmCard2nd> frmCard2nd;
 
-FrmCard2nd::FrmCard2nd() : SmallCardPictures(secondEditionLayout()), pic2ndCard(previewContainer) {}
+FrmCard2nd::FrmCard2nd() : SmallCardDialogs(secondEditionLayout()), pic2ndCard(previewContainer) {}
 
 void FrmCard2nd::InitCard2nd() {
     initCard();

@@ -2,9 +2,9 @@
 // The small-card editor of 2nd-edition sets: four corner texts at the top of the card,
 // which may also stand on one centred line.
 
-#include "smallcardpictures.h"
+#include "smallcarddialogs.h"
 
-class FrmCard2nd : public SmallCardPictures {
+class FrmCard2nd : public SmallCardDialogs {
     Q_OBJECT
 public:
     FrmCard2nd();

@@ -4,7 +4,7 @@
 
 FormInstance<FrmCard3rd> frmCard3rd;
 
-FrmCard3rd::FrmCard3rd() : SmallCardPictures(thirdEditionLayout()), pic3rdCard(previewContainer) {}
+FrmCard3rd::FrmCard3rd() : SmallCardDialogs(thirdEditionLayout()), pic3rdCard(previewContainer) {}
 
 void FrmCard3rd::InitCard3rd() {
     initCard();

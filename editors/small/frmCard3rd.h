@@ -2,9 +2,9 @@
 // The small-card editor of 3rd-edition sets: two corner texts in one row near the bottom
 // of the card, and a bold text coloured by the attribute it names.
 
-#include "smallcardpictures.h"
+#include "smallcarddialogs.h"
 
-class FrmCard3rd : public SmallCardPictures {
+class FrmCard3rd : public SmallCardDialogs {
     Q_OBJECT
 public:
     FrmCard3rd();

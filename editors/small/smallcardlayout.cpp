@@ -8,6 +8,7 @@ const SmallCardLayout& secondEditionLayout() {
         .previewName = QStringLiteral("pic2ndCard"),
         .dropText = QStringLiteral("IFNULL(UpperLeft,'') || IFNULL(LowerLeft,'') || ' (' || "
                                    "IFNULL(Number,'') || ')'"),
+        .typeCorner = QStringLiteral("LowerLeft"),
         .card = {0, 0, 152, 256},
         .frame = {5, 40, 139, 105},
         .picSize = {5, 144, 138, 3},
@@ -39,6 +40,7 @@ const SmallCardLayout& thirdEditionLayout() {
         .previewName = QStringLiteral("pic3rdCard"),
         .dropText = QStringLiteral("IFNULL(UpperLeft,'') || ' ' || IFNULL(UpperRight,'') || ' (' || "
                                    "IFNULL(Number,'') || ')'"),
+        .typeCorner = QStringLiteral("UpperRight"),
         .card = {0, 0, 163, 247},
         .frame = {15, 32, 131, 105},
         .picSize = {12, 137, 137, 5},

@@ -15,6 +15,7 @@ struct SmallCardLayout {
     QString caption;
     QString previewName; // the preview container hidden while the set has no card
     QString dropText;    // SQL: a card type's text in the type list
+    QString typeCorner;  // the corner that names a type after its upper left, in the statistics
 
     Rect card; // picCard; picBack stands beside it with the same size
     Rect frame;

@@ -167,10 +167,14 @@ void Control::SetFocus() {
     m_widget->setFocus(Qt::OtherFocusReason);
 }
 
+// A disabled control's text keeps the style's grey, whatever its ForeColor, so that it
+// reads as disabled.
 void Control::showColours() {
     QPalette palette = m_widget->palette();
     palette.setColor(m_colours.backRole, displayColour(m_backColor));
-    palette.setColor(m_colours.foreRole, displayColour(m_foreColor));
+    const QColor fore = displayColour(m_foreColor);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, m_colours.foreRole, fore);
     m_widget->setPalette(palette);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The base of every control: its name and the properties all controls share, kept as
-// plain values that a Qt widget shows. Positions and sizes are in the container's scale.
+// plain values that a Qt widget shows. Positions and sizes are in the container's scale. A
+// disabled control shows its text in the style's grey, whatever its ForeColor.
 //
 // Every control also raises the mouse, key and focus events in the old toolkit's codes:
 // Button 1 left, 2 right, 4 middle (on a move, the mask of the buttons held); Shift 1,

@@ -9,6 +9,7 @@ struct FileDialogRequest {
     QString filter;
     int filterIndex = 1;
     QString initialFolder;
+    QString fileName; // the name the dialog suggests, as a save dialog offers one
     QString defaultExtension;
     QString title;
     bool mustExist = false;

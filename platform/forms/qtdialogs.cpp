@@ -63,6 +63,7 @@ std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDial
     QString suffix = request.defaultExtension;
     if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
+    if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
     return chosenFile(dialog);
 }
 } // namespace

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
 namespace Screen {
 
@@ -13,6 +14,12 @@ double Width() {
 
 double Height() {
     return QGuiApplication::primaryScreen()->geometry().height() * twipsPerPixel;
+}
+
+QRect availableArea(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen->availableGeometry();
 }
 
 } // namespace Screen

@@ -1,11 +1,13 @@
 #include "smallcardfixture.h"
 
+#include "frmCardBacks.h"
 #include "frmCardList.h"
 #include "modData.h"
 #include "testrows.h"
 
 #include <QApplication>
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -16,6 +18,7 @@ SmallCardFixture::SmallCardFixture() {
 
 SmallCardFixture::~SmallCardFixture() {
     frmCardList.unload();
+    frmCardBacks.unload();
     frmCard2nd.unload();
     frmCard3rd.unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -72,4 +75,12 @@ QByteArray SmallCardFixture::bmpBytes(int width, int height, QColor colour) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
     return bytes;
+}
+
+QString SmallCardFixture::writeFile(const QString& name, const QByteArray& bytes) const {
+    const QString path = folder.file(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
 }

@@ -32,6 +32,8 @@ protected:
     static void pressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // A picture file's bytes: a BMP of that size in one colour.
     static QByteArray bmpBytes(int width, int height, QColor colour = Qt::red);
+    // Writes a file of the program folder and returns its path.
+    QString writeFile(const QString& name, const QByteArray& bytes) const;
 
     ProgramFolder folder;
 };

@@ -4,16 +4,7 @@
 #include <QFile>
 
 namespace {
-class Pictures : public SmallCardFixture {
-protected:
-    QString writeFile(const QString& name, const QByteArray& bytes) const {
-        const QString path = folder.file(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
-    }
-};
+class Pictures : public SmallCardFixture {};
 } // namespace
 
 TEST_F(Pictures, AChosenPictureIsStoredWholeAtTheFramesCorner) {

@@ -2,10 +2,12 @@
 // selections counted in those terms, and labels that never read their caption as markup.
 #include "testform.h"
 
+#include "forms/commandbutton.h"
 #include "forms/label.h"
 #include "forms/textbox.h"
 #include "runtime/vberror.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -111,6 +113,22 @@ TEST(LabelText, LabelsStayUnderOtherControlsInTheirOwnOrder) {
         stack << child->objectName();
     EXPECT_EQ(stack, (QStringList{QStringLiteral("lblFirst"), QStringLiteral("lblSecond"),
                                   QStringLiteral("txtTitle"), QStringLiteral("txtLast")}));
+}
+
+// The text colour holds while a control can be used; disabled, it greys as the style does.
+TEST(ControlText, ADisabledControlReadsAsDisabledWhateverItsForeColor) {
+    TestForm form;
+    CommandButton cmdOK(form, QStringLiteral("cmdOK"));
+    Label lblName(form, QStringLiteral("lblName"));
+    lblName.setForeColor(0x0000FF);
+    const QPalette standard = QApplication::palette(cmdOK.widget());
+    for (QWidget* widget : {cmdOK.widget(), lblName.widget()}) {
+        const QPalette::ColorRole role = widget->foregroundRole();
+        EXPECT_EQ(widget->palette().color(QPalette::Disabled, role),
+                  standard.color(QPalette::Disabled, role));
+    }
+    EXPECT_EQ(lblName.widget()->palette().color(QPalette::Active, lblName.widget()->foregroundRole()),
+              QColor(Qt::red));
 }
 
 TEST(ControlNames, WidgetsCarryTheControlsNames) {

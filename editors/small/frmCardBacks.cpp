@@ -1,0 +1,333 @@
+#include "frmCardBacks.h"
+
+#include "modData.h"
+#include "modPicture.h"
+#include "rowlookup.h"
+
+#include "forms/dialogs.h"
+#include "forms/screen.h"
+#include "forms/taborder.h"
+#include "runtime/files.h"
+#include "runtime/vberror.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+FormInstance<FrmCardBacks> frmCardBacks;
+
+namespace {
+const QString kKeyPrefix = QStringLiteral("CB");
+const QString kKeyColumn = QStringLiteral("CardBackID");
+const QString kChooseTitle = QStringLiteral("Choose picture for Card back");
+const QString kBackTitle = QStringLiteral("Card back");
+const QString kSaveTitle = QStringLiteral("Save Card back as picture");
+constexpr double kDesignHeight = 7245; // twips
+constexpr double kMargin = 16;         // pixels right of and below the picture
+
+// Positions inside the frame are in twips; the dialog is laid out in pixels.
+constexpr double toTwips(double pixels) {
+    return pixels * twipsPerPixel;
+}
+} // namespace
+
+FrmCardBacks::FrmCardBacks() : Form(QStringLiteral("frmCardBacks")) {
+    setWindowFlag(Qt::Dialog);
+    setCaption(QStringLiteral("Cardback"));
+    setScaleMode(vbPixels);
+    setWidth(toTwips(449));
+    setHeight(kDesignHeight);
+
+    lvCardBack.Move(8, 8, 248, 250);
+    cmdUpdate.setCaption(QStringLiteral("&Rename"));
+    cmdUpdate.Move(8, 266, 120, 25);
+    cmdDelete.setCaption(QStringLiteral("&Delete"));
+    cmdDelete.Move(136, 266, 120, 25);
+    cmdDefault.setCaption(QStringLiteral("&Set as default"));
+    cmdDefault.Move(8, 297, 120, 25);
+    cmdSavePicture.setCaption(QStringLiteral("Save &picture"));
+    cmdSavePicture.Move(136, 297, 120, 25);
+
+    Frame1.setCaption(QStringLiteral(" New Cardback "));
+    Frame1.Move(8, 332, 248, 92);
+    Label1.setCaption(QStringLiteral("&Name:"));
+    Label1.Move(toTwips(8), toTwips(28), toTwips(40), toTwips(17));
+    txtBackText.Move(toTwips(52), toTwips(25), toTwips(188), toTwips(23));
+    cmdLoadPic.setCaption(QStringLiteral("&Load picture"));
+    cmdLoadPic.Move(toTwips(8), toTwips(57), toTwips(112), toTwips(25));
+    cmdNew.setCaption(QStringLiteral("Add &New"));
+    cmdNew.Move(toTwips(128), toTwips(57), toTwips(112), toTwips(25));
+
+    cmdOK.setCaption(QStringLiteral("OK"));
+    cmdOK.Move(56, 450, 96, 25);
+    cmdCancel.setCaption(QStringLiteral("Cancel"));
+    cmdCancel.Move(160, 450, 96, 25);
+    cmdOK.setDefault(true);
+    cmdCancel.setCancel(true);
+
+    lblDimension.setCaption(QStringLiteral("0W x 0H"));
+    lblDimension.setUseMnemonic(false);
+    lblDimension.Move(272, 8, 160, 17);
+    for (PictureBox* box : {&picBack, &picNewBack}) {
+        box->setBorderStyle(vbBSNone);
+        box->setAutoSize(true);
+        box->setVisible(false);
+    }
+    picBack.Move(272, 30, 0, 0);
+    picNewBack.Move(272, 30, 0, 0);
+
+    enableBackButtons(false, false);
+    cmdSavePicture.setEnabled(true);
+    ::setTabOrder({&lvCardBack, &cmdUpdate, &cmdDelete, &cmdDefault, &cmdSavePicture, &Label1, &txtBackText,
+                   &cmdLoadPic, &cmdNew, &cmdOK, &cmdCancel});
+
+    lvCardBack.ItemClick = [this](ListItem& item) { lvCardBack_ItemClick(item); };
+    lvCardBack.ColumnClick = [this](int column) { lvCardBack_ColumnClick(column); };
+    txtBackText.GotFocus = [this] { txtBackText_GotFocus(); };
+    cmdLoadPic.Click = [this] { cmdLoadPic_Click(); };
+    cmdNew.Click = [this] { cmdNew_Click(); };
+    cmdUpdate.Click = [this] { cmdUpdate_Click(); };
+    cmdDelete.Click = [this] { cmdDelete_Click(); };
+    cmdDefault.Click = [this] { cmdDefault_Click(); };
+    cmdSavePicture.Click = [this] { cmdSavePicture_Click(); };
+    cmdOK.Click = [this] { cmdOK_Click(); };
+    cmdCancel.Click = [this] { cmdCancel_Click(); };
+}
+
+void FrmCardBacks::Form_Load() {
+    const double width = lvCardBack.Width();
+    lvCardBack.AddColumnHeader(QStringLiteral("Name"), width - 85);
+    lvCardBack.AddColumnHeader(QStringLiteral("Custom"), 62);
+}
+
+void FrmCardBacks::InitBacks(qint16 Edition) {
+    strSQL = QStringLiteral("SELECT * FROM tblCardBack WHERE LanguageID = ") +
+             rsSet->field(QStringLiteral("LanguageID")).concatText() + QStringLiteral(" AND EditionID = ") +
+             QString::number(Edition) + QStringLiteral(" ORDER BY BackText");
+    OpenRecordset(strSQL, rsBack);
+    m_edition = Edition;
+    FillBackList();
+}
+
+void FrmCardBacks::FillBackList() {
+    lvCardBack.ClearListItems();
+    if (rsBack->bof() && rsBack->eof()) return;
+    for (rsBack->moveFirst(); !rsBack->eof(); rsBack->moveNext()) {
+        ListItem& item = lvCardBack.AddListItem(listKey(kKeyPrefix, rsBack->field(kKeyColumn).toLong()),
+                                                rsBack->field(QStringLiteral("BackText")).concatText());
+        item.setSubItems(1, YesNo(!rsBack->field(QStringLiteral("Original")).toBool()));
+    }
+}
+
+void FrmCardBacks::ShowBack(qint32 id) {
+    moveToRow(rsBack, kKeyColumn, id);
+    ShowFieldPicture(picBack, rsBack->field(QStringLiteral("Picture")));
+    SizeToBackPicture();
+    picBack.setVisible(true);
+}
+
+void FrmCardBacks::SizeToBackPicture() {
+    lblDimension.setCaption(QString::number(picBack.Width()) + QStringLiteral("W x ") +
+                            QString::number(picBack.Height()) + QStringLiteral("H"));
+    const double width = toTwips(picBack.Left() + picBack.Width() + kMargin);
+    // The picture's bottom is measured against the design height, so that a picture taller
+    // than that is never cut because a still taller one was shown before it.
+    const double bottom = picBack.Top() + picBack.Height();
+    fitOnScreen(width, toTwips(bottom) > kDesignHeight ? toTwips(bottom + kMargin) : kDesignHeight);
+}
+
+// Beyond the screen the picture is cut rather than the buttons pushed out of reach.
+void FrmCardBacks::fitOnScreen(double width, double height) {
+    const QRect room = Screen::availableArea(*this);
+    // The window manager's frame is known once the window is shown.
+    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+    setWidth(std::min(width, toTwips(room.width() - frame.width())));
+    setHeight(std::min(height, toTwips(room.height() - frame.height())));
+    if (!isVisible()) return;
+    const QRect framed = frameGeometry();
+    const int left = std::max(room.left(), std::min(framed.left(), room.right() + 1 - framed.width()));
+    const int top = std::max(room.top(), std::min(framed.top(), room.bottom() + 1 - framed.height()));
+    if (left != framed.left()) setLeft(Left() + toTwips(left - framed.left()));
+    if (top != framed.top()) setTop(Top() + toTwips(top - framed.top()));
+}
+
+void FrmCardBacks::SortBackList(int column) {
+    SortListView(lvCardBack, column, lvwAscending);
+}
+
+void FrmCardBacks::enableBackButtons(bool shown, bool custom) {
+    for (CommandButton* button : {&cmdOK, &cmdDefault, &cmdSavePicture})
+        button->setEnabled(shown);
+    cmdDelete.setEnabled(shown && custom);
+    cmdUpdate.setEnabled(shown && custom);
+}
+
+// A back whose picture cannot be shown can be neither chosen nor worked on.
+void FrmCardBacks::lvCardBack_ItemClick(ListItem& item) {
+    try {
+        const qint32 id = keyOfListKey(item.Key(), kKeyPrefix);
+        ShowBack(id);
+        CardBackID = id;
+    } catch (const VbError&) {
+        enableBackButtons(false, false);
+        return;
+    }
+    enableBackButtons(true, item.SubItems(1) == YesNo(true));
+}
+
+void FrmCardBacks::lvCardBack_ColumnClick(int column) {
+    SortBackList(column - 1);
+}
+
+void FrmCardBacks::txtBackText_GotFocus() {
+    SelectAllText(txtBackText);
+    if (!picNewBack.Tag().isEmpty()) picBack.setPicture(picNewBack.Picture());
+}
+
+// The picture must load before it becomes the pending one; a refused file leaves the
+// previous pending picture in place.
+void FrmCardBacks::cmdLoadPic_Click() {
+    FileDialogRequest request;
+    request.title = kChooseTitle;
+    request.filter = QStringLiteral("All files(*.*)|*.*|Picture files (*.bmp;*.jpg;*.gif;*.wmf)|"
+                                    "*.bmp;*.jpg;*.gif;*.wmf");
+    request.filterIndex = 2;
+    request.defaultExtension = QStringLiteral("bmp");
+    request.mustExist = true;
+    if (!picNewBack.Tag().isEmpty()) request.initialFolder = QFileInfo(picNewBack.Tag()).absolutePath();
+    const std::optional<QString> path = dialogs().openFile(request);
+    if (!path) return;
+    Picture picture;
+    try {
+        picture = LoadPicture(*path);
+    } catch (const VbError& error) {
+        MsgBox(pictureFileRefusal(*path, error), vbExclamation, kChooseTitle);
+        return;
+    }
+    for (PictureBox* box : {&picBack, &picNewBack}) {
+        box->setPicture(picture);
+        box->setTag(*path);
+    }
+    SizeToBackPicture();
+    picBack.setVisible(true);
+}
+
+void FrmCardBacks::cmdNew_Click() {
+    if (txtBackText.Text().isEmpty()) {
+        MsgBox(QStringLiteral("You must enter a name for the new Card back."), vbExclamation, kBackTitle);
+        txtBackText.SetFocus();
+        return;
+    }
+    if (picNewBack.Tag().isEmpty()) {
+        MsgBox(QStringLiteral("You must select a new picture for the Card back."), vbExclamation, kBackTitle);
+        cmdLoadPic.SetFocus();
+        return;
+    }
+    if (!addBack()) return;
+    FillBackList();
+    SortBackList(0);
+}
+
+bool FrmCardBacks::addBack() {
+    const QString path = picNewBack.Tag();
+    try {
+        rsBack->addNew();
+        rsBack->field(QStringLiteral("BackText")) = txtBackText.Text();
+        rsBack->field(QStringLiteral("Original")) = false;
+        rsBack->field(QStringLiteral("LanguageID")) = rsSet->field(QStringLiteral("LanguageID")).value();
+        rsBack->field(QStringLiteral("EditionID")) = m_edition;
+        // The file was a picture when it was loaded; it may have changed since.
+        const qint64 stored = StoreFileInField(path, rsBack->field(QStringLiteral("Picture")));
+        if (stored <= 0) throw VbError(stored == 0 ? int(VbError::InvalidPicture) : int(-stored));
+        rsBack->update();
+        return true;
+    } catch (const VbError& error) {
+        rsBack->cancelUpdate();
+        MsgBox(pictureFileRefusal(path, error), vbExclamation, kBackTitle);
+        return false;
+    }
+}
+
+std::optional<qint32> FrmCardBacks::locateSelectedBack() {
+    const ListItem* item = lvCardBack.SelectedItem();
+    if (!item) return std::nullopt;
+    const qint32 id = keyOfListKey(item->Key(), kKeyPrefix);
+    if (!moveToRow(rsBack, kKeyColumn, id)) return std::nullopt;
+    return id;
+}
+
+void FrmCardBacks::cmdUpdate_Click() {
+    if (!locateSelectedBack()) return;
+    if (rsBack->field(QStringLiteral("Original")).toBool()) {
+        cmdUpdate.setEnabled(false);
+        return;
+    }
+    const std::optional<QString> name =
+        dialogs().inputBox(QStringLiteral("New name:"), QStringLiteral("Rename Card back"),
+                           rsBack->field(QStringLiteral("BackText")).concatText());
+    if (!name || name->isEmpty()) return;
+    try {
+        rsBack->field(QStringLiteral("BackText")) = *name;
+        rsBack->update();
+    } catch (const VbError&) {
+        rsBack->cancelUpdate();
+        throw;
+    }
+    FillBackList();
+    SortBackList(0);
+}
+
+// Only cards keep a back: a set's default may name a deleted one.
+void FrmCardBacks::cmdDelete_Click() {
+    const ListItem* item = lvCardBack.SelectedItem();
+    if (!item) return;
+    const qint32 id = keyOfListKey(item->Key(), kKeyPrefix);
+    strSQL = QStringLiteral("SELECT CardID FROM tblCard WHERE CardBackID = ") + QString::number(id);
+    if (RecordExists(strSQL)) {
+        MsgBox(QStringLiteral("This Card back can not be deleted. There are cards using is."), vbExclamation);
+        return;
+    }
+    if (!moveToRow(rsBack, kKeyColumn, id)) return;
+    rsBack->deleteCurrent();
+    FillBackList();
+    SortBackList(0);
+    // Nothing may go on naming the deleted back.
+    CardBackID = 0;
+    enableBackButtons(false, false);
+}
+
+void FrmCardBacks::cmdDefault_Click() {
+    rsSet->field(QStringLiteral("DefaultCardBackID")) = CardBackID;
+    rsSet->update();
+}
+
+// The stored bytes go out unchanged, in the format the back was stored in.
+void FrmCardBacks::cmdSavePicture_Click() {
+    if (!locateSelectedBack()) return;
+    FileDialogRequest request;
+    request.title = kSaveTitle;
+    request.fileName = rsBack->field(QStringLiteral("BackText")).concatText();
+    request.filter = QStringLiteral("BMP (*.bmp)|*.bmp|JPG (*.jpg)|*.jpg|GIF (*.gif)|*.gif|");
+    request.filterIndex = 1;
+    request.defaultExtension = QStringLiteral("bmp");
+    const std::optional<QString> path = dialogs().saveFile(request);
+    if (!path) return;
+    try {
+        WriteFileBytes(*path, rsBack->field(QStringLiteral("Picture")).toBytes());
+    } catch (const VbError& error) {
+        MsgBox(QStringLiteral("The picture could not be saved as \"%1\".\r\n\r\nError %2: %3")
+                   .arg(*path)
+                   .arg(error.number())
+                   .arg(error.description()),
+               vbExclamation, kSaveTitle);
+    }
+}
+
+void FrmCardBacks::cmdOK_Click() {
+    bOK = true;
+    Hide();
+}
+
+void FrmCardBacks::cmdCancel_Click() {
+    bOK = false;
+    Hide();
+}
