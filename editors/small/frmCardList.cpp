@@ -58,8 +58,8 @@ FrmCardList::FrmCardList() : Form(QStringLiteral("frmCardList")) {
     setWindowFlag(Qt::Dialog);
     setCaption(QStringLiteral("Card List"));
     setScaleMode(vbPixels);
-    setWidth((kClientWidth + kFrameWidth) * 15);
-    setHeight((kClientHeight + kFrameHeight) * 15);
+    setWidth((kClientWidth + kFrameWidth) * twipsPerPixel);
+    setHeight((kClientHeight + kFrameHeight) * twipsPerPixel);
 
     lvCard.Move(8, 8, 448, 300);
     makeArrowButton(cmdUp, QStringLiteral(":/icons/up.xpm"), QStringLiteral("Up"));
@@ -72,10 +72,11 @@ FrmCardList::FrmCardList() : Form(QStringLiteral("frmCardList")) {
     fraCardText.Move(8, 316, 448, 100);
     lblBold.setUseMnemonic(false);
     lblBold.setFont(Font{.Bold = true});
-    lblBold.Move(10 * 15, 22 * 15, 428 * 15, 16 * 15);
+    constexpr double px = twipsPerPixel;
+    lblBold.Move(10 * px, 22 * px, 428 * px, 16 * px);
     lblInformation.setUseMnemonic(false);
     lblInformation.setWordWrap(true);
-    lblInformation.Move(10 * 15, 42 * 15, 428 * 15, 52 * 15);
+    lblInformation.Move(10 * px, 42 * px, 428 * px, 52 * px);
 
     cmdGoTo.setCaption(QStringLiteral("&Go to"));
     cmdGoTo.Move(464, 352, 80, 28);
