@@ -1,10 +1,11 @@
 // Times the start and a set change to a set of 10,000 small cards, each with a JPEG picture of
 // about 9 KB and a BMP background of about 115 KB, against a set of one such card in the same
-// database, and moving to the next card as the editor's button does.
+// database, moving to the next card as the editor's button does, and the card list of the set.
 // Usage: zqj_largeset_benchmark [cards]   (QT_QPA_PLATFORM=offscreen where there is no display)
 
 #include "benchmarksupport.h"
 #include "frmCard2nd.h"
+#include "frmCardList.h"
 #include "frmMaster.h"
 #include "modData.h"
 
@@ -133,6 +134,21 @@ int main(int argc, char** argv) {
         const Spread next = spreadOf(moves);
         std::printf("Next card, %zu moves: median %.2f ms, worst %.2f ms (now on card %s)\n", moves.size(),
                     next.median, next.worst, qPrintable(editor.txtTitle.Text()));
+    }
+    if (cards > 1) {
+        FrmCardList& list = frmCardList.get();
+        const double listed = millisecondsOf([&] { list.FillList(); });
+        // Every card one number up, so that the list writes them all.
+        cnData->execute(QStringLiteral("UPDATE tblCard SET Nr = Nr + 1 WHERE SetID = %1").arg(large));
+        const double renumbered = millisecondsOf([&] { list.FillList(); });
+        ListItem& middle = list.lvCard.ListItemAt(list.lvCard.ListItemCount() / 2);
+        list.lvCard.setSelectedItem(&middle);
+        list.lvCard.ItemClick(middle);
+        const double down = millisecondsOf([&] { list.cmdDown.Click(); });
+        std::printf("Card list of %d cards: opening %.1f ms, opening when every card is renumbered %.1f ms, "
+                    "Down %.1f ms\n",
+                    cards, listed, renumbered, down);
+        frmCardList.unload();
     }
     std::printf(
         "Memory in use: %.1f MB before the start, %.1f MB after it, %.1f MB after the set changes and "

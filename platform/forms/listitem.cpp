@@ -43,8 +43,11 @@ void ListItem::EnsureVisible() {
     m_owner.tree()->scrollToItem(m_row);
 }
 
+// A row is one line high, as every other row: line breaks show as spaces.
 void ListItem::showText(int column) {
-    m_row->setText(column, m_texts.value(column));
+    QString shown = m_texts.value(column);
+    shown.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    m_row->setText(column, shown);
 }
 
 QString ListItem::columnText(int column) const {

@@ -1,6 +1,7 @@
 #pragma once
 // One row of a ListView: its Text (first column), SubItems for the other columns (1-based,
 // as the columns after the first), a Key, a Tag and the ToolTipText shown over the row.
+// A row shows on one line: a line break in a text shows as a space.
 
 #include <QString>
 #include <QStringList>

@@ -71,6 +71,7 @@ ListItem& ListView::AddListItem(const QString& key, const QString& text) {
                                  [this](const auto& a, const auto& b) { return sortsBefore(*a, *b); });
     const int position = int(place - m_items.begin());
     ListItem& added = **m_items.insert(place, std::move(item));
+    if (!key.isEmpty()) m_byKey.insert(key, &added);
     tree()->insertTopLevelItem(position, row.release());
     return added;
 }
@@ -81,14 +82,13 @@ ListItem& ListView::ListItemAt(int index) {
 }
 
 ListItem* ListView::FindListItem(const QString& key) const {
-    const auto found = std::find_if(m_items.begin(), m_items.end(),
-                                    [&](const auto& item) { return !key.isEmpty() && item->Key() == key; });
-    return found == m_items.end() ? nullptr : found->get();
+    return m_byKey.value(key, nullptr);
 }
 
 void ListView::ClearListItems() {
     const QSignalBlocker blocker(tree());
     m_selected = nullptr;
+    m_byKey.clear();
     m_items.clear();
     tree()->clear();
 }

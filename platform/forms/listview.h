@@ -9,6 +9,7 @@
 #include "event.h"
 #include "listitem.h"
 
+#include <QHash>
 #include <vector>
 
 class QTreeWidget;
@@ -30,7 +31,7 @@ public:
     int ColumnHeaderCount() const { return int(m_columns.size()); }
 
     // Raises 35602 for a key already in the list ("" is no key). A sorted list puts the
-    // item in its place.
+    // item in its place. Keys are found through an index, so a list of thousands fills fast.
     ListItem& AddListItem(const QString& key, const QString& text);
     int ListItemCount() const { return int(m_items.size()); }
     ListItem& ListItemAt(int index); // 1-based; raises 35600 outside the list
@@ -71,6 +72,7 @@ private:
 
     std::vector<Column> m_columns;
     std::vector<std::unique_ptr<ListItem>> m_items; // in the order shown
+    QHash<QString, ListItem*> m_byKey;
     ListItem* m_selected = nullptr;
     int m_sortKey = 0;
     int m_sortOrder = lvwAscending;

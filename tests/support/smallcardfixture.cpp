@@ -2,6 +2,7 @@
 
 #include "frmCardBacks.h"
 #include "frmCardType.h"
+#include "frmCardList.h"
 #include "modData.h"
 #include "testrows.h"
 
@@ -17,6 +18,7 @@ SmallCardFixture::SmallCardFixture() {
 }
 
 SmallCardFixture::~SmallCardFixture() {
+    frmCardList.unload();
     frmCardBacks.unload();
     frmCardType.unload();
     frmCard2nd.unload();

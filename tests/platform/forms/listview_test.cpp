@@ -109,6 +109,23 @@ TEST_F(ListViewTest, KeysAndIndexesAreChecked) {
     EXPECT_EQ(lvwCards.ListItemAt(5).SubItems(1), QString());
 }
 
+TEST_F(ListViewTest, ClearingForgetsTheKeys) {
+    EXPECT_EQ(lvwCards.FindListItem(QStringLiteral("k3"))->Text(), "Castle");
+    lvwCards.ClearListItems();
+    EXPECT_EQ(lvwCards.FindListItem(QStringLiteral("k3")), nullptr);
+    add(QStringLiteral("k3"), QStringLiteral("Tower"), QStringLiteral("Place"));
+    EXPECT_EQ(lvwCards.FindListItem(QStringLiteral("k3"))->Text(), "Tower");
+}
+
+TEST_F(ListViewTest, ARowShowsOnOneLine) {
+    ListItem& item = lvwCards.AddListItem(QStringLiteral("k5"), QStringLiteral("Two\r\nlines"));
+    item.setSubItems(1, QStringLiteral("a\nb"));
+    const QTreeWidgetItem* row = static_cast<QTreeWidget*>(lvwCards.widget())->topLevelItem(4);
+    EXPECT_EQ(row->text(0), "Two lines");
+    EXPECT_EQ(row->text(1), "a b");
+    EXPECT_EQ(item.Text(), "Two\r\nlines"); // the text itself stays
+}
+
 TEST_F(ListViewTest, HeaderClickReportsTheColumnAndTheHandlerSorts) {
     lvwCards.ColumnClick = [this](int column) {
         lvwCards.setSortKey(column - 1);
