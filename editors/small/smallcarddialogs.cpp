@@ -60,7 +60,8 @@ void SmallCardDialogs::cmdGetCardBack_Click() {
     LoadedFor dialog(frmCardBacks);
     dialog->InitBacks(qint16(layout().edition));
     dialog->Show(vbModal);
-    rsCardBack = GetRecordset(QStringLiteral("SELECT * FROM tblCardBack ORDER BY LanguageID, Original, BackText"));
+    rsCardBack =
+        GetRecordset(QStringLiteral("SELECT * FROM tblCardBack ORDER BY LanguageID, Original, BackText"));
     const LoadingScope loading(bLoading);
     FillCardBackCombo();
     if (dialog->bOK) {

@@ -16,12 +16,6 @@
 namespace {
 class DialogCallers : public SmallCardFixture {
 protected:
-    ~DialogCallers() override {
-        frmCardType.unload();
-        frmCardBacks.unload();
-        frmCardList.unload();
-    }
-
     // Runs `act` on the dialog once the editor has shown it modally; `act` must close it.
     template <class F> static void whenShown(FormInstance<F>& dialog, std::function<void(F&)> act) {
         QTimer::singleShot(0, [&dialog, act] {
@@ -116,8 +110,8 @@ TEST_F(DialogCallers, ABackAddedInTheThirdEditionEditorIsAThirdEditionBack) {
         dialog.txtBackText.setText(QStringLiteral("Sky"));
         click(dialog.cmdLoadPic);
         click(dialog.cmdNew);
-        const RecordsetPtr added = cnData->openSnapshot(
-            QStringLiteral("SELECT CardBackID FROM tblCardBack WHERE BackText = 'Sky'"));
+        const RecordsetPtr added =
+            cnData->openSnapshot(QStringLiteral("SELECT CardBackID FROM tblCardBack WHERE BackText = 'Sky'"));
         ASSERT_FALSE(added->eof());
         clickItem(dialog.lvCardBack, QStringLiteral("CB%1").arg(added->field("CardBackID").toLong()));
         click(dialog.cmdOK);
