@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -54,9 +56,20 @@ QWidget* dialogOwner(const QWidget* dialog) {
     return nullptr;
 }
 
+namespace {
+QRect openerArea(const QWidget& owner) {
+    if (const MdiArea* area = MdiArea::current(); area && area->widget()->window() == &owner) {
+        const auto* mdi = static_cast<const QMdiArea*>(area->widget());
+        if (const QMdiSubWindow* child = mdi->activeSubWindow(); child && child->isVisible())
+            return QRect(child->mapToGlobal(QPoint(0, 0)), child->size());
+    }
+    return owner.geometry();
+}
+} // namespace
+
 QRect centredOver(const QSize& size, const QWidget& owner) {
     QRect placed(QPoint(), size);
-    placed.moveCenter(owner.geometry().center());
+    placed.moveCenter(openerArea(owner).center());
     if (const QScreen* screen = owner.screen()) {
         const QRect room = screen->availableGeometry();
         placed.moveTo(keptInside(placed.x(), placed.width(), room.left(), room.right() + 1),

@@ -10,7 +10,8 @@ class QWidget;
 
 // The window a dialog belongs to, never the dialog itself; nullptr when there is none.
 QWidget* dialogOwner(const QWidget* dialog = nullptr);
-// Where a window of the given size stands with its centre on the owner's, as far as the
+// Where a window of the given size stands with its centre on the opener's: the owner's, or
+// that of the child window active in it when the owner holds the MDI area; as far as the
 // owner's screen allows.
 QRect centredOver(const QSize& size, const QWidget& owner);
 // Ties the top-level window to the owner's, so that it stays above it.

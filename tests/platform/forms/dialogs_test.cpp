@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -190,8 +192,9 @@ protected:
     }
     ~DialogPlacement() override { main.Hide(); }
 
-    void expectCentredOverMain(const QWidget& dialog) {
-        const QPoint offset = dialog.geometry().center() - main.geometry().center();
+    void expectCentredOverMain(const QWidget& dialog) { expectCentredOver(dialog, main.geometry()); }
+    void expectCentredOver(const QWidget& dialog, const QRect& opener) {
+        const QPoint offset = dialog.geometry().center() - opener.center();
         EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << "," << offset.y();
         ASSERT_NE(dialog.windowHandle(), nullptr);
         EXPECT_EQ(dialog.windowHandle()->transientParent(), main.windowHandle());
@@ -218,5 +221,29 @@ TEST_F(DialogPlacement, MessageBoxOpensCentredOverItsOpener) {
     });
     QtDialogs().messageBox(QStringLiteral("A longer message that widens the box"), vbInformation,
                            QStringLiteral("ZQJ2"));
+}
+
+// A dialog opened from a child window of the MDI area stands over that window.
+TEST_F(DialogPlacement, ADialogOfAChildWindowOpensOverTheChild) {
+    TestForm child;
+    main.mdiArea.Move(0, 0, 7500, 6000);
+    main.mdiArea.host(child);
+    child.Show();
+    child.setLeft(0);
+    child.setTop(0);
+    child.setWidth(3000);
+    child.setHeight(2250);
+    auto* area = static_cast<QMdiArea*>(main.mdiArea.widget());
+    area->setActiveSubWindow(area->subWindowList().constFirst());
+    QMdiSubWindow* frame = area->activeSubWindow();
+    ASSERT_NE(frame, nullptr);
+    const QRect opener(frame->mapToGlobal(QPoint(0, 0)), frame->size());
+    ASSERT_NE(opener.center(), main.geometry().center());
+
+    whenShown<QMessageBox>([&](QMessageBox& box) {
+        expectCentredOver(box, opener);
+        box.button(QMessageBox::Ok)->click();
+    });
+    QtDialogs().messageBox(QStringLiteral("Over the child"), vbInformation, QStringLiteral("ZQJ2"));
 }
 } // namespace
