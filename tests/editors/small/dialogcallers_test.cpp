@@ -4,11 +4,13 @@
 #include "frmCardBacks.h"
 #include "frmCardList.h"
 #include "frmCardType.h"
+#include "frmCreate.h"
 #include "smallcardfixture.h"
 
 #include "modData.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QTimer>
 #include <functional>
@@ -150,6 +152,17 @@ TEST_F(DialogCallers, TheEditorFollowsTheCardListsOrder) {
     EXPECT_EQ(editor.lblCurrentCard.Caption(), "3 (3)");
     editor.cmdCardNav_Click(1);
     EXPECT_EQ(editor.shownCardID(), c); // the editor's order is the new one
+
+    // So is the batch's, which numbers the cards in the shared recordset's order.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("out")));
+    setSetField("SaveTo", folder.file(QStringLiteral("out")));
+    setSetField("FileCardNr", true);
+    frmCreate->chk2ndCard.setValue(vbChecked);
+    click(frmCreate->cmdCreate);
+    frmCreate.unload();
+    EXPECT_EQ(cards(), (std::vector<std::pair<int, QString>>{{1, "A"}, {2, "C"}, {3, "B"}}));
+    EXPECT_EQ(QDir(folder.file(QStringLiteral("out"))).entryList(QDir::Files, QDir::Name),
+              (QStringList{"C2 001 A.BMP", "C2 002 C.BMP", "C2 003 B.BMP"}));
 
     whenShown<FrmCardList>(frmCardList, [&](FrmCardList& dialog) {
         clickItem(dialog.lvCard, QStringLiteral("C%1").arg(a));
