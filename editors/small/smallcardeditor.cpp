@@ -26,7 +26,8 @@ qint32 longOrZero(const Field& field) {
 
 } // namespace
 
-SmallCardEditor::SmallCardEditor(const SmallCardLayout& layout) : SmallCardWindow(layout) {
+SmallCardEditor::SmallCardEditor(const SmallCardLayout& layout)
+    : SmallCardWindow(layout), m_shown(rsCard, QStringLiteral("CardID")) {
     cmdCardAdd.Click = [this] { cmdCardAdd_Click(); };
     cmdCardDelete.Click = [this] { cmdCardDelete_Click(); };
     for (int i = 0; i < int(cmdCardNav.size()); ++i)
@@ -66,7 +67,7 @@ void SmallCardEditor::initCard() {
     if (cards)
         cmdCardNav_Click(-1);
     else
-        m_shownCardID = 0;
+        m_shown.forget();
 }
 
 void SmallCardEditor::showCardAfterReopening(qint32 cardID) {
@@ -141,7 +142,7 @@ void SmallCardEditor::EnableCardControls(bool b) {
 
 void SmallCardEditor::ShowCardFields() {
     Recordset& card = *rsCard;
-    m_shownCardID = card.field(QStringLiteral("CardID")).toLong();
+    m_shown.remember();
     const LoadingScope loading(bLoading);
     lblCurrentCard.setCaption(card.field(QStringLiteral("Nr")).concatText() + QStringLiteral(" (") +
                               lblCurrentCard.Tag() + QStringLiteral(")"));
@@ -173,30 +174,7 @@ void SmallCardEditor::cmdCardNav_Click(int Index) {
         EnableCardControls(false);
         return;
     }
-    try {
-        switch (Index) {
-        case 0:
-            rsCard->moveFirst();
-            break;
-        case 1:
-            if (!locateShownCard()) rsCard->moveFirst();
-            rsCard->movePrevious();
-            if (rsCard->bof()) rsCard->moveFirst();
-            break;
-        case 2:
-            if (!locateShownCard()) rsCard->moveFirst();
-            rsCard->moveNext();
-            if (rsCard->eof()) rsCard->moveLast();
-            break;
-        case 3:
-            rsCard->moveLast();
-            break;
-        default:
-            break;
-        }
-    } catch (const VbError&) {
-        // Rows lost under the move: the current row is shown as it stands.
-    }
+    m_shown.navigate(Index);
     DrawCard();
     ShowCardFields();
 }
@@ -212,32 +190,16 @@ void SmallCardEditor::writeCardField(const QString& field, const Variant& value)
 }
 
 void SmallCardEditor::editShownCard(const std::function<void(Recordset&)>& assign) {
-    Recordset& card = shownCard();
-    editRow(card, [&] { assign(card); });
+    m_shown.edit(assign);
 }
 
 Recordset& SmallCardEditor::shownCard() {
-    if (!locateShownCard()) throw VbError(VbError::NoCurrentRecord);
-    return *rsCard;
+    return m_shown.row();
 }
 
 void SmallCardEditor::showFrameSize() {
     lblPicDim.setCaption(vbStr(picFrame.Width()) + QStringLiteral("W * ") + vbStr(picFrame.Height()) +
                          QStringLiteral("H"));
-}
-
-bool SmallCardEditor::hasCards() const {
-    return rsCard && !(rsCard->bof() && rsCard->eof());
-}
-
-bool SmallCardEditor::locateShownCard() {
-    if (m_shownCardID == 0 || !hasCards()) return false;
-    return moveToRow(rsCard, QStringLiteral("CardID"), m_shownCardID);
-}
-
-void SmallCardEditor::showPosition(const QString& nr, qint32 count) {
-    lblCurrentCard.setCaption(nr + QStringLiteral(" (") + QString::number(count) + QStringLiteral(")"));
-    lblCurrentCard.setTag(QString::number(count));
 }
 
 // ---- Adding and deleting ----
@@ -375,7 +337,7 @@ void SmallCardEditor::cmdCardDelete_Click() {
     if (!hasCards()) {
         showPosition(QStringLiteral("0"), 0);
         EnableCardControls(false);
-        m_shownCardID = 0;
+        m_shown.forget();
         return;
     }
     rsCard->moveLast();
@@ -424,7 +386,7 @@ void SmallCardEditor::recoverFromFailedWrite(const QString& title, const QString
     } else {
         showPosition(QStringLiteral("0"), 0);
         EnableCardControls(false);
-        m_shownCardID = 0;
+        m_shown.forget();
     }
     MsgBox(what + QStringLiteral("\r\n\r\nError %1: %2").arg(error.number()).arg(error.description()),
            vbCritical, title);

@@ -9,6 +9,8 @@
 
 #include "smallcardwindow.h"
 
+#include "shownrecord.h"
+
 #include "db/connection.h"
 #include "db/recordset.h"
 
@@ -34,7 +36,7 @@ public:
     void editShownCard(const std::function<void(Recordset&)>& assign);
 
     // The key of the card shown, 0 for none.
-    qint32 shownCardID() const { return m_shownCardID; }
+    qint32 shownCardID() const { return m_shown.id(); }
 
 protected:
     explicit SmallCardEditor(const SmallCardLayout& layout);
@@ -86,14 +88,14 @@ private:
     void cmdCardDelete_Click();
     void SetNewCardDefaults(const NewCardDefaults& defaults, qint16 titleNumber);
 
-    bool hasCards() const;
-    bool locateShownCard();
-    void showPosition(const QString& nr, qint32 count);
+    bool hasCards() const { return m_shown.hasRows(); }
+    bool locateShownCard() { return m_shown.locate(); }
+    void showPosition(const QString& nr, qint32 count) { ::showPosition(lblCurrentCard, nr, count); }
     std::optional<NewCardDefaults> newCardDefaults();
     void insertCard(qint16 nr, qint16 titleNumber, const NewCardDefaults& defaults);
     void deleteAndRenumber(qint32 deletedNr);
     void recoverFromFailedWrite(const QString& title, const QString& what, const VbError& error);
     CornerTexts cardTypeCorners(qint32 cardTypeID) const;
 
-    qint32 m_shownCardID = 0;
+    ShownRecord m_shown;
 };

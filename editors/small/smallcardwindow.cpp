@@ -1,9 +1,8 @@
 #include "smallcardwindow.h"
 
-#include "runtime/colour.h"
+#include "navigationrow.h"
 
-#include <QPushButton>
-#include <QStyle>
+#include "runtime/colour.h"
 
 namespace {
 void place(Control& control, const Rect& rect) {
@@ -21,12 +20,6 @@ Font smallFonts(double size, bool bold = false) {
 // Card labels show the card under them.
 void showCardThrough(Label& label) {
     label.widget()->setAutoFillBackground(false);
-}
-
-void makePictureButton(CommandButton& button, QStyle::StandardPixmap pixmap, const QString& toolTip) {
-    auto* pushButton = static_cast<QPushButton*>(button.widget());
-    pushButton->setIcon(pushButton->style()->standardIcon(pixmap));
-    pushButton->setToolTip(toolTip);
 }
 
 // The edit panel beside the preview, and its rows, in pixels.
@@ -89,27 +82,15 @@ SmallCardWindow::SmallCardWindow(const SmallCardLayout& layout)
 }
 
 void SmallCardWindow::placeNavigation() {
-    place(cmdCardAdd, 4, 4, 26, 26);
-    makePictureButton(cmdCardAdd, QStyle::SP_FileIcon, QStringLiteral("Add a new card"));
-    place(cmdCardDelete, 32, 4, 26, 26);
-    makePictureButton(cmdCardDelete, QStyle::SP_TrashIcon, QStringLiteral("Delete current card"));
-
-    const QStringList navCaptions{QStringLiteral("<<"), QStringLiteral("<"), QStringLiteral(">"),
-                                  QStringLiteral(">>")};
-    const double navLefts[] = {68, 98, 204, 234};
-    for (int i = 0; i < 4; ++i) {
-        CommandButton& button = cmdCardNav.emplace_back(*this, QStringLiteral("cmdCardNav(%1)").arg(i));
-        button.setCaption(navCaptions[i]);
-        place(button, navLefts[i], 4, 28, 26);
-    }
-    place(lblCurrentCard, 128, 9, 74, 17);
-    lblCurrentCard.setAlignment(vbCenter);
+    placeNavigationRow(*this, {cmdCardAdd, QStringLiteral("Add a new card"), cmdCardDelete,
+                               QStringLiteral("Delete current card"), cmdCardNav,
+                               QStringLiteral("cmdCardNav"), lblCurrentCard});
     lblCurrentCard.setCaption(QStringLiteral("0 (0)"));
 
     cmdSort.setCaption(QStringLiteral("Card list"));
-    place(cmdSort, 276, 4, 80, 26);
+    place(cmdSort, kNavigationRowEnd, 4, 80, 26);
     cmdStat.setCaption(QStringLiteral("Statistics"));
-    place(cmdStat, 360, 4, 80, 26);
+    place(cmdStat, kNavigationRowEnd + 84, 4, 80, 26);
 }
 
 void SmallCardWindow::placePreview() {

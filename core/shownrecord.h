@@ -1,0 +1,44 @@
+#pragma once
+// The record an editor shows, kept by its key. The editor's recordset is shared with the
+// batch (and, for small cards, with the other editor), which may move it meanwhile, so
+// every write first puts the recordset back on that record.
+
+#include "db/connection.h"
+#include "db/recordset.h"
+
+#include <functional>
+
+class Label;
+
+class ShownRecord {
+public:
+    ShownRecord(RecordsetPtr& rs, QString keyField);
+
+    // The recordset is open and holds rows.
+    bool hasRows() const;
+    // The current row becomes the record shown.
+    void remember();
+    void forget() { m_id = 0; }
+    // The key of the record shown, 0 for none.
+    qint32 id() const { return m_id; }
+
+    // Puts the recordset on the record shown; false when there is none or it is gone.
+    bool locate();
+    // The recordset on the record shown, for reading it; raises 3021 when it is gone.
+    Recordset& row();
+    // Puts the recordset on the record shown, lets `assign` set its fields and updates it,
+    // all or nothing: an error cancels the edit and goes on to the caller.
+    void edit(const std::function<void(Recordset&)>& assign);
+
+    // A navigation button's move: 0 first, 1 previous, 2 next, 3 last, anything else none.
+    // Previous and next go from the record shown and stay on the first and last rows.
+    void navigate(int index);
+
+private:
+    RecordsetPtr& m_rs;
+    QString m_keyField;
+    qint32 m_id = 0;
+};
+
+// An editor's position label: "nr (count)", with the count in its Tag.
+void showPosition(Label& label, const QString& nr, qint32 count);
