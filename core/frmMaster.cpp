@@ -2,6 +2,7 @@
 #include "frmCard.h"
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
+#include "frmCharacter2nd.h"
 #include "frmCreate.h"
 #include "frmSetName.h"
 #include "modData.h"
@@ -115,6 +116,7 @@ void FrmMaster::InitialiseSet() {
 
 void FrmMaster::SetChange() {
     frmCard2nd->InitCard2nd();
+    frmCharacter2nd->Initialise();
     if (FrmCard3rd* card3rd = frmCard3rd.ifLoaded()) card3rd->InitCard3rd();
 }
 
@@ -186,6 +188,7 @@ void FrmMaster::ShowSetDetails() {
 // Only editors that are loaded are refreshed: refreshing never loads one.
 void FrmMaster::UpdateEditorDisplays() {
     if (FrmCard2nd* card2nd = frmCard2nd.ifLoaded()) card2nd->UpdateDisplay();
+    if (FrmCharacter2nd* character2nd = frmCharacter2nd.ifLoaded()) character2nd->UpdateDisplay();
     if (FrmCard3rd* card3rd = frmCard3rd.ifLoaded()) card3rd->UpdateDisplay();
 }
 
@@ -268,6 +271,8 @@ void FrmMaster::tbar_ButtonClick(const ToolbarButton& Button) {
             toggleEditor(frmCard3rd.get());
         else
             toggleEditor(frmCard2nd.get());
+    } else if (Button.key == QLatin1String("character2nd")) {
+        toggleEditor(frmCharacter2nd.get());
     } else if (Button.key == QLatin1String("createall")) {
         if (iSetID <= 0) {
             MsgBox(QStringLiteral("Select a set first."), vbExclamation, QStringLiteral("Create cards"));

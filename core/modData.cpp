@@ -1,5 +1,6 @@
 #include "modData.h"
 #include "frmCard2nd.h"
+#include "frmCharacter2nd.h"
 #include "frmMaster.h"
 
 #include "cardindexes.h"
@@ -70,8 +71,9 @@ bool Main() {
     iSetID = 0;
     frmMaster->Show();
     frmMaster->InitialiseSet();
-    // The small-card editor is loaded hidden, unless the first set change already did it.
+    // The editors are loaded hidden, unless the first set change already did it.
     frmCard2nd.get();
+    frmCharacter2nd.get();
     return true;
 }
 

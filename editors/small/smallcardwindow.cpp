@@ -268,11 +268,5 @@ void SmallCardWindow::setTabOrder(const Captions& captions) {
                   &txtTitle,       &cmdGetPic,     &cmdDelPic,      &chkShowPicture, &chkFrame,  &chkResize,
                   &cmdBackPic,     &cmdDelBackPic, &cmdLastBackPic, &txtBold,        &txtInfo,   &cboCardBack,
                   &cmdGetCardBack, &cmdColour,     &udCopy,         &txtArtist});
-    std::vector<Control*> withCaptions;
-    for (Control* control : order) {
-        if (const auto caption = captions.find(control); caption != captions.end())
-            withCaptions.push_back(caption->second);
-        withCaptions.push_back(control);
-    }
-    ::setTabOrder(withCaptions);
+    ::setTabOrder(order, captions);
 }

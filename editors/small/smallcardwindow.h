@@ -8,10 +8,10 @@
 
 #include "forms/forms.h"
 #include "forms/keypreview.h"
+#include "forms/taborder.h"
 #include "forms/updown.h"
 
 #include <deque>
-#include <map>
 
 class SmallCardWindow : public Form {
     Q_OBJECT
@@ -80,7 +80,7 @@ private:
     void placePreview();
     void placePanel();
     // The panel's labels, each by the control after it in the tab order.
-    using Captions = std::map<const Control*, Label*>;
+    using Captions = CaptionLabels;
     Captions addCaptions();
     void setTabOrder(const Captions& captions);
 

@@ -38,6 +38,16 @@ bool canTakeFocus(const QWidget* widget, const QWidget* boundary) {
 }
 } // namespace
 
+void setTabOrder(const std::vector<Control*>& order, const CaptionLabels& captions) {
+    std::vector<Control*> withCaptions;
+    for (Control* control : order) {
+        if (const auto caption = captions.find(control); caption != captions.end())
+            withCaptions.push_back(caption->second);
+        withCaptions.push_back(control);
+    }
+    setTabOrder(withCaptions);
+}
+
 void setTabOrder(const std::vector<Control*>& order) {
     QWidget* previous = nullptr;
     for (size_t i = 0; i < order.size(); ++i) {

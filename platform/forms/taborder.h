@@ -3,6 +3,7 @@
 // in which the controls were made, labels included: a label's access key goes to the
 // first control after it that can take the focus.
 
+#include <map>
 #include <vector>
 
 class Control;
@@ -11,6 +12,11 @@ class QWidget;
 // Tab visits the controls in this order. A label in the list, which Tab passes by, takes
 // its place just ahead of the control after it, so that its access key goes there.
 void setTabOrder(const std::vector<Control*>& order);
+
+// The label that names each control that has one.
+using CaptionLabels = std::map<const Control*, Control*>;
+// The same, with each control's label just ahead of it, where its access key goes.
+void setTabOrder(const std::vector<Control*>& order, const CaptionLabels& captions);
 
 // The first widget after this one's place in its window's tab order that can take the
 // focus now (from Tab, enabled, shown); null when there is none but itself. In a child

@@ -2,6 +2,7 @@
 // and state kept in the settings store.
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
+#include "frmCharacter2nd.h"
 #include "frmMaster.h"
 #include "mainwindowtest.h"
 #include "modData.h"
@@ -37,6 +38,7 @@ void restartMainWindow() {
 }
 
 constexpr int kSmallCardButton = 3;
+constexpr int kCharacterButton = 4;
 } // namespace
 
 using MainToolbar = MainWindowTest;
@@ -140,8 +142,25 @@ TEST_F(MainToolbar, EditorsAreChildWindowsAndClosingOneUnloadsIt) {
     EXPECT_TRUE(frmCard2nd->Visible());
 }
 
+// Characters are offered in every set, whatever its edition.
+TEST_F(MainToolbar, CharacterButtonTogglesTheCharacterEditorAndClosingItReleasesTheButton) {
+    newSet(QStringLiteral("Third"), 3);
+    toolButton(QStringLiteral("character2nd"))->click();
+    ASSERT_TRUE(frmCharacter2nd.isLoaded());
+    EXPECT_TRUE(frmCharacter2nd->Visible());
+    EXPECT_EQ(frmMaster->tbar.ButtonValue(kCharacterButton), 1);
+    toolButton(QStringLiteral("character2nd"))->click();
+    EXPECT_FALSE(frmCharacter2nd->Visible());
+    EXPECT_TRUE(frmCharacter2nd.isLoaded()); // hiding keeps it
+
+    toolButton(QStringLiteral("character2nd"))->click();
+    qobject_cast<QMdiSubWindow*>(frmCharacter2nd->parentWidget())->close();
+    EXPECT_FALSE(frmCharacter2nd.isLoaded());
+    EXPECT_EQ(frmMaster->tbar.ButtonValue(kCharacterButton), 0);
+}
+
 TEST_F(MainToolbar, OtherButtonsShowNothing) {
-    for (const char* key : {"character2nd", "large2nd", "exporttotext"})
+    for (const char* key : {"large2nd", "exporttotext"})
         toolButton(QLatin1String(key))->click();
     EXPECT_FALSE(frmCard2nd.isLoaded());
     EXPECT_FALSE(frmCard3rd.isLoaded());

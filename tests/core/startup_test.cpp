@@ -1,6 +1,7 @@
 // The start: the database is found, opened and checked, or the program says it is missing.
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
+#include "frmCharacter2nd.h"
 #include "frmMaster.h"
 #include "modData.h"
 #include "programfolder.h"
@@ -63,7 +64,7 @@ TEST(Startup, GoodDatabaseOpensTheMainWindow) {
     EXPECT_EQ(GetAttr(folder.databasePath()) & vbReadOnly, 0);
 }
 
-TEST(Startup, OpensTheFirstSetByNameAndLoadsTheSmallCardEditorHidden) {
+TEST(Startup, OpensTheFirstSetByNameAndLoadsTheEditorsHidden) {
     ProgramFolder folder;
     Connection::open(folder.databasePath())
         ->execute(
@@ -74,5 +75,7 @@ TEST(Startup, OpensTheFirstSetByNameAndLoadsTheSmallCardEditorHidden) {
     EXPECT_EQ(iSetLanguageID, 2);
     ASSERT_TRUE(frmCard2nd.isLoaded());
     EXPECT_FALSE(frmCard2nd->Visible());
+    ASSERT_TRUE(frmCharacter2nd.isLoaded());
+    EXPECT_FALSE(frmCharacter2nd->Visible());
     EXPECT_FALSE(frmCard3rd.isLoaded());
 }

@@ -1,8 +1,8 @@
 #include "smallcardfixture.h"
 
 #include "frmCardBacks.h"
-#include "frmCardType.h"
 #include "frmCardList.h"
+#include "frmCardType.h"
 #include "modData.h"
 #include "testrows.h"
 

@@ -46,6 +46,28 @@ FieldValues newSmallCardValues(int nr) {
             {"FileName", Variant("")}};
 }
 
+FieldValues newCharacterValues(int nr) {
+    return {{"SetID", Variant(qint64(iSetID))},
+            {"Nr", Variant(nr)},
+            {"Name", Variant(QStringLiteral("CHARACTER %1").arg(nr))},
+            {"StartingAreaID", Variant(5)},
+            {"AlignmentID", Variant(2)},
+            {"Strength", Variant("3")},
+            {"Craft", Variant("3")},
+            {"Gold", Variant("1")},
+            {"Lives", Variant("4")},
+            {"Abilities", Variant("")},
+            {"UsePicture", Variant(true)},
+            {"UseFrame", Variant(true)},
+            {"PicTop", Variant(0)},
+            {"PicLeft", Variant(0)},
+            {"PicWidth", Variant(121)},
+            {"PicHeight", Variant(0)},
+            {"CharacterBackID", Variant(1)},
+            {"PPTop", Variant(0)},
+            {"PPLeft", Variant(0)}};
+}
+
 qint32 insertRow(const QString& table, const QString& keyField, FieldValues values,
                  const FieldValues& fields) {
     const RecordsetPtr rs =

@@ -14,6 +14,8 @@ qint32 addOpenSet(qint16 edition, qint32 languageID = 1, const FieldValues& fiel
 
 // The values a new small card of the open set gets.
 FieldValues newSmallCardValues(int nr);
+// The values a new character of the open set gets in a 2nd-edition set of language 1.
+FieldValues newCharacterValues(int nr);
 
 // Inserts a row of `values` changed by `fields`; returns its key.
 qint32 insertRow(const QString& table, const QString& keyField, FieldValues values,

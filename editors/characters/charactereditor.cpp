@@ -1,0 +1,300 @@
+#include "charactereditor.h"
+
+#include "frmMaster.h"
+#include "modData.h"
+#include "rowlookup.h"
+
+#include "forms/loadingscope.h"
+#include "runtime/app.h"
+#include "runtime/conversions.h"
+#include "runtime/vberror.h"
+
+namespace {
+constexpr qint32 kLargestNr = 32767;
+// A new character's alignment, when the set's language has it.
+constexpr qint32 kDefaultAlignmentID = 2;
+
+const QString kAddTitle = QStringLiteral("New character");
+
+// A key that is Null counts as 0: no list item has that key.
+qint32 longOrZero(const Field& field) {
+    return field.isNull() ? 0 : field.toLong();
+}
+
+// The index of the item that carries `id`, -1 when none does.
+int itemWithData(const ComboBox& combo, qint32 id) {
+    for (int i = 0; i < combo.ListCount(); ++i)
+        if (combo.ItemData(i) == id) return i;
+    return -1;
+}
+
+QString frameDimensions(const PictureBox& frame) {
+    return QStringLiteral("(%1W*%2H)").arg(vbStr(frame.Width()), vbStr(frame.Height()));
+}
+} // namespace
+
+CharacterEditor::CharacterEditor() : m_shown(rsCharacter, QStringLiteral("CharacterID")) {
+    cmdCharacterAdd.Click = [this] { cmdCharacterAdd_Click(); };
+    for (int i = 0; i < int(cmdCharNav.size()); ++i)
+        cmdCharNav[size_t(i)].Click = [this, i] { cmdCharNav_Click(i); };
+}
+
+void CharacterEditor::Form_Load() {
+    const QString watermark = QStringLiteral("ZQJ %1.%2").arg(App::Major()).arg(App::Minor());
+    for (Label& label : lblWatermark)
+        label.setCaption(watermark);
+    Initialise();
+}
+
+void CharacterEditor::Form_Unload(int& Cancel) {
+    Q_UNUSED(Cancel);
+    // The main window may be going itself; it is never loaded only to be told.
+    if (FrmMaster* master = frmMaster.ifLoaded()) master->FixButton(Name(), 0);
+}
+
+void CharacterEditor::Initialise() {
+    if (bLoading) return;
+    OpenCharacterRecordset();
+    if (m_shown.hasRows()) {
+        rsCharacter->moveLast();
+        lblCurrentCardCharacter.setTag(rsCharacter->field(QStringLiteral("Nr")).concatText());
+        rsCharacter->moveFirst();
+    } else {
+        // The first character added is then character 1.
+        showPosition(lblCurrentCardCharacter, QStringLiteral("0"), 0);
+    }
+    {
+        const LoadingScope loading(bLoading);
+        FillAlignmentCombo();
+        FillStartAreaCombo();
+        FillAttributeCombos();
+        FillCardBackCombo();
+    }
+    const bool characters = m_shown.hasRows();
+    EnableCharacterControls(characters);
+    if (characters)
+        cmdCharNav_Click(-1);
+    else
+        m_shown.forget();
+}
+
+void CharacterEditor::OpenCharacterRecordset() {
+    if (rsCharacter) rsCharacter->close();
+    rsCharacter.reset();
+    strSQL = QStringLiteral("SELECT * FROM tblCharacter WHERE SetID = ") + QString::number(iSetID) +
+             QStringLiteral(" ORDER BY Nr");
+    OpenRecordset(strSQL, rsCharacter);
+}
+
+// The lists always hold the 2nd edition's rows, whatever the set's edition.
+void CharacterEditor::FillAlignmentCombo() {
+    fillLookup(cboAlignment,
+               QStringLiteral("SELECT * FROM tblAlignment WHERE LanguageID = %1 ORDER BY AlignmentNr"),
+               QStringLiteral("Alignment"), QStringLiteral("AlignmentID"));
+}
+
+void CharacterEditor::FillStartAreaCombo() {
+    fillLookup(cboStartArea,
+               QStringLiteral("SELECT *, IFNULL([Board], '') || ' : ' || IFNULL([Area], '') AS StartArea"
+                              " FROM tblArea WHERE LanguageID = %1 AND EditionID = 2 ORDER BY Board, Area"),
+               QStringLiteral("StartArea"), QStringLiteral("AreaID"));
+}
+
+void CharacterEditor::FillCardBackCombo() {
+    fillLookup(cboCharacterCardback,
+               QStringLiteral("SELECT * FROM tblCharacterBack WHERE LanguageID = %1 AND EditionID = 2"
+                              " ORDER BY BackText"),
+               QStringLiteral("BackText"), QStringLiteral("CharacterBackID"));
+}
+
+void CharacterEditor::fillLookup(ComboBox& combo, const QString& select, const QString& textField,
+                                 const QString& idField) {
+    if (!rsSet || rsSet->bof() || rsSet->eof()) {
+        combo.Clear();
+        return;
+    }
+    strSQL = select.arg(rsSet->field(QStringLiteral("LanguageID")).concatText());
+    const RecordsetPtr rows = GetRecordset(strSQL);
+    FillCombo(combo, *rows, textField, idField);
+    if (combo.ListCount() > 0) combo.setListIndex(0);
+}
+
+void CharacterEditor::FillAttributeCombos() {
+    const QString initial[] = {QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("1"),
+                               QStringLiteral("4")};
+    for (size_t index = 0; index < cboCharAttr.size(); ++index) {
+        ComboBox& combo = cboCharAttr[index];
+        combo.Clear();
+        for (int i = 9; i >= 0; --i)
+            combo.AddItem(QStringLiteral("+") + QString::number(i));
+        combo.AddItem(QStringLiteral("---"));
+        for (int i = 1; i <= 9; ++i)
+            combo.AddItem(QString::number(i));
+        combo.setText(initial[index]);
+    }
+}
+
+void CharacterEditor::EnableCharacterControls(bool b) {
+    picCharacterRest.setVisible(b);
+    pic2ndCharacter.setVisible(b);
+    cmdCharacterDelete.setEnabled(b);
+    lblCurrentCardCharacter.setEnabled(b);
+    for (CommandButton& button : cmdCharNav)
+        button.setEnabled(b);
+    cmdSortCharacter.setEnabled(b);
+}
+
+void CharacterEditor::cmdCharNav_Click(int Index) {
+    if (!m_shown.hasRows()) {
+        EnableCharacterControls(false);
+        return;
+    }
+    m_shown.navigate(Index);
+    DrawCharacter();
+    ShowCharacterFields();
+}
+
+void CharacterEditor::UpdateDisplay() {
+    if (!m_shown.hasRows()) return;
+    if (!m_shown.locate()) rsCharacter->moveFirst();
+    cmdCharNav_Click(-1);
+}
+
+// Lays nothing out yet: the preview's layout is written with the preview's own code.
+void CharacterEditor::DrawCharacter() {}
+
+// Lays nothing out yet: the picture frame's layout is written with the preview's own code.
+void CharacterEditor::ShowPictureCharacter() {}
+
+void CharacterEditor::ShowCharacterFields() {
+    Recordset& character = *rsCharacter;
+    m_shown.remember();
+    {
+        const LoadingScope loading(bLoading);
+        txtCharName.setText(character.field(QStringLiteral("Name")).concatText());
+        SelectComboItem(cboStartArea, longOrZero(character.field(QStringLiteral("StartingAreaID"))));
+        chkIncludeBoard.setValue(BoolToCheck(character.field(QStringLiteral("IncludeBoard")).toBool()));
+        SelectComboItem(cboAlignment, longOrZero(character.field(QStringLiteral("AlignmentID"))));
+        const QString attributes[] = {QStringLiteral("Strength"), QStringLiteral("Craft"),
+                                      QStringLiteral("Gold"), QStringLiteral("Lives")};
+        for (size_t i = 0; i < cboCharAttr.size(); ++i)
+            cboCharAttr[i].setText(character.field(attributes[i]).concatText());
+        chkShowPictureCharacter.setValue(BoolToCheck(character.field(QStringLiteral("UsePicture")).toBool()));
+        ShowPictureCharacter();
+        chkFrameCharacter.setValue(BoolToCheck(character.field(QStringLiteral("UseFrame")).toBool()));
+        txtSpecialAbilities.setText(character.field(QStringLiteral("Abilities")).concatText());
+        SelectComboItem(cboCharacterCardback, longOrZero(character.field(QStringLiteral("CharacterBackID"))));
+    }
+    lblPicDimChar.setCaption(frameDimensions(picFrameCharacter));
+    lblPicDimPlay.setCaption(frameDimensions(picPlayingPieceFrame));
+    lblCurrentCardCharacter.setCaption(character.field(QStringLiteral("Nr")).concatText() +
+                                       QStringLiteral(" (") + lblCurrentCardCharacter.Tag() +
+                                       QStringLiteral(")"));
+}
+
+void CharacterEditor::editShownCharacter(const std::function<void(Recordset&)>& assign) {
+    m_shown.edit(assign);
+}
+
+// ---- Adding ----
+
+void CharacterEditor::cmdCharacterAdd_Click() {
+    if (iSetID == 0) return;
+    const std::optional<NewCharacterDefaults> defaults = newCharacterDefaults();
+    if (!defaults) return;
+    qint32 n = 0;
+    if (m_shown.hasRows()) {
+        rsCharacter->moveLast();
+        n = rsCharacter->field(QStringLiteral("Nr")).toInt();
+    }
+    ++n;
+    // The name counts from the position label, which holds the number of characters.
+    const qint64 nameNumber = (QStringLiteral("0") + lblCurrentCardCharacter.Tag()).toLongLong() + 1;
+    if (n > kLargestNr || nameNumber > kLargestNr) {
+        MsgBox(QStringLiteral("A set holds at most 32767 characters: no character can be added."),
+               vbExclamation, kAddTitle);
+        return;
+    }
+    try {
+        rsCharacter->addNew();
+        rsCharacter->field(QStringLiteral("Nr")) = qint64(n);
+        SetNewCharacterDefaults(*defaults, qint16(nameNumber));
+        rsCharacter->update();
+    } catch (const VbError& error) {
+        rsCharacter->cancelUpdate();
+        reopenAfterFailedAdd(error);
+        return;
+    }
+    rsCharacter->moveLast();
+    EnableCharacterControls(true);
+    DrawCharacter();
+    ShowCharacterFields();
+    showPosition(lblCurrentCardCharacter, QString::number(n), n);
+    picCharacterRest.setVisible(true);
+    SelectAllText(txtCharName);
+    txtCharName.SetFocus();
+}
+
+// The first start area and character back of the lists; nothing (with a message) when the
+// set's language has none of them.
+std::optional<CharacterEditor::NewCharacterDefaults> CharacterEditor::newCharacterDefaults() {
+    QStringList missing;
+    if (cboStartArea.ListCount() == 0) missing << QStringLiteral("no start area");
+    if (cboCharacterCardback.ListCount() == 0) missing << QStringLiteral("no character back");
+    if (!missing.isEmpty()) {
+        MsgBox(QStringLiteral("The language of this set has ") + missing.join(QStringLiteral(" and ")) +
+                   QStringLiteral(" for characters: no character can be added."),
+               vbExclamation, kAddTitle);
+        return std::nullopt;
+    }
+    NewCharacterDefaults defaults;
+    defaults.startingAreaID = qint32(cboStartArea.ItemData(0));
+    defaults.characterBackID = qint32(cboCharacterCardback.ItemData(0));
+    if (itemWithData(cboAlignment, kDefaultAlignmentID) < 0 && cboAlignment.ListCount() > 0)
+        defaults.alignmentID = qint32(cboAlignment.ItemData(0));
+    else
+        defaults.alignmentID = kDefaultAlignmentID;
+    return defaults;
+}
+
+void CharacterEditor::SetNewCharacterDefaults(const NewCharacterDefaults& defaults, qint16 nameNumber) {
+    Recordset& character = *rsCharacter;
+    character.field(QStringLiteral("SetID")) = rsSet->field(QStringLiteral("SetID")).value();
+    character.field(QStringLiteral("Name")) = QStringLiteral("CHARACTER ") + QString::number(nameNumber);
+    character.field(QStringLiteral("StartingAreaID")) = qint64(defaults.startingAreaID);
+    character.field(QStringLiteral("AlignmentID")) = qint64(defaults.alignmentID);
+    character.field(QStringLiteral("Strength")) = QStringLiteral("3");
+    character.field(QStringLiteral("Craft")) = QStringLiteral("3");
+    character.field(QStringLiteral("Gold")) = QStringLiteral("1");
+    character.field(QStringLiteral("Lives")) = QStringLiteral("4");
+    character.field(QStringLiteral("PicTop")) = 0;
+    character.field(QStringLiteral("PicLeft")) = 0;
+    character.field(QStringLiteral("PicHeight")) = 0;
+    character.field(QStringLiteral("PicWidth")) = 121;
+    character.field(QStringLiteral("UsePicture")) = Variant(true);
+    character.field(QStringLiteral("UseFrame")) = Variant(true);
+    character.field(QStringLiteral("Abilities")) = QString();
+    character.field(QStringLiteral("CharacterBackID")) = qint64(defaults.characterBackID);
+    character.field(QStringLiteral("PPTop")) = 0;
+    character.field(QStringLiteral("PPLeft")) = 0;
+}
+
+// The character shown before stays shown; the recordset is read again, as the failed
+// insert may have left it with a row the database does not have.
+void CharacterEditor::reopenAfterFailedAdd(const VbError& error) {
+    OpenCharacterRecordset();
+    if (m_shown.hasRows()) {
+        rsCharacter->moveLast();
+        lblCurrentCardCharacter.setTag(rsCharacter->field(QStringLiteral("Nr")).concatText());
+        if (!m_shown.locate()) rsCharacter->moveFirst();
+        cmdCharNav_Click(-1);
+    } else {
+        showPosition(lblCurrentCardCharacter, QStringLiteral("0"), 0);
+        EnableCharacterControls(false);
+        m_shown.forget();
+    }
+    MsgBox(QStringLiteral("The character could not be added.\r\n\r\nError %1: %2")
+               .arg(error.number())
+               .arg(error.description()),
+           vbCritical, kAddTitle);
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The characters of the open set in the shared rsCharacter, the lookup and attribute
+// lists, showing a character (its layout on the preview, then its fields in the edit
+// controls), navigation and adding characters.
+//
+// The editor remembers the key of the character it shows and puts rsCharacter back on it
+// before it writes: the batch may have moved the shared recordset meanwhile.
+
+#include "characterwindow.h"
+
+#include "shownrecord.h"
+
+#include <functional>
+#include <optional>
+
+class VbError;
+
+class CharacterEditor : public CharacterWindow {
+    Q_OBJECT
+public:
+    // Opens the set's characters, fills the lists and shows the first character.
+    void Initialise();
+    // Shows the shown character again, so that changed set options reach the preview.
+    void UpdateDisplay();
+    // Lays the current character of rsCharacter out on the preview controls.
+    void DrawCharacter();
+    // Shows or hides the picture frame and lays the text column out beside it.
+    void ShowPictureCharacter();
+
+    // 0 first, 1 previous, 2 next, 3 last; -1 shows the current character again.
+    void cmdCharNav_Click(int Index);
+    void cmdCharacterAdd_Click();
+
+    // Puts rsCharacter on the shown character, lets `assign` set its fields and updates
+    // it, all or nothing: an error cancels the edit and goes on to the caller.
+    void editShownCharacter(const std::function<void(Recordset&)>& assign);
+
+    // The key of the character shown, 0 for none.
+    qint32 shownCharacterID() const { return m_shown.id(); }
+
+protected:
+    CharacterEditor();
+
+    void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
+
+    // rsCharacter on the shown character, for reading its fields; raises 3021 when it is gone.
+    Recordset& shownCharacter() { return m_shown.row(); }
+
+    bool bLoading = false;
+
+private:
+    struct NewCharacterDefaults {
+        qint32 startingAreaID = 0;
+        qint32 alignmentID = 0;
+        qint32 characterBackID = 0;
+    };
+
+    void OpenCharacterRecordset();
+    void FillAlignmentCombo();
+    void FillStartAreaCombo();
+    void FillCardBackCombo();
+    void FillAttributeCombos();
+    void EnableCharacterControls(bool b);
+    void ShowCharacterFields();
+    void SetNewCharacterDefaults(const NewCharacterDefaults& defaults, qint16 nameNumber);
+
+    // Fills a lookup combo from the query of the open set's language, or empties it when
+    // no set is open.
+    void fillLookup(ComboBox& combo, const QString& select, const QString& textField, const QString& idField);
+    std::optional<NewCharacterDefaults> newCharacterDefaults();
+    void reopenAfterFailedAdd(const VbError& error);
+
+    ShownRecord m_shown;
+};

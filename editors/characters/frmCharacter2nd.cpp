@@ -1,0 +1,3 @@
+#include "frmCharacter2nd.h"
+
+FormInstance<FrmCharacter2nd> frmCharacter2nd;

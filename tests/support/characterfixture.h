@@ -1,0 +1,28 @@
+#pragma once
+// A program folder with one open set, for the character editor's tests. The editor is
+// unloaded when a test ends, so that each test loads it afresh.
+
+#include "frmCharacter2nd.h"
+#include "platform/forms/qstringprinter.h"
+#include "programfolder.h"
+#include "testrows.h"
+
+#include <gtest/gtest.h>
+
+class CharacterFixture : public ::testing::Test {
+protected:
+    CharacterFixture();
+    ~CharacterFixture() override;
+
+    FrmCharacter2nd& editor() { return frmCharacter2nd.get(); }
+    // Adds a character of the open set with a new character's values, changed by `fields`.
+    qint32 insertCharacter(int nr, const FieldValues& fields = {});
+    Variant characterField(qint32 characterID, const QString& field) const;
+    // Nr and Name of the open set's characters, in Nr order.
+    std::vector<std::pair<int, QString>> characters() const;
+    int messageCount() const { return int(folder.dialogs().messages().size()); }
+
+    static void click(CommandButton& button);
+
+    ProgramFolder folder;
+};
