@@ -138,11 +138,15 @@ void LoadLookups(qint16 EditionID, qint16 LanguageID) {
 }
 
 QString GetAreaText(qint32 AreaID, bool boardFirst, bool includeBoard) {
-    rsArea->setFilter(QStringLiteral("AreaID = ") + QString::number(AreaID));
-    const FilterReset reset(*rsArea);
-    if (rsArea->bof() && rsArea->eof()) return QString();
-    const QString area = rsArea->field(QStringLiteral("Area")).concatText();
-    const QString board = rsArea->field(QStringLiteral("Board")).concatText();
+    return areaText(*rsArea, AreaID, boardFirst, includeBoard);
+}
+
+QString areaText(Recordset& areas, qint32 AreaID, bool boardFirst, bool includeBoard) {
+    areas.setFilter(QStringLiteral("AreaID = ") + QString::number(AreaID));
+    const FilterReset reset(areas);
+    if (areas.bof() && areas.eof()) return QString();
+    const QString area = areas.field(QStringLiteral("Area")).concatText();
+    const QString board = areas.field(QStringLiteral("Board")).concatText();
     if (includeBoard) return area + QStringLiteral(" (") + board + QStringLiteral(")");
     if (boardFirst) return board + QStringLiteral(" : ") + area;
     return area;

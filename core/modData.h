@@ -32,6 +32,8 @@ void OpenRecordset(const QString& sql, RecordsetPtr& rs);
 bool RecordExists(const QString& sql);
 void LoadLookups(qint16 EditionID, qint16 LanguageID);
 QString GetAreaText(qint32 AreaID, bool boardFirst, bool includeBoard);
+// GetAreaText over another snapshot of areas.
+QString areaText(Recordset& areas, qint32 AreaID, bool boardFirst, bool includeBoard);
 QString GetAlignmentText(qint32 AlignmentID);
 QString YesNo(bool value);
 // Lets `assign` set fields of the current row and updates it, all or nothing: an error

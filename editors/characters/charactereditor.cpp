@@ -1,4 +1,5 @@
 #include "charactereditor.h"
+#include "characterattributes.h"
 
 #include "frmMaster.h"
 #include "modData.h"
@@ -94,34 +95,35 @@ void CharacterEditor::FillAlignmentCombo() {
 }
 
 void CharacterEditor::FillStartAreaCombo() {
-    fillLookup(cboStartArea,
-               QStringLiteral("SELECT *, IFNULL([Board], '') || ' : ' || IFNULL([Area], '') AS StartArea"
-                              " FROM tblArea WHERE LanguageID = %1 AND EditionID = 2 ORDER BY Board, Area"),
-               QStringLiteral("StartArea"), QStringLiteral("AreaID"));
+    m_startAreas = fillLookup(
+        cboStartArea,
+        QStringLiteral("SELECT *, IFNULL([Board], '') || ' : ' || IFNULL([Area], '') AS StartArea"
+                       " FROM tblArea WHERE LanguageID = %1 AND EditionID = 2 ORDER BY Board, Area"),
+        QStringLiteral("StartArea"), QStringLiteral("AreaID"));
 }
 
 void CharacterEditor::FillCardBackCombo() {
-    fillLookup(cboCharacterCardback,
-               QStringLiteral("SELECT * FROM tblCharacterBack WHERE LanguageID = %1 AND EditionID = 2"
-                              " ORDER BY BackText"),
-               QStringLiteral("BackText"), QStringLiteral("CharacterBackID"));
+    m_characterBacks =
+        fillLookup(cboCharacterCardback,
+                   QStringLiteral("SELECT * FROM tblCharacterBack WHERE LanguageID = %1 AND EditionID = 2"
+                                  " ORDER BY BackText"),
+                   QStringLiteral("BackText"), QStringLiteral("CharacterBackID"));
 }
 
-void CharacterEditor::fillLookup(ComboBox& combo, const QString& select, const QString& textField,
-                                 const QString& idField) {
+RecordsetPtr CharacterEditor::fillLookup(ComboBox& combo, const QString& select, const QString& textField,
+                                         const QString& idField) {
     if (!rsSet || rsSet->bof() || rsSet->eof()) {
         combo.Clear();
-        return;
+        return nullptr;
     }
     strSQL = select.arg(rsSet->field(QStringLiteral("LanguageID")).concatText());
-    const RecordsetPtr rows = GetRecordset(strSQL);
+    RecordsetPtr rows = GetRecordset(strSQL);
     FillCombo(combo, *rows, textField, idField);
     if (combo.ListCount() > 0) combo.setListIndex(0);
+    return rows;
 }
 
 void CharacterEditor::FillAttributeCombos() {
-    const QString initial[] = {QStringLiteral("3"), QStringLiteral("3"), QStringLiteral("1"),
-                               QStringLiteral("4")};
     for (size_t index = 0; index < cboCharAttr.size(); ++index) {
         ComboBox& combo = cboCharAttr[index];
         combo.Clear();
@@ -130,7 +132,7 @@ void CharacterEditor::FillAttributeCombos() {
         combo.AddItem(QStringLiteral("---"));
         for (int i = 1; i <= 9; ++i)
             combo.AddItem(QString::number(i));
-        combo.setText(initial[index]);
+        combo.setText(QString::fromLatin1(kCharacterAttributes[index].initial));
     }
 }
 
@@ -175,10 +177,9 @@ void CharacterEditor::ShowCharacterFields() {
         SelectComboItem(cboStartArea, longOrZero(character.field(QStringLiteral("StartingAreaID"))));
         chkIncludeBoard.setValue(BoolToCheck(character.field(QStringLiteral("IncludeBoard")).toBool()));
         SelectComboItem(cboAlignment, longOrZero(character.field(QStringLiteral("AlignmentID"))));
-        const QString attributes[] = {QStringLiteral("Strength"), QStringLiteral("Craft"),
-                                      QStringLiteral("Gold"), QStringLiteral("Lives")};
         for (size_t i = 0; i < cboCharAttr.size(); ++i)
-            cboCharAttr[i].setText(character.field(attributes[i]).concatText());
+            cboCharAttr[i].setText(
+                character.field(QString::fromLatin1(kCharacterAttributes[i].field)).concatText());
         chkShowPictureCharacter.setValue(BoolToCheck(character.field(QStringLiteral("UsePicture")).toBool()));
         ShowPictureCharacter();
         chkFrameCharacter.setValue(BoolToCheck(character.field(QStringLiteral("UseFrame")).toBool()));
@@ -190,6 +191,10 @@ void CharacterEditor::ShowCharacterFields() {
     lblCurrentCardCharacter.setCaption(character.field(QStringLiteral("Nr")).concatText() +
                                        QStringLiteral(" (") + lblCurrentCardCharacter.Tag() +
                                        QStringLiteral(")"));
+}
+
+void CharacterEditor::DrawAttributeValue(qint16 Index, const QString& Value) {
+    drawAttributeBox(picCharAttrDisp[size_t(Index)], Index, Value);
 }
 
 void CharacterEditor::editShownCharacter(const std::function<void(Recordset&)>& assign) {

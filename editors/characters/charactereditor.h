@@ -38,6 +38,9 @@ public:
     // The key of the character shown, 0 for none.
     qint32 shownCharacterID() const { return m_shown.id(); }
 
+    // Paints attribute Index (0 to 3) with its value on its turned box of the card.
+    void DrawAttributeValue(qint16 Index, const QString& Value);
+
 protected:
     CharacterEditor();
 
@@ -46,6 +49,11 @@ protected:
 
     // rsCharacter on the shown character, for reading its fields; raises 3021 when it is gone.
     Recordset& shownCharacter() { return m_shown.row(); }
+
+    // The 2nd-edition start areas and character backs of the set's language, as the lists
+    // hold them; empty pointers while no set is open.
+    const RecordsetPtr& startAreas() const { return m_startAreas; }
+    const RecordsetPtr& characterBacks() const { return m_characterBacks; }
 
     bool bLoading = false;
 
@@ -65,11 +73,14 @@ private:
     void ShowCharacterFields();
     void SetNewCharacterDefaults(const NewCharacterDefaults& defaults, qint16 nameNumber);
 
-    // Fills a lookup combo from the query of the open set's language, or empties it when
-    // no set is open.
-    void fillLookup(ComboBox& combo, const QString& select, const QString& textField, const QString& idField);
+    // Fills a lookup combo from the query of the open set's language and hands its rows
+    // back, or empties it when no set is open.
+    RecordsetPtr fillLookup(ComboBox& combo, const QString& select, const QString& textField,
+                            const QString& idField);
     std::optional<NewCharacterDefaults> newCharacterDefaults();
     void reopenAfterFailedAdd(const VbError& error);
 
     ShownRecord m_shown;
+    RecordsetPtr m_startAreas;
+    RecordsetPtr m_characterBacks;
 };

@@ -1,9 +1,9 @@
 #pragma once
 // The character editor of 2nd-edition characters, offered in every set.
 
-#include "charactereditor.h"
+#include "characterfieldedits.h"
 
-class FrmCharacter2nd : public CharacterEditor {
+class FrmCharacter2nd : public CharacterFieldEdits {
     Q_OBJECT
 };
 

@@ -1,0 +1,108 @@
+#include "characterfieldedits.h"
+#include "characterattributes.h"
+
+#include "modData.h"
+#include "modPicture.h"
+#include "rowlookup.h"
+
+CharacterFieldEdits::CharacterFieldEdits() {
+    txtCharName.Change = [this] { txtCharName_Change(); };
+    txtCharName.GotFocus = [this] { txtCharName_GotFocus(); };
+    txtSpecialAbilities.Change = [this] { txtSpecialAbilities_Change(); };
+    cboAlignment.Click = [this] { cboAlignment_Click(); };
+    cboStartArea.Click = [this] { cboStartArea_Click(); };
+    chkIncludeBoard.Click = [this] { chkIncludeBoard_Click(); };
+    cboCharacterCardback.Click = [this] { cboCharacterCardback_Click(); };
+    for (qint16 i = 0; i < qint16(cboCharAttr.size()); ++i) {
+        cboCharAttr[size_t(i)].Change = [this, i] { cboCharAttr_Change(i); };
+        cboCharAttr[size_t(i)].Click = [this, i] { cboCharAttr_Click(i); };
+    }
+    chkFrameCharacter.Click = [this] { chkFrameCharacter_Click(); };
+    chkShowPictureCharacter.Click = [this] { chkShowPictureCharacter_Click(); };
+}
+
+void CharacterFieldEdits::writeCharacterField(const QString& field, const Variant& value) {
+    editShownCharacter([&](Recordset& character) { character.field(field) = value; });
+}
+
+void CharacterFieldEdits::txtCharName_Change() {
+    if (bLoading) return;
+    const QString name = txtCharName.Text();
+    writeCharacterField(QStringLiteral("Name"), name);
+    lblCharacter.setCaption(name);
+    lblPlayingPieceName.setCaption(name);
+}
+
+void CharacterFieldEdits::txtCharName_GotFocus() {
+    SelectAllText(txtCharName);
+}
+
+void CharacterFieldEdits::txtSpecialAbilities_Change() {
+    if (bLoading) return;
+    writeCharacterField(QStringLiteral("Abilities"), txtSpecialAbilities.Text());
+    lblSpecial.setCaption(txtSpecialAbilities.Text());
+}
+
+void CharacterFieldEdits::cboAlignment_Click() {
+    if (bLoading || cboAlignment.ListIndex() < 0) return;
+    const qint32 alignmentID = qint32(cboAlignment.ItemData(cboAlignment.ListIndex()));
+    writeCharacterField(QStringLiteral("AlignmentID"), qint64(alignmentID));
+    lblAlignment.setCaption(GetAlignmentText(alignmentID));
+}
+
+void CharacterFieldEdits::cboStartArea_Click() {
+    if (bLoading || cboStartArea.ListIndex() < 0) return;
+    writeCharacterField(QStringLiteral("StartingAreaID"), cboStartArea.ItemData(cboStartArea.ListIndex()));
+    showStartArea();
+}
+
+void CharacterFieldEdits::chkIncludeBoard_Click() {
+    if (bLoading) return;
+    writeCharacterField(QStringLiteral("IncludeBoard"), Variant(chkIncludeBoard.Value() == vbChecked));
+    showStartArea();
+}
+
+// The list's own areas, not the set edition's: the editor offers the 2nd edition's only.
+void CharacterFieldEdits::showStartArea() {
+    Recordset& character = shownCharacter();
+    const Field areaID = character.field(QStringLiteral("StartingAreaID"));
+    const bool includeBoard = character.field(QStringLiteral("IncludeBoard")).toBool();
+    lblStart.setCaption(startAreas() && !areaID.isNull()
+                            ? areaText(*startAreas(), areaID.toLong(), false, includeBoard)
+                            : QString());
+}
+
+void CharacterFieldEdits::cboCharacterCardback_Click() {
+    if (bLoading || cboCharacterCardback.ListIndex() < 0) return;
+    const qint64 backID = cboCharacterCardback.ItemData(cboCharacterCardback.ListIndex());
+    writeCharacterField(QStringLiteral("CharacterBackID"), backID);
+    if (characterBacks() && moveToRow(characterBacks(), QStringLiteral("CharacterBackID"), backID))
+        ShowFieldPicture(picCharacterBack, characterBacks()->field(QStringLiteral("Picture")));
+    else
+        picCharacterBack.setPicture(Picture());
+}
+
+void CharacterFieldEdits::cboCharAttr_Change(qint16 Index) {
+    if (bLoading) return;
+    const QString value = cboCharAttr[size_t(Index)].Text();
+    DrawAttributeValue(Index, value);
+    writeCharacterField(QString::fromLatin1(kCharacterAttributes[size_t(Index)].field), value);
+}
+
+void CharacterFieldEdits::cboCharAttr_Click(qint16 Index) {
+    cboCharAttr_Change(Index);
+}
+
+void CharacterFieldEdits::chkFrameCharacter_Click() {
+    const bool frame = chkFrameCharacter.Value() == vbChecked;
+    picFrameCharacter.setBorderStyle(frame ? vbFixedSingle : vbBSNone);
+    writeCharacterField(QStringLiteral("UseFrame"), Variant(frame));
+}
+
+void CharacterFieldEdits::chkShowPictureCharacter_Click() {
+    const bool show = chkShowPictureCharacter.Value() == vbChecked;
+    writeCharacterField(QStringLiteral("UsePicture"), Variant(show));
+    picFrameCharacter.setVisible(show);
+    lblPicSizeCharacter.setVisible(show);
+    ShowPictureCharacter();
+}
