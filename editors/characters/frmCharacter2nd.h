@@ -1,9 +1,9 @@
 #pragma once
 // The character editor of 2nd-edition characters, offered in every set.
 
-#include "characterfieldedits.h"
+#include "characterpictures.h"
 
-class FrmCharacter2nd : public CharacterFieldEdits {
+class FrmCharacter2nd : public CharacterPictures {
     Q_OBJECT
 };
 

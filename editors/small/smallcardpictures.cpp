@@ -1,18 +1,12 @@
 #include "smallcardpictures.h"
 
 #include "modPicture.h"
+#include "picturechoice.h"
 
 #include "forms/dialogs.h"
-#include "runtime/vberror.h"
 
 namespace {
 const QString kChooseTitle = QStringLiteral("Choose picture");
-
-// The folder of a path, with its trailing separator.
-QString folderOf(const QString& path) {
-    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
 } // namespace
 
 SmallCardPictures::SmallCardPictures(const SmallCardLayout& layout) : SmallCardPlacement(layout) {
@@ -86,21 +80,8 @@ std::optional<QString> SmallCardPictures::choosePictureFile(const QString& remem
     return dialogs().openFile(pictureFileRequest(kChooseTitle, m_dialogFolder));
 }
 
-std::optional<Picture>
-SmallCardPictures::storePictureFile(const QString& path, const QString& field,
-                                    const std::function<void(Recordset&)>& alsoAssign) {
-    try {
-        Picture picture;
-        editShownCard([&](Recordset& card) {
-            const qint64 stored = StoreFileInField(path, card.field(field));
-            // An empty file is no picture either.
-            if (stored <= 0) throw VbError(stored == 0 ? int(VbError::InvalidPicture) : int(-stored));
-            picture = loadPictureFromBytes(card.field(field).toBytes());
-            if (alsoAssign) alsoAssign(card);
-        });
-        return picture;
-    } catch (const VbError& error) {
-        MsgBox(pictureFileRefusal(path, error), vbExclamation, kChooseTitle);
-        return std::nullopt;
-    }
+std::optional<Picture> SmallCardPictures::storePictureFile(const QString& path, const QString& field,
+                                                           const RecordAssign& alsoAssign) {
+    return ::storePictureFile([this](const RecordAssign& assign) { editShownCard(assign); }, path, field,
+                              kChooseTitle, alsoAssign);
 }

@@ -5,7 +5,7 @@
 
 #include "smallcardplacement.h"
 
-#include "runtime/picture.h"
+#include "picturechoice.h"
 
 #include <optional>
 
@@ -22,11 +22,9 @@ private:
 
     // The open dialog, in the chooser's remembered folder; nothing when cancelled.
     std::optional<QString> choosePictureFile(const QString& rememberedFolder);
-    // Stores the file in the shown card's field together with what `alsoAssign` sets, and
-    // returns its picture; nothing, with a message, when the file is no picture or the card
-    // cannot be written.
+    // The shared store into the shown card's field, under this window's title.
     std::optional<Picture> storePictureFile(const QString& path, const QString& field,
-                                            const std::function<void(Recordset&)>& alsoAssign = {});
+                                            const RecordAssign& alsoAssign = {});
     void showBackground(const Picture& background);
 
     QString m_dialogFolder; // the open dialog keeps the folder it was last given

@@ -3,11 +3,6 @@
 #include "modData.h"
 
 #include <QCoreApplication>
-#include <QPushButton>
-
-CharacterFixture::CharacterFixture() {
-    folder.openDatabase();
-}
 
 CharacterFixture::~CharacterFixture() {
     frmCharacter2nd.unload();
@@ -32,8 +27,4 @@ std::vector<std::pair<int, QString>> CharacterFixture::characters() const {
     for (; !rs->eof(); rs->moveNext())
         result.emplace_back(rs->field("Nr").toInt(), rs->field("Name").toText());
     return result;
-}
-
-void CharacterFixture::click(CommandButton& button) {
-    static_cast<QPushButton*>(button.widget())->click();
 }

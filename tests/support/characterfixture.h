@@ -2,16 +2,13 @@
 // A program folder with one open set, for the character editor's tests. The editor is
 // unloaded when a test ends, so that each test loads it afresh.
 
+#include "editorfixture.h"
 #include "frmCharacter2nd.h"
 #include "platform/forms/qstringprinter.h"
-#include "programfolder.h"
 #include "testrows.h"
 
-#include <gtest/gtest.h>
-
-class CharacterFixture : public ::testing::Test {
+class CharacterFixture : public EditorFixture {
 protected:
-    CharacterFixture();
     ~CharacterFixture() override;
 
     FrmCharacter2nd& editor() { return frmCharacter2nd.get(); }
@@ -21,8 +18,4 @@ protected:
     // Nr and Name of the open set's characters, in Nr order.
     std::vector<std::pair<int, QString>> characters() const;
     int messageCount() const { return int(folder.dialogs().messages().size()); }
-
-    static void click(CommandButton& button);
-
-    ProgramFolder folder;
 };

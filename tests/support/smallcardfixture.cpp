@@ -7,15 +7,7 @@
 #include "testrows.h"
 
 #include <QApplication>
-#include <QBuffer>
-#include <QFile>
-#include <QImage>
 #include <QKeyEvent>
-#include <QPushButton>
-
-SmallCardFixture::SmallCardFixture() {
-    folder.openDatabase();
-}
 
 SmallCardFixture::~SmallCardFixture() {
     frmCardList.unload();
@@ -60,29 +52,7 @@ void SmallCardFixture::setSetField(const QString& field, const Variant& value) {
     rsSet->update();
 }
 
-void SmallCardFixture::click(CommandButton& button) {
-    static_cast<QPushButton*>(button.widget())->click();
-}
-
 void SmallCardFixture::pressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers) {
     QKeyEvent event(QEvent::KeyPress, key, modifiers);
     QApplication::sendEvent(widget, &event);
-}
-
-QByteArray SmallCardFixture::bmpBytes(int width, int height, QColor colour) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
-}
-
-QString SmallCardFixture::writeFile(const QString& name, const QByteArray& bytes) const {
-    const QString path = folder.file(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return path;
 }

@@ -2,19 +2,17 @@
 // A program folder with one open set, for the small-card editors' tests. The editors and
 // their dialogs are unloaded when a test ends, so that each test loads them afresh.
 
+#include "editorfixture.h"
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
 #include "platform/forms/qstringprinter.h"
-#include "programfolder.h"
 
 #include "runtime/variant.h"
 
-#include <gtest/gtest.h>
 #include <map>
 
-class SmallCardFixture : public ::testing::Test {
+class SmallCardFixture : public EditorFixture {
 protected:
-    SmallCardFixture();
     ~SmallCardFixture() override;
 
     // Adds a set through rsSet, with its font rows, and opens it as the main window does.
@@ -27,13 +25,6 @@ protected:
     Variant setField(const QString& field) const;
     void setSetField(const QString& field, const Variant& value);
 
-    static void click(CommandButton& button);
     // Sends a key press to a widget, as the keyboard would.
     static void pressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    // A picture file's bytes: a BMP of that size in one colour.
-    static QByteArray bmpBytes(int width, int height, QColor colour = Qt::red);
-    // Writes a file of the program folder and returns its path.
-    QString writeFile(const QString& name, const QByteArray& bytes) const;
-
-    ProgramFolder folder;
 };

@@ -1,0 +1,28 @@
+#include "picturechoice.h"
+
+#include "modPicture.h"
+
+#include "forms/dialogs.h"
+#include "runtime/vberror.h"
+
+QString folderOf(const QString& path) {
+    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+std::optional<Picture> storePictureFile(const RecordEdit& edit, const QString& path, const QString& field,
+                                        const QString& title, const RecordAssign& alsoAssign) {
+    try {
+        Picture picture;
+        edit([&](Recordset& record) {
+            const qint64 stored = StoreFileInField(path, record.field(field));
+            // An empty file is no picture either.
+            if (stored <= 0) throw VbError(stored == 0 ? int(VbError::InvalidPicture) : int(-stored));
+            picture = loadPictureFromBytes(record.field(field).toBytes());
+            if (alsoAssign) alsoAssign(record);
+        });
+        return picture;
+    } catch (const VbError& error) {
+        MsgBox(pictureFileRefusal(path, error), vbExclamation, title);
+        return std::nullopt;
+    }
+}
