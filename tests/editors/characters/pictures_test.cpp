@@ -9,8 +9,6 @@
 #include <functional>
 
 namespace {
-using PictureChoosers = CharacterFixture;
-
 struct Chooser {
     const char* title;
     const char* field;
@@ -33,6 +31,27 @@ const Chooser kChoosers[] = {
 
 const FieldValues kPlaced = {
     {"PicTop", Variant(450)}, {"PicLeft", Variant(-900)}, {"PPTop", Variant(300)}, {"PPLeft", Variant(-150)}};
+
+class PictureChoosers : public CharacterFixture {
+protected:
+    // A character of a new open set with all three pictures, placed off their corners.
+    qint32 insertCharacterWithPictures() {
+        addOpenSet(2);
+        FieldValues fields = kPlaced;
+        fields.insert(
+            {{"Picture", Variant(old)}, {"Background", Variant(old)}, {"PlayingPiece", Variant(old)}});
+        return insertCharacter(1, fields);
+    }
+    // The chooser's preview, showing the old picture off its corner.
+    PictureBox& previewWithOld(const Chooser& c) {
+        PictureBox& box = editor().*c.preview;
+        box.setPicture(loadPictureFromBytes(old));
+        box.setTop(-30);
+        return box;
+    }
+
+    const QByteArray old = bmpBytes(10, 10, Qt::blue);
+};
 } // namespace
 
 // Each chooser opens in the folder of the file chosen before, by whichever chooser.
@@ -80,20 +99,14 @@ TEST_F(PictureChoosers, AChosenFileIsStoredWholeAndResetsItsOffsets) {
 }
 
 TEST_F(PictureChoosers, CancelOrAFileThatIsNoPictureChangesNothing) {
-    addOpenSet(2);
-    const QByteArray old = bmpBytes(10, 10, Qt::blue);
-    FieldValues fields = kPlaced;
-    fields.insert({{"Picture", Variant(old)}, {"Background", Variant(old)}, {"PlayingPiece", Variant(old)}});
-    const qint32 id = insertCharacter(1, fields);
+    const qint32 id = insertCharacterWithPictures();
     FrmCharacter2nd& form = editor();
     const QString text = writeFile("notes.bmp", "no picture at all");
     const QString empty = writeFile("empty.bmp", {});
 
     for (const Chooser& c : kChoosers) {
         SCOPED_TRACE(c.field);
-        PictureBox& box = form.*c.preview;
-        box.setPicture(loadPictureFromBytes(old));
-        box.setTop(-30);
+        PictureBox& box = previewWithOld(c);
         for (const std::optional<QString>& answer :
              {std::optional<QString>(), std::optional(text), std::optional(empty)}) {
             const int before = messageCount();
@@ -105,7 +118,8 @@ TEST_F(PictureChoosers, CancelOrAFileThatIsNoPictureChangesNothing) {
             }
             ASSERT_EQ(messageCount(), before + 1);
             const ShownMessage& message = folder.dialogs().messages().back();
-            EXPECT_TRUE(message.prompt.contains(QFileInfo(*answer).fileName())) << message.prompt.toStdString();
+            EXPECT_TRUE(message.prompt.contains(QFileInfo(*answer).fileName()))
+                << message.prompt.toStdString();
             EXPECT_EQ(message.style, vbExclamation);
             EXPECT_EQ(message.title, c.title);
         }
@@ -123,18 +137,12 @@ TEST_F(PictureChoosers, CancelOrAFileThatIsNoPictureChangesNothing) {
 }
 
 TEST_F(PictureChoosers, RemoveEmptiesTheFieldAndThePreview) {
-    addOpenSet(2);
-    const QByteArray old = bmpBytes(10, 10, Qt::blue);
-    FieldValues fields = kPlaced;
-    fields.insert({{"Picture", Variant(old)}, {"Background", Variant(old)}, {"PlayingPiece", Variant(old)}});
-    const qint32 id = insertCharacter(1, fields);
+    const qint32 id = insertCharacterWithPictures();
     FrmCharacter2nd& form = editor();
 
     for (const Chooser& c : kChoosers) {
         SCOPED_TRACE(c.field);
-        PictureBox& box = form.*c.preview;
-        box.setPicture(loadPictureFromBytes(old));
-        box.setTop(-30);
+        PictureBox& box = previewWithOld(c);
         click(form.*c.remove);
         EXPECT_TRUE(characterField(id, c.field).isNull());
         EXPECT_TRUE(box.Picture().isNull());
@@ -149,11 +157,9 @@ TEST_F(PictureChoosers, RemoveEmptiesTheFieldAndThePreview) {
 
 // A refused write is reported; the field and the preview keep the picture.
 TEST_F(PictureChoosers, ARefusedRemoveKeepsThePicture) {
-    addOpenSet(2);
-    const QByteArray old = bmpBytes(10, 10, Qt::blue);
-    const qint32 id = insertCharacter(1, {{"Background", Variant(old)}});
+    const qint32 id = insertCharacterWithPictures();
     FrmCharacter2nd& form = editor();
-    form.picBackgroundChar.setPicture(loadPictureFromBytes(old));
+    previewWithOld(kChoosers[1]);
     cnData->execute("CREATE TRIGGER refuse BEFORE UPDATE OF Background ON tblCharacter "
                     "BEGIN SELECT RAISE(ABORT, 'refused'); END");
 
