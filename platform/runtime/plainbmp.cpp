@@ -1,4 +1,5 @@
 #include "plainbmp.h"
+#include "pictureformat.h"
 
 #include <QtEndian>
 #include <cstdlib>
@@ -6,8 +7,6 @@
 namespace {
 constexpr qsizetype kFileHeaderSize = 14;
 constexpr quint32 kInfoHeaderSize = 40;
-// Qt's readers refuse images above this many bytes; so does this one, by leaving them to Qt.
-constexpr qint64 kLargestImage = qint64(256) * 1024 * 1024;
 
 quint32 littleEndian32(const QByteArray& bytes, qsizetype at) {
     return qFromLittleEndian<quint32>(bytes.constData() + at);
@@ -29,7 +28,7 @@ QImage decodePlainBmp(const QByteArray& bytes) {
     const qint64 rows = std::abs(height);
     const qint64 rowBytes = (width * 3 + 3) / 4 * 4;
     // Divided, not multiplied: two dimensions near 2^31 would overflow the product.
-    if (width * 4 > kLargestImage / rows || pixelsAt + rowBytes * rows > bytes.size()) return {};
+    if (width * 4 > kLargestDecodedImage / rows || pixelsAt + rowBytes * rows > bytes.size()) return {};
 
     QImage image(int(width), int(rows), QImage::Format_RGB32);
     if (image.isNull()) return {};
