@@ -36,8 +36,12 @@ QImage decodePlainBmp(const QByteArray& bytes) {
     for (qint64 y = 0; y < rows; ++y) {
         const uchar* source = pixels + rowBytes * (height > 0 ? rows - 1 - y : y);
         auto* target = reinterpret_cast<QRgb*>(image.scanLine(int(y)));
-        for (qint64 x = 0; x < width; ++x, source += 3)
-            target[x] = qRgb(source[2], source[1], source[0]);
+        // Blue, green, red are the low three bytes of a little-endian 32-bit pixel: read four at
+        // once, all but the row's last pixel, whose fourth byte may lie past the data.
+        qint64 x = 0;
+        for (; x + 1 < width; ++x, source += 3)
+            target[x] = 0xFF000000u | qFromLittleEndian<quint32>(source);
+        target[x] = qRgb(source[2], source[1], source[0]);
     }
     return image;
 }
