@@ -15,7 +15,7 @@ Picture framedField(int width, int height, const QColor& field, const QColor& bo
 } // namespace
 
 Picture whiteFieldPicture() {
-    QImage image(16, 16, QImage::Format_RGB888);
+    QImage image(16, 16, QImage::Format_RGB32);
     image.fill(Qt::white);
     return Picture(image);
 }

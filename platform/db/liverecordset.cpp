@@ -72,6 +72,7 @@ void LiveRecordset::close() {
     m_assigned.clear();
     m_rows.clear();
     m_statements.clear();
+    m_tableReads.clear();
     m_tables.clear();
     m_keptSlot.clear();
     m_keptCount = 0;
@@ -130,28 +131,34 @@ std::optional<Variant> LiveRecordset::currentStored(size_t row, int column) {
 // A row that becomes current is mostly read whole (a card is drawn from nearly all its columns), and
 // every statement run takes the database's lock anew: one statement per table, not per column.
 void LiveRecordset::readCurrentTable(size_t row, int table) {
-    std::vector<int> read;
-    QStringList names;
-    for (int column = 0; column < int(columns().size()); ++column) {
-        if (isKept(column) || columns()[size_t(column)].table != table) continue;
-        read.push_back(column);
-        names << quoteIdentifier(columns()[size_t(column)].origin);
-    }
+    const TableRead& read = tableRead(table);
     const auto& key = m_rows[row].keys[size_t(table)];
     if (!key) { // no row on that side of an outer join
-        for (const int column : read)
+        for (const int column : read.columns)
             m_current.values[column] = Variant();
         return;
     }
-    const BaseTable& base = m_tables[size_t(table)];
-    SqlStatement& statement =
-        m_statements.get(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                             .arg(names.join(QStringLiteral(", ")), quoteIdentifier(base.name),
-                                  quoteIdentifier(base.keyColumn)));
+    SqlStatement& statement = m_statements.get(read.sql);
     statement.bind(1, *key);
     const auto values = statement.firstRow();
-    for (size_t i = 0; i < read.size(); ++i)
-        m_current.values[read[i]] = values ? std::optional<Variant>((*values)[i]) : std::nullopt;
+    for (size_t i = 0; i < read.columns.size(); ++i)
+        m_current.values[read.columns[i]] = values ? std::optional<Variant>((*values)[i]) : std::nullopt;
+}
+
+const LiveRecordset::TableRead& LiveRecordset::tableRead(int table) {
+    if (const auto known = m_tableReads.find(table); known != m_tableReads.end()) return known->second;
+    TableRead read;
+    QStringList names;
+    for (int column = 0; column < int(columns().size()); ++column) {
+        if (isKept(column) || columns()[size_t(column)].table != table) continue;
+        read.columns.push_back(column);
+        names << quoteIdentifier(columns()[size_t(column)].origin);
+    }
+    const BaseTable& base = m_tables[size_t(table)];
+    read.sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                   .arg(names.join(QStringLiteral(", ")), quoteIdentifier(base.name),
+                        quoteIdentifier(base.keyColumn));
+    return m_tableReads.emplace(table, std::move(read)).first->second;
 }
 
 std::optional<Variant> LiveRecordset::readStored(const Row& row, int column) {

@@ -54,6 +54,12 @@ private:
     std::optional<Variant> currentStored(size_t row, int column);
     // Reads all columns of one base table for the current row into m_current.
     void readCurrentTable(size_t row, int table);
+    // The columns of a base table read by key and the statement that reads them, made once.
+    struct TableRead {
+        std::vector<int> columns;
+        QString sql;
+    };
+    const TableRead& tableRead(int table);
     void insertNewRow();
     void updateCurrentRow();
     [[noreturn]] static void raiseNotUpdatable(const QString& column);
@@ -72,4 +78,5 @@ private:
         std::map<int, std::optional<Variant>> values;
     };
     CurrentRowValues m_current;
+    std::map<int, TableRead> m_tableReads; // by base table
 };

@@ -2,6 +2,7 @@
 #include "files.h"
 #include "pictureformat.h"
 #include "plainbmp.h"
+#include "quickjpeg.h"
 #include "vberror.h"
 #include "wmfrenderer.h"
 
@@ -22,8 +23,11 @@ QImage decode(const QByteArray& bytes) {
         QImage plain = decodePlainBmp(bytes);
         return plain.isNull() ? QImage::fromData(bytes, "BMP") : plain;
     }
-    case PictureFormat::Jpeg:
-        return isWholeJpeg(bytes) ? QImage::fromData(bytes, "JPEG") : QImage();
+    case PictureFormat::Jpeg: {
+        if (!isWholeJpeg(bytes)) return {};
+        QImage quick = decodeQuickJpeg(bytes);
+        return quick.isNull() ? QImage::fromData(bytes, "JPEG") : quick;
+    }
     case PictureFormat::Gif:
         return isWholeGif(bytes) ? QImage::fromData(bytes, "GIF") : QImage();
     case PictureFormat::Wmf:

@@ -7,6 +7,9 @@
 
 enum class PictureFormat { Unknown, Bmp, Jpeg, Gif, Wmf };
 
+// Qt's readers refuse images above this many bytes; the runtime's own decoders leave them to Qt.
+constexpr qint64 kLargestDecodedImage = qint64(256) * 1024 * 1024;
+
 PictureFormat pictureFormatOf(const QByteArray& bytes);
 
 bool isWholeBmp(const QByteArray& bytes);

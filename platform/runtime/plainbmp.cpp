@@ -1,4 +1,5 @@
 #include "plainbmp.h"
+#include "pictureformat.h"
 
 #include <QtEndian>
 #include <cstdlib>
@@ -6,8 +7,6 @@
 namespace {
 constexpr qsizetype kFileHeaderSize = 14;
 constexpr quint32 kInfoHeaderSize = 40;
-// Qt's readers refuse images above this many bytes; so does this one, by leaving them to Qt.
-constexpr qint64 kLargestImage = qint64(256) * 1024 * 1024;
 
 quint32 littleEndian32(const QByteArray& bytes, qsizetype at) {
     return qFromLittleEndian<quint32>(bytes.constData() + at);
@@ -29,7 +28,7 @@ QImage decodePlainBmp(const QByteArray& bytes) {
     const qint64 rows = std::abs(height);
     const qint64 rowBytes = (width * 3 + 3) / 4 * 4;
     // Divided, not multiplied: two dimensions near 2^31 would overflow the product.
-    if (width * 4 > kLargestImage / rows || pixelsAt + rowBytes * rows > bytes.size()) return {};
+    if (width * 4 > kLargestDecodedImage / rows || pixelsAt + rowBytes * rows > bytes.size()) return {};
 
     QImage image(int(width), int(rows), QImage::Format_RGB32);
     if (image.isNull()) return {};
@@ -37,8 +36,12 @@ QImage decodePlainBmp(const QByteArray& bytes) {
     for (qint64 y = 0; y < rows; ++y) {
         const uchar* source = pixels + rowBytes * (height > 0 ? rows - 1 - y : y);
         auto* target = reinterpret_cast<QRgb*>(image.scanLine(int(y)));
-        for (qint64 x = 0; x < width; ++x, source += 3)
-            target[x] = qRgb(source[2], source[1], source[0]);
+        // Blue, green, red are the low three bytes of a little-endian 32-bit pixel: read four at
+        // once, all but the row's last pixel, whose fourth byte may lie past the data.
+        qint64 x = 0;
+        for (; x + 1 < width; ++x, source += 3)
+            target[x] = 0xFF000000u | qFromLittleEndian<quint32>(source);
+        target[x] = qRgb(source[2], source[1], source[0]);
     }
     return image;
 }

@@ -4,11 +4,15 @@
 #include "runtime/files.h"
 #include "runtime/picture.h"
 #include "runtime/plainbmp.h"
+#include "runtime/quickjpeg.h"
 
 #include <QBuffer>
+#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <memory>
+#include <turbojpeg.h>
 
 namespace {
 constexpr QRgb white = 0xFFFFFFFF;
@@ -160,6 +164,89 @@ TEST_F(Pictures, PlainBmpLeavesOtherKindsToQt) {
     for (const auto& [name, bytes] : others) {
         SCOPED_TRACE(name);
         EXPECT_TRUE(decodePlainBmp(bytes).isNull());
+    }
+}
+
+// Smooth shades with fine detail at a size that fills no whole block: decoders that differ in
+// their transform or upsampling would differ here.
+QImage shadedDetail() {
+    QImage image(139, 105, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(2 * x % 256, (3 * y + x) % 256, (x * y) % 256));
+    return image;
+}
+
+// TurboJPEG's own encodings, for kinds Qt does not write; CMYK takes four bytes a pixel.
+QByteArray turboJpeg(const QImage& image, int subsampling, int flags = 0, bool cmyk = false) {
+    const std::unique_ptr<void, int (*)(tjhandle)> compressor(tjInitCompress(), tjDestroy);
+    unsigned char* jpeg = nullptr;
+    unsigned long size = 0;
+    const bool written =
+        tjCompress2(compressor.get(), image.constBits(), image.width(), int(image.bytesPerLine()),
+                    image.height(), cmyk ? TJPF_CMYK : TJPF_BGRX, &jpeg, &size, subsampling, 90, flags) == 0;
+    const QByteArray bytes =
+        written ? QByteArray(reinterpret_cast<const char*>(jpeg), qsizetype(size)) : QByteArray();
+    tjFree(jpeg);
+    return bytes;
+}
+
+QByteArray progressiveByQt(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPEG");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    return bytes;
+}
+
+// An Exif segment telling to turn the picture a quarter, right after the start-of-image marker:
+// Qt's reader does not turn it, so neither may the loader.
+QByteArray withExifOrientation(QByteArray jpeg) {
+    static const char exif[] = "\xFF\xE1\x00\x22"
+                               "Exif\0\0"
+                               "II*\0\x08\0\0\0"
+                               "\x01\0"
+                               "\x12\x01\x03\0\x01\0\0\0\x06\0\0\0"
+                               "\0\0\0\0";
+    return jpeg.insert(2, QByteArray(exif, sizeof exif - 1));
+}
+
+// Scan data cut short by a marker: libjpeg warns and fills in the rest, as Qt's reader shows it.
+QByteArray corruptScan(QByteArray jpeg) {
+    jpeg[jpeg.size() - 200] = char(0xFF);
+    jpeg[jpeg.size() - 199] = char(0xD0 + 7);
+    return jpeg;
+}
+
+TEST_F(Pictures, JpegsLoadWithQtsPixels) {
+    const QImage detail = shadedDetail();
+    const struct Case {
+        const char* name;
+        QByteArray bytes;
+        bool quick; // decoded by TurboJPEG, else left to Qt
+    } cases[] = {
+        {"baseline 4:2:0 as Qt writes it", encoded(detail, "JPEG"), true},
+        {"progressive as Qt writes it", progressiveByQt(detail), true},
+        {"4:4:4", turboJpeg(detail, TJSAMP_444), true},
+        {"4:2:2", turboJpeg(detail, TJSAMP_422), true},
+        {"4:4:0", turboJpeg(detail, TJSAMP_440), true},
+        {"progressive 4:2:0", turboJpeg(detail, TJSAMP_420, TJFLAG_PROGRESSIVE), true},
+        {"greyscale", turboJpeg(detail, TJSAMP_GRAY), true},
+        {"greyscale as Qt writes it", encoded(detail.convertToFormat(QImage::Format_Grayscale8), "JPEG"),
+         true},
+        {"CMYK", turboJpeg(detail, TJSAMP_444, 0, true), false},
+        {"with corrupt scan data", corruptScan(encoded(detail, "JPEG")), false},
+        {"with an Exif orientation", withExifOrientation(encoded(detail, "JPEG")), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_FALSE(c.bytes.isEmpty());
+        EXPECT_EQ(decodeQuickJpeg(c.bytes).isNull(), !c.quick);
+        const QImage qt = QImage::fromData(c.bytes, "JPEG").convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(qt.isNull());
+        EXPECT_EQ(loadPictureFromBytes(c.bytes).image(), qt);
     }
 }
 
