@@ -29,8 +29,7 @@ void framedPicture(PictureBox& picture, double left, double top, double width, d
     picture.setBorderStyle(vbBSNone);
     picture.setBackColor(vbWhite); // as its frame, until a picture fills it
     picture.setAutoSize(true);
-    // The frames measure in twips.
-    picture.Move(left * twipsPerPixel, top * twipsPerPixel, width * twipsPerPixel, height * twipsPerPixel);
+    picture.MovePixels(left, top, width, height);
 }
 
 // The window: record row, edit panel below it, the preview below the panel.

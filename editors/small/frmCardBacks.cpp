@@ -24,7 +24,7 @@ const QString kSaveTitle = QStringLiteral("Save Card back as picture");
 constexpr double kDesignHeight = 7245; // twips
 constexpr double kMargin = 16;         // pixels right of and below the picture
 
-// Positions inside the frame are in twips; the dialog is laid out in pixels.
+// The dialog's own size is in twips; its controls are laid out in pixels.
 constexpr double toTwips(double pixels) {
     return pixels * twipsPerPixel;
 }
@@ -50,12 +50,12 @@ FrmCardBacks::FrmCardBacks() : Form(QStringLiteral("frmCardBacks")) {
     Frame1.setCaption(QStringLiteral(" New Cardback "));
     Frame1.Move(8, 332, 248, 92);
     Label1.setCaption(QStringLiteral("&Name:"));
-    Label1.Move(toTwips(8), toTwips(28), toTwips(40), toTwips(17));
-    txtBackText.Move(toTwips(52), toTwips(25), toTwips(188), toTwips(23));
+    Label1.MovePixels(8, 28, 40, 17);
+    txtBackText.MovePixels(52, 25, 188, 23);
     cmdLoadPic.setCaption(QStringLiteral("&Load picture"));
-    cmdLoadPic.Move(toTwips(8), toTwips(57), toTwips(112), toTwips(25));
+    cmdLoadPic.MovePixels(8, 57, 112, 25);
     cmdNew.setCaption(QStringLiteral("Add &New"));
-    cmdNew.Move(toTwips(128), toTwips(57), toTwips(112), toTwips(25));
+    cmdNew.MovePixels(128, 57, 112, 25);
 
     cmdOK.setCaption(QStringLiteral("OK"));
     cmdOK.Move(56, 450, 96, 25);

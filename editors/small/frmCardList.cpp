@@ -67,16 +67,14 @@ FrmCardList::FrmCardList() : Form(QStringLiteral("frmCardList")) {
     makeArrowButton(cmdDown, QStringLiteral(":/icons/down.xpm"), QStringLiteral("Down"));
     cmdDown.Move(464, 46, 80, 32);
 
-    // The frame places its labels in twips.
     fraCardText.setCaption(QStringLiteral("Card text"));
     fraCardText.Move(8, 316, 448, 100);
     lblBold.setUseMnemonic(false);
     lblBold.setFont(Font{.Bold = true});
-    constexpr double px = twipsPerPixel;
-    lblBold.Move(10 * px, 22 * px, 428 * px, 16 * px);
+    lblBold.MovePixels(10, 22, 428, 16);
     lblInformation.setUseMnemonic(false);
     lblInformation.setWordWrap(true);
-    lblInformation.Move(10 * px, 42 * px, 428 * px, 52 * px);
+    lblInformation.MovePixels(10, 42, 428, 52);
 
     cmdGoTo.setCaption(QStringLiteral("&Go to"));
     cmdGoTo.Move(464, 352, 80, 28);

@@ -27,11 +27,6 @@ void place(Control& control, const Rect& rect) {
     control.Move(rect.left, rect.top, rect.width, rect.height);
 }
 
-// Inside Frame1, which measures in twips, from pixels.
-void placeInFrame(Control& control, double left, double top, double width, double height) {
-    control.Move(left * twipsPerPixel, top * twipsPerPixel, width * twipsPerPixel, height * twipsPerPixel);
-}
-
 Font smallFonts(double size) {
     return Font{QStringLiteral("Small Fonts"), size, false, false};
 }
@@ -138,19 +133,19 @@ void FrmCardType::placeNewTypeFields() {
         {lblNr, "Num&ber:", txtNr, 12, 74, 40},
     };
     for (const Row& row : rows) {
-        placeInFrame(row.label, row.left, row.top + 3, 70, 17);
+        row.label.MovePixels(row.left, row.top + 3, 70, 17);
         row.label.setCaption(QString::fromLatin1(row.caption));
-        placeInFrame(row.text, row.left + 72, row.top, row.width, 21);
+        row.text.MovePixels(row.left + 72, row.top, row.width, 21);
     }
 
     optGlobal.setCaption(QStringLiteral("&Global"));
-    placeInFrame(optGlobal, 150, 74, 70, 21);
+    optGlobal.MovePixels(150, 74, 70, 21);
     optUsedInSet.setCaption(QStringLiteral("Only for this set of cards"));
-    placeInFrame(optUsedInSet, 232, 74, 200, 21);
+    optUsedInSet.MovePixels(232, 74, 200, 21);
     optGlobal.setValue(true);
 
     cmdNew.setCaption(QStringLiteral("&Add New"));
-    placeInFrame(cmdNew, 350, 100, 84, 25);
+    cmdNew.MovePixels(350, 100, 84, 25);
 
     // The frame's panel shows through its captions.
     for (Control* control :

@@ -254,3 +254,8 @@ void Control::Move(double left, double top, double width, double height) {
     setWidth(width);
     setHeight(height);
 }
+
+void Control::MovePixels(double left, double top, double width, double height) {
+    const double scale = m_container.ScaleMode() == vbPixels ? 1.0 : twipsPerPixel;
+    Move(left * scale, top * scale, width * scale, height * scale);
+}

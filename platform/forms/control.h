@@ -45,6 +45,8 @@ public:
     void setHeight(double value); // raises 380 when negative
     // Places the control at its design position and size in one step.
     void Move(double left, double top, double width, double height);
+    // The same in pixels, whatever the container's scale (a frame measures in twips).
+    void MovePixels(double left, double top, double width, double height);
 
     bool Visible() const { return m_visible; }
     void setVisible(bool visible);
