@@ -1,5 +1,6 @@
 #include "cardtext.h"
 
+#include "forms/label.h"
 #include "forms/picturebox.h"
 
 #include <algorithm>
@@ -81,16 +82,23 @@ double centredX(double labelLeft, double labelWidth, double textWidth) {
     return std::floor(half) + labelLeft;
 }
 
-void printCentred(PictureBox& canvas, const QString& text, const Control& label) {
-    printAt(canvas, text, centredX(label.Left(), label.Width(), canvas.TextWidth(text)), label.Top());
+void printCentred(PictureBox& canvas, const QString& text, const Control& label, QPointF origin) {
+    printAt(canvas, text, centredX(label.Left(), label.Width(), canvas.TextWidth(text)) + origin.x(),
+            label.Top() + origin.y());
 }
 
 void printRightAligned(PictureBox& canvas, const QString& text, const Control& label) {
     printAt(canvas, text, label.Left() + label.Width() - canvas.TextWidth(text), label.Top());
 }
 
-void printLeftAligned(PictureBox& canvas, const QString& text, const Control& label) {
-    printAt(canvas, text, label.Left(), label.Top());
+void printLeftAligned(PictureBox& canvas, const QString& text, const Control& label, QPointF origin) {
+    printAt(canvas, text, label.Left() + origin.x(), label.Top() + origin.y());
+}
+
+void printWatermark(PictureBox& canvas, const Label& watermark, QPointF origin) {
+    canvas.setFont(watermark.Font());
+    canvas.setForeColor(watermark.ForeColor());
+    printCentred(canvas, watermark.Caption(), watermark, origin);
 }
 
 std::vector<WrappedLine> wrapText(const QString& text, double width, const TextMeasure& measure,
@@ -123,15 +131,17 @@ std::vector<WrappedLine> wrapInFont(const QString& text, double width, const Tex
     return wrapText(text, width, measure, guess);
 }
 
-void printWrapped(PictureBox& canvas, const QString& text, const Control& label) {
-    printLines(canvas, wrapInFont(text, label.Width(), canvas.textMetrics(), canvas.unitsPerPixel()), label);
+void printWrapped(PictureBox& canvas, const QString& text, const Control& label, QPointF origin) {
+    printLines(canvas, wrapInFont(text, label.Width(), canvas.textMetrics(), canvas.unitsPerPixel()), label,
+               origin);
 }
 
-void printLines(PictureBox& canvas, const std::vector<WrappedLine>& lines, const Control& label) {
+void printLines(PictureBox& canvas, const std::vector<WrappedLine>& lines, const Control& label,
+                QPointF origin) {
     std::vector<PictureBox::PlacedText> placed;
     placed.reserve(lines.size());
     for (const WrappedLine& wrapped : lines)
-        placed.push_back(
-            {wrapped.text, label.Left(), label.Top() + wrapped.line * canvas.TextHeight(wrapped.text)});
+        placed.push_back({wrapped.text, label.Left() + origin.x(),
+                          label.Top() + origin.y() + wrapped.line * canvas.TextHeight(wrapped.text)});
     canvas.PrintEach(placed);
 }

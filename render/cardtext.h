@@ -3,11 +3,13 @@
 // the editor's preview label it stands for, never that label's height, alignment or font;
 // the canvas's current font gives the look.
 
+#include <QPointF>
 #include <QString>
 #include <functional>
 #include <vector>
 
 class Control;
+class Label;
 class PictureBox;
 class TextMetrics;
 
@@ -15,9 +17,12 @@ class TextMetrics;
 // rounded down, so a text wider than its label starts left of it.
 double centredX(double labelLeft, double labelWidth, double textWidth);
 
-void printCentred(PictureBox& canvas, const QString& text, const Control& label);
+// A label inside a box of the card is placed by its own position plus the box's, `origin`.
+void printCentred(PictureBox& canvas, const QString& text, const Control& label, QPointF origin = {});
 void printRightAligned(PictureBox& canvas, const QString& text, const Control& label);
-void printLeftAligned(PictureBox& canvas, const QString& text, const Control& label);
+void printLeftAligned(PictureBox& canvas, const QString& text, const Control& label, QPointF origin = {});
+// The watermark is the one text drawn in its label's own font and colour.
+void printWatermark(PictureBox& canvas, const Label& watermark, QPointF origin = {});
 
 // One line of a wrapped text and its line number, blank lines counted.
 struct WrappedLine {
@@ -45,6 +50,7 @@ std::vector<WrappedLine> wrapInFont(const QString& text, double width, const Tex
 
 // Draws the wrapped text from the label's top, one text height per line, however many
 // lines it takes.
-void printWrapped(PictureBox& canvas, const QString& text, const Control& label);
+void printWrapped(PictureBox& canvas, const QString& text, const Control& label, QPointF origin = {});
 // The same with the lines wrapped already (by wrapInFont, in the canvas's font and scale).
-void printLines(PictureBox& canvas, const std::vector<WrappedLine>& lines, const Control& label);
+void printLines(PictureBox& canvas, const std::vector<WrappedLine>& lines, const Control& label,
+                QPointF origin = {});

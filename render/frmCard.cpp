@@ -1,7 +1,7 @@
 #include "frmCard.h"
 #include "cardresources.h"
 #include "cardtext.h"
-#include "framedcopy.h"
+#include "framedpicture.h"
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
 #include "modData.h"
@@ -19,40 +19,8 @@ void place(PictureBox& box, int left, int top, int width, int height) {
     box.setHeight(height);
 }
 
-// Switches a box to pixels for reading geometry, and back to twips whatever happens.
-class PixelScope {
-public:
-    explicit PixelScope(PictureBox& box) : m_box(box) { m_box.setScaleMode(vbPixels); }
-    ~PixelScope() { m_box.setScaleMode(vbTwips); }
-    PixelScope(const PixelScope&) = delete;
-    PixelScope& operator=(const PixelScope&) = delete;
-
-private:
-    PictureBox& m_box;
-};
-
 bool hasText(const Field& field) {
     return !field.concatText().isEmpty();
-}
-
-// The part of the card picture that the editor shows in its frame.
-void copyFramedPicture(PictureBox& canvas, SmallCardWindow& editor, Recordset& card) {
-    const PixelScope imageScale(editor.picImage);
-    const PixelScope frameScale(editor.picFrame);
-    const FrameGeometry frame{
-        int(roundHalfEven(editor.picFrame.Left())), int(roundHalfEven(editor.picFrame.Top())),
-        int(roundHalfEven(editor.picFrame.Width())), int(roundHalfEven(editor.picFrame.Height())),
-        card.field(QStringLiteral("UseFrame")).toBool() ? 1 : 0};
-    const QSize picture(int(roundHalfEven(editor.picImage.Width())),
-                        int(roundHalfEven(editor.picImage.Height())));
-    const int offsetX = CInt(card.field(QStringLiteral("PicLeft")).toDouble() / twipsPerPixel);
-    const int offsetY = CInt(card.field(QStringLiteral("PicTop")).toDouble() / twipsPerPixel);
-    const auto copy =
-        framedCopy(frame, picture, offsetX, offsetY, card.field(QStringLiteral("Resize")).toBool());
-    if (!copy) return;
-    canvas.PaintPicture(editor.picImage.Picture(), copy->destination.x(), copy->destination.y(), {}, {},
-                        PictureBox::SourceRect{double(copy->source.x()), double(copy->source.y()),
-                                               double(copy->source.width()), double(copy->source.height())});
 }
 
 void holdPicture(PictureBox& box, const Picture& picture) {
@@ -162,6 +130,12 @@ void FrmCard::SetCardFont(qint32 fontID) {
     picACard.setForeColor(row.colour);
 }
 
+void FrmCard::SetPieceFont(qint32 fontID) {
+    const FontRow row = cardFont(fontID);
+    picACardPP.setFont(row.font);
+    picACardPP.setForeColor(row.colour);
+}
+
 FrmCard::FontRow FrmCard::cardFont(qint32 fontID) {
     strSQL = QStringLiteral("SELECT * FROM tblFont WHERE FontID = ") + QString::number(fontID);
     return fontRow(fontID).value_or(FontRow{{QStringLiteral("Small Fonts"), 7, false, false}, 0x0});
@@ -205,19 +179,16 @@ void FrmCard::composeSmallCard(SmallCardWindow& editor,
     picACard.setBackColor(card.field(QStringLiteral("BGColour")).toLong());
     picACard.setPicture(editor.picCard.Picture());
 
-    const bool usePicture = card.field(QStringLiteral("UsePicture")).toBool();
-    if (usePicture) {
-        const PixelScope frameScale(editor.picFrame);
-        picACard.PaintPicture(picWhite.Picture(), editor.picFrame.Left(), editor.picFrame.Top(),
-                              editor.picFrame.Width(), editor.picFrame.Height());
-    }
-    if (usePicture && !card.field(QStringLiteral("Picture")).isNull())
-        copyFramedPicture(picACard, editor, card);
-    if (usePicture && card.field(QStringLiteral("UseFrame")).toBool()) {
-        const double left = editor.picFrame.Left(), top = editor.picFrame.Top();
-        picACard.Line(left, top, left + editor.picFrame.Width() - 1, top + editor.picFrame.Height() - 1, 0x0,
-                      LineShape::Box);
-    }
+    if (card.field(QStringLiteral("UsePicture")).toBool())
+        paintPictureArea(picACard, picWhite.Picture(),
+                         {editor.picFrame,
+                          editor.picImage,
+                          {},
+                          card.field(QStringLiteral("UseFrame")).toBool(),
+                          card.field(QStringLiteral("PicLeft")).toDouble(),
+                          card.field(QStringLiteral("PicTop")).toDouble(),
+                          card.field(QStringLiteral("Resize")).toBool()},
+                         !card.field(QStringLiteral("Picture")).isNull());
     if (set.field(QStringLiteral("UseSymbol")).toBool())
         picACard.PaintPicture(editor.picSymbol.Picture(), editor.picSymbol.Left(), editor.picSymbol.Top());
     if (hasText(card.field(QStringLiteral("Artist"))))
@@ -249,9 +220,7 @@ void FrmCard::composeSmallCard(SmallCardWindow& editor,
                           editor.lblAutonumber);
     }
 
-    picACard.setFont(editor.lblWatermark.Font());
-    picACard.setForeColor(editor.lblWatermark.ForeColor());
-    printCentred(picACard, editor.lblWatermark.Caption(), editor.lblWatermark);
+    printWatermark(picACard, editor.lblWatermark);
 
     picACard.setPicture(picACard.Image());
 }

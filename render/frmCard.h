@@ -27,6 +27,8 @@ public:
     // Makes the artist strip (picArtistDest) of the small-card editor that asks for it.
     void RotateArtist(const QString& Artist, qint32 BGColor, bool BGPic, SmallCardWindow& editor);
     void CreateCard2nd();
+    // The character card on picACard and its playing piece on picACardPP (frmCardCharacter.cpp).
+    void CreateCharacter2nd();
     void CreateCard3rd();
 
     void SaveTheCard2nd();
@@ -51,6 +53,7 @@ public:
 
 private:
     void SetCardFont(qint32 fontID);
+    void SetPieceFont(qint32 fontID);
     struct FontRow {
         ::Font font;
         qint32 colour;

@@ -6,6 +6,7 @@
 #include "frmCard.h"
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
+#include "frmCharacter2nd.h"
 #include "frmClip.h"
 #include "mIntelJPEGLibrary.h"
 #include "modData.h"
@@ -95,14 +96,12 @@ void FrmCard::SaveTheCard3rd() {
     });
 }
 
-// The character editor's back box joins here when that editor exists; until then the back
-// half stays white.
 void FrmCard::SaveTheCharacter2nd() {
     static const CardKind kind{QStringLiteral("CH2"), 304, 256, QStringLiteral("Saving the character 2nd")};
     saveReportingFailure(kind, [this] {
         saveComposedCard(kind, rsCharacter->field(QStringLiteral("Name")).toText(),
                          rsCharacter->field(QStringLiteral("Nr")).toInt(), picACard,
-                         backUnlessNoBack([] { return Picture(); }));
+                         backUnlessNoBack([] { return frmCharacter2nd->picCharacterBack.Picture(); }));
     });
 }
 

@@ -2,6 +2,7 @@
 #include "frmCard.h"
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
+#include "frmCharacter2nd.h"
 #include "modData.h"
 #include "modDirBrowse.h"
 
@@ -159,8 +160,8 @@ void FrmCreate::cmdCreate_Click() {
         CreateAllCards(false, false, false, checked(chk2ndCard), checked(chk2ndChar), checked(chk2ndLarge));
 }
 
-// Characters and large cards are skipped until their editors exist.
-void FrmCreate::CreateAllCards(bool Card2nd, bool /*Character2nd*/, bool /*LargeCard2nd*/, bool Card3rd,
+// Large cards are skipped until their editor exists.
+void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool /*LargeCard2nd*/, bool Card3rd,
                                bool /*Character3rd*/, bool /*LargeCard3rd*/) {
     if (!prepareOutputFolder()) return;
     for (Label* counter : {&lblNr2ndCards, &lblNr2ndChar, &lblNr2ndLarge}) {
@@ -171,9 +172,18 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool /*Character2nd*/, bool /*Large
     try {
         // Each file is written while the next card is drawn; all are written before the end.
         const CardImageWriter::Background writing(frmCard->imageWriter());
-        // An editor loads (and opens rsCard) before its cards are counted.
+        // An editor loads (and opens its recordset) before its cards are counted.
         if (Card2nd) createSmallCards(frmCard2nd.get(), &FrmCard::CreateCard2nd, &FrmCard::SaveTheCard2nd);
         if (Card3rd) createSmallCards(frmCard3rd.get(), &FrmCard::CreateCard3rd, &FrmCard::SaveTheCard3rd);
+        if (Character2nd) {
+            FrmCharacter2nd& editor = frmCharacter2nd.get();
+            createCards({rsCharacter, lblNr2ndChar, editor.lblCurrentCardCharacter, [&editor] {
+                             editor.DrawCharacter();
+                             frmCard->CreateCharacter2nd();
+                             frmCard->SaveTheCharacter2nd();
+                             frmCard->SaveThePlayingPiece2nd();
+                         }});
+        }
     } catch (const VbError& error) {
         MsgBox(QStringLiteral("Creating the cards stopped.\r\n\r\nError %1: %2")
                    .arg(error.number())
@@ -186,6 +196,7 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool /*Character2nd*/, bool /*Large
                                     static_cast<SmallCardEditor*>(frmCard3rd.ifLoaded())}) {
         if (editor) editor->UpdateDisplay();
     }
+    if (FrmCharacter2nd* editor = frmCharacter2nd.ifLoaded()) editor->UpdateDisplay();
     for (Label* counter : {&lblNr2ndCards, &lblNr2ndChar, &lblNr2ndLarge})
         counter->setForeColor(kBlack);
     if (!stopped) MsgBox(QStringLiteral("Done creating cards."), vbInformation, kTitle);
@@ -213,12 +224,20 @@ bool FrmCreate::prepareOutputFolder() {
 
 void FrmCreate::createSmallCards(SmallCardEditor& editor, void (FrmCard::*compose)(),
                                  void (FrmCard::*save)()) {
-    if (!hasRows(rsCard)) return;
+    createCards({rsCard, lblNr2ndCards, editor.lblCurrentCard, [&editor, compose, save] {
+                     editor.DrawCard();
+                     (frmCard.get().*compose)();
+                     (frmCard.get().*save)();
+                 }});
+}
+
+void FrmCreate::createCards(const CardKind& kind) {
+    if (!hasRows(kind.records)) return;
     // The numbers and file names are committed together: one disk sync for the batch instead
     // of one or two per card. What was written before an error is kept, as card by card.
     Transaction writes(*cnData);
     try {
-        renumberAndSave(editor, compose, save);
+        renumberAndSave(kind);
     } catch (const VbError&) {
         // After a full disk SQLite has undone the whole transaction itself: nothing is left to commit.
         if (writes.active()) {
@@ -233,31 +252,29 @@ void FrmCreate::createSmallCards(SmallCardEditor& editor, void (FrmCard::*compos
     writes.commit();
 }
 
-void FrmCreate::renumberAndSave(SmallCardEditor& editor, void (FrmCard::*compose)(),
-                                void (FrmCard::*save)()) {
+void FrmCreate::renumberAndSave(const CardKind& kind) {
+    Recordset& records = *kind.records;
     qint16 n = 0;
-    rsCard->moveFirst();
-    while (!rsCard->eof()) {
+    records.moveFirst();
+    while (!records.eof()) {
         n = CInt(double(n) + 1);
         // A number already in place is not written again: writing rewrites the row, pictures and all.
-        const Variant nr = rsCard->field(QStringLiteral("Nr")).value();
+        const Variant nr = records.field(QStringLiteral("Nr")).value();
         if (nr.isNull() || nr.toLong() != n) {
             try {
-                rsCard->field(QStringLiteral("Nr")) = int(n);
-                rsCard->update();
+                records.field(QStringLiteral("Nr")) = int(n);
+                records.update();
             } catch (const VbError&) {
-                rsCard->cancelUpdate();
+                records.cancelUpdate();
                 throw;
             }
         }
-        lblNr2ndCards.setCaption(QString::number(n));
-        lblNr2ndCards.Refresh();
-        editor.DrawCard();
-        (frmCard.get().*compose)();
-        (frmCard.get().*save)();
-        rsCard->moveNext();
+        kind.counter.setCaption(QString::number(n));
+        kind.counter.Refresh();
+        kind.drawComposeAndSave();
+        records.moveNext();
     }
-    rsCard->moveLast();
-    editor.lblCurrentCard.setCaption(QStringLiteral("%1 (%1)").arg(n));
-    editor.lblCurrentCard.setTag(QString::number(n));
+    records.moveLast();
+    kind.position.setCaption(QStringLiteral("%1 (%1)").arg(n));
+    kind.position.setTag(QString::number(n));
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The "Create Cards" dialog: the open set's output options, each stored in the set row the
 // moment it changes, and the batch that renumbers, composes and saves every card of the
-// chosen kinds. Characters and large cards are skipped until their editors exist.
+// chosen kinds. Large cards are skipped until their editor exists.
 
+#include "db/connection.h"
 #include "forms/checkbox.h"
 #include "forms/combobox.h"
 #include "forms/commandbutton.h"
@@ -12,6 +13,8 @@
 #include "forms/label.h"
 #include "forms/textbox.h"
 #include "runtime/variant.h"
+
+#include <functional>
 
 class FrmCard;
 class SmallCardEditor;
@@ -61,11 +64,20 @@ private:
     bool prepareOutputFolder();
     // Writes one option into the open set's row; a write that fails is cancelled.
     void storeOption(const QString& field, const Variant& value);
-    // Renumbers and saves every card of the open set with the small-card editor; the
-    // database writes of the walk are committed together.
+    // What the batch walks for one kind of card.
+    struct CardKind {
+        RecordsetPtr& records;
+        Label& counter;  // the dialog's count of the kind
+        Label& position; // the editor's position label
+        // The editor lays the current record out, the renderer composes and saves it.
+        std::function<void()> drawComposeAndSave;
+    };
     void createSmallCards(SmallCardEditor& editor, void (FrmCard::*compose)(), void (FrmCard::*save)());
+    // Renumbers and saves every record of the kind; the database writes of the walk are
+    // committed together.
+    void createCards(const CardKind& kind);
     // The walk itself.
-    void renumberAndSave(SmallCardEditor& editor, void (FrmCard::*compose)(), void (FrmCard::*save)());
+    void renumberAndSave(const CardKind& kind);
 
     bool bLoading = false;
 };

@@ -1,14 +1,19 @@
 #include "charactereditor.h"
 #include "characterattributes.h"
 
+#include "frmCard.h"
 #include "frmMaster.h"
+#include "layoutsteps.h"
 #include "modData.h"
+#include "modPicture.h"
 #include "rowlookup.h"
 
 #include "forms/loadingscope.h"
 #include "runtime/app.h"
 #include "runtime/conversions.h"
 #include "runtime/vberror.h"
+
+#include <algorithm>
 
 namespace {
 constexpr qint32 kLargestNr = 32767;
@@ -162,11 +167,94 @@ void CharacterEditor::UpdateDisplay() {
     cmdCharNav_Click(-1);
 }
 
-// Lays nothing out yet: the preview's layout is written with the preview's own code.
-void CharacterEditor::DrawCharacter() {}
+// ---- Layout ----
 
-// Lays nothing out yet: the picture frame's layout is written with the preview's own code.
-void CharacterEditor::ShowPictureCharacter() {}
+void CharacterEditor::DrawCharacter() {
+    if (!rsCharacter) return;
+    Recordset& character = *rsCharacter;
+    const auto text = [&](const char* field) {
+        return character.field(QString::fromLatin1(field)).concatText();
+    };
+    const auto number = [&](const char* field) {
+        return character.field(QString::fromLatin1(field)).toDouble();
+    };
+    LayoutSteps step;
+    step([&] { lblCharacter.setCaption(text("Name")); });
+    step([&] {
+        lblAlignment.setCaption(GetAlignmentText(character.field(QStringLiteral("AlignmentID")).toLong()));
+    });
+    step([&] { lblStart.setCaption(startAreaText(character)); });
+    step([&] { lblSpecial.setCaption(text("Abilities")); });
+    for (qint16 i = 0; i < qint16(kCharacterAttributes.size()); ++i)
+        step([&] { DrawAttributeValue(i, text(kCharacterAttributes[size_t(i)].field)); });
+    step([&] { picFrameCharacter.setWidth(number("PicWidth")); });
+    step([&] { lblAutonumberCharacter.setCaption(text("Nr")); });
+    step([&] { lblAutonumberCharacter.setVisible(rsSet->field(QStringLiteral("Autonumber")).toBool()); });
+    step([&] { showFrameOption(character.field(QStringLiteral("UseFrame")).toBool()); });
+    step([&] { ShowPictureCharacter(); });
+    step([&] {
+        ShowFieldPicture(picImageCharacter, character.field(QStringLiteral("Picture")));
+        picImageCharacter.Refresh();
+    });
+    step([&] { picImageCharacter.setTop(number("PicTop")); });
+    step([&] { picImageCharacter.setLeft(number("PicLeft")); });
+    step([&] { picCharacter.setPicture(frmCard->picOriginalCharacterBackground.Picture()); });
+    step([&] { ShowFieldPicture(picBackgroundChar, character.field(QStringLiteral("Background"))); });
+    step([&] { showCharacterBack(character.field(QStringLiteral("CharacterBackID")).toLong()); });
+    step([&] { ShowFieldPicture(picPlayingPieceImage, character.field(QStringLiteral("PlayingPiece"))); });
+    step([&] { picPlayingPieceImage.setTop(number("PPTop")); });
+    step([&] { picPlayingPieceImage.setLeft(number("PPLeft")); });
+    step([&] { lblPlayingPieceName.setCaption(text("Name")); });
+    step([&] {
+        const bool useSymbol = rsSet->field(QStringLiteral("UseSymbol")).toBool();
+        picSymbolCharacter.setVisible(useSymbol);
+        if (!useSymbol) return;
+        picSymbolCharacter.setPicture(frmMaster->picSetSymbol.Picture());
+        // Its bottom-right corner 29 pixels in from the card box's.
+        picSymbolCharacter.setTop(picCharacter.Height() - picSymbolCharacter.Height() - 29);
+        picSymbolCharacter.setLeft(picCharacter.Width() - picSymbolCharacter.Width() - 29);
+    });
+}
+
+void CharacterEditor::ShowPictureCharacter() {
+    const bool show = rsCharacter->field(QStringLiteral("UsePicture")).toBool();
+    picFrameCharacter.setVisible(show);
+    lblPicSizeCharacter.setVisible(show);
+    // The handle stands against the frame's right edge; without a picture the column takes its room.
+    lblPicSizeCharacter.setLeft(show ? picFrameCharacter.Width() + picFrameCharacter.Left() : 0);
+    layOutTextColumn();
+}
+
+void CharacterEditor::layOutTextColumn() {
+    const double left = lblPicSizeCharacter.Width() + lblPicSizeCharacter.Left() + 1;
+    for (Label* label : {&lblAlignmentTitle, &lblStartTitle, &lblSpecialTitle, &lblSpecial})
+        label->setLeft(left);
+    lblAlignment.setLeft(lblAlignmentTitle.Width() + lblAlignmentTitle.Left());
+    lblStart.setLeft(lblStartTitle.Width() + lblStartTitle.Left());
+    // A frame wider than the card's room leaves the column no width rather than less than none.
+    for (Label* label : {&lblAlignment, &lblStart, &lblSpecialTitle, &lblSpecial})
+        label->setWidth(std::max(0.0, kColumnRight - label->Left()));
+}
+
+void CharacterEditor::showFrameOption(bool useFrame) {
+    picFrameCharacter.setHeight(useFrame ? 218 : 220);
+    picFrameCharacter.setBorderStyle(useFrame ? vbFixedSingle : vbBSNone);
+}
+
+// The lists' own areas, not the set edition's: the editor offers the 2nd edition's only.
+QString CharacterEditor::startAreaText(Recordset& character) const {
+    const Field areaID = character.field(QStringLiteral("StartingAreaID"));
+    const bool includeBoard = character.field(QStringLiteral("IncludeBoard")).toBool();
+    return m_startAreas && !areaID.isNull() ? areaText(*m_startAreas, areaID.toLong(), false, includeBoard)
+                                            : QString();
+}
+
+void CharacterEditor::showCharacterBack(qint64 characterBackID) {
+    if (m_characterBacks && moveToRow(m_characterBacks, QStringLiteral("CharacterBackID"), characterBackID))
+        ShowFieldPicture(picCharacterBack, m_characterBacks->field(QStringLiteral("Picture")));
+    else
+        picCharacterBack.setPicture(Picture());
+}
 
 void CharacterEditor::ShowCharacterFields() {
     Recordset& character = *rsCharacter;

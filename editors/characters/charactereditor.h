@@ -41,6 +41,9 @@ public:
     // Paints attribute Index (0 to 3) with its value on its turned box of the card.
     void DrawAttributeValue(qint16 Index, const QString& Value);
 
+    // The right edge of the text column beside the picture frame, in the background box.
+    static constexpr double kColumnRight = 272;
+
 protected:
     CharacterEditor();
 
@@ -50,10 +53,14 @@ protected:
     // rsCharacter on the shown character, for reading its fields; raises 3021 when it is gone.
     Recordset& shownCharacter() { return m_shown.row(); }
 
-    // The 2nd-edition start areas and character backs of the set's language, as the lists
-    // hold them; empty pointers while no set is open.
-    const RecordsetPtr& startAreas() const { return m_startAreas; }
-    const RecordsetPtr& characterBacks() const { return m_characterBacks; }
+    // The text column's labels from the width handle's right edge to kColumnRight.
+    void layOutTextColumn();
+    // The frame's border and height from the character's UseFrame.
+    void showFrameOption(bool useFrame);
+    // The start area's text for the character, with its board when the character asks.
+    QString startAreaText(Recordset& character) const;
+    // The picture of a character back of the lists, or no picture for a back they lack.
+    void showCharacterBack(qint64 characterBackID);
 
     bool bLoading = false;
 
@@ -81,6 +88,8 @@ private:
     void reopenAfterFailedAdd(const VbError& error);
 
     ShownRecord m_shown;
+    // The 2nd-edition start areas and character backs of the set's language, as the lists
+    // hold them; empty while no set is open.
     RecordsetPtr m_startAreas;
     RecordsetPtr m_characterBacks;
 };

@@ -62,24 +62,15 @@ void CharacterFieldEdits::chkIncludeBoard_Click() {
     showStartArea();
 }
 
-// The list's own areas, not the set edition's: the editor offers the 2nd edition's only.
 void CharacterFieldEdits::showStartArea() {
-    Recordset& character = shownCharacter();
-    const Field areaID = character.field(QStringLiteral("StartingAreaID"));
-    const bool includeBoard = character.field(QStringLiteral("IncludeBoard")).toBool();
-    lblStart.setCaption(startAreas() && !areaID.isNull()
-                            ? areaText(*startAreas(), areaID.toLong(), false, includeBoard)
-                            : QString());
+    lblStart.setCaption(startAreaText(shownCharacter()));
 }
 
 void CharacterFieldEdits::cboCharacterCardback_Click() {
     if (bLoading || cboCharacterCardback.ListIndex() < 0) return;
     const qint64 backID = cboCharacterCardback.ItemData(cboCharacterCardback.ListIndex());
     writeCharacterField(QStringLiteral("CharacterBackID"), backID);
-    if (characterBacks() && moveToRow(characterBacks(), QStringLiteral("CharacterBackID"), backID))
-        ShowFieldPicture(picCharacterBack, characterBacks()->field(QStringLiteral("Picture")));
-    else
-        picCharacterBack.setPicture(Picture());
+    showCharacterBack(backID);
 }
 
 void CharacterFieldEdits::cboCharAttr_Change(qint16 Index) {
@@ -102,7 +93,5 @@ void CharacterFieldEdits::chkFrameCharacter_Click() {
 void CharacterFieldEdits::chkShowPictureCharacter_Click() {
     const bool show = chkShowPictureCharacter.Value() == vbChecked;
     writeCharacterField(QStringLiteral("UsePicture"), Variant(show));
-    picFrameCharacter.setVisible(show);
-    lblPicSizeCharacter.setVisible(show);
     ShowPictureCharacter();
 }

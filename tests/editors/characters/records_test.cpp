@@ -53,7 +53,7 @@ TEST_F(CharacterRecords, ANewCharacterTakesTheDefaultsAndIsShownWithItsNameSelec
     EXPECT_EQ(form.cboCharacterCardback.Text(), "Slate Zigzag");
     EXPECT_EQ(form.cboCharAttr[3].Text(), "4");
     EXPECT_EQ(form.chkShowPictureCharacter.Value(), vbChecked);
-    EXPECT_EQ(form.lblPicDimChar.Caption(), "(121W*220H)");
+    EXPECT_EQ(form.lblPicDimChar.Caption(), "(121W*218H)"); // framed
     EXPECT_EQ(form.lblPicDimPlay.Caption(), "(132W*222H)");
 }
 

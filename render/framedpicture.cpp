@@ -1,0 +1,52 @@
+#include "framedpicture.h"
+#include "framedcopy.h"
+
+#include "forms/picturebox.h"
+#include "runtime/conversions.h"
+
+namespace {
+// Switches a box to pixels for reading geometry, and back to twips whatever happens.
+class PixelScope {
+public:
+    explicit PixelScope(PictureBox& box) : m_box(box) { m_box.setScaleMode(vbPixels); }
+    ~PixelScope() { m_box.setScaleMode(vbTwips); }
+    PixelScope(const PixelScope&) = delete;
+    PixelScope& operator=(const PixelScope&) = delete;
+
+private:
+    PictureBox& m_box;
+};
+
+void paintFramedPicture(PictureBox& canvas, const FramedPicture& picture) {
+    const PictureBox& frameBox = picture.frame;
+    const FrameGeometry frame{picture.origin.x() + int(roundHalfEven(frameBox.Left())),
+                              picture.origin.y() + int(roundHalfEven(frameBox.Top())),
+                              int(roundHalfEven(frameBox.Width())), int(roundHalfEven(frameBox.Height())),
+                              picture.border ? 1 : 0};
+    const QSize size(int(roundHalfEven(picture.image.Width())), int(roundHalfEven(picture.image.Height())));
+    const int offsetX = CInt(picture.offsetLeft / twipsPerPixel);
+    const int offsetY = CInt(picture.offsetTop / twipsPerPixel);
+    const auto copy = framedCopy(frame, size, offsetX, offsetY, picture.resize);
+    if (!copy) return;
+    canvas.PaintPicture(picture.image.Picture(), copy->destination.x(), copy->destination.y(), {}, {},
+                        PictureBox::SourceRect{double(copy->source.x()), double(copy->source.y()),
+                                               double(copy->source.width()), double(copy->source.height())});
+}
+} // namespace
+
+void paintPictureArea(PictureBox& canvas, const Picture& white, const FramedPicture& picture,
+                      bool hasPicture) {
+    {
+        const PixelScope imageScale(picture.image);
+        const PixelScope frameScale(picture.frame);
+        const double left = picture.origin.x() + picture.frame.Left();
+        const double top = picture.origin.y() + picture.frame.Top();
+        canvas.PaintPicture(white, left, top, picture.frame.Width(), picture.frame.Height());
+        if (hasPicture) paintFramedPicture(canvas, picture);
+    }
+    if (!picture.border) return;
+    const double left = picture.origin.x() + picture.frame.Left();
+    const double top = picture.origin.y() + picture.frame.Top();
+    canvas.Line(left, top, left + picture.frame.Width() - 1, top + picture.frame.Height() - 1, 0x0,
+                LineShape::Box);
+}
