@@ -3,6 +3,7 @@
 #include "frmCard.h"
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
+#include "frmCharacter2nd.h"
 #include "modData.h"
 #include "testrows.h"
 
@@ -24,6 +25,7 @@ CardImageFixture::CardImageFixture() {
 CardImageFixture::~CardImageFixture() {
     frmCard2nd.unload();
     frmCard3rd.unload();
+    frmCharacter2nd.unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -47,12 +49,7 @@ qint32 CardImageFixture::insertCard(int nr, const std::map<QString, Variant>& fi
 }
 
 qint32 CardImageFixture::insertCharacter(int nr, const std::map<QString, Variant>& fields) {
-    return insertRow(QStringLiteral("tblCharacter"), QStringLiteral("CharacterID"),
-                     {{"SetID", Variant(qint64(iSetID))},
-                      {"Nr", Variant(nr)},
-                      {"Name", Variant(QStringLiteral("CHARACTER %1").arg(nr))},
-                      {"AlignmentID", Variant(2)},
-                      {"Abilities", Variant("")}},
+    return insertRow(QStringLiteral("tblCharacter"), QStringLiteral("CharacterID"), newCharacterValues(nr),
                      fields);
 }
 

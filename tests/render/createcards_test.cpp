@@ -1,6 +1,7 @@
 #include "cardimagefixture.h"
 
 #include "frmCard2nd.h"
+#include "frmCharacter2nd.h"
 #include "frmCreate.h"
 #include "modData.h"
 #include "runtime/replacementfile.h"
@@ -39,6 +40,34 @@ TEST_F(CreateCardsTest, RenumbersTheCardsAndWritesAFileForEach) {
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].prompt, "Done creating cards.");
     EXPECT_EQ(messages()[0].style, 64);
+}
+
+// Each character gives its card beside its back, and its piece twice; the editor then shows
+// the character it showed before.
+TEST_F(CreateCardsTest, CharactersGiveACardAndAPieceFileEach) {
+    const qint32 hero = insertCharacter(2, {{"Name", "Hero"}});
+    insertCharacter(5, {{"Name", "Mage"}});
+    FrmCharacter2nd& editor = frmCharacter2nd.get();
+
+    frmCreate->chk2ndChar.setValue(vbChecked);
+    frmCreate->cmdCreate.Click();
+
+    EXPECT_EQ(outputFiles(), (QStringList{"CH2 Hero.BMP", "CH2 Mage.BMP", "PP2 Hero.BMP", "PP2 Mage.BMP"}));
+    EXPECT_EQ(rowField("tblCharacter", "CharacterID", hero, "Nr").toInt(), 1);
+    EXPECT_EQ(frmCreate->lblNr2ndChar.Caption(), "2");
+    EXPECT_EQ(editor.txtCharName.Text(), "Hero");
+    EXPECT_EQ(editor.lblCharacter.Caption(), "Hero");
+    EXPECT_EQ(editor.lblCurrentCardCharacter.Caption(), "1 (2)");
+
+    const QImage card = outputImage("CH2 Hero.BMP");
+    ASSERT_EQ(card.size(), QSize(608, 256));
+    const QImage back = editor.picCharacterBack.Picture().image();
+    ASSERT_EQ(back.size(), QSize(302, 254));
+    EXPECT_EQ(card.copy(305, 1, 302, 254), back.convertToFormat(card.format()));
+    const QImage piece = outputImage("PP2 Hero.BMP");
+    ASSERT_EQ(piece.size(), QSize(304, 256));
+    EXPECT_EQ(piece.copy(1, 1, 150, 254), piece.copy(153, 1, 150, 254));
+    EXPECT_EQ(QColor(piece.pixel(9, 9)), QColor(Qt::black)); // the piece's outline, inside the file's
 }
 
 TEST_F(CreateCardsTest, OptionsAreStoredInTheSetRowAtOnce) {

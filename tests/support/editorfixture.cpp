@@ -1,8 +1,6 @@
 #include "editorfixture.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QImage>
 #include <QPushButton>
 
 EditorFixture::EditorFixture() {
@@ -11,16 +9,6 @@ EditorFixture::EditorFixture() {
 
 void EditorFixture::click(CommandButton& button) {
     static_cast<QPushButton*>(button.widget())->click();
-}
-
-QByteArray EditorFixture::bmpBytes(int width, int height, QColor colour) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
 }
 
 QString EditorFixture::writeFile(const QString& name, const QByteArray& bytes) const {

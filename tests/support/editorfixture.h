@@ -5,6 +5,7 @@
 #include "programfolder.h"
 
 #include "forms/forms.h"
+#include "testrows.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -16,8 +17,6 @@ protected:
     EditorFixture();
 
     static void click(CommandButton& button);
-    // A picture file's bytes: a BMP of that size in one colour.
-    static QByteArray bmpBytes(int width, int height, QColor colour = Qt::red);
     // Writes a file of the program folder and returns its path.
     QString writeFile(const QString& name, const QByteArray& bytes) const;
 

@@ -3,6 +3,9 @@
 #include "modData.h"
 #include "modSetFonts.h"
 
+#include <QBuffer>
+#include <QImage>
+
 qint32 addOpenSet(qint16 edition, qint32 languageID, const FieldValues& fields) {
     OpenRecordset(QStringLiteral("SELECT * FROM tblSet ORDER BY SetName"), rsSet);
     rsSet->addNew();
@@ -79,4 +82,14 @@ qint32 insertRow(const QString& table, const QString& keyField, FieldValues valu
         rs->field(name) = value;
     rs->update();
     return rs->field(keyField).toLong();
+}
+
+QByteArray bmpBytes(int width, int height, QColor colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
 }

@@ -4,6 +4,8 @@
 
 #include "runtime/variant.h"
 
+#include <QByteArray>
+#include <QColor>
 #include <QString>
 #include <map>
 
@@ -20,3 +22,6 @@ FieldValues newCharacterValues(int nr);
 // Inserts a row of `values` changed by `fields`; returns its key.
 qint32 insertRow(const QString& table, const QString& keyField, FieldValues values,
                  const FieldValues& fields);
+
+// A picture file's bytes: a BMP of that size in one colour.
+QByteArray bmpBytes(int width, int height, QColor colour = Qt::red);
