@@ -20,8 +20,9 @@ Picture whiteFieldPicture() {
     return Picture(image);
 }
 
+// Dark, so that the white name and the OBJECTS and FOLLOWERS titles on its edge can be read.
 Picture characterTemplatePicture() {
-    return framedField(302, 254, QColor(236, 228, 208), QColor(120, 100, 70));
+    return framedField(302, 254, QColor(70, 54, 38), QColor(196, 164, 110));
 }
 
 Picture largeCardBackPicture() {

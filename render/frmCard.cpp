@@ -6,6 +6,7 @@
 #include "frmCard3rd.h"
 #include "modData.h"
 
+#include "forms/systemcolours.h"
 #include "runtime/conversions.h"
 #include "runtime/vberror.h"
 
@@ -47,6 +48,11 @@ FrmCard::FrmCard()
     picACardPP.setLeft(160);
     picACardPP.setTop(4);
     picACardPP.setScaleMode(vbPixels);
+    // What a composition leaves unpainted: the playing piece has no base picture.
+    for (PictureBox* canvas : {&picACard, &picACardPP}) {
+        canvas->setBackColor(vbWindowBackground);
+        canvas->setForeColor(vbWindowText);
+    }
 
     holdPicture(picWhite, whiteFieldPicture());
     picWhite.setLeft(320);

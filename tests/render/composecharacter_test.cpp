@@ -130,6 +130,7 @@ TEST_F(ComposeCharacter, ThePieceHasItsPictureOutlineAndName) {
     EXPECT_EQ(at(image, 9, 24), kPiece);
     EXPECT_EQ(at(image, 28, 33), kPiece);
     EXPECT_EQ(at(image, 29, 33), QColor(Qt::white)); // the frame's white field
+    EXPECT_EQ(at(image, 4, 4), QColor(Qt::white));   // unpainted: the window colour
     QImage blank(image.size(), image.format());
     blank.fill(image.pixel(74, 2));
     EXPECT_EQ(inkRuns(image, blank, QRect(9, 10, 132, 13)).size(), 1u);
