@@ -3,6 +3,8 @@
 #include "modData.h"
 #include "rowlookup.h"
 
+#include "db/transaction.h"
+#include "forms/dialogs.h"
 #include "forms/label.h"
 #include "runtime/vberror.h"
 
@@ -29,6 +31,23 @@ Recordset& ShownRecord::row() {
 void ShownRecord::edit(const std::function<void(Recordset&)>& assign) {
     Recordset& rs = row();
     editRow(rs, [&] { assign(rs); });
+}
+
+void ShownRecord::reopenAfterFailedWrite(const RecordView& view, const QString& title, const QString& what,
+                                         const VbError& error) {
+    view.open();
+    if (hasRows()) {
+        m_rs->moveLast();
+        view.position.setTag(m_rs->field(QStringLiteral("Nr")).concatText());
+        if (!locate()) m_rs->moveFirst();
+        view.showCurrent();
+    } else {
+        showPosition(view.position, QStringLiteral("0"), 0);
+        view.enable(false);
+        forget();
+    }
+    MsgBox(what + QStringLiteral("\r\n\r\nError %1: %2").arg(error.number()).arg(error.description()),
+           vbCritical, title);
 }
 
 void ShownRecord::navigate(int index) {
@@ -61,4 +80,24 @@ void ShownRecord::navigate(int index) {
 void showPosition(Label& label, const QString& nr, qint32 count) {
     label.setCaption(nr + QStringLiteral(" (") + QString::number(count) + QStringLiteral(")"));
     label.setTag(QString::number(count));
+}
+
+void deleteAndRenumber(Recordset& rs, qint32 deletedNr) {
+    Transaction transaction(*cnData);
+    try {
+        rs.deleteCurrent();
+        if (!(rs.bof() && rs.eof())) {
+            for (qint32 n = deletedNr + 1;; ++n) {
+                rs.moveFirst();
+                rs.find(keyCriterion(QStringLiteral("Nr"), n));
+                if (rs.eof()) break;
+                rs.field(QStringLiteral("Nr")) = qint64(n - 1);
+                rs.update();
+            }
+        }
+        transaction.commit();
+    } catch (const VbError&) {
+        rs.cancelUpdate();
+        throw;
+    }
 }

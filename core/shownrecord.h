@@ -9,6 +9,15 @@
 #include <functional>
 
 class Label;
+class VbError;
+
+// What an editor does to show its records.
+struct RecordView {
+    std::function<void()> open;        // opens the editor's recordset anew
+    std::function<void(bool)> enable;  // its controls, for a set with records or without
+    std::function<void()> showCurrent; // shows the current record
+    Label& position;
+};
 
 class ShownRecord {
 public:
@@ -30,6 +39,12 @@ public:
     // all or nothing: an error cancels the edit and goes on to the caller.
     void edit(const std::function<void(Recordset&)>& assign);
 
+    // After a write the database refused, the recordset may hold keys the database no
+    // longer has: it is opened again, the record shown before (or the first) is shown again,
+    // and the user is told what failed and why.
+    void reopenAfterFailedWrite(const RecordView& view, const QString& title, const QString& what,
+                                const VbError& error);
+
     // A navigation button's move: 0 first, 1 previous, 2 next, 3 last, anything else none.
     // Previous and next go from the record shown and stay on the first and last rows.
     void navigate(int index);
@@ -42,3 +57,7 @@ private:
 
 // An editor's position label: "nr (count)", with the count in its Tag.
 void showPosition(Label& label, const QString& nr, qint32 count);
+
+// Deletes the current row and moves every follower's Nr down by one, up to the first number
+// that no row carries, in one transaction, so that no two rows are left with one number.
+void deleteAndRenumber(Recordset& rs, qint32 deletedNr);

@@ -328,7 +328,7 @@ void SmallCardEditor::cmdCardDelete_Click() {
     }
     const qint32 deletedNr = rsCard->field(QStringLiteral("Nr")).toLong();
     try {
-        deleteAndRenumber(deletedNr);
+        deleteAndRenumber(*rsCard, deletedNr);
     } catch (const VbError& error) {
         recoverFromFailedWrite(kDeleteTitle, QStringLiteral("The card could not be deleted."), error);
         return;
@@ -351,45 +351,11 @@ void SmallCardEditor::cmdCardDelete_Click() {
     showPosition(rsCard->field(QStringLiteral("Nr")).concatText(), count);
 }
 
-// Moves every follower down by one, up to the first number that no card carries, in the
-// same transaction as the delete, so that no two cards are left with one number.
-void SmallCardEditor::deleteAndRenumber(qint32 deletedNr) {
-    Transaction transaction(*cnData);
-    try {
-        rsCard->deleteCurrent();
-        if (hasCards()) {
-            for (qint32 n = deletedNr + 1;; ++n) {
-                rsCard->moveFirst();
-                rsCard->find(keyCriterion(QStringLiteral("Nr"), n));
-                if (rsCard->eof()) break;
-                rsCard->field(QStringLiteral("Nr")) = qint64(n - 1);
-                rsCard->update();
-            }
-        }
-        transaction.commit();
-    } catch (const VbError&) {
-        rsCard->cancelUpdate();
-        throw;
-    }
-}
-
-// After a rolled-back add or delete the recordset may hold keys that the database no
-// longer has: it is opened again and the card shown before is shown again.
 void SmallCardEditor::recoverFromFailedWrite(const QString& title, const QString& what,
                                              const VbError& error) {
-    OpenCardRecordset();
-    if (hasCards()) {
-        rsCard->moveLast();
-        lblCurrentCard.setTag(rsCard->field(QStringLiteral("Nr")).concatText());
-        if (!locateShownCard()) rsCard->moveFirst();
-        cmdCardNav_Click(-1);
-    } else {
-        showPosition(QStringLiteral("0"), 0);
-        EnableCardControls(false);
-        m_shown.forget();
-    }
-    MsgBox(what + QStringLiteral("\r\n\r\nError %1: %2").arg(error.number()).arg(error.description()),
-           vbCritical, title);
+    m_shown.reopenAfterFailedWrite({[this] { OpenCardRecordset(); }, [this](bool b) { EnableCardControls(b); },
+                                    [this] { cmdCardNav_Click(-1); }, lblCurrentCard},
+                                   title, what, error);
 }
 
 // ---- Layout ----

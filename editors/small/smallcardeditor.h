@@ -93,7 +93,6 @@ private:
     void showPosition(const QString& nr, qint32 count) { ::showPosition(lblCurrentCard, nr, count); }
     std::optional<NewCardDefaults> newCardDefaults();
     void insertCard(qint16 nr, qint16 titleNumber, const NewCardDefaults& defaults);
-    void deleteAndRenumber(qint32 deletedNr);
     void recoverFromFailedWrite(const QString& title, const QString& what, const VbError& error);
     CornerTexts cardTypeCorners(qint32 cardTypeID) const;
 
