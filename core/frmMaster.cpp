@@ -4,6 +4,7 @@
 #include "frmCard3rd.h"
 #include "frmCharacter2nd.h"
 #include "frmCreate.h"
+#include "frmLarge2nd.h"
 #include "frmSetName.h"
 #include "modData.h"
 #include "modPicture.h"
@@ -117,6 +118,7 @@ void FrmMaster::InitialiseSet() {
 void FrmMaster::SetChange() {
     frmCard2nd->InitCard2nd();
     frmCharacter2nd->Initialise();
+    frmLarge2nd->InitLarge2nd();
     if (FrmCard3rd* card3rd = frmCard3rd.ifLoaded()) card3rd->InitCard3rd();
 }
 
@@ -189,6 +191,7 @@ void FrmMaster::ShowSetDetails() {
 void FrmMaster::UpdateEditorDisplays() {
     if (FrmCard2nd* card2nd = frmCard2nd.ifLoaded()) card2nd->UpdateDisplay();
     if (FrmCharacter2nd* character2nd = frmCharacter2nd.ifLoaded()) character2nd->UpdateDisplay();
+    if (FrmLarge2nd* large2nd = frmLarge2nd.ifLoaded()) large2nd->UpdateDisplay();
     if (FrmCard3rd* card3rd = frmCard3rd.ifLoaded()) card3rd->UpdateDisplay();
 }
 
@@ -273,6 +276,8 @@ void FrmMaster::tbar_ButtonClick(const ToolbarButton& Button) {
             toggleEditor(frmCard2nd.get());
     } else if (Button.key == QLatin1String("character2nd")) {
         toggleEditor(frmCharacter2nd.get());
+    } else if (Button.key == QLatin1String("large2nd")) {
+        toggleEditor(frmLarge2nd.get());
     } else if (Button.key == QLatin1String("createall")) {
         if (iSetID <= 0) {
             MsgBox(QStringLiteral("Select a set first."), vbExclamation, QStringLiteral("Create cards"));

@@ -1,6 +1,7 @@
 #include "modData.h"
 #include "frmCard2nd.h"
 #include "frmCharacter2nd.h"
+#include "frmLarge2nd.h"
 #include "frmMaster.h"
 
 #include "cardindexes.h"
@@ -74,6 +75,7 @@ bool Main() {
     // The editors are loaded hidden, unless the first set change already did it.
     frmCard2nd.get();
     frmCharacter2nd.get();
+    frmLarge2nd.get();
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "forms/label.h"
 #include "forms/picturebox.h"
+#include "runtime/conversions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -95,6 +96,10 @@ void printLeftAligned(PictureBox& canvas, const QString& text, const Control& la
     printAt(canvas, text, label.Left() + origin.x(), label.Top() + origin.y());
 }
 
+QString printedNumber(double value) {
+    return (value < 0 ? QString() : QStringLiteral(" ")) + vbStr(value) + QLatin1Char(' ');
+}
+
 void printWatermark(PictureBox& canvas, const Label& watermark, QPointF origin) {
     canvas.setFont(watermark.Font());
     canvas.setForeColor(watermark.ForeColor());
@@ -131,17 +136,21 @@ std::vector<WrappedLine> wrapInFont(const QString& text, double width, const Tex
     return wrapText(text, width, measure, guess);
 }
 
-void printWrapped(PictureBox& canvas, const QString& text, const Control& label, QPointF origin) {
+void printWrapped(PictureBox& canvas, const QString& text, const Control& label, QPointF origin,
+                  LinePlacement placement) {
     printLines(canvas, wrapInFont(text, label.Width(), canvas.textMetrics(), canvas.unitsPerPixel()), label,
-               origin);
+               origin, placement);
 }
 
 void printLines(PictureBox& canvas, const std::vector<WrappedLine>& lines, const Control& label,
-                QPointF origin) {
+                QPointF origin, LinePlacement placement) {
     std::vector<PictureBox::PlacedText> placed;
     placed.reserve(lines.size());
-    for (const WrappedLine& wrapped : lines)
-        placed.push_back({wrapped.text, label.Left() + origin.x(),
+    for (const WrappedLine& wrapped : lines) {
+        const double indent =
+            placement == LinePlacement::Centred ? label.Width() / 2 - canvas.TextWidth(wrapped.text) / 2 : 0;
+        placed.push_back({wrapped.text, label.Left() + origin.x() + indent,
                           label.Top() + origin.y() + wrapped.line * canvas.TextHeight(wrapped.text)});
+    }
     canvas.PrintEach(placed);
 }

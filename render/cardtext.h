@@ -21,6 +21,10 @@ double centredX(double labelLeft, double labelWidth, double textWidth);
 void printCentred(PictureBox& canvas, const QString& text, const Control& label, QPointF origin = {});
 void printRightAligned(PictureBox& canvas, const QString& text, const Control& label);
 void printLeftAligned(PictureBox& canvas, const QString& text, const Control& label, QPointF origin = {});
+// A number as printing it writes it: a sign place (a blank for a positive number), the
+// digits and a blank.
+QString printedNumber(double value);
+
 // The watermark is the one text drawn in its label's own font and colour.
 void printWatermark(PictureBox& canvas, const Label& watermark, QPointF origin = {});
 
@@ -48,9 +52,14 @@ std::vector<WrappedLine> wrapText(const QString& text, double width, const TextM
 std::vector<WrappedLine> wrapInFont(const QString& text, double width, const TextMetrics& metrics,
                                     double unitsPerPixel);
 
+// Where each line of a wrapped text starts: at the label's left edge, or centred on it
+// (without rounding, unlike printCentred).
+enum class LinePlacement { Left, Centred };
+
 // Draws the wrapped text from the label's top, one text height per line, however many
 // lines it takes.
-void printWrapped(PictureBox& canvas, const QString& text, const Control& label, QPointF origin = {});
+void printWrapped(PictureBox& canvas, const QString& text, const Control& label, QPointF origin = {},
+                  LinePlacement placement = LinePlacement::Left);
 // The same with the lines wrapped already (by wrapInFont, in the canvas's font and scale).
 void printLines(PictureBox& canvas, const std::vector<WrappedLine>& lines, const Control& label,
-                QPointF origin = {});
+                QPointF origin = {}, LinePlacement placement = LinePlacement::Left);

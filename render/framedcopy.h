@@ -17,7 +17,15 @@ struct PictureCopy {
     bool operator==(const PictureCopy&) const = default;
 };
 
+// How a card kind fits its picture into the frame.
+struct FrameFit {
+    bool fillWidth = false;  // the copy spans the frame's width, the horizontal offset ignored
+    bool fillHeight = false; // the same downwards: the frame has followed the picture's height
+    // A copy that reaches past both sides of the frame stops one pixel short of its width.
+    bool shortOfFarSide = false;
+};
+
 // offsetX and offsetY are the picture's offsets in pixels. The copy reads only pixels inside
 // the picture and paints only inside the frame's border; nothing when no pixel is left.
 std::optional<PictureCopy> framedCopy(const FrameGeometry& frame, QSize picture, int offsetX, int offsetY,
-                                      bool resize);
+                                      FrameFit fit = {});

@@ -1,5 +1,4 @@
 #include "framedpicture.h"
-#include "framedcopy.h"
 
 #include "forms/picturebox.h"
 #include "runtime/conversions.h"
@@ -26,7 +25,7 @@ void paintFramedPicture(PictureBox& canvas, const FramedPicture& picture) {
     const QSize size(int(roundHalfEven(picture.image.Width())), int(roundHalfEven(picture.image.Height())));
     const int offsetX = CInt(picture.offsetLeft / twipsPerPixel);
     const int offsetY = CInt(picture.offsetTop / twipsPerPixel);
-    const auto copy = framedCopy(frame, size, offsetX, offsetY, picture.resize);
+    const auto copy = framedCopy(frame, size, offsetX, offsetY, picture.fit);
     if (!copy) return;
     canvas.PaintPicture(picture.image.Picture(), copy->destination.x(), copy->destination.y(), {}, {},
                         PictureBox::SourceRect{double(copy->source.x()), double(copy->source.y()),

@@ -2,6 +2,8 @@
 // Copying a card picture from an editor's preview onto a canvas: the frame and the picture
 // inside it are read in pixels while the copy is made.
 
+#include "framedcopy.h"
+
 #include <QPoint>
 
 class Picture;
@@ -14,7 +16,7 @@ struct FramedPicture {
     bool border;       // the frame's border shows
     double offsetLeft; // the picture's offsets in the frame, twips
     double offsetTop;
-    bool resize = false; // the picture fills the frame's width
+    FrameFit fit = {};
 };
 
 // The picture area of a card: the frame's white field, the part of the picture that the

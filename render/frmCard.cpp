@@ -193,7 +193,7 @@ void FrmCard::composeSmallCard(SmallCardWindow& editor,
                           card.field(QStringLiteral("UseFrame")).toBool(),
                           card.field(QStringLiteral("PicLeft")).toDouble(),
                           card.field(QStringLiteral("PicTop")).toDouble(),
-                          card.field(QStringLiteral("Resize")).toBool()},
+                          {.fillWidth = card.field(QStringLiteral("Resize")).toBool()}},
                          !card.field(QStringLiteral("Picture")).isNull());
     if (set.field(QStringLiteral("UseSymbol")).toBool())
         picACard.PaintPicture(editor.picSymbol.Picture(), editor.picSymbol.Left(), editor.picSymbol.Top());

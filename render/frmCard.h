@@ -29,6 +29,8 @@ public:
     void CreateCard2nd();
     // The character card on picACard and its playing piece on picACardPP (frmCardCharacter.cpp).
     void CreateCharacter2nd();
+    // The large card on picACard (frmCardLarge.cpp).
+    void CreateLargeCard2nd();
     void CreateCard3rd();
 
     void SaveTheCard2nd();

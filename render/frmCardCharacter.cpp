@@ -63,8 +63,7 @@ void FrmCard::CreateCharacter2nd() {
     printWrapped(picACard, character.field(QStringLiteral("Abilities")).toText(), editor.lblSpecial, origin);
     if (set.field(QStringLiteral("Autonumber")).toBool()) {
         SetCardFont(fontOf("AutonumberFontID"));
-        // As a number prints: a sign place before the digits.
-        printLeftAligned(picACard, vbStr(character.field(QStringLiteral("Nr")).toDouble()),
+        printLeftAligned(picACard, printedNumber(character.field(QStringLiteral("Nr")).toDouble()),
                          editor.lblAutonumberCharacter, origin);
     }
     printWatermark(picACard, editor.lblWatermark[0], origin);

@@ -8,6 +8,7 @@
 #include "frmCard3rd.h"
 #include "frmCharacter2nd.h"
 #include "frmClip.h"
+#include "frmLarge2nd.h"
 #include "mIntelJPEGLibrary.h"
 #include "modData.h"
 
@@ -15,6 +16,8 @@
 #include "forms/dialogs.h"
 #include "runtime/app.h"
 #include "runtime/vberror.h"
+
+#include <QRegularExpression>
 
 struct FrmCard::CardKind {
     QString code;
@@ -116,14 +119,12 @@ void FrmCard::SaveThePlayingPiece2nd() {
     });
 }
 
-// The large-card editor's back box joins here when that editor exists; until then the back
-// half stays white.
 void FrmCard::SaveTheLargeCard() {
     static const CardKind kind{QStringLiteral("LC2"), 304, 256, QStringLiteral("Saving the large card")};
     saveReportingFailure(kind, [this] {
         saveComposedCard(kind, rsLargeCard->field(QStringLiteral("Title")).toText(),
                          rsLargeCard->field(QStringLiteral("Nr")).toInt(), picACard,
-                         backUnlessNoBack([] { return Picture(); }));
+                         backUnlessNoBack([] { return frmLarge2nd->picBackLarge.Picture(); }));
     });
 }
 
@@ -164,11 +165,13 @@ void FrmCard::saveComposedCard(const CardKind& kind, const QString& baseName, qi
     PictureBox& surface = frmClip->picDone;
     surface.setPicture(Picture());
     canvas.setPicture(canvas.Image());
+    // Taken before the back, whose editor may compose on the same canvas when it first loads.
+    const Picture face = canvas.Picture();
     const double width = canvas.Width();
     surface.setHeight(canvas.Height());
     surface.setWidth(back ? 2 * width : width);
     if (back) surface.PaintPicture(back(), width + 1, 1);
-    surface.PaintPicture(canvas.Picture(), 1, 1);
+    surface.PaintPicture(face, 1, 1);
     drawOutline(surface, 0, kind.outlineWidth, kind.outlineHeight);
     drawOutline(surface, kind.outlineWidth, kind.outlineWidth, kind.outlineHeight);
     surface.setPicture(surface.Image());
@@ -177,6 +180,9 @@ void FrmCard::saveComposedCard(const CardKind& kind, const QString& baseName, qi
 }
 
 QString FrmCard::MakeFileName(QString name, qint16 nr, QString code) {
+    // A title on several lines names its file on one.
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    name.replace(lineBreak, QStringLiteral(" "));
     if (setOption(QStringLiteral("FileCardNr")))
         name = (QStringLiteral("000") + QString::number(nr)).right(3) + QLatin1Char(' ') + name;
     if (!code.isEmpty()) name = code + QLatin1Char(' ') + name;

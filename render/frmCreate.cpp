@@ -3,6 +3,7 @@
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
 #include "frmCharacter2nd.h"
+#include "frmLarge2nd.h"
 #include "modData.h"
 #include "modDirBrowse.h"
 
@@ -160,8 +161,7 @@ void FrmCreate::cmdCreate_Click() {
         CreateAllCards(false, false, false, checked(chk2ndCard), checked(chk2ndChar), checked(chk2ndLarge));
 }
 
-// Large cards are skipped until their editor exists.
-void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool /*LargeCard2nd*/, bool Card3rd,
+void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2nd, bool Card3rd,
                                bool /*Character3rd*/, bool /*LargeCard3rd*/) {
     if (!prepareOutputFolder()) return;
     for (Label* counter : {&lblNr2ndCards, &lblNr2ndChar, &lblNr2ndLarge}) {
@@ -184,6 +184,14 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool /*LargeCard
                              frmCard->SaveThePlayingPiece2nd();
                          }});
         }
+        if (LargeCard2nd) {
+            FrmLarge2nd& editor = frmLarge2nd.get();
+            createCards({rsLargeCard, lblNr2ndLarge, editor.lblCurrentCard, [&editor] {
+                             editor.DrawLargeCard();
+                             frmCard->CreateLargeCard2nd();
+                             frmCard->SaveTheLargeCard();
+                         }});
+        }
     } catch (const VbError& error) {
         MsgBox(QStringLiteral("Creating the cards stopped.\r\n\r\nError %1: %2")
                    .arg(error.number())
@@ -197,6 +205,7 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool /*LargeCard
         if (editor) editor->UpdateDisplay();
     }
     if (FrmCharacter2nd* editor = frmCharacter2nd.ifLoaded()) editor->UpdateDisplay();
+    if (FrmLarge2nd* editor = frmLarge2nd.ifLoaded()) editor->UpdateDisplay();
     for (Label* counter : {&lblNr2ndCards, &lblNr2ndChar, &lblNr2ndLarge})
         counter->setForeColor(kBlack);
     if (!stopped) MsgBox(QStringLiteral("Done creating cards."), vbInformation, kTitle);

@@ -1,7 +1,7 @@
 #pragma once
 // The "Create Cards" dialog: the open set's output options, each stored in the set row the
 // moment it changes, and the batch that renumbers, composes and saves every card of the
-// chosen kinds. Large cards are skipped until their editor exists.
+// chosen kinds.
 
 #include "db/connection.h"
 #include "forms/checkbox.h"

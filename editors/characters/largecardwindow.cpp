@@ -71,8 +71,8 @@ LargeCardWindow::LargeCardWindow()
     setWidth((kClientWidth + kFrameWidth) * twipsPerPixel);
     setHeight((kClientHeight + kFrameHeight) * twipsPerPixel);
     placeNavigationRow(*this, {cmdCardAdd, QStringLiteral("Add a new card"), cmdCardDelete,
-                               QStringLiteral("Delete current card"), cmdCardNav, QStringLiteral("cmdCardNav"),
-                               lblCurrentCard});
+                               QStringLiteral("Delete current card"), cmdCardNav,
+                               QStringLiteral("cmdCardNav"), lblCurrentCard});
     lblCurrentCard.setCaption(QStringLiteral("0 (0)"));
     placePanel();
     placePreview();

@@ -353,7 +353,8 @@ void SmallCardEditor::cmdCardDelete_Click() {
 
 void SmallCardEditor::recoverFromFailedWrite(const QString& title, const QString& what,
                                              const VbError& error) {
-    m_shown.reopenAfterFailedWrite({[this] { OpenCardRecordset(); }, [this](bool b) { EnableCardControls(b); },
+    m_shown.reopenAfterFailedWrite({[this] { OpenCardRecordset(); },
+                                    [this](bool b) { EnableCardControls(b); },
                                     [this] { cmdCardNav_Click(-1); }, lblCurrentCard},
                                    title, what, error);
 }

@@ -4,6 +4,7 @@
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
 #include "frmCharacter2nd.h"
+#include "frmLarge2nd.h"
 #include "modData.h"
 #include "testrows.h"
 
@@ -26,6 +27,7 @@ CardImageFixture::~CardImageFixture() {
     frmCard2nd.unload();
     frmCard3rd.unload();
     frmCharacter2nd.unload();
+    frmLarge2nd.unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -54,12 +56,7 @@ qint32 CardImageFixture::insertCharacter(int nr, const std::map<QString, Variant
 }
 
 qint32 CardImageFixture::insertLargeCard(int nr, const std::map<QString, Variant>& fields) {
-    return insertRow(QStringLiteral("tblLargeCard"), QStringLiteral("LargeCardID"),
-                     {{"SetID", Variant(qint64(iSetID))},
-                      {"Nr", Variant(nr)},
-                      {"Title", Variant(QStringLiteral("LARGE CARD %1").arg(nr))},
-                      {"Information", Variant("")},
-                      {"BGColour", Variant(0xFFFFFF)}},
+    return insertRow(QStringLiteral("tblLargeCard"), QStringLiteral("LargeCardID"), newLargeCardValues(nr),
                      fields);
 }
 

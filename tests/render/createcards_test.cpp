@@ -1,10 +1,13 @@
 #include "cardimagefixture.h"
 
+#include "frmCard.h"
 #include "frmCard2nd.h"
 #include "frmCharacter2nd.h"
 #include "frmCreate.h"
+#include "frmLarge2nd.h"
 #include "modData.h"
 #include "runtime/replacementfile.h"
+#include "testrows.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -68,6 +71,25 @@ TEST_F(CreateCardsTest, CharactersGiveACardAndAPieceFileEach) {
     ASSERT_EQ(piece.size(), QSize(304, 256));
     EXPECT_EQ(piece.copy(1, 1, 150, 254), piece.copy(153, 1, 150, 254));
     EXPECT_EQ(QColor(piece.pixel(9, 9)), QColor(Qt::black)); // the piece's outline, inside the file's
+}
+
+// A title on two lines names its file on one; a card without its own back has the default.
+TEST_F(CreateCardsTest, LargeCardsGiveAFileEachWithTheirBack) {
+    insertLargeCard(1, {{"Title", "TWO\r\nLINES"}});
+    insertLargeCard(2, {{"Title", "OWN BACK"}, {"LargeCardBack", bmpBytes(302, 254, Qt::blue)}});
+    FrmLarge2nd& editor = frmLarge2nd.get();
+
+    frmCreate->chk2ndLarge.setValue(vbChecked);
+    frmCreate->cmdCreate.Click();
+
+    EXPECT_EQ(outputFiles(), (QStringList{"LC2 OWN BACK.BMP", "LC2 TWO LINES.BMP"}));
+    EXPECT_EQ(editor.lblCurrentCard.Caption(), "1 (2)");
+    const QImage own = outputImage("LC2 OWN BACK.BMP");
+    ASSERT_EQ(own.size(), QSize(608, 256));
+    EXPECT_EQ(QColor(own.pixel(400, 100)), QColor(Qt::blue));
+    const QImage standard = outputImage("LC2 TWO LINES.BMP");
+    EXPECT_EQ(standard.copy(305, 1, 302, 254),
+              frmCard->imgChB.Picture().image().copy(0, 0, 302, 254).convertToFormat(standard.format()));
 }
 
 TEST_F(CreateCardsTest, OptionsAreStoredInTheSetRowAtOnce) {

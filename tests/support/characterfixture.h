@@ -17,5 +17,4 @@ protected:
     Variant characterField(qint32 characterID, const QString& field) const;
     // Nr and Name of the open set's characters, in Nr order.
     std::vector<std::pair<int, QString>> characters() const;
-    int messageCount() const { return int(folder.dialogs().messages().size()); }
 };

@@ -11,6 +11,10 @@ void EditorFixture::click(CommandButton& button) {
     static_cast<QPushButton*>(button.widget())->click();
 }
 
+int EditorFixture::messageCount() const {
+    return int(folder.dialogs().messages().size());
+}
+
 QString EditorFixture::writeFile(const QString& name, const QByteArray& bytes) const {
     const QString path = folder.file(name);
     QFile file(path);

@@ -17,6 +17,7 @@ protected:
     EditorFixture();
 
     static void click(CommandButton& button);
+    int messageCount() const;
     // Writes a file of the program folder and returns its path.
     QString writeFile(const QString& name, const QByteArray& bytes) const;
 

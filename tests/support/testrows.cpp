@@ -71,6 +71,21 @@ FieldValues newCharacterValues(int nr) {
             {"PPLeft", Variant(0)}};
 }
 
+FieldValues newLargeCardValues(int nr) {
+    return {{"SetID", Variant(qint64(iSetID))},
+            {"Nr", Variant(nr)},
+            {"Title", Variant(QStringLiteral("LARGE CARD %1").arg(nr))},
+            {"Information", Variant("")},
+            {"UsePicture", Variant(true)},
+            {"PicTop", Variant(0)},
+            {"PicLeft", Variant(0)},
+            {"PicWidth", Variant(121)},
+            {"UseFrame", Variant(true)},
+            {"Resize", Variant(false)},
+            {"BGColour", Variant(0xFFFFFF)},
+            {"Copies", Variant(1)}};
+}
+
 qint32 insertRow(const QString& table, const QString& keyField, FieldValues values,
                  const FieldValues& fields) {
     const RecordsetPtr rs =

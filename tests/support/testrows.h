@@ -19,6 +19,9 @@ FieldValues newSmallCardValues(int nr);
 // The values a new character of the open set gets in a 2nd-edition set of language 1.
 FieldValues newCharacterValues(int nr);
 
+// The values a new large card of the open set gets.
+FieldValues newLargeCardValues(int nr);
+
 // Inserts a row of `values` changed by `fields`; returns its key.
 qint32 insertRow(const QString& table, const QString& keyField, FieldValues values,
                  const FieldValues& fields);

@@ -1,0 +1,3 @@
+#include "frmLarge2nd.h"
+
+FormInstance<FrmLarge2nd> frmLarge2nd;

@@ -1,0 +1,310 @@
+#include "largecardeditor.h"
+
+#include "frmCard.h"
+#include "frmMaster.h"
+#include "layoutsteps.h"
+#include "modData.h"
+#include "modPicture.h"
+#include "rowlookup.h"
+
+#include "forms/loadingscope.h"
+#include "runtime/app.h"
+#include "runtime/conversions.h"
+#include "runtime/vberror.h"
+
+#include <algorithm>
+
+namespace {
+constexpr qint32 kLargestNr = 32767;
+// Where the frame stands, and where the handle stands when no picture is used.
+constexpr double kFrameTop = 8;
+constexpr double kFrameHeight = 238;
+constexpr double kHandleWithoutPicture = 5;
+
+const QString kAddTitle = QStringLiteral("New large card");
+const QString kDeleteTitle = QStringLiteral("Delete large card");
+} // namespace
+
+LargeCardEditor::LargeCardEditor() : m_shown(rsLargeCard, QStringLiteral("LargeCardID")) {
+    cmdCardAdd.Click = [this] { cmdCardAdd_Click(); };
+    cmdCardDelete.Click = [this] { cmdCardDelete_Click(); };
+    for (int i = 0; i < int(cmdCardNav.size()); ++i)
+        cmdCardNav[size_t(i)].Click = [this, i] { cmdCardNav_Click(i); };
+    txtTitleLarge.Change = [this] { txtTitleLarge_Change(); };
+    txtTitleLarge.GotFocus = [this] { txtTitleLarge_GotFocus(); };
+    txtInfoLarge.Change = [this] { txtInfoLarge_Change(); };
+    udCopyLarge.Change = [this] { udCopyLarge_Change(); };
+}
+
+void LargeCardEditor::Form_Load() {
+    lblWatermark.setCaption(QStringLiteral("ZQJ %1.%2").arg(App::Major()).arg(App::Minor()));
+    InitLarge2nd();
+}
+
+void LargeCardEditor::Form_Unload(int& Cancel) {
+    Q_UNUSED(Cancel);
+    // The main window may be going itself; it is never loaded only to be told.
+    if (FrmMaster* master = frmMaster.ifLoaded()) master->FixButton(Name(), 0);
+}
+
+void LargeCardEditor::InitLarge2nd() {
+    OpenLargeCardRecordset();
+    if (m_shown.hasRows()) {
+        rsLargeCard->moveLast();
+        lblCurrentCard.setTag(rsLargeCard->field(QStringLiteral("Nr")).concatText());
+        rsLargeCard->moveFirst();
+    } else {
+        // The first card added is then card 1.
+        showPosition(lblCurrentCard, QStringLiteral("0"), 0);
+    }
+    const bool cards = m_shown.hasRows();
+    EnableCardControls(cards);
+    if (cards)
+        cmdCardNav_Click(-1);
+    else
+        m_shown.forget();
+}
+
+void LargeCardEditor::OpenLargeCardRecordset() {
+    if (rsLargeCard) rsLargeCard->close();
+    rsLargeCard.reset();
+    strSQL = QStringLiteral("SELECT * FROM tblLargeCard WHERE SetID = ") + QString::number(iSetID) +
+             QStringLiteral(" ORDER BY Nr");
+    OpenRecordset(strSQL, rsLargeCard);
+}
+
+void LargeCardEditor::EnableCardControls(bool Enabled) {
+    picLargeCard.setVisible(Enabled);
+    pic2ndCardLarge.setVisible(Enabled);
+    cmdCardDelete.setEnabled(Enabled);
+    lblCurrentCard.setEnabled(Enabled);
+    for (CommandButton& button : cmdCardNav)
+        button.setEnabled(Enabled);
+}
+
+void LargeCardEditor::cmdCardNav_Click(int Index) {
+    if (!m_shown.hasRows()) {
+        EnableCardControls(false);
+        return;
+    }
+    m_shown.navigate(Index);
+    DrawLargeCard();
+    ShowLargeCardFields();
+}
+
+void LargeCardEditor::UpdateDisplay() {
+    if (!m_shown.hasRows()) return;
+    if (!m_shown.locate()) rsLargeCard->moveFirst();
+    cmdCardNav_Click(-1);
+}
+
+void LargeCardEditor::ShowLargeCardFields() {
+    Recordset& card = *rsLargeCard;
+    m_shown.remember();
+    {
+        const LoadingScope loading(bLoading);
+        lblCurrentCard.setCaption(card.field(QStringLiteral("Nr")).concatText() + QStringLiteral(" (") +
+                                  lblCurrentCard.Tag() + QStringLiteral(")"));
+        txtTitleLarge.setText(card.field(QStringLiteral("Title")).concatText());
+        udCopyLarge.setValue(card.field(QStringLiteral("Copies")).toLong());
+        chkShowPictureLarge.setValue(BoolToCheck(card.field(QStringLiteral("UsePicture")).toBool()));
+        chkFrameLarge.setValue(BoolToCheck(card.field(QStringLiteral("UseFrame")).toBool()));
+        chkResizeLarge.setValue(BoolToCheck(card.field(QStringLiteral("Resize")).toBool()));
+        showFrameSize();
+        txtInfoLarge.setText(card.field(QStringLiteral("Information")).concatText());
+        picColourLarge.setBackColor(card.field(QStringLiteral("BGColour")).toLong());
+    }
+    frmCard->CreateLargeCard2nd();
+}
+
+void LargeCardEditor::editShownCard(const std::function<void(Recordset&)>& assign) {
+    m_shown.edit(assign);
+}
+
+void LargeCardEditor::writeCardField(const QString& field, const Variant& value) {
+    editShownCard([&](Recordset& card) { card.field(field) = value; });
+}
+
+void LargeCardEditor::txtTitleLarge_Change() {
+    if (bLoading) return;
+    writeCardField(QStringLiteral("Title"), txtTitleLarge.Text());
+    lblTitleLarge.setCaption(txtTitleLarge.Text());
+}
+
+void LargeCardEditor::txtInfoLarge_Change() {
+    if (bLoading) return;
+    writeCardField(QStringLiteral("Information"), txtInfoLarge.Text());
+    lblInformationLarge.setCaption(txtInfoLarge.Text());
+}
+
+void LargeCardEditor::txtTitleLarge_GotFocus() {
+    SelectAllText(txtTitleLarge);
+}
+
+// The number of copies shown is kept, as in the small cards.
+void LargeCardEditor::udCopyLarge_Change() {
+    if (bLoading) return;
+    writeCardField(QStringLiteral("Copies"), udCopyLarge.Value());
+}
+
+// ---- Adding and deleting ----
+
+void LargeCardEditor::cmdCardAdd_Click() {
+    if (iSetID == 0) return;
+    qint32 last = 0;
+    if (m_shown.hasRows()) {
+        rsLargeCard->moveLast();
+        last = rsLargeCard->field(QStringLiteral("Nr")).toLong();
+    }
+    const qint32 nr = last + 1;
+    if (nr > kLargestNr) {
+        MsgBox(QStringLiteral("A set holds at most 32767 large cards: no large card can be added."),
+               vbExclamation, kAddTitle);
+        return;
+    }
+    try {
+        rsLargeCard->addNew();
+        rsLargeCard->field(QStringLiteral("Nr")) = qint64(nr);
+        SetNewLargeCardDefaults();
+        rsLargeCard->update();
+    } catch (const VbError& error) {
+        rsLargeCard->cancelUpdate();
+        showAfterFailedWrite(kAddTitle, QStringLiteral("The large card could not be added."), error);
+        return;
+    }
+    rsLargeCard->moveLast();
+    EnableCardControls(true);
+    DrawLargeCard();
+    ShowLargeCardFields();
+    showPosition(lblCurrentCard, QString::number(nr), nr);
+    SelectAllText(txtTitleLarge);
+    txtTitleLarge.SetFocus();
+}
+
+void LargeCardEditor::SetNewLargeCardDefaults() {
+    Recordset& card = *rsLargeCard;
+    card.field(QStringLiteral("SetID")) = rsSet->field(QStringLiteral("SetID")).value();
+    card.field(QStringLiteral("Title")) =
+        QStringLiteral("LARGE CARD ") + card.field(QStringLiteral("Nr")).concatText();
+    card.field(QStringLiteral("Information")) = QString();
+    card.field(QStringLiteral("UsePicture")) = Variant(true);
+    card.field(QStringLiteral("PicTop")) = 0;
+    card.field(QStringLiteral("PicLeft")) = 0;
+    card.field(QStringLiteral("PicWidth")) = 121;
+    card.field(QStringLiteral("UseFrame")) = Variant(true);
+    card.field(QStringLiteral("Resize")) = Variant(false);
+    card.field(QStringLiteral("BGColour")) = qint64(0xFFFFFF);
+    card.field(QStringLiteral("Copies")) = 1;
+}
+
+void LargeCardEditor::cmdCardDelete_Click() {
+    if (!m_shown.hasRows()) return;
+    if (!m_shown.locate()) {
+        // The card shown is gone already: show what is there instead.
+        rsLargeCard->moveFirst();
+        cmdCardNav_Click(-1);
+        return;
+    }
+    const qint32 deletedNr = rsLargeCard->field(QStringLiteral("Nr")).toLong();
+    try {
+        deleteAndRenumber(*rsLargeCard, deletedNr);
+    } catch (const VbError& error) {
+        showAfterFailedWrite(kDeleteTitle, QStringLiteral("The large card could not be deleted."), error);
+        return;
+    }
+    OpenLargeCardRecordset();
+    if (!m_shown.hasRows()) {
+        showPosition(lblCurrentCard, QStringLiteral("0"), 0);
+        EnableCardControls(false);
+        m_shown.forget();
+        return;
+    }
+    rsLargeCard->moveLast();
+    const qint32 count = rsLargeCard->field(QStringLiteral("Nr")).toLong();
+    // The card that took the deleted one's place, or the new last card.
+    if (!moveToRow(rsLargeCard, QStringLiteral("Nr"), deletedNr)) rsLargeCard->moveLast();
+    DrawLargeCard();
+    ShowLargeCardFields();
+    showPosition(lblCurrentCard, rsLargeCard->field(QStringLiteral("Nr")).concatText(), count);
+}
+
+void LargeCardEditor::showAfterFailedWrite(const QString& title, const QString& what, const VbError& error) {
+    m_shown.reopenAfterFailedWrite({[this] { OpenLargeCardRecordset(); },
+                                    [this](bool b) { EnableCardControls(b); },
+                                    [this] { cmdCardNav_Click(-1); }, lblCurrentCard},
+                                   title, what, error);
+}
+
+// ---- Layout ----
+
+void LargeCardEditor::DrawLargeCard() {
+    if (!rsLargeCard) return;
+    Recordset& card = *rsLargeCard;
+    const auto flag = [&](const char* field) { return card.field(QString::fromLatin1(field)).toBool(); };
+    LayoutSteps step;
+    step([&] { lblTitleLarge.setCaption(card.field(QStringLiteral("Title")).concatText()); });
+    step([&] { lblInformationLarge.setCaption(card.field(QStringLiteral("Information")).concatText()); });
+    step([&] { picFrameLarge.setVisible(flag("UsePicture")); });
+    step([&] { picFrameLarge.setBorderStyle(flag("UseFrame") ? vbFixedSingle : vbBSNone); });
+    step([&] { picFrameLarge.setWidth(card.field(QStringLiteral("PicWidth")).toDouble()); });
+    step([&] { placeHandle(flag("UsePicture"), kHandleWithoutPicture); });
+    step([&] { lblAutonumberLarge.setCaption(card.field(QStringLiteral("Nr")).concatText()); });
+    step([&] { lblAutonumberLarge.setVisible(rsSet->field(QStringLiteral("Autonumber")).toBool()); });
+    step([&] { ShowFieldPicture(picImageLarge, card.field(QStringLiteral("Picture"))); });
+    step([&] { placeFrameAndPicture(card); });
+    step([&] { ShowFieldPicture(picCardLarge, card.field(QStringLiteral("BGPicture"))); });
+    step([&] { picCardLarge.setBackColor(card.field(QStringLiteral("BGColour")).toLong()); });
+    step([&] {
+        // A card without a back of its own has the default back.
+        const Field back = card.field(QStringLiteral("LargeCardBack"));
+        if (back.isNull())
+            picBackLarge.setPicture(frmCard->imgChB.Picture());
+        else
+            ShowFieldPicture(picBackLarge, back);
+    });
+    step([&] {
+        const bool useSymbol = rsSet->field(QStringLiteral("UseSymbol")).toBool();
+        picSymbolLarge.setVisible(useSymbol);
+        if (!useSymbol) return;
+        picSymbolLarge.setPicture(frmMaster->picSetSymbol.Picture());
+        // Its bottom-right corner on the card face's.
+        picSymbolLarge.setTop(picCardLarge.Height() - picSymbolLarge.Height() - 2);
+        picSymbolLarge.setLeft(picCardLarge.Width() - picSymbolLarge.Width() - 2);
+    });
+}
+
+void LargeCardEditor::placeHandle(bool framed, double withoutPicture) {
+    lblPicSizeLarge.setLeft(framed ? picFrameLarge.Left() + picFrameLarge.Width() : withoutPicture);
+    layOutTextColumn();
+}
+
+void LargeCardEditor::layOutTextColumn() {
+    const double left = lblPicSizeLarge.Left() + lblPicSizeLarge.Width();
+    // A frame wider than the card's room leaves the column no width rather than less than none.
+    for (Label* label : {&lblTitleLarge, &lblInformationLarge}) {
+        label->setLeft(left);
+        label->setWidth(std::max(0.0, kColumnRight - left));
+    }
+}
+
+// Offsets are twips of the frame; the frame stands in pixels of the card. With Resize the
+// frame takes the picture's height and the vertical offset moves the frame.
+void LargeCardEditor::placeFrameAndPicture(Recordset& card) {
+    const double picTop = card.field(QStringLiteral("PicTop")).toDouble();
+    const double picLeft = card.field(QStringLiteral("PicLeft")).toDouble();
+    if (card.field(QStringLiteral("Resize")).toBool()) {
+        picFrameLarge.setTop(kFrameTop + picTop / twipsPerPixel);
+        picFrameLarge.setHeight(picImageLarge.Height() / twipsPerPixel);
+        picImageLarge.setTop(0);
+    } else {
+        picFrameLarge.setTop(kFrameTop);
+        picFrameLarge.setHeight(kFrameHeight);
+        picImageLarge.setTop(picTop);
+    }
+    picImageLarge.setLeft(picLeft);
+}
+
+void LargeCardEditor::showFrameSize() {
+    lblPicDimLarge.setCaption(vbStr(picFrameLarge.Width()) + QStringLiteral("W * ") +
+                              vbStr(picFrameLarge.Height()) + QStringLiteral("H"));
+}

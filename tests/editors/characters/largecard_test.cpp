@@ -1,0 +1,127 @@
+// The large-card editor: its records (add, delete with renumbering, the title and text
+// edits) and the layout of a card on the preview.
+#include "editorfixture.h"
+#include "frmLarge2nd.h"
+#include "frmMaster.h"
+
+#include "modData.h"
+
+#include <QCoreApplication>
+
+namespace {
+class LargeCards : public EditorFixture {
+protected:
+    ~LargeCards() override {
+        frmLarge2nd.unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    FrmLarge2nd& editor() { return frmLarge2nd.get(); }
+    qint32 insertLargeCard(int nr, const FieldValues& fields = {}) {
+        return insertRow(QStringLiteral("tblLargeCard"), QStringLiteral("LargeCardID"),
+                         newLargeCardValues(nr), fields);
+    }
+    Variant cardField(qint32 id, const QString& field) const {
+        return cnData
+            ->openSnapshot(QStringLiteral("SELECT * FROM tblLargeCard WHERE LargeCardID = %1").arg(id))
+            ->field(field)
+            .value();
+    }
+    QStringList titlesInOrder() const {
+        const RecordsetPtr rs = cnData->openSnapshot(
+            QStringLiteral("SELECT Nr, Title FROM tblLargeCard WHERE SetID = %1 ORDER BY Nr").arg(iSetID));
+        QStringList titles;
+        for (; !rs->eof(); rs->moveNext())
+            titles << rs->field("Nr").concatText() + " " + rs->field("Title").toText();
+        return titles;
+    }
+};
+} // namespace
+
+TEST_F(LargeCards, TheFirstCardOfASetIsAddedWithItsDefaults) {
+    addOpenSet(2);
+    FrmLarge2nd& form = editor();
+    EXPECT_EQ(form.lblCurrentCard.Tag(), "0");
+    EXPECT_FALSE(form.picLargeCard.Visible());
+    EXPECT_FALSE(form.cmdCardNav[2].Enabled());
+
+    click(form.cmdCardAdd);
+    const qint32 id = form.shownCardID();
+    ASSERT_NE(id, 0);
+    for (const auto& [field, value] : newLargeCardValues(1))
+        EXPECT_EQ(cardField(id, field).concatText(), value.concatText()) << field.toStdString();
+    EXPECT_EQ(form.lblCurrentCard.Caption(), "1 (1)");
+    EXPECT_EQ(form.txtTitleLarge.SelLength(), 12); // typing replaces the default title
+    EXPECT_TRUE(form.picLargeCard.Visible());
+    EXPECT_EQ(form.picFrameLarge.Left(), 8);
+    EXPECT_EQ(form.picFrameLarge.Width(), 121);
+    EXPECT_EQ(form.picFrameLarge.Height(), 238);
+    EXPECT_EQ(form.lblPicSizeLarge.Left(), 129);
+    EXPECT_EQ(form.lblTitleLarge.Left(), 134);
+    EXPECT_EQ(form.lblInformationLarge.Width(), 162);
+    EXPECT_EQ(form.lblPicDimLarge.Caption(), "121W * 238H");
+    EXPECT_EQ(form.picBackLarge.Picture().image().size(), QSize(304, 256)); // the default back
+}
+
+TEST_F(LargeCards, DeletingRenumbersTheFollowers) {
+    struct Case {
+        int deleted;
+        const char* shown;
+        QStringList left;
+    };
+    for (const Case& c : {Case{2, "2 (3)", {"1 A", "2 C", "3 D"}}, Case{4, "3 (3)", {"1 A", "2 B", "3 C"}},
+                          Case{0, "0 (0)", {}}}) {
+        SCOPED_TRACE(c.deleted);
+        addOpenSet(2);
+        const int cards = c.deleted == 0 ? 1 : 4;
+        for (int nr = 1; nr <= cards; ++nr)
+            insertLargeCard(nr, {{"Title", Variant(QString(QChar('A' + nr - 1)))}});
+        FrmLarge2nd& form = editor();
+        click(form.cmdCardNav[3]);
+        for (int nr = cards; nr > std::max(c.deleted, 1); --nr)
+            click(form.cmdCardNav[1]);
+        click(form.cmdCardDelete);
+        EXPECT_EQ(titlesInOrder(), c.left);
+        EXPECT_EQ(form.lblCurrentCard.Caption(), c.shown);
+        EXPECT_EQ(form.picLargeCard.Visible(), !c.left.isEmpty());
+        frmLarge2nd.unload();
+    }
+}
+
+// Typing writes at once; showing a card writes nothing; a stored title keeps its lines.
+TEST_F(LargeCards, TitleAndTextEditsAreStoredAtOnce) {
+    addOpenSet(2);
+    const qint32 id = insertLargeCard(1, {{"Title", Variant("TWO\r\nLINES")}});
+    FrmLarge2nd& form = editor();
+    EXPECT_EQ(form.txtTitleLarge.Text(), "TWO\r\nLINES");
+    EXPECT_EQ(messageCount(), 0);
+    form.txtTitleLarge.setText("TWO\r\nLINES!");
+    form.txtInfoLarge.setText("Roll twice.");
+    EXPECT_EQ(cardField(id, "Title").toText(), "TWO\r\nLINES!");
+    EXPECT_EQ(form.lblTitleLarge.Caption(), "TWO\r\nLINES!");
+    EXPECT_EQ(cardField(id, "Information").toText(), "Roll twice.");
+    EXPECT_EQ(form.lblInformationLarge.Caption(), "Roll twice.");
+}
+
+TEST_F(LargeCards, TheLayoutFollowsTheCardsOptions) {
+    addOpenSet(2, 1, {{"UseSymbol", Variant(true)}, {"Autonumber", Variant(true)}});
+    frmMaster->picSetSymbol.setPicture(loadPictureFromBytes(bmpBytes(20, 20)));
+    insertLargeCard(1, {{"UsePicture", Variant(false)}});
+    insertLargeCard(2, {{"Resize", Variant(true)},
+                        {"PicTop", Variant(150)},
+                        {"Picture", Variant(bmpBytes(50, 70))},
+                        {"LargeCardBack", Variant(bmpBytes(30, 30, Qt::blue))}});
+    FrmLarge2nd& form = editor();
+    EXPECT_FALSE(form.picFrameLarge.Visible());
+    EXPECT_EQ(form.lblPicSizeLarge.Left(), 5);
+    EXPECT_EQ(form.lblTitleLarge.Left(), 10);
+    EXPECT_EQ(form.lblTitleLarge.Width(), 286);
+    EXPECT_TRUE(form.lblAutonumberLarge.Visible());
+    EXPECT_EQ(form.picSymbolLarge.Left(), 282);
+    EXPECT_EQ(form.picSymbolLarge.Top(), 234);
+
+    click(form.cmdCardNav[2]);
+    EXPECT_EQ(form.picFrameLarge.Top(), 18); // moved by PicTop
+    EXPECT_EQ(form.picFrameLarge.Height(), 70);
+    EXPECT_EQ(form.picImageLarge.Top(), 0);
+    EXPECT_EQ(form.picBackLarge.Picture().image().size(), QSize(30, 30));
+}
