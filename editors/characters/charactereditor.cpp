@@ -372,22 +372,9 @@ void CharacterEditor::SetNewCharacterDefaults(const NewCharacterDefaults& defaul
     character.field(QStringLiteral("PPLeft")) = 0;
 }
 
-// The character shown before stays shown; the recordset is read again, as the failed
-// insert may have left it with a row the database does not have.
 void CharacterEditor::reopenAfterFailedAdd(const VbError& error) {
-    OpenCharacterRecordset();
-    if (m_shown.hasRows()) {
-        rsCharacter->moveLast();
-        lblCurrentCardCharacter.setTag(rsCharacter->field(QStringLiteral("Nr")).concatText());
-        if (!m_shown.locate()) rsCharacter->moveFirst();
-        cmdCharNav_Click(-1);
-    } else {
-        showPosition(lblCurrentCardCharacter, QStringLiteral("0"), 0);
-        EnableCharacterControls(false);
-        m_shown.forget();
-    }
-    MsgBox(QStringLiteral("The character could not be added.\r\n\r\nError %1: %2")
-               .arg(error.number())
-               .arg(error.description()),
-           vbCritical, kAddTitle);
+    m_shown.reopenAfterFailedWrite({[this] { OpenCharacterRecordset(); },
+                                    [this](bool b) { EnableCharacterControls(b); },
+                                    [this] { cmdCharNav_Click(-1); }, lblCurrentCardCharacter},
+                                   kAddTitle, QStringLiteral("The character could not be added."), error);
 }
