@@ -1,9 +1,9 @@
 #pragma once
 // The editor of 2nd-edition large cards, offered in every set.
 
-#include "largecardeditor.h"
+#include "largecardpictures.h"
 
-class FrmLarge2nd : public LargeCardEditor {
+class FrmLarge2nd : public LargeCardPictures {
     Q_OBJECT
 };
 

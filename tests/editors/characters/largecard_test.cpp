@@ -7,6 +7,7 @@
 #include "modData.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace {
 class LargeCards : public EditorFixture {
@@ -124,4 +125,62 @@ TEST_F(LargeCards, TheLayoutFollowsTheCardsOptions) {
     EXPECT_EQ(form.picFrameLarge.Height(), 70);
     EXPECT_EQ(form.picImageLarge.Top(), 0);
     EXPECT_EQ(form.picBackLarge.Picture().image().size(), QSize(30, 30));
+}
+
+// Each chooser stores the file whole and opens next time in its own folder; the picture
+// starts at the frame's corner. Removing empties the field and the preview.
+TEST_F(LargeCards, PicturesAreChosenIntoTheirFieldsAndRemoved) {
+    struct Chooser {
+        const char* field;
+        CommandButton FrmLarge2nd::*select;
+        CommandButton FrmLarge2nd::*remove;
+        PictureBox FrmLarge2nd::*preview;
+        const char* folder;
+    };
+    addOpenSet(2);
+    const qint32 id = insertLargeCard(1, {{"PicTop", Variant(300)}, {"PicLeft", Variant(-150)}});
+    FrmLarge2nd& form = editor();
+    for (const Chooser& c :
+         {Chooser{"Picture", &FrmLarge2nd::cmdGetPicLarge, &FrmLarge2nd::cmdDelPicLarge,
+                  &FrmLarge2nd::picImageLarge, "pictures"},
+          Chooser{"BGPicture", &FrmLarge2nd::cmdBackPicLarge, &FrmLarge2nd::cmdDelBackPicLarge,
+                  &FrmLarge2nd::picCardLarge, "backgrounds"},
+          Chooser{"LargeCardBack", &FrmLarge2nd::cmdCardbackLarge, &FrmLarge2nd::cmdDelCardbackLarge,
+                  &FrmLarge2nd::picBackLarge, "backs"}}) {
+        SCOPED_TRACE(c.field);
+        ASSERT_TRUE(QDir(folder.path()).mkpath(c.folder));
+        const QByteArray bytes = bmpBytes(40, 30);
+        folder.dialogs().answerOpenFile(writeFile(QString::fromLatin1(c.folder) + "/one.bmp", bytes));
+        click(form.*c.select);
+        EXPECT_EQ(cardField(id, c.field).toBytes(), bytes);
+        EXPECT_EQ((form.*c.preview).Picture().image().size(), QSize(40, 30));
+
+        // A file that is no picture stores nothing.
+        folder.dialogs().answerOpenFile(writeFile("broken.bmp", "no picture"));
+        click(form.*c.select);
+        EXPECT_EQ(cardField(id, c.field).toBytes(), bytes);
+        EXPECT_TRUE(folder.dialogs().requests().back().file.initialFolder.endsWith(
+            QString::fromLatin1(c.folder) + "/"));
+
+        click(form.*c.remove);
+        EXPECT_TRUE(cardField(id, c.field).isNull());
+        EXPECT_TRUE((form.*c.preview).Picture().isNull());
+    }
+    EXPECT_EQ(messageCount(), 3); // one for each broken file
+    EXPECT_EQ(cardField(id, "PicTop").toInt(), 0);
+    EXPECT_EQ(cardField(id, "PicLeft").toInt(), 0);
+}
+
+TEST_F(LargeCards, TheColourIsStoredUnlessTheDialogIsCancelled) {
+    addOpenSet(2);
+    const qint32 id = insertLargeCard(1);
+    FrmLarge2nd& form = editor();
+    folder.dialogs().answerColour(std::nullopt);
+    click(form.cmdColourLarge);
+    EXPECT_EQ(cardField(id, "BGColour").toLong(), 0xFFFFFF);
+    folder.dialogs().answerColour(0x123456);
+    click(form.cmdColourLarge);
+    EXPECT_EQ(cardField(id, "BGColour").toLong(), 0x123456);
+    EXPECT_EQ(form.picColourLarge.BackColor(), 0x123456);
+    EXPECT_EQ(form.picCardLarge.BackColor(), 0x123456);
 }
