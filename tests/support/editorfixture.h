@@ -1,6 +1,6 @@
 #pragma once
-// A program folder with its database open, for the editors' tests: buttons clicked as the
-// user clicks them and picture files to choose.
+// A program folder with its database open, for the editors' tests: buttons clicked, keys
+// pressed and pointers dragged as the user does it, and picture files to choose.
 
 #include "programfolder.h"
 
@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QPointF>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,10 @@ protected:
     EditorFixture();
 
     static void click(CommandButton& button);
+    // Sends a key press to a widget, as the keyboard would.
+    static void pressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Presses the left button at `from` (pixels of the widget) and moves to `to` holding `held`.
+    static void drag(QWidget* widget, QPointF from, QPointF to, Qt::MouseButtons held = Qt::LeftButton);
     // A picture file's bytes: a BMP of that size in one colour.
     static QByteArray bmpBytes(int width, int height, QColor colour = Qt::red);
     // Writes a file of the program folder and returns its path.
