@@ -236,6 +236,10 @@ void CharacterEditor::layOutTextColumn() {
         label->setWidth(std::max(0.0, kColumnRight - label->Left()));
 }
 
+void CharacterEditor::showFrameSize() {
+    lblPicDimChar.setCaption(frameDimensions(picFrameCharacter));
+}
+
 void CharacterEditor::showFrameOption(bool useFrame) {
     picFrameCharacter.setHeight(useFrame ? 218 : 220);
     picFrameCharacter.setBorderStyle(useFrame ? vbFixedSingle : vbBSNone);
@@ -274,7 +278,7 @@ void CharacterEditor::ShowCharacterFields() {
         txtSpecialAbilities.setText(character.field(QStringLiteral("Abilities")).concatText());
         SelectComboItem(cboCharacterCardback, longOrZero(character.field(QStringLiteral("CharacterBackID"))));
     }
-    lblPicDimChar.setCaption(frameDimensions(picFrameCharacter));
+    showFrameSize();
     lblPicDimPlay.setCaption(frameDimensions(picPlayingPieceFrame));
     lblCurrentCardCharacter.setCaption(character.field(QStringLiteral("Nr")).concatText() +
                                        QStringLiteral(" (") + lblCurrentCardCharacter.Tag() +

@@ -57,6 +57,8 @@ protected:
     void layOutTextColumn();
     // The frame's border and height from the character's UseFrame.
     void showFrameOption(bool useFrame);
+    // The picture frame's size in pixels, in its caption.
+    void showFrameSize();
     // The start area's text for the character, with its board when the character asks.
     QString startAreaText(Recordset& character) const;
     // The picture of a character back of the lists, or no picture for a back they lack.

@@ -1,9 +1,9 @@
 #pragma once
 // The character editor of 2nd-edition characters, offered in every set.
 
-#include "characterpictures.h"
+#include "characterplacement.h"
 
-class FrmCharacter2nd : public CharacterPictures {
+class FrmCharacter2nd : public CharacterPlacement {
     Q_OBJECT
 };
 

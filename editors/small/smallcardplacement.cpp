@@ -4,11 +4,6 @@
 namespace {
 constexpr qint16 kNoModifier = 0;
 constexpr qint16 kShiftAlone = 1;
-
-// Page Up to Down: the keys the picture uses; they go no further (no scrolling).
-bool isPlacementKey(qint16 keyCode) {
-    return keyCode >= 33 && keyCode <= 40;
-}
 } // namespace
 
 SmallCardPlacement::SmallCardPlacement(const SmallCardLayout& layout) : SmallCardFieldEdits(layout) {
@@ -52,7 +47,8 @@ void SmallCardPlacement::picImage_MouseMove(qint16 Button, qint16 Shift, double 
 // Any key places the picture again and updates the card, whatever it changed.
 void SmallCardPlacement::picImage_KeyDown(qint16& KeyCode, qint16 Shift) {
     const qint16 key = KeyCode;
-    if (isPlacementKey(key)) KeyCode = 0;
+    // The keys the picture uses go no further (no scrolling).
+    if (placement::isPlacementKey(key)) KeyCode = 0;
     editShownCard([&](Recordset& card) {
         if (Shift == kNoModifier) {
             const placement::Offsets moved = placement::afterKey(
@@ -82,7 +78,8 @@ void SmallCardPlacement::lblPicSize_MouseMove(qint16 Button, qint16 Shift, doubl
     Q_UNUSED(Shift);
     Q_UNUSED(X);
     if (Button != vbLeftButton) return;
-    lblPicSize.setTop(placement::draggedHandle(lblPicSize.Top(), Y, m_handleGrab, layout().handleHighest));
+    lblPicSize.setTop(placement::draggedHandle(lblPicSize.Top(), Y, m_handleGrab, placement::kHandleLowest,
+                                               layout().handleHighest));
     relayOutHandle();
     writeCardField(QStringLiteral("PicHeight"), picFrame.Height());
 }

@@ -6,8 +6,7 @@
 #include "modData.h"
 #include "testrows.h"
 
-#include <QApplication>
-#include <QKeyEvent>
+#include <QCoreApplication>
 
 SmallCardFixture::~SmallCardFixture() {
     frmCardList.unload();
@@ -50,9 +49,4 @@ Variant SmallCardFixture::setField(const QString& field) const {
 void SmallCardFixture::setSetField(const QString& field, const Variant& value) {
     rsSet->field(field) = value;
     rsSet->update();
-}
-
-void SmallCardFixture::pressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers) {
-    QKeyEvent event(QEvent::KeyPress, key, modifiers);
-    QApplication::sendEvent(widget, &event);
 }

@@ -24,7 +24,4 @@ protected:
     Variant cardField(qint32 cardID, const QString& field) const;
     Variant setField(const QString& field) const;
     void setSetField(const QString& field, const Variant& value);
-
-    // Sends a key press to a widget, as the keyboard would.
-    static void pressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 };

@@ -3,25 +3,10 @@
 
 #include "pictureplacement.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <limits>
 
 namespace {
-class Placement : public SmallCardFixture {
-protected:
-    static void mouse(QWidget* widget, QEvent::Type type, QPointF pixels, Qt::MouseButton button,
-                      Qt::MouseButtons held) {
-        QMouseEvent event(type, pixels, widget->mapToGlobal(pixels), button, held, Qt::NoModifier);
-        QApplication::sendEvent(widget, &event);
-    }
-    // Presses the left button at `from` and moves to `to` holding `held`.
-    static void drag(QWidget* widget, QPointF from, QPointF to, Qt::MouseButtons held = Qt::LeftButton) {
-        mouse(widget, QEvent::MouseButtonPress, from, Qt::LeftButton, held);
-        mouse(widget, QEvent::MouseMove, to, Qt::NoButton, held);
-        mouse(widget, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-    }
-};
+class Placement : public SmallCardFixture {};
 
 using placement::Offsets;
 } // namespace
@@ -53,11 +38,11 @@ TEST(PlacementArithmetic, HandleStaysWithinItsBounds) {
     EXPECT_EQ(placement::handleAfterKey(36, 170, 178), 60);
     EXPECT_EQ(placement::handleAfterKey(37, 100, 208), 100);
 
-    EXPECT_EQ(placement::draggedHandle(145, 30 * 15, 1, 208), 174);
-    EXPECT_EQ(placement::draggedHandle(145, 500 * 15, 1, 208), 208); // past the bound
-    EXPECT_EQ(placement::draggedHandle(145, -500 * 15, 1, 208), 60);
-    EXPECT_EQ(placement::draggedHandle(100, 2.5 * 15, 0, 208), 102); // halves to even
-    EXPECT_EQ(placement::draggedHandle(100, 1e12, 0, 208), 208);     // no overflow
+    EXPECT_EQ(placement::draggedHandle(145, 30 * 15, 1, 60, 208), 174);
+    EXPECT_EQ(placement::draggedHandle(145, 500 * 15, 1, 60, 208), 208); // past the bound
+    EXPECT_EQ(placement::draggedHandle(145, -500 * 15, 1, 60, 208), 60);
+    EXPECT_EQ(placement::draggedHandle(100, 2.5 * 15, 0, 60, 208), 102); // halves to even
+    EXPECT_EQ(placement::draggedHandle(100, 1e12, 0, 60, 208), 208);     // no overflow
 }
 
 TEST(PlacementArithmetic, DragOffsetsStayInRange) {

@@ -24,6 +24,10 @@ double within32Bits(double value) {
 }
 } // namespace
 
+bool isPlacementKey(qint16 keyCode) {
+    return keyCode >= kPageUp && keyCode <= kDown;
+}
+
 Offsets afterKey(qint16 keyCode, Offsets offsets, Size framePixels, Size pictureTwips) {
     switch (keyCode) {
     case kPageUp:
@@ -80,14 +84,19 @@ double dragged(double offset, double pointer, qint32 grab) {
     return storedOffset(offset + (pointer - grab));
 }
 
-double draggedHandle(double handleTop, double pointerTwips, qint32 grabPixels, double handleHighest) {
+double draggedHandle(double handle, double pointerTwips, qint32 grabPixels, double lowest, double highest) {
     const qint32 travel = CLng(within32Bits(pointerTwips / twipsPerPixel - grabPixels));
-    return std::clamp(handleTop + travel, kHandleLowest, handleHighest);
+    return std::clamp(handle + travel, lowest, highest);
 }
 
 double storedOffset(double offset) {
     constexpr double largest = std::numeric_limits<float>::max();
     return double(float(std::clamp(offset, -largest, largest)));
+}
+
+double within16Bits(double offset) {
+    return std::clamp(offset, double(std::numeric_limits<qint16>::min()),
+                      double(std::numeric_limits<qint16>::max()));
 }
 
 } // namespace placement

@@ -1,7 +1,7 @@
 #pragma once
-// The arithmetic of placing a card's picture in its frame and of the frame-height handle.
-// Offsets are twips of the frame's inner area; the frame and the handle stand in pixels
-// of the card. One step is one screen pixel.
+// The arithmetic of placing a card's picture in its frame and of the handle that sizes the
+// frame. Offsets are twips of the frame's inner area; the frame and the handle stand in
+// pixels of the card. One step is one screen pixel.
 
 #include <QtGlobal>
 
@@ -19,6 +19,9 @@ struct Size {
     double height;
 };
 
+// Page Up to Down: the keys that place a picture.
+bool isPlacementKey(qint16 keyCode);
+
 // The offsets after a key without modifier on the picture (Page Up and Down, End, Home,
 // arrows); other keys leave them. Nothing holds the picture inside the frame.
 Offsets afterKey(qint16 keyCode, Offsets offsets, Size framePixels, Size pictureTwips);
@@ -33,10 +36,13 @@ qint32 grabPoint(double position);
 // The offset a drag leaves: the pointer's travel from the grab point added.
 double dragged(double offset, double pointer, qint32 grab);
 
-// The handle's Top after a drag, held within its bounds.
-double draggedHandle(double handleTop, double pointerTwips, qint32 grabPixels, double handleHighest);
+// The handle's position (pixels) after a drag along it, held within its bounds.
+double draggedHandle(double handle, double pointerTwips, qint32 grabPixels, double lowest, double highest);
 
 // An offset as it is stored: single precision, within what single precision holds.
 double storedOffset(double offset);
+
+// An offset held within what a 16-bit column stores.
+double within16Bits(double offset);
 
 } // namespace placement
