@@ -244,9 +244,7 @@ void LargeCardEditor::DrawLargeCard() {
     LayoutSteps step;
     step([&] { lblTitleLarge.setCaption(card.field(QStringLiteral("Title")).concatText()); });
     step([&] { lblInformationLarge.setCaption(card.field(QStringLiteral("Information")).concatText()); });
-    step([&] { picFrameLarge.setVisible(flag("UsePicture")); });
-    step([&] { picFrameLarge.setBorderStyle(flag("UseFrame") ? vbFixedSingle : vbBSNone); });
-    step([&] { picFrameLarge.setWidth(card.field(QStringLiteral("PicWidth")).toDouble()); });
+    step([&] { showFrame(card); });
     step([&] { placeHandle(flag("UsePicture"), kHandleWithoutPicture); });
     step([&] { lblAutonumberLarge.setCaption(card.field(QStringLiteral("Nr")).concatText()); });
     step([&] { lblAutonumberLarge.setVisible(rsSet->field(QStringLiteral("Autonumber")).toBool()); });
@@ -271,6 +269,12 @@ void LargeCardEditor::DrawLargeCard() {
         picSymbolLarge.setTop(picCardLarge.Height() - picSymbolLarge.Height() - 2);
         picSymbolLarge.setLeft(picCardLarge.Width() - picSymbolLarge.Width() - 2);
     });
+}
+
+void LargeCardEditor::showFrame(Recordset& card) {
+    picFrameLarge.setVisible(card.field(QStringLiteral("UsePicture")).toBool());
+    picFrameLarge.setBorderStyle(card.field(QStringLiteral("UseFrame")).toBool() ? vbFixedSingle : vbBSNone);
+    picFrameLarge.setWidth(card.field(QStringLiteral("PicWidth")).toDouble());
 }
 
 void LargeCardEditor::placeHandle(bool framed, double withoutPicture) {

@@ -44,6 +44,8 @@ protected:
     Recordset& shownCard() { return m_shown.row(); }
     void writeCardField(const QString& field, const Variant& value);
 
+    // The frame shown by the card's UsePicture, with its UseFrame border and PicWidth.
+    void showFrame(Recordset& card);
     // The handle against the frame's right edge, or at `withoutPicture` when no frame shows;
     // the text column from the handle to kColumnRight.
     void placeHandle(bool framed, double withoutPicture);

@@ -3,11 +3,11 @@
 // background colour. A file is stored whole, and only once it has loaded as a picture;
 // otherwise nothing changes and the user is told. Each chooser remembers its own folder.
 
-#include "largecardeditor.h"
+#include "largecardplacement.h"
 
 #include "picturechoice.h"
 
-class LargeCardPictures : public LargeCardEditor {
+class LargeCardPictures : public LargeCardPlacement {
     Q_OBJECT
 protected:
     LargeCardPictures();

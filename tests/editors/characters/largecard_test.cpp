@@ -112,6 +112,10 @@ TEST_F(LargeCards, TheLayoutFollowsTheCardsOptions) {
                         {"Picture", Variant(bmpBytes(50, 70))},
                         {"LargeCardBack", Variant(bmpBytes(30, 30, Qt::blue))}});
     FrmLarge2nd& form = editor();
+    // Showing the card cleared "Use picture", whose handler starts the text at 5; the layout
+    // alone, as the batch runs it, starts it at 10.
+    EXPECT_EQ(form.lblTitleLarge.Left(), 5);
+    form.DrawLargeCard();
     EXPECT_FALSE(form.picFrameLarge.Visible());
     EXPECT_EQ(form.lblPicSizeLarge.Left(), 5);
     EXPECT_EQ(form.lblTitleLarge.Left(), 10);
@@ -183,4 +187,27 @@ TEST_F(LargeCards, TheColourIsStoredUnlessTheDialogIsCancelled) {
     EXPECT_EQ(cardField(id, "BGColour").toLong(), 0x123456);
     EXPECT_EQ(form.picColourLarge.BackColor(), 0x123456);
     EXPECT_EQ(form.picCardLarge.BackColor(), 0x123456);
+}
+
+// Keys without modifier place the picture and store it; the handle sizes the frame within
+// its bounds and stores the width at once.
+TEST_F(LargeCards, ThePictureIsPlacedByKeysAndTheFrameSizedByItsHandle) {
+    addOpenSet(2);
+    const qint32 id = insertLargeCard(1, {{"Picture", Variant(bmpBytes(50, 80))}, {"PicTop", Variant(45)}});
+    FrmLarge2nd& form = editor();
+    QWidget* picture = form.picImageLarge.widget();
+    pressKey(picture, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(cardField(id, "PicTop").toInt(), 45);
+    pressKey(picture, Qt::Key_PageDown);
+    EXPECT_EQ(cardField(id, "PicTop").toInt(), (238 - 3 - 80) * 15);
+    EXPECT_EQ(form.picImageLarge.Top(), (238 - 3 - 80) * 15);
+
+    QWidget* handle = form.lblPicSizeLarge.widget();
+    for (const auto& [to, handleLeft] : {std::pair{-500.0, 30.0}, std::pair{500.0, 180.0}}) {
+        drag(handle, {2, 10}, {to, 10});
+        EXPECT_EQ(form.lblPicSizeLarge.Left(), handleLeft);
+        EXPECT_EQ(cardField(id, "PicWidth").toDouble(), handleLeft - 8);
+        EXPECT_EQ(form.lblTitleLarge.Left(), handleLeft + 5);
+        EXPECT_EQ(form.lblPicDimLarge.Caption(), QStringLiteral("%1W * 238H").arg(handleLeft - 8));
+    }
 }
