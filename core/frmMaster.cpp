@@ -7,6 +7,7 @@
 #include "frmLarge2nd.h"
 #include "frmSetName.h"
 #include "modData.h"
+#include "modFile.h"
 #include "modPicture.h"
 #include "modSetFonts.h"
 #include "runtime/conversions.h"
@@ -286,7 +287,26 @@ void FrmMaster::tbar_ButtonClick(const ToolbarButton& Button) {
         frmCard->Show();
         frmCreate->Show(vbModal);
         frmCreate.unload();
+    } else if (Button.key == QLatin1String("exporttotext")) {
+        ExportToText();
     }
+}
+
+void FrmMaster::ExportToText() {
+    if (!findOpenSet()) return;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save set as text");
+    // A separator in the set's name would make the suggested name a path.
+    QString name = rsSet->field(QStringLiteral("SetName")).concatText();
+    name.remove(QLatin1Char('/'));
+    name.remove(QLatin1Char('\\'));
+    request.fileName = name + QStringLiteral(".txt");
+    request.filter = QStringLiteral("All files(*.*)|*.*|Text file (*.txt)|*.txt");
+    request.defaultExtension = QStringLiteral("txt");
+    request.filterIndex = 2;
+    const std::optional<QString> path = dialogs().saveFile(request);
+    if (!path) return;
+    ExportSetText(*path, iSetID);
 }
 
 void FrmMaster::LoadWindowPosition() {

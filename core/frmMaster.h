@@ -63,6 +63,7 @@ private:
     void cmdEdit_Click();
     void cmdDelete_Click();
     void tbar_ButtonClick(const ToolbarButton& Button);
+    void ExportToText();
     void LoadWindowPosition();
     void SaveWindowPosition();
 

@@ -3,6 +3,7 @@
 #include "frmCharacter2nd.h"
 #include "frmLarge2nd.h"
 #include "frmMaster.h"
+#include "modCompact.h"
 
 #include "cardindexes.h"
 
@@ -89,6 +90,8 @@ void OpenDatabase() {
             return;
         }
         SetAttr(path, vbNormal);
+        // Before any connection holds the file, so that a compaction may replace it.
+        CheckCompactReminder();
         auto connection = Connection::open(path);
         if (!hasOurTables(*connection)) {
             DatabaseFound = false;

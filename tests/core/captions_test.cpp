@@ -105,7 +105,7 @@ TEST_F(CaptionsFit, EveryCaptionOfEveryWindowFitsItsControl) {
     }
     // The program starts from the main window's module, which reaches every window.
     for (const char* name : {"frmMaster", "frmSetName", "frmCreate", "frmCard2nd", "frmCard3rd",
-                             "frmCharacter2nd", "frmCardBacks", "frmCardType", "frmCardList"})
+                             "frmCharacter2nd", "frmCardBacks", "frmCardType", "frmCardList", "frmCR"})
         EXPECT_TRUE(windows.contains(QLatin1String(name))) << name;
     EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
 }

@@ -1,0 +1,188 @@
+#include "modCompact.h"
+#include "frmCR.h"
+
+#include "db/connection.h"
+#include "db/dberrors.h"
+#include "db/recordset.h"
+#include "db/sqlstatement.h"
+#include "forms/dialogs.h"
+#include "forms/screen.h"
+#include "runtime/app.h"
+#include "runtime/files.h"
+#include "runtime/settings.h"
+#include "runtime/vberror.h"
+
+#include <QFile>
+#include <cerrno>
+#include <cstdio>
+#include <limits>
+
+namespace {
+const QString kAppName = QStringLiteral("ZQJ2");
+const QString kSection = QStringLiteral("Database");
+const QString kCountKey = QStringLiteral("Loaded");
+
+constexpr qint16 kQuestionFrom = 20;
+constexpr qint16 kAfterLater = 11;
+constexpr qint16 kAfterCompacting = 1;
+
+constexpr qint16 kAnswerYes = 1;
+constexpr qint16 kAnswerNo = 2;
+constexpr qint16 kAnswerLater = 3;
+
+std::function<void(CompactStep)>& stepObserver() {
+    static std::function<void(CompactStep)> observer;
+    return observer;
+}
+
+void beginStep(CompactStep step) {
+    if (stepObserver()) stepObserver()(step);
+}
+
+// A value that is no whole number of the counter's range counts as absent.
+qint16 storedCount() {
+    bool ok = false;
+    const qint16 count = GetSetting(kAppName, kSection, kCountKey).trimmed().toShort(&ok);
+    return ok ? count : 0;
+}
+
+// The count only decides when to ask: a store that cannot be written never stops the start.
+void storeCount(qint16 count) {
+    try {
+        SaveSetting(kAppName, kSection, kCountKey, QString::number(count));
+    } catch (const VbError&) {
+    }
+}
+
+// The count stays at its largest value instead of overflowing.
+qint16 nextCount(qint16 count) {
+    return count < std::numeric_limits<qint16>::max() ? qint16(count + 1) : count;
+}
+
+qint16 askToCompact() {
+    frmCR->Show(vbModal);
+    // The close box unloads the dialog: no answer.
+    const FrmCR* answered = frmCR.ifLoaded();
+    return answered ? answered->Answer : 0;
+}
+
+// A text as an SQL string literal.
+QString sqlText(const QString& text) {
+    QString quoted = text;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
+QString firstValue(Connection& db, const QString& sql) {
+    return db.openSnapshot(sql)->field(QStringLiteral("value")).concatText();
+}
+
+// What a whole copy shares with its database: every table with its number of rows, and the last
+// key given in each table, so that no key is given twice.
+QStringList contentsOf(Connection& db) {
+    QStringList contents;
+    for (const QString& table : db.tableNames())
+        contents << table + QLatin1Char('=') +
+                        firstValue(db,
+                                   QStringLiteral("SELECT count(*) AS value FROM ") + quoteIdentifier(table));
+    const RecordsetPtr keys =
+        db.openSnapshot(QStringLiteral("SELECT name, seq FROM sqlite_sequence ORDER BY name"));
+    for (; !keys->eof(); keys->moveNext())
+        contents << keys->field(QStringLiteral("name")).concatText() + QLatin1Char(':') +
+                        keys->field(QStringLiteral("seq")).concatText();
+    return contents;
+}
+
+void requireWholeCopy(Connection& database, const QString& copyPath) {
+    const std::shared_ptr<Connection> copy = Connection::open(copyPath);
+    const QString check =
+        firstValue(*copy, QStringLiteral("SELECT integrity_check AS value FROM pragma_integrity_check"));
+    if (check != QLatin1String("ok"))
+        DbError::raiseEngine(QStringLiteral("The compacted database is damaged: ") + check);
+    if (contentsOf(*copy) != contentsOf(database))
+        DbError::raiseEngine(QStringLiteral("The compacted database is not complete: ") + copyPath);
+}
+
+// rename() puts the file in the target's place in one step: there is never no database.
+void renameOver(const QString& from, const QString& to) {
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        throw VbError::fromSystemError(errno, to);
+}
+
+void offerBackup(const VbError& error, bool backupWhole, const QString& backup, const QString& database) {
+    const int answer =
+        MsgBox(QStringLiteral("ZQJ tried to compact the database but a problem occured.\r\n"
+                              "Would you like ZQJ will to try restore its backup?\r\n\r\n") +
+                   QString::number(error.number()) + QStringLiteral(", ") + error.description(),
+               vbYesNo + vbExclamation, QStringLiteral("Repair database"));
+    if (answer == vbYes) {
+        // Only a backup copied whole may take the database's place; without one the database
+        // was never touched.
+        if (!backupWhole) return;
+        try {
+            renameOver(backup, database);
+        } catch (const VbError&) {
+        }
+        return;
+    }
+    MsgBox(QStringLiteral("The database is backup up as '\\zqjbup.mdb'. You may manually rename it to "
+                          "'\\zqj.mdb'."),
+           vbInformation, QStringLiteral("Repair"));
+}
+} // namespace
+
+void CheckCompactReminder() {
+    const qint16 count = storedCount();
+    if (count < kQuestionFrom) {
+        storeCount(nextCount(count));
+        return;
+    }
+    switch (askToCompact()) {
+    case kAnswerYes: {
+        const HourglassScope hourglass;
+        CompactDatabase();
+        storeCount(kAfterCompacting);
+        break;
+    }
+    case kAnswerNo:
+        storeCount(nextCount(count));
+        break;
+    case kAnswerLater:
+        storeCount(kAfterLater);
+        break;
+    default: // closed: asked again at the next start
+        break;
+    }
+}
+
+void CompactDatabase() {
+    const QString folder = App::Path();
+    const QString database = folder + QStringLiteral("/zqj.mdb");
+    const QString copy = folder + QStringLiteral("/zqj1.mdb");
+    const QString backup = folder + QStringLiteral("/zqjbup.mdb");
+    bool backupWhole = false;
+    try {
+        beginStep(CompactStep::RemoveOldCopy);
+        if (!Dir(copy).isEmpty()) Kill(copy);
+        beginStep(CompactStep::Backup);
+        FileCopy(database, backup);
+        backupWhole = true;
+        {
+            beginStep(CompactStep::Compact);
+            const std::shared_ptr<Connection> source = Connection::open(database);
+            source->execute(QStringLiteral("VACUUM INTO ") + sqlText(copy));
+            beginStep(CompactStep::CheckCopy);
+            requireWholeCopy(*source, copy);
+        }
+        beginStep(CompactStep::ReplaceDatabase);
+        renameOver(copy, database);
+        beginStep(CompactStep::RemoveBackup);
+        Kill(backup);
+    } catch (const VbError& error) {
+        offerBackup(error, backupWhole, backup, database);
+    }
+}
+
+void setCompactStepObserver(std::function<void(CompactStep)> observer) {
+    stepObserver() = std::move(observer);
+}

@@ -1,0 +1,114 @@
+// The text export of a set: the file's lines and its suggested name, and a failed export.
+#include "frmMaster.h"
+#include "mainwindowtest.h"
+#include "modData.h"
+#include "testrows.h"
+
+#include "runtime/files.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QToolButton>
+
+namespace {
+class TextExport : public MainWindowTest {
+protected:
+    TextExport() { addOpenSet(2, 1, {{"SetName", Variant("Zwölf/Set")}}); }
+
+    // Chooses `path` in the save dialog of "Export all texts".
+    void exportTo(const std::optional<QString>& path) {
+        folder().dialogs().answerSaveFile(path);
+        frmMaster->tbar.widget()->findChild<QToolButton*>(QStringLiteral("exporttotext"))->click();
+    }
+
+    const QString target = folder().file(QStringLiteral("set.txt"));
+};
+
+void addHero() {
+    insertRow("tblCharacter", "CharacterID", newCharacterValues(1),
+              {{"Name", Variant("MÜHLE")}, {"Strength", Variant("---")}, {"Craft", Variant("+3")}});
+}
+
+const char* const kHero = "MÜHLE\r\nStrength:   \r\nCraft:      +3\r\nGold:       1\r\nLives:      4\r\n"
+                          "Alignment:  Twilight\r\nStart area: Highland - Lookout\r\nAbilities:  \r\n \r\n"
+                          "---------------\r\n";
+} // namespace
+
+TEST_F(TextExport, WritesTheHeaderAndOneBlockPerCardLargeCardAndCharacter) {
+    const struct {
+        const char* what;
+        std::function<void()> rows;
+        QString blocks;
+    } cases[] = {
+        {"an empty set", [] {}, QString()},
+        {"only characters", addHero, QStringLiteral("1 Characters\r\n \r\n") + kHero},
+        {"every kind",
+         [] {
+             insertRow("tblCard", "CardID", newSmallCardValues(2), {{"Information", Variant("One\r\nTwo")}});
+             insertRow("tblCard", "CardID", newSmallCardValues(1), {{"BoldText", Variant(" ")}});
+             insertRow("tblCard", "CardID", newSmallCardValues(1), {{"SetID", Variant(iSetID + 1)}});
+             insertRow("tblLargeCard", "LargeCardID", newLargeCardValues(1),
+                       {{"Title", Variant("BIG\r\nONE")}});
+             insertRow("tblCharacter", "CharacterID", newCharacterValues(2),
+                       {{"AlignmentID", Variant(99)}, {"StartingAreaID", Variant(999)}});
+             addHero();
+         },
+         QStringLiteral("2 Cards\r\n \r\n"
+                        "CARD 1\r\nNr:   1\r\nBold:  \r\nText: \r\n \r\n---------------\r\n"
+                        "CARD 2\r\nNr:   2\r\nText: One\r\nTwo\r\n \r\n---------------\r\n"
+                        " \r\n1 Large Cards\r\n \r\n"
+                        "BIG\r\nONE\r\nNr: 1\r\nText: \r\n \r\n---------------\r\n"
+                        "2 Characters\r\n \r\n") +
+             kHero +
+             "CHARACTER 2\r\nStrength:   3\r\nCraft:      3\r\nGold:       1\r\nLives:      4\r\n"
+             "Alignment:  \r\nStart area:  - \r\nAbilities:  \r\n \r\n---------------\r\n"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        cnData->execute("DELETE FROM tblCard; DELETE FROM tblLargeCard; DELETE FROM tblCharacter");
+        test.rows();
+        // An earlier, longer file is replaced whole.
+        WriteFileBytes(target, QByteArray(4000, 'x'));
+        exportTo(target);
+        EXPECT_EQ(QString::fromUtf8(ReadFileBytes(target)),
+                  "Created with Quarnell Card Set Creator 2.0\r\nhttps://example.org/cardsets\r\n \r\n"
+                  "Set: Zwölf/Set\r\n \r\n" +
+                      test.blocks);
+        // A separator in the set's name would make the suggested name a path.
+        EXPECT_EQ(folder().dialogs().requests().back().file.fileName, "ZwölfSet.txt");
+        const ShownMessage& shown = folder().dialogs().messages().back();
+        EXPECT_EQ(shown.prompt, "The card set text is exported.");
+        EXPECT_EQ(shown.style, 64);
+        EXPECT_EQ(shown.title, "Save text");
+    }
+}
+
+TEST_F(TextExport, AFailedExportIsReportedAndLeavesTheEarlierFileAsItWas) {
+    const struct {
+        QString path;
+        std::function<void()> before;
+        int number;
+    } cases[] = {
+        {folder().file(QStringLiteral("missing/set.txt")), [] {}, 76},
+        {target, [this] { SetAttr(target, vbReadOnly); }, 75},
+        {target,
+         [] {
+             insertRow("tblCharacter", "CharacterID", newCharacterValues(1), {{"Strength", {}}});
+         },
+         94},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.number);
+        if (QFileInfo::exists(target)) SetAttr(target, vbNormal);
+        WriteFileBytes(target, "earlier");
+        test.before();
+        exportTo(test.path);
+        const ShownMessage& shown = folder().dialogs().messages().back();
+        EXPECT_TRUE(shown.prompt.startsWith(
+            QStringLiteral("The file is NOT saved due to an error.\r\n\r\n%1, ").arg(test.number)));
+        EXPECT_EQ(shown.style, 16);
+        EXPECT_EQ(shown.title, "Error");
+        EXPECT_EQ(ReadFileBytes(target), "earlier");
+        EXPECT_TRUE(QDir(folder().path()).entryList({".zqj-*"}, QDir::Files | QDir::Hidden).isEmpty());
+    }
+}
