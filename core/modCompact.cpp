@@ -12,9 +12,6 @@
 #include "runtime/settings.h"
 #include "runtime/vberror.h"
 
-#include <QFile>
-#include <cerrno>
-#include <cstdio>
 #include <limits>
 
 namespace {
@@ -101,12 +98,6 @@ void requireWholeCopy(Connection& database, const QString& copyPath) {
         DbError::raiseEngine(QStringLiteral("The compacted database is damaged: ") + check);
     if (contentsOf(*copy) != contentsOf(database))
         DbError::raiseEngine(QStringLiteral("The compacted database is not complete: ") + copyPath);
-}
-
-// rename() puts the file in the target's place in one step: there is never no database.
-void renameOver(const QString& from, const QString& to) {
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        throw VbError::fromSystemError(errno, to);
 }
 
 void offerBackup(const VbError& error, bool backupWhole, const QString& backup, const QString& database) {

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -136,6 +137,11 @@ void Name(const QString& from, const QString& to) {
     if (!folderExists(target)) raiseError(VbError::PathNotFound);
     if (target.exists() || target.isSymLink()) raiseError(VbError::FileAlreadyExists);
     if (!QDir().rename(from, to)) raiseError(VbError::PathFileAccessError);
+}
+
+void renameOver(const QString& from, const QString& to) {
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        throw VbError::fromSystemError(errno, to);
 }
 
 void Kill(const QString& path) {

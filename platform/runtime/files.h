@@ -30,6 +30,9 @@ void SetAttr(const QString& path, int attributes);
 void FileCopy(const QString& from, const QString& to);
 // Renames or moves a file or folder; the target must not exist.
 void Name(const QString& from, const QString& to);
+// Renames a file over an existing one in one step, so that the target is never missing; the
+// system's error names the target.
+void renameOver(const QString& from, const QString& to);
 // Deletes a file; a read-only file is refused.
 void Kill(const QString& path);
 qint64 FileLen(const QString& path);

@@ -1,4 +1,5 @@
 #include "replacementfile.h"
+#include "files.h"
 #include "vberror.h"
 
 #include <QDir>
@@ -7,7 +8,6 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -101,9 +101,7 @@ void ReplacementFile::commit() {
         if (!QFile::setPermissions(m_temporary, m_replaced->permissions))
             throw VbError::forFile(VbError::PathFileAccessError, m_target);
     }
-    // rename() replaces the target in one step.
-    if (std::rename(QFile::encodeName(m_temporary).constData(), QFile::encodeName(m_target).constData()) != 0)
-        raiseWriteError(errno);
+    renameOver(m_temporary, m_target);
     m_committed = true;
 }
 
