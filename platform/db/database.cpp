@@ -18,7 +18,7 @@ sqlite3* openHandle(const QString& path, int flags) {
 } // namespace
 
 Database::Database(const QString& path, int flags)
-    : m_handle(openHandle(path, flags)), m_catalogue(m_handle) {}
+    : m_handle(openHandle(path, flags | SQLITE_OPEN_NOMUTEX)), m_catalogue(m_handle) {}
 
 Database::~Database() {
     sqlite3_close_v2(m_handle);

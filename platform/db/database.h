@@ -1,7 +1,8 @@
 #pragma once
 // The open SQLite file behind a Connection, shared with the recordsets opened on it so
 // that it stays open while any of them lives: the handle, the column catalogue and the
-// write observer.
+// write observer. A connection is used by one thread at a time, so SQLite takes no lock of
+// its own on every call.
 
 #include "columncatalogue.h"
 #include "connection.h"

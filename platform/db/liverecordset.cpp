@@ -13,17 +13,17 @@ LiveRecordset::LiveRecordset(std::shared_ptr<Database> db, SqlStatement& rows,
     for (int column = 0; column < int(layout.columns.size()); ++column)
         m_keptSlot.push_back(layout.readByKey(column) ? -1 : m_keptCount++);
 
+    int count = 0;
     while (rows.next()) {
-        Row row;
         for (const BaseTable& table : m_tables)
-            row.keys.push_back(table.keyResult >= 0 ? rows.integerValue(rowColumns[size_t(table.keyResult)])
-                                                    : std::nullopt);
+            m_keys.push_back(table.keyResult >= 0 ? rows.integerValue(rowColumns[size_t(table.keyResult)])
+                                                  : std::nullopt);
         for (size_t i = 0; i < columns().size(); ++i)
             if (m_keptSlot[i] >= 0)
-                row.kept.push_back(fromStorage(columns()[i].type, rows.value(rowColumns[i])));
-        m_rows.push_back(std::move(row));
+                m_kept.push_back(fromStorage(columns()[i].type, rows.value(rowColumns[i])));
+        ++count;
     }
-    cursor().reset(int(m_rows.size()));
+    cursor().reset(count);
 }
 
 void LiveRecordset::addNew() {
@@ -55,22 +55,26 @@ void LiveRecordset::deleteCurrent() {
     m_assigned.clear();
 
     const BaseTable& table = m_tables[size_t(m_identity)];
-    if (const auto key = m_rows[size_t(*index)].keys[size_t(m_identity)]) {
+    if (const auto rowKey = key(size_t(*index), m_identity)) {
         SqlStatement& statement =
             m_statements.get(QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
                                  .arg(quoteIdentifier(table.name), quoteIdentifier(table.keyColumn)));
-        statement.bind(1, *key);
+        statement.bind(1, *rowKey);
         statement.run();
-        if (m_db->changes() > 0) m_db->notifyWrite(Connection::WriteKind::Delete, table.name, *key, {});
+        if (m_db->changes() > 0) m_db->notifyWrite(Connection::WriteKind::Delete, table.name, *rowKey, {});
     }
-    m_rows.erase(m_rows.begin() + *index);
+    const auto keysAt = m_keys.begin() + qsizetype(size_t(*index) * m_tables.size());
+    m_keys.erase(keysAt, keysAt + qsizetype(m_tables.size()));
+    const auto keptAt = m_kept.begin() + qsizetype(size_t(*index) * size_t(m_keptCount));
+    m_kept.erase(keptAt, keptAt + m_keptCount);
     cursor().removeCurrent();
 }
 
 void LiveRecordset::close() {
     Recordset::close();
     m_assigned.clear();
-    m_rows.clear();
+    m_keys.clear();
+    m_kept.clear();
     m_statements.clear();
     m_tableReads.clear();
     m_tables.clear();
@@ -80,15 +84,14 @@ void LiveRecordset::close() {
 }
 
 Variant LiveRecordset::valueAt(int row, int column) {
-    const Row& values = m_rows[size_t(row)];
-    if (isKept(column)) return values.kept[size_t(m_keptSlot[size_t(column)])];
+    if (isKept(column)) return kept(size_t(row), column);
     const ResultColumn& info = columns()[size_t(column)];
     if (m_tables[size_t(info.table)].keyResult == column) {
         // A search on a key stays in memory.
-        const auto& key = values.keys[size_t(info.table)];
-        return key ? Variant(*key) : Variant();
+        const auto& rowKey = key(size_t(row), info.table);
+        return rowKey ? Variant(*rowKey) : Variant();
     }
-    return fromStorage(info.type, readStored(values, column).value_or(Variant()));
+    return fromStorage(info.type, readStored(size_t(row), column).value_or(Variant()));
 }
 
 Variant LiveRecordset::currentValue(int column) {
@@ -97,7 +100,7 @@ Variant LiveRecordset::currentValue(int column) {
         return fromStorage(info.type, assigned->second);
     if (cursor().onNewRow()) return fromStorage(info.type, Variant());
     const size_t index = size_t(*cursor().row());
-    if (isKept(column)) return m_rows[index].kept[size_t(m_keptSlot[size_t(column)])];
+    if (isKept(column)) return kept(index, column);
     const auto stored = currentStored(index, column);
     // Gone from its own table the row is deleted; a joined row that went reads Null.
     if (!stored && info.table == m_identity) throw VbError(VbError::NoCurrentRecord);
@@ -109,8 +112,7 @@ void LiveRecordset::assign(int column, const Variant& value) {
     if (!index && !cursor().onNewRow()) throw VbError(VbError::NoCurrentRecord);
     const ResultColumn& info = columns()[size_t(column)];
     if (isKept(column)) raiseNotUpdatable(info.name);
-    const bool hasRow =
-        index ? m_rows[size_t(*index)].keys[size_t(info.table)].has_value() : info.table == m_identity;
+    const bool hasRow = index ? key(size_t(*index), info.table).has_value() : info.table == m_identity;
     if (!hasRow) raiseNotUpdatable(info.name);
     m_assigned[column] = toStorage(info.type, value);
 }
@@ -132,14 +134,14 @@ std::optional<Variant> LiveRecordset::currentStored(size_t row, int column) {
 // every statement run takes the database's lock anew: one statement per table, not per column.
 void LiveRecordset::readCurrentTable(size_t row, int table) {
     const TableRead& read = tableRead(table);
-    const auto& key = m_rows[row].keys[size_t(table)];
-    if (!key) { // no row on that side of an outer join
+    const auto& rowKey = key(row, table);
+    if (!rowKey) { // no row on that side of an outer join
         for (const int column : read.columns)
             m_current.values[column] = Variant();
         return;
     }
     SqlStatement& statement = m_statements.get(read.sql);
-    statement.bind(1, *key);
+    statement.bind(1, *rowKey);
     const auto values = statement.firstRow();
     for (size_t i = 0; i < read.columns.size(); ++i)
         m_current.values[read.columns[i]] = values ? std::optional<Variant>((*values)[i]) : std::nullopt;
@@ -161,16 +163,16 @@ const LiveRecordset::TableRead& LiveRecordset::tableRead(int table) {
     return m_tableReads.emplace(table, std::move(read)).first->second;
 }
 
-std::optional<Variant> LiveRecordset::readStored(const Row& row, int column) {
+std::optional<Variant> LiveRecordset::readStored(size_t row, int column) {
     const ResultColumn& info = columns()[size_t(column)];
     const BaseTable& table = m_tables[size_t(info.table)];
-    const auto& key = row.keys[size_t(info.table)];
-    if (!key) return Variant(); // no row on that side of an outer join
+    const auto& rowKey = key(row, info.table);
+    if (!rowKey) return Variant(); // no row on that side of an outer join
     SqlStatement& statement =
         m_statements.get(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
                              .arg(quoteIdentifier(info.origin), quoteIdentifier(table.name),
                                   quoteIdentifier(table.keyColumn)));
-    statement.bind(1, *key);
+    statement.bind(1, *rowKey);
     return statement.firstValue();
 }
 
@@ -193,19 +195,18 @@ void LiveRecordset::insertNewRow() {
         statement.bind(parameter++, assigned.second);
     statement.run();
 
-    const qint64 key = m_db->lastInsertKey();
-    Row row;
-    row.keys.resize(m_tables.size());
-    row.keys[size_t(m_identity)] = key;
-    row.kept.resize(size_t(m_keptCount));
-    m_rows.push_back(std::move(row));
+    const qint64 newKey = m_db->lastInsertKey();
+    const size_t keysAt = m_keys.size();
+    m_keys.resize(keysAt + m_tables.size());
+    m_keys[keysAt + size_t(m_identity)] = newKey;
+    m_kept.resize(m_kept.size() + size_t(m_keptCount));
     m_assigned.clear();
     cursor().appendNewRow();
-    m_db->notifyWrite(Connection::WriteKind::Insert, table.name, key, names);
+    m_db->notifyWrite(Connection::WriteKind::Insert, table.name, newKey, names);
 }
 
 void LiveRecordset::updateCurrentRow() {
-    const Row& row = m_rows[size_t(*cursor().row())];
+    const size_t row = size_t(*cursor().row());
     struct TableWrite {
         QStringList names;
         std::vector<Variant> values;
@@ -231,7 +232,7 @@ void LiveRecordset::updateCurrentRow() {
         int parameter = 1;
         for (const Variant& value : write.values)
             statement.bind(parameter++, value);
-        statement.bind(parameter, *row.keys[size_t(tableIndex)]);
+        statement.bind(parameter, *key(row, tableIndex));
         statement.run();
         if (m_db->changes() == 0)
             throw VbError(
@@ -242,7 +243,7 @@ void LiveRecordset::updateCurrentRow() {
     m_assigned.clear();
     for (const auto& [tableIndex, write] : writes)
         m_db->notifyWrite(Connection::WriteKind::Update, m_tables[size_t(tableIndex)].name,
-                          *row.keys[size_t(tableIndex)], write.names);
+                          *key(row, tableIndex), write.names);
 }
 
 void LiveRecordset::raiseNotUpdatable(const QString& column) {

@@ -15,7 +15,6 @@
 #include "recordset.h"
 #include "statementcache.h"
 
-#include <QVarLengthArray>
 #include <map>
 #include <memory>
 
@@ -40,16 +39,16 @@ protected:
     void finishEdit() override;
 
 private:
-    struct Row {
-        // By base table; none for a missing outer-join row. Kept in place for one or two tables,
-        // so a set of thousands of rows opens without an allocation per row.
-        QVarLengthArray<std::optional<qint64>, 2> keys;
-        std::vector<Variant> kept; // by kept slot
-    };
-
     bool isKept(int column) const { return m_keptSlot[size_t(column)] >= 0; }
+    // A row's key of a base table; none for a missing outer-join row.
+    const std::optional<qint64>& key(size_t row, int table) const {
+        return m_keys[row * m_tables.size() + size_t(table)];
+    }
+    const Variant& kept(size_t row, int column) const {
+        return m_kept[row * size_t(m_keptCount) + size_t(m_keptSlot[size_t(column)])];
+    }
     // The stored value of a column read by key; none when that table's row is gone.
-    std::optional<Variant> readStored(const Row& row, int column);
+    std::optional<Variant> readStored(size_t row, int column);
     // readStored for the current row, read once while nothing is written.
     std::optional<Variant> currentStored(size_t row, int column);
     // Reads all columns of one base table for the current row into m_current.
@@ -68,9 +67,12 @@ private:
     StatementCache m_statements;
     std::vector<BaseTable> m_tables;
     int m_identity = -1;         // the table whose key identifies a row
-    std::vector<int> m_keptSlot; // by column: slot in Row::kept, or -1 when read by key
+    std::vector<int> m_keptSlot; // by column: slot of the kept values, or -1 when read by key
     int m_keptCount = 0;
-    std::vector<Row> m_rows;
+    // The rows' keys (by base table) and kept values (by slot), row after row in one array
+    // each, so that a set of thousands of rows opens without an allocation per row.
+    std::vector<std::optional<qint64>> m_keys;
+    std::vector<Variant> m_kept;
     std::map<int, Variant> m_assigned; // by column: values as they will be stored
     struct CurrentRowValues {
         size_t row = 0;
