@@ -8,6 +8,30 @@
 #include "forms/label.h"
 #include "runtime/vberror.h"
 
+namespace {
+// Deletes the current row and moves every follower's Nr down by one, up to the first number
+// that no row carries, in one transaction, so that no two rows are left with one number.
+void deleteAndRenumber(Recordset& rs, qint32 deletedNr) {
+    Transaction transaction(*cnData);
+    try {
+        rs.deleteCurrent();
+        if (!(rs.bof() && rs.eof())) {
+            for (qint32 n = deletedNr + 1;; ++n) {
+                rs.moveFirst();
+                rs.find(keyCriterion(QStringLiteral("Nr"), n));
+                if (rs.eof()) break;
+                rs.field(QStringLiteral("Nr")) = qint64(n - 1);
+                rs.update();
+            }
+        }
+        transaction.commit();
+    } catch (const VbError&) {
+        rs.cancelUpdate();
+        throw;
+    }
+}
+} // namespace
+
 ShownRecord::ShownRecord(RecordsetPtr& rs, QString keyField) : m_rs(rs), m_keyField(std::move(keyField)) {}
 
 bool ShownRecord::hasRows() const {
@@ -33,12 +57,59 @@ void ShownRecord::edit(const std::function<void(Recordset&)>& assign) {
     editRow(rs, [&] { assign(rs); });
 }
 
+void ShownRecord::countInto(Label& position) {
+    if (!hasRows()) {
+        position.setTag(QStringLiteral("0"));
+        return;
+    }
+    m_rs->moveLast();
+    position.setTag(m_rs->field(QStringLiteral("Nr")).concatText());
+    m_rs->moveFirst();
+}
+
+void ShownRecord::showCurrentOrNone(const RecordView& view) {
+    const bool rows = hasRows();
+    view.enable(rows);
+    if (rows)
+        view.showCurrent();
+    else
+        forget();
+}
+
+void ShownRecord::deleteShown(const RecordView& view, const QString& title, const QString& what) {
+    if (!hasRows()) return;
+    if (!locate()) {
+        // The record shown is gone already: show what is there instead.
+        m_rs->moveFirst();
+        view.showCurrent();
+        return;
+    }
+    const qint32 deletedNr = m_rs->field(QStringLiteral("Nr")).toLong();
+    try {
+        deleteAndRenumber(*m_rs, deletedNr);
+    } catch (const VbError& error) {
+        reopenAfterFailedWrite(view, title, what, error);
+        return;
+    }
+    view.open();
+    if (!hasRows()) {
+        showPosition(view.position, QStringLiteral("0"), 0);
+        view.enable(false);
+        forget();
+        return;
+    }
+    m_rs->moveLast();
+    const qint32 count = m_rs->field(QStringLiteral("Nr")).toLong();
+    if (!moveToRow(m_rs, QStringLiteral("Nr"), deletedNr)) m_rs->moveLast();
+    view.showCurrent();
+    showPosition(view.position, m_rs->field(QStringLiteral("Nr")).concatText(), count);
+}
+
 void ShownRecord::reopenAfterFailedWrite(const RecordView& view, const QString& title, const QString& what,
                                          const VbError& error) {
     view.open();
+    countInto(view.position);
     if (hasRows()) {
-        m_rs->moveLast();
-        view.position.setTag(m_rs->field(QStringLiteral("Nr")).concatText());
         if (!locate()) m_rs->moveFirst();
         view.showCurrent();
     } else {
@@ -80,24 +151,4 @@ void ShownRecord::navigate(int index) {
 void showPosition(Label& label, const QString& nr, qint32 count) {
     label.setCaption(nr + QStringLiteral(" (") + QString::number(count) + QStringLiteral(")"));
     label.setTag(QString::number(count));
-}
-
-void deleteAndRenumber(Recordset& rs, qint32 deletedNr) {
-    Transaction transaction(*cnData);
-    try {
-        rs.deleteCurrent();
-        if (!(rs.bof() && rs.eof())) {
-            for (qint32 n = deletedNr + 1;; ++n) {
-                rs.moveFirst();
-                rs.find(keyCriterion(QStringLiteral("Nr"), n));
-                if (rs.eof()) break;
-                rs.field(QStringLiteral("Nr")) = qint64(n - 1);
-                rs.update();
-            }
-        }
-        transaction.commit();
-    } catch (const VbError&) {
-        rs.cancelUpdate();
-        throw;
-    }
 }

@@ -39,6 +39,15 @@ public:
     // all or nothing: an error cancels the edit and goes on to the caller.
     void edit(const std::function<void(Recordset&)>& assign);
 
+    // The last row's Nr, the number of records, into the position label's Tag ("0" without
+    // rows); the first row is current afterwards.
+    void countInto(Label& position);
+    // Shows the current record, or without rows leaves the editor with its controls disabled.
+    void showCurrentOrNone(const RecordView& view);
+    // Deletes the record shown and shows the one that took its number, or the new last one.
+    // A refused delete is reported under `title`, with `what` failed, and undone.
+    void deleteShown(const RecordView& view, const QString& title, const QString& what);
+
     // After a write the database refused, the recordset may hold keys the database no
     // longer has: it is opened again, the record shown before (or the first) is shown again,
     // and the user is told what failed and why.
@@ -57,7 +66,3 @@ private:
 
 // An editor's position label: "nr (count)", with the count in its Tag.
 void showPosition(Label& label, const QString& nr, qint32 count);
-
-// Deletes the current row and moves every follower's Nr down by one, up to the first number
-// that no row carries, in one transaction, so that no two rows are left with one number.
-void deleteAndRenumber(Recordset& rs, qint32 deletedNr);

@@ -61,14 +61,9 @@ void CharacterEditor::Form_Unload(int& Cancel) {
 void CharacterEditor::Initialise() {
     if (bLoading) return;
     OpenCharacterRecordset();
-    if (m_shown.hasRows()) {
-        rsCharacter->moveLast();
-        lblCurrentCardCharacter.setTag(rsCharacter->field(QStringLiteral("Nr")).concatText());
-        rsCharacter->moveFirst();
-    } else {
-        // The first character added is then character 1.
-        showPosition(lblCurrentCardCharacter, QStringLiteral("0"), 0);
-    }
+    m_shown.countInto(lblCurrentCardCharacter);
+    // The first character added is then character 1.
+    if (!m_shown.hasRows()) showPosition(lblCurrentCardCharacter, QStringLiteral("0"), 0);
     {
         const LoadingScope loading(bLoading);
         FillAlignmentCombo();
@@ -76,12 +71,7 @@ void CharacterEditor::Initialise() {
         FillAttributeCombos();
         FillCardBackCombo();
     }
-    const bool characters = m_shown.hasRows();
-    EnableCharacterControls(characters);
-    if (characters)
-        cmdCharNav_Click(-1);
-    else
-        m_shown.forget();
+    m_shown.showCurrentOrNone(recordView());
 }
 
 void CharacterEditor::OpenCharacterRecordset() {
@@ -319,7 +309,8 @@ void CharacterEditor::cmdCharacterAdd_Click() {
         rsCharacter->update();
     } catch (const VbError& error) {
         rsCharacter->cancelUpdate();
-        reopenAfterFailedAdd(error);
+        m_shown.reopenAfterFailedWrite(recordView(), kAddTitle,
+                                       QStringLiteral("The character could not be added."), error);
         return;
     }
     rsCharacter->moveLast();
@@ -376,9 +367,7 @@ void CharacterEditor::SetNewCharacterDefaults(const NewCharacterDefaults& defaul
     character.field(QStringLiteral("PPLeft")) = 0;
 }
 
-void CharacterEditor::reopenAfterFailedAdd(const VbError& error) {
-    m_shown.reopenAfterFailedWrite({[this] { OpenCharacterRecordset(); },
-                                    [this](bool b) { EnableCharacterControls(b); },
-                                    [this] { cmdCharNav_Click(-1); }, lblCurrentCardCharacter},
-                                   kAddTitle, QStringLiteral("The character could not be added."), error);
+RecordView CharacterEditor::recordView() {
+    return {[this] { OpenCharacterRecordset(); }, [this](bool b) { EnableCharacterControls(b); },
+            [this] { cmdCharNav_Click(-1); }, lblCurrentCardCharacter};
 }

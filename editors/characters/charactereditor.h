@@ -13,8 +13,6 @@
 #include <functional>
 #include <optional>
 
-class VbError;
-
 class CharacterEditor : public CharacterWindow {
     Q_OBJECT
 public:
@@ -87,7 +85,8 @@ private:
     RecordsetPtr fillLookup(ComboBox& combo, const QString& select, const QString& textField,
                             const QString& idField);
     std::optional<NewCharacterDefaults> newCharacterDefaults();
-    void reopenAfterFailedAdd(const VbError& error);
+    // What the shown record needs of this editor to show its characters.
+    RecordView recordView();
 
     ShownRecord m_shown;
     // The 2nd-edition start areas and character backs of the set's language, as the lists

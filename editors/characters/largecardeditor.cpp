@@ -49,20 +49,10 @@ void LargeCardEditor::Form_Unload(int& Cancel) {
 
 void LargeCardEditor::InitLarge2nd() {
     OpenLargeCardRecordset();
-    if (m_shown.hasRows()) {
-        rsLargeCard->moveLast();
-        lblCurrentCard.setTag(rsLargeCard->field(QStringLiteral("Nr")).concatText());
-        rsLargeCard->moveFirst();
-    } else {
-        // The first card added is then card 1.
-        showPosition(lblCurrentCard, QStringLiteral("0"), 0);
-    }
-    const bool cards = m_shown.hasRows();
-    EnableCardControls(cards);
-    if (cards)
-        cmdCardNav_Click(-1);
-    else
-        m_shown.forget();
+    m_shown.countInto(lblCurrentCard);
+    // The first card added is then card 1.
+    if (!m_shown.hasRows()) showPosition(lblCurrentCard, QStringLiteral("0"), 0);
+    m_shown.showCurrentOrNone(recordView());
 }
 
 void LargeCardEditor::OpenLargeCardRecordset() {
@@ -169,7 +159,8 @@ void LargeCardEditor::cmdCardAdd_Click() {
         rsLargeCard->update();
     } catch (const VbError& error) {
         rsLargeCard->cancelUpdate();
-        showAfterFailedWrite(kAddTitle, QStringLiteral("The large card could not be added."), error);
+        m_shown.reopenAfterFailedWrite(recordView(), kAddTitle,
+                                       QStringLiteral("The large card could not be added."), error);
         return;
     }
     rsLargeCard->moveLast();
@@ -198,41 +189,12 @@ void LargeCardEditor::SetNewLargeCardDefaults() {
 }
 
 void LargeCardEditor::cmdCardDelete_Click() {
-    if (!m_shown.hasRows()) return;
-    if (!m_shown.locate()) {
-        // The card shown is gone already: show what is there instead.
-        rsLargeCard->moveFirst();
-        cmdCardNav_Click(-1);
-        return;
-    }
-    const qint32 deletedNr = rsLargeCard->field(QStringLiteral("Nr")).toLong();
-    try {
-        deleteAndRenumber(*rsLargeCard, deletedNr);
-    } catch (const VbError& error) {
-        showAfterFailedWrite(kDeleteTitle, QStringLiteral("The large card could not be deleted."), error);
-        return;
-    }
-    OpenLargeCardRecordset();
-    if (!m_shown.hasRows()) {
-        showPosition(lblCurrentCard, QStringLiteral("0"), 0);
-        EnableCardControls(false);
-        m_shown.forget();
-        return;
-    }
-    rsLargeCard->moveLast();
-    const qint32 count = rsLargeCard->field(QStringLiteral("Nr")).toLong();
-    // The card that took the deleted one's place, or the new last card.
-    if (!moveToRow(rsLargeCard, QStringLiteral("Nr"), deletedNr)) rsLargeCard->moveLast();
-    DrawLargeCard();
-    ShowLargeCardFields();
-    showPosition(lblCurrentCard, rsLargeCard->field(QStringLiteral("Nr")).concatText(), count);
+    m_shown.deleteShown(recordView(), kDeleteTitle, QStringLiteral("The large card could not be deleted."));
 }
 
-void LargeCardEditor::showAfterFailedWrite(const QString& title, const QString& what, const VbError& error) {
-    m_shown.reopenAfterFailedWrite({[this] { OpenLargeCardRecordset(); },
-                                    [this](bool b) { EnableCardControls(b); },
-                                    [this] { cmdCardNav_Click(-1); }, lblCurrentCard},
-                                   title, what, error);
+RecordView LargeCardEditor::recordView() {
+    return {[this] { OpenLargeCardRecordset(); }, [this](bool b) { EnableCardControls(b); },
+            [this] { cmdCardNav_Click(-1); }, lblCurrentCard};
 }
 
 // ---- Layout ----

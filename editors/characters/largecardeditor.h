@@ -66,7 +66,8 @@ private:
     void txtInfoLarge_Change();
     void txtTitleLarge_GotFocus();
     void udCopyLarge_Change();
-    void showAfterFailedWrite(const QString& title, const QString& what, const VbError& error);
+    // What the shown record needs of this editor to show its cards.
+    RecordView recordView();
 
     ShownRecord m_shown;
 };

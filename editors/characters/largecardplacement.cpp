@@ -6,10 +6,6 @@ constexpr qint16 kNoModifier = 0;
 // The handle's Left: the frame at 8 is then 22 to 172 pixels wide.
 constexpr double kHandleLowest = 30;
 constexpr double kHandleHighest = 180;
-
-bool checked(const CheckBox& box) {
-    return box.Value() == vbChecked;
-}
 } // namespace
 
 LargeCardPlacement::LargeCardPlacement() {
@@ -34,7 +30,7 @@ LargeCardPlacement::LargeCardPlacement() {
 
 // The three options write back also the value a card being shown sets.
 void LargeCardPlacement::chkShowPictureLarge_Click() {
-    const bool show = checked(chkShowPictureLarge);
+    const bool show = chkShowPictureLarge.Value() == vbChecked;
     writeCardField(QStringLiteral("UsePicture"), Variant(show));
     picFrameLarge.setVisible(show);
     lblPicSizeLarge.setVisible(show);
@@ -42,13 +38,13 @@ void LargeCardPlacement::chkShowPictureLarge_Click() {
 }
 
 void LargeCardPlacement::chkFrameLarge_Click() {
-    const bool frame = checked(chkFrameLarge);
+    const bool frame = chkFrameLarge.Value() == vbChecked;
     picFrameLarge.setBorderStyle(frame ? vbFixedSingle : vbBSNone);
     writeCardField(QStringLiteral("UseFrame"), Variant(frame));
 }
 
 void LargeCardPlacement::chkResizeLarge_Click() {
-    writeCardField(QStringLiteral("Resize"), Variant(checked(chkResizeLarge)));
+    writeCardField(QStringLiteral("Resize"), Variant(chkResizeLarge.Value() == vbChecked));
     DrawLargeCard();
 }
 

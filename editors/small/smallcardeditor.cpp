@@ -62,12 +62,7 @@ void SmallCardEditor::initCard() {
         FillTypeCombo();
         FillCardBackCombo();
     }
-    const bool cards = hasCards();
-    EnableCardControls(cards);
-    if (cards)
-        cmdCardNav_Click(-1);
-    else
-        m_shown.forget();
+    m_shown.showCurrentOrNone(recordView());
 }
 
 void SmallCardEditor::showCardAfterReopening(qint32 cardID) {
@@ -78,13 +73,7 @@ void SmallCardEditor::showCardAfterReopening(qint32 cardID) {
 
 void SmallCardEditor::openCards() {
     OpenCardRecordset();
-    if (!hasCards()) {
-        lblCurrentCard.setTag(QStringLiteral("0"));
-    } else {
-        rsCard->moveLast();
-        lblCurrentCard.setTag(rsCard->field(QStringLiteral("Nr")).concatText());
-        rsCard->moveFirst();
-    }
+    m_shown.countInto(lblCurrentCard);
 }
 
 void SmallCardEditor::OpenCardRecordset() {
@@ -224,7 +213,8 @@ void SmallCardEditor::cmdCardAdd_Click() {
     try {
         insertCard(qint16(n), qint16(titleNumber), *defaults);
     } catch (const VbError& error) {
-        recoverFromFailedWrite(kAddTitle, QStringLiteral("The card could not be added."), error);
+        m_shown.reopenAfterFailedWrite(recordView(), kAddTitle,
+                                       QStringLiteral("The card could not be added."), error);
         return;
     }
     rsCard->moveLast();
@@ -319,44 +309,12 @@ void SmallCardEditor::SetNewCardDefaults(const NewCardDefaults& defaults, qint16
 }
 
 void SmallCardEditor::cmdCardDelete_Click() {
-    if (!hasCards()) return;
-    if (!locateShownCard()) {
-        // The card shown is gone already: show what is there instead.
-        rsCard->moveFirst();
-        cmdCardNav_Click(-1);
-        return;
-    }
-    const qint32 deletedNr = rsCard->field(QStringLiteral("Nr")).toLong();
-    try {
-        deleteAndRenumber(*rsCard, deletedNr);
-    } catch (const VbError& error) {
-        recoverFromFailedWrite(kDeleteTitle, QStringLiteral("The card could not be deleted."), error);
-        return;
-    }
-    OpenCardRecordset();
-    if (!hasCards()) {
-        showPosition(QStringLiteral("0"), 0);
-        EnableCardControls(false);
-        m_shown.forget();
-        return;
-    }
-    rsCard->moveLast();
-    const qint16 count = rsCard->field(QStringLiteral("Nr")).toInt();
-    // The card that took the deleted one's place, or the new last card.
-    rsCard->moveFirst();
-    rsCard->find(keyCriterion(QStringLiteral("Nr"), deletedNr));
-    if (rsCard->eof()) rsCard->moveLast();
-    DrawCard();
-    ShowCardFields();
-    showPosition(rsCard->field(QStringLiteral("Nr")).concatText(), count);
+    m_shown.deleteShown(recordView(), kDeleteTitle, QStringLiteral("The card could not be deleted."));
 }
 
-void SmallCardEditor::recoverFromFailedWrite(const QString& title, const QString& what,
-                                             const VbError& error) {
-    m_shown.reopenAfterFailedWrite({[this] { OpenCardRecordset(); },
-                                    [this](bool b) { EnableCardControls(b); },
-                                    [this] { cmdCardNav_Click(-1); }, lblCurrentCard},
-                                   title, what, error);
+RecordView SmallCardEditor::recordView() {
+    return {[this] { OpenCardRecordset(); }, [this](bool b) { EnableCardControls(b); },
+            [this] { cmdCardNav_Click(-1); }, lblCurrentCard};
 }
 
 // ---- Layout ----

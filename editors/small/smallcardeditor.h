@@ -17,8 +17,6 @@
 #include <functional>
 #include <optional>
 
-class VbError;
-
 class SmallCardEditor : public SmallCardWindow {
     Q_OBJECT
 public:
@@ -93,7 +91,8 @@ private:
     void showPosition(const QString& nr, qint32 count) { ::showPosition(lblCurrentCard, nr, count); }
     std::optional<NewCardDefaults> newCardDefaults();
     void insertCard(qint16 nr, qint16 titleNumber, const NewCardDefaults& defaults);
-    void recoverFromFailedWrite(const QString& title, const QString& what, const VbError& error);
+    // What the shown record needs of this editor to show its cards.
+    RecordView recordView();
     CornerTexts cardTypeCorners(qint32 cardTypeID) const;
 
     ShownRecord m_shown;
