@@ -10,12 +10,6 @@
 namespace {
 const QString kBreakCharacters = QStringLiteral(" .:,;-_!?()/&%<>+*@$[]{}");
 
-void printAt(PictureBox& canvas, const QString& text, double x, double y) {
-    canvas.setCurrentX(x);
-    canvas.setCurrentY(y);
-    canvas.Print(text);
-}
-
 // The first count in [low, high) that is too wide, or high when none is: a longer prefix is
 // never narrower, so it is found by halving.
 template <typename TooWide> qsizetype firstTooWide(qsizetype low, qsizetype high, const TooWide& tooWide) {
@@ -76,6 +70,28 @@ qsizetype lineLength(const QString& line, qsizetype tooWide) {
     if (fitting == line.size() || breakAt == 0) breakAt = fitting;
     return breakAt == 0 ? 1 : breakAt;
 }
+std::vector<PlacedText> placeLines(const std::vector<WrappedLine>& lines, double width,
+                                   const TextMetrics& metrics, TextPlacement placement) {
+    std::vector<PlacedText> placed;
+    placed.reserve(lines.size());
+    const int height = metrics.metrics().height();
+    for (const WrappedLine& wrapped : lines) {
+        const double indent = placement == TextPlacement::WrappedCentred
+                                  ? width / 2 - metrics.widthInPixels(wrapped.text) / 2.0
+                                  : 0;
+        placed.push_back({wrapped.text, indent, double(wrapped.line * height)});
+    }
+    return placed;
+}
+
+// The canvas measures in pixels, as the label's place is given.
+void printPlaced(PictureBox& canvas, std::vector<PlacedText> placed, const Control& label, QPointF origin) {
+    for (PlacedText& piece : placed) {
+        piece.x += label.Left() + origin.x();
+        piece.y += label.Top() + origin.y();
+    }
+    canvas.PrintEach(placed);
+}
 } // namespace
 
 double centredX(double labelLeft, double labelWidth, double textWidth) {
@@ -83,17 +99,36 @@ double centredX(double labelLeft, double labelWidth, double textWidth) {
     return std::floor(half) + labelLeft;
 }
 
-void printCentred(PictureBox& canvas, const QString& text, const Control& label, QPointF origin) {
-    printAt(canvas, text, centredX(label.Left(), label.Width(), canvas.TextWidth(text)) + origin.x(),
-            label.Top() + origin.y());
+std::vector<PlacedText> placeText(const QString& text, TextPlacement placement, double width,
+                                  const TextMetrics& metrics) {
+    switch (placement) {
+    case TextPlacement::Left:
+        return {{text, 0, 0}};
+    case TextPlacement::Right:
+        return {{text, width - metrics.widthInPixels(text), 0}};
+    case TextPlacement::Centred:
+        return {{text, centredX(0, width, metrics.widthInPixels(text)), 0}};
+    case TextPlacement::Wrapped:
+    case TextPlacement::WrappedCentred:
+        return placeLines(wrapInFont(text, width, metrics, 1), width, metrics, placement);
+    case TextPlacement::Number: {
+        bool isNumber = false;
+        const double value = text.toDouble(&isNumber);
+        return {{isNumber ? printedNumber(value) : text, 0, 0}};
+    }
+    }
+    return {};
 }
 
-void printRightAligned(PictureBox& canvas, const QString& text, const Control& label) {
-    printAt(canvas, text, label.Left() + label.Width() - canvas.TextWidth(text), label.Top());
+void printText(PictureBox& canvas, TextPlacement placement, const QString& text, const Control& label,
+               QPointF origin) {
+    printPlaced(canvas, placeText(text, placement, label.Width(), canvas.textMetrics()), label, origin);
 }
 
-void printLeftAligned(PictureBox& canvas, const QString& text, const Control& label, QPointF origin) {
-    printAt(canvas, text, label.Left() + origin.x(), label.Top() + origin.y());
+void showAsPrinted(Label& label, TextPlacement placement) {
+    label.setTextLayout([placement](const QString& caption, const TextMetrics& metrics, double width) {
+        return placeText(caption, placement, width, metrics);
+    });
 }
 
 QString printedNumber(double value) {
@@ -103,7 +138,7 @@ QString printedNumber(double value) {
 void printWatermark(PictureBox& canvas, const Label& watermark, QPointF origin) {
     canvas.setFont(watermark.Font());
     canvas.setForeColor(watermark.ForeColor());
-    printCentred(canvas, watermark.Caption(), watermark, origin);
+    printText(canvas, TextPlacement::Centred, watermark.Caption(), watermark, origin);
 }
 
 std::vector<WrappedLine> wrapText(const QString& text, double width, const TextMeasure& measure,
@@ -136,21 +171,7 @@ std::vector<WrappedLine> wrapInFont(const QString& text, double width, const Tex
     return wrapText(text, width, measure, guess);
 }
 
-void printWrapped(PictureBox& canvas, const QString& text, const Control& label, QPointF origin,
-                  LinePlacement placement) {
-    printLines(canvas, wrapInFont(text, label.Width(), canvas.textMetrics(), canvas.unitsPerPixel()), label,
-               origin, placement);
-}
-
 void printLines(PictureBox& canvas, const std::vector<WrappedLine>& lines, const Control& label,
-                QPointF origin, LinePlacement placement) {
-    std::vector<PictureBox::PlacedText> placed;
-    placed.reserve(lines.size());
-    for (const WrappedLine& wrapped : lines) {
-        const double indent =
-            placement == LinePlacement::Centred ? label.Width() / 2 - canvas.TextWidth(wrapped.text) / 2 : 0;
-        placed.push_back({wrapped.text, label.Left() + origin.x() + indent,
-                          label.Top() + origin.y() + wrapped.line * canvas.TextHeight(wrapped.text)});
-    }
-    canvas.PrintEach(placed);
+                QPointF origin, TextPlacement placement) {
+    printPlaced(canvas, placeLines(lines, label.Width(), canvas.textMetrics(), placement), label, origin);
 }

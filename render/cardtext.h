@@ -1,7 +1,10 @@
 #pragma once
 // How card texts are placed on a canvas: every element takes the left, top and width of
 // the editor's preview label it stands for, never that label's height, alignment or font;
-// the canvas's current font gives the look.
+// the canvas's current font gives the look. The preview's labels draw their texts by the
+// same placing, so the preview shows what is printed.
+
+#include "forms/textmetrics.h"
 
 #include <QPointF>
 #include <QString>
@@ -11,16 +14,36 @@
 class Control;
 class Label;
 class PictureBox;
-class TextMetrics;
 
 // Left edge of a text centred on a label: the halves are taken in single precision and
 // rounded down, so a text wider than its label starts left of it.
 double centredX(double labelLeft, double labelWidth, double textWidth);
 
-// A label inside a box of the card is placed by its own position plus the box's, `origin`.
-void printCentred(PictureBox& canvas, const QString& text, const Control& label, QPointF origin = {});
-void printRightAligned(PictureBox& canvas, const QString& text, const Control& label);
-void printLeftAligned(PictureBox& canvas, const QString& text, const Control& label, QPointF origin = {});
+// How a text stands on its label.
+enum class TextPlacement {
+    Left,           // from the label's left edge
+    Right,          // ending at its right edge
+    Centred,        // centred by centredX
+    Wrapped,        // wrapped to the label's width, each line from the left edge
+    WrappedCentred, // wrapped, each line centred without rounding (unlike centredX)
+    Number,         // a number as printing writes it (printedNumber), from the left edge
+};
+
+// Where the pieces of the text stand, in pixels from the label's top-left corner, for a
+// label `width` pixels wide, in the font `metrics` measures. Wrapped lines follow one
+// another by the text height, however many there are.
+std::vector<PlacedText> placeText(const QString& text, TextPlacement placement, double width,
+                                  const TextMetrics& metrics);
+
+// Prints the text on a canvas in pixels, in its font, as placed on the label. A label
+// inside a box of the card is placed by its own position plus the box's, `origin`.
+void printText(PictureBox& canvas, TextPlacement placement, const QString& text, const Control& label,
+               QPointF origin = {});
+
+// A preview label draws its caption as printText prints it, in the label's font and colour,
+// cut at the label's edges: the preview shows the texts as they are printed.
+void showAsPrinted(Label& label, TextPlacement placement);
+
 // A number as printing it writes it: a sign place (a blank for a positive number), the
 // digits and a blank.
 QString printedNumber(double value);
@@ -52,14 +75,7 @@ std::vector<WrappedLine> wrapText(const QString& text, double width, const TextM
 std::vector<WrappedLine> wrapInFont(const QString& text, double width, const TextMetrics& metrics,
                                     double unitsPerPixel);
 
-// Where each line of a wrapped text starts: at the label's left edge, or centred on it
-// (without rounding, unlike printCentred).
-enum class LinePlacement { Left, Centred };
-
-// Draws the wrapped text from the label's top, one text height per line, however many
-// lines it takes.
-void printWrapped(PictureBox& canvas, const QString& text, const Control& label, QPointF origin = {},
-                  LinePlacement placement = LinePlacement::Left);
-// The same with the lines wrapped already (by wrapInFont, in the canvas's font and scale).
+// Prints lines wrapped already (by wrapInFont, in the canvas's font and scale) as
+// printText prints them wrapped.
 void printLines(PictureBox& canvas, const std::vector<WrappedLine>& lines, const Control& label,
-                QPointF origin = {}, LinePlacement placement = LinePlacement::Left);
+                QPointF origin = {}, TextPlacement placement = TextPlacement::Wrapped);

@@ -108,13 +108,13 @@ void FrmCard::CreateCard2nd() {
         [this](SmallCardWindow& editor) {
             SetCardFont(rsSet->field(QStringLiteral("CardTypeFontID")).toLong());
             if (rsCard->field(QStringLiteral("OneLine")).toBool()) {
-                printCentred(picACard, editor.lblType[0].Caption(), editor.lblType[0]);
+                printText(picACard, TextPlacement::Centred, editor.lblType[0].Caption(), editor.lblType[0]);
                 return;
             }
-            printLeftAligned(picACard, editor.lblType[0].Caption(), editor.lblType[0]);
-            printLeftAligned(picACard, editor.lblType[2].Caption(), editor.lblType[2]);
-            printRightAligned(picACard, editor.lblType[1].Caption(), editor.lblType[1]);
-            printRightAligned(picACard, editor.lblType[3].Caption(), editor.lblType[3]);
+            printText(picACard, TextPlacement::Left, editor.lblType[0].Caption(), editor.lblType[0]);
+            printText(picACard, TextPlacement::Left, editor.lblType[2].Caption(), editor.lblType[2]);
+            printText(picACard, TextPlacement::Right, editor.lblType[1].Caption(), editor.lblType[1]);
+            printText(picACard, TextPlacement::Right, editor.lblType[3].Caption(), editor.lblType[3]);
         },
         false);
 }
@@ -124,8 +124,8 @@ void FrmCard::CreateCard3rd() {
         frmCard3rd.get(),
         [this](SmallCardWindow& editor) {
             SetCardFont(rsSet->field(QStringLiteral("CardTypeFontID")).toLong());
-            printLeftAligned(picACard, editor.lblType[0].Caption(), editor.lblType[0]);
-            printRightAligned(picACard, editor.lblType[1].Caption(), editor.lblType[1]);
+            printText(picACard, TextPlacement::Left, editor.lblType[0].Caption(), editor.lblType[0]);
+            printText(picACard, TextPlacement::Right, editor.lblType[1].Caption(), editor.lblType[1]);
         },
         true);
 }
@@ -140,6 +140,12 @@ void FrmCard::SetPieceFont(qint32 fontID) {
     const FontRow row = cardFont(fontID);
     picACardPP.setFont(row.font);
     picACardPP.setForeColor(row.colour);
+}
+
+void FrmCard::showSetFont(Control& label, const char* fontField) {
+    const FontRow row = cardFont(rsSet->field(QString::fromLatin1(fontField)).toLong());
+    label.setFont(row.font);
+    label.setForeColor(row.colour);
 }
 
 FrmCard::FontRow FrmCard::cardFont(qint32 fontID) {
@@ -202,18 +208,21 @@ void FrmCard::composeSmallCard(SmallCardWindow& editor,
                               editor.picArtistDest.Top());
 
     SetCardFont(set.field(QStringLiteral("CardTitleFontID")).toLong());
-    printCentred(picACard, card.field(QStringLiteral("Title")).concatText(), editor.lblTitle);
+    printText(picACard, TextPlacement::Centred, card.field(QStringLiteral("Title")).concatText(),
+              editor.lblTitle);
 
     typeTexts(editor);
 
     if (hasText(card.field(QStringLiteral("Number")))) {
         SetCardFont(set.field(QStringLiteral("CardTypeFontID")).toLong());
-        printCentred(picACard, card.field(QStringLiteral("Number")).concatText(), editor.lblNumber);
+        printText(picACard, TextPlacement::Centred, card.field(QStringLiteral("Number")).concatText(),
+                  editor.lblNumber);
     }
 
     SetCardFont(set.field(QStringLiteral("CardBoldFontID")).toLong());
     if (boldInLabelColour) picACard.setForeColor(editor.lblBold.ForeColor());
-    printCentred(picACard, card.field(QStringLiteral("BoldText")).concatText(), editor.lblBold);
+    printText(picACard, TextPlacement::Centred, card.field(QStringLiteral("BoldText")).concatText(),
+              editor.lblBold);
 
     SetCardFont(set.field(QStringLiteral("CardInformationFontID")).toLong());
     printLines(picACard, m_wrapAhead.lines(picACard, information, editor.lblInformation.Width()),
@@ -222,8 +231,8 @@ void FrmCard::composeSmallCard(SmallCardWindow& editor,
     if (set.field(QStringLiteral("Autonumber")).toBool()) {
         SetCardFont(set.field(QStringLiteral("AutonumberFontID")).toLong());
         // The digits alone: no sign place before them.
-        printRightAligned(picACard, QString::number(card.field(QStringLiteral("Nr")).toInt()),
-                          editor.lblAutonumber);
+        printText(picACard, TextPlacement::Right, QString::number(card.field(QStringLiteral("Nr")).toInt()),
+                  editor.lblAutonumber);
     }
 
     printWatermark(picACard, editor.lblWatermark);

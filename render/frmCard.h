@@ -38,6 +38,11 @@ public:
     void SaveTheCharacter2nd();
     void SaveThePlayingPiece2nd();
     void SaveTheLargeCard();
+    // A preview label takes the open set's font of the named field (CardTitleFontID, ...)
+    // as SetCardFont gives it to the canvas, colour and all, so that it shows its text as
+    // printed.
+    void showSetFont(Control& label, const char* fontField);
+
     // The set's output folder, as the save members write into it: ending in one separator;
     // backslashes of folders stored on the old platform count as separators.
     static QString outputFolder();

@@ -52,19 +52,22 @@ void FrmCard::CreateCharacter2nd() {
 
     SetCardFont(fontOf("CharacterNameFontID"));
     for (const Label* label : {&editor.lblCharacter, &editor.lblObjects, &editor.lblFollowers})
-        printCentred(picACard, label->Caption(), *label);
+        printText(picACard, TextPlacement::Centred, label->Caption(), *label);
     SetCardFont(fontOf("CharacterInfoFontID"));
     for (const Label* label :
          {&editor.lblAlignmentTitle, &editor.lblAlignment, &editor.lblStartTitle, &editor.lblStart})
-        printLeftAligned(picACard, label->Caption(), *label, origin);
+        printText(picACard, TextPlacement::Left, label->Caption(), *label, origin);
     SetCardFont(fontOf("CharacterSpecialTitleFontID"));
-    printCentred(picACard, editor.lblSpecialTitle.Caption(), editor.lblSpecialTitle, origin);
+    printText(picACard, TextPlacement::Centred, editor.lblSpecialTitle.Caption(), editor.lblSpecialTitle,
+              origin);
     SetCardFont(fontOf("CharacterSpecialFontID"));
-    printWrapped(picACard, character.field(QStringLiteral("Abilities")).toText(), editor.lblSpecial, origin);
+    printText(picACard, TextPlacement::Wrapped, character.field(QStringLiteral("Abilities")).toText(),
+              editor.lblSpecial, origin);
     if (set.field(QStringLiteral("Autonumber")).toBool()) {
         SetCardFont(fontOf("AutonumberFontID"));
-        printLeftAligned(picACard, printedNumber(character.field(QStringLiteral("Nr")).toDouble()),
-                         editor.lblAutonumberCharacter, origin);
+        printText(picACard, TextPlacement::Left,
+                  printedNumber(character.field(QStringLiteral("Nr")).toDouble()),
+                  editor.lblAutonumberCharacter, origin);
     }
     printWatermark(picACard, editor.lblWatermark[0], origin);
 
@@ -83,6 +86,7 @@ void FrmCard::CreateCharacter2nd() {
     picACardPP.Line(kPieceOutlineLeft, kPieceOutlineTop, kPieceOutlineRight, kPieceOutlineBottom, 0x0,
                     LineShape::Box);
     SetPieceFont(fontOf("CharacterPieceFontID"));
-    printCentred(picACardPP, editor.lblPlayingPieceName.Caption(), editor.lblPlayingPieceName);
+    printText(picACardPP, TextPlacement::Centred, editor.lblPlayingPieceName.Caption(),
+              editor.lblPlayingPieceName);
     printWatermark(picACardPP, editor.lblWatermark[1]);
 }

@@ -35,14 +35,15 @@ void FrmCard::CreateLargeCard2nd() {
                               editor.picSymbolLarge.Top());
 
     SetCardFont(set.field(QStringLiteral("CardLargeTitleFontID")).toLong());
-    printWrapped(picACard, card.field(QStringLiteral("Title")).toText(), editor.lblTitleLarge, {},
-                 LinePlacement::Centred);
+    printText(picACard, TextPlacement::WrappedCentred, card.field(QStringLiteral("Title")).toText(),
+              editor.lblTitleLarge);
     SetCardFont(set.field(QStringLiteral("CardLargeInfoFontID")).toLong());
-    printWrapped(picACard, card.field(QStringLiteral("Information")).toText(), editor.lblInformationLarge);
+    printText(picACard, TextPlacement::Wrapped, card.field(QStringLiteral("Information")).toText(),
+              editor.lblInformationLarge);
     if (set.field(QStringLiteral("Autonumber")).toBool()) {
         SetCardFont(set.field(QStringLiteral("AutonumberFontID")).toLong());
-        printLeftAligned(picACard, printedNumber(card.field(QStringLiteral("Nr")).toDouble()),
-                         editor.lblAutonumberLarge);
+        printText(picACard, TextPlacement::Left, printedNumber(card.field(QStringLiteral("Nr")).toDouble()),
+                  editor.lblAutonumberLarge);
     }
     printWatermark(picACard, editor.lblWatermark);
 }

@@ -169,6 +169,7 @@ void CharacterEditor::DrawCharacter() {
         return character.field(QString::fromLatin1(field)).toDouble();
     };
     LayoutSteps step;
+    step([&] { showSetFonts(); });
     step([&] { lblCharacter.setCaption(text("Name")); });
     step([&] {
         lblAlignment.setCaption(GetAlignmentText(character.field(QStringLiteral("AlignmentID")).toLong()));
@@ -204,6 +205,17 @@ void CharacterEditor::DrawCharacter() {
         picSymbolCharacter.setTop(picCharacter.Height() - picSymbolCharacter.Height() - 29);
         picSymbolCharacter.setLeft(picCharacter.Width() - picSymbolCharacter.Width() - 29);
     });
+}
+
+void CharacterEditor::showSetFonts() {
+    for (Label* label : {&lblCharacter, &lblObjects, &lblFollowers})
+        frmCard->showSetFont(*label, "CharacterNameFontID");
+    for (Label* label : {&lblAlignmentTitle, &lblAlignment, &lblStartTitle, &lblStart})
+        frmCard->showSetFont(*label, "CharacterInfoFontID");
+    frmCard->showSetFont(lblSpecialTitle, "CharacterSpecialTitleFontID");
+    frmCard->showSetFont(lblSpecial, "CharacterSpecialFontID");
+    frmCard->showSetFont(lblAutonumberCharacter, "AutonumberFontID");
+    frmCard->showSetFont(lblPlayingPieceName, "CharacterPieceFontID");
 }
 
 void CharacterEditor::ShowPictureCharacter() {

@@ -53,6 +53,8 @@ protected:
 
     // The text column's labels from the width handle's right edge to kColumnRight.
     void layOutTextColumn();
+    // The card's labels show their texts in the set's fonts, as they are printed.
+    void showSetFonts();
     // The frame's border and height from the character's UseFrame.
     void showFrameOption(bool useFrame);
     // The picture frame's size in pixels, in its caption.

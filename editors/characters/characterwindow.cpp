@@ -1,7 +1,9 @@
 #include "characterwindow.h"
 
+#include "cardtext.h"
 #include "navigationrow.h"
 
+#include "forms/systemcolours.h"
 #include "runtime/colour.h"
 
 namespace {
@@ -9,13 +11,15 @@ Font smallFonts(double size, bool bold = false) {
     return Font{QStringLiteral("Small Fonts"), size, bold, false};
 }
 
-// A text of the card: it shows the card under it, and an "&" in it is no access key.
-void cardText(Label& label, const QString& caption, const Font& font, int alignment = vbLeftJustify) {
+// A text of the card: it shows the card under it, an "&" in it is no access key, and it
+// shows as it is printed.
+void cardText(Label& label, const QString& caption, const Font& font, TextPlacement placement) {
     label.widget()->setAutoFillBackground(false);
     label.setUseMnemonic(false);
     label.setCaption(caption);
     label.setFont(font);
-    label.setAlignment(alignment);
+    label.setAlignment(placement == TextPlacement::Centred ? vbCenter : vbLeftJustify);
+    showAsPrinted(label, placement);
 }
 
 // A box of the preview that holds a picture or other controls.
@@ -181,11 +185,11 @@ void CharacterWindow::placeCard() {
     const Font heading = smallFonts(6.75, true);
     for (Label* label : {&lblCharacter, &lblObjects, &lblFollowers})
         label->setForeColor(vbWhite);
-    cardText(lblCharacter, QStringLiteral("CHARACTER NAME"), heading, vbCenter);
+    cardText(lblCharacter, QStringLiteral("CHARACTER NAME"), heading, TextPlacement::Centred);
     lblCharacter.Move(80, 0, 140, 13);
-    cardText(lblObjects, QStringLiteral("OBJECTS"), heading, vbCenter);
+    cardText(lblObjects, QStringLiteral("OBJECTS"), heading, TextPlacement::Centred);
     lblObjects.Move(46, 242, 71, 12);
-    cardText(lblFollowers, QStringLiteral("FOLLOWERS"), heading, vbCenter);
+    cardText(lblFollowers, QStringLiteral("FOLLOWERS"), heading, TextPlacement::Centred);
     lblFollowers.Move(185, 242, 71, 12);
 
     previewBox(picBackgroundChar, vbBSNone);
@@ -197,30 +201,32 @@ void CharacterWindow::placeCard() {
     picFrameCharacter.Move(1, 1, 121, 220);
     framedPicture(picImageCharacter, 8, 8, 33, 49);
 
+    // The handle shows only as the pointer's shape: the card shows through it.
+    lblPicSizeCharacter.widget()->setAutoFillBackground(false);
     lblPicSizeCharacter.Move(122, 1, 5, 220);
     lblPicSizeCharacter.widget()->setCursor(Qt::SizeHorCursor);
 
     const Font column = smallFonts(6, true);
-    cardText(lblAlignmentTitle, QStringLiteral("ALIGNMENT:"), column);
+    cardText(lblAlignmentTitle, QStringLiteral("ALIGNMENT:"), column, TextPlacement::Left);
     lblAlignmentTitle.Move(128, 3, 65, 12);
-    cardText(lblAlignment, QStringLiteral("GOOD"), column);
+    cardText(lblAlignment, QStringLiteral("GOOD"), column, TextPlacement::Left);
     lblAlignment.Move(193, 3, 79, 12);
-    cardText(lblStartTitle, QStringLiteral("START:"), column);
+    cardText(lblStartTitle, QStringLiteral("START:"), column, TextPlacement::Left);
     lblStartTitle.Move(128, 15, 41, 12);
-    cardText(lblStart, QStringLiteral("ANYWHERE"), column);
+    cardText(lblStart, QStringLiteral("ANYWHERE"), column, TextPlacement::Left);
     lblStart.Move(169, 15, 103, 12);
-    cardText(lblSpecialTitle, QStringLiteral("SPECIAL ABILITIES"), heading, vbCenter);
+    cardText(lblSpecialTitle, QStringLiteral("SPECIAL ABILITIES"), heading, TextPlacement::Centred);
     lblSpecialTitle.Move(128, 28, 144, 11);
-    cardText(lblSpecial, QString(), smallFonts(6.75));
+    cardText(lblSpecial, QString(), smallFonts(6.75), TextPlacement::Wrapped);
     lblSpecial.setWordWrap(true);
     lblSpecial.Move(128, 43, 144, 177);
 
-    cardText(lblAutonumberCharacter, QStringLiteral("0"), smallFonts(5.25));
+    cardText(lblAutonumberCharacter, QStringLiteral("0"), smallFonts(5.25), TextPlacement::Number);
     lblAutonumberCharacter.Move(2, 220, 13, 9);
     lblAutonumberCharacter.setVisible(false);
 
     Label& cardWatermark = lblWatermark.emplace_back(picBackgroundChar, QStringLiteral("lblWatermark(0)"));
-    cardText(cardWatermark, QString(), smallFonts(5.25), vbCenter);
+    cardText(cardWatermark, QString(), smallFonts(5.25), TextPlacement::Centred);
     cardWatermark.setForeColor(RGB(192, 192, 192));
     cardWatermark.Move(113, 220, 40, 9);
 
@@ -236,6 +242,8 @@ void CharacterWindow::placeCard() {
 void CharacterWindow::placePlayingPiece() {
     previewBox(picPlayingPiece, vbFixedSingle);
     picPlayingPiece.Move(624, 0, 152, 256);
+    // The piece's unpainted ground, as printed.
+    picPlayingPiece.setBackColor(vbWindowBackground);
     // The outline around the name and the frame, on the editor's picture of the piece only.
     picPlayingPiece.Line(8, 8, 141, 246, vbBlack, LineShape::Box);
 
@@ -244,11 +252,12 @@ void CharacterWindow::placePlayingPiece() {
     picPlayingPieceFrame.Move(9, 24, 132, 222);
     framedPicture(picPlayingPieceImage, 0, 0, 57, 49);
 
-    cardText(lblPlayingPieceName, QStringLiteral("CHARACTER NAME"), smallFonts(6.75, true), vbCenter);
+    cardText(lblPlayingPieceName, QStringLiteral("CHARACTER NAME"), smallFonts(6.75, true),
+             TextPlacement::Centred);
     lblPlayingPieceName.Move(8, 10, 132, 13);
 
     Label& pieceWatermark = lblWatermark.emplace_back(picPlayingPiece, QStringLiteral("lblWatermark(1)"));
-    cardText(pieceWatermark, QString(), smallFonts(5.25), vbCenter);
+    cardText(pieceWatermark, QString(), smallFonts(5.25), TextPlacement::Centred);
     pieceWatermark.setForeColor(RGB(192, 192, 192));
     pieceWatermark.Move(0, 246, 152, 9);
 }

@@ -204,6 +204,12 @@ void LargeCardEditor::DrawLargeCard() {
     Recordset& card = *rsLargeCard;
     const auto flag = [&](const char* field) { return card.field(QString::fromLatin1(field)).toBool(); };
     LayoutSteps step;
+    step([&] {
+        // The card's labels show their texts in the set's fonts, as they are printed.
+        frmCard->showSetFont(lblTitleLarge, "CardLargeTitleFontID");
+        frmCard->showSetFont(lblInformationLarge, "CardLargeInfoFontID");
+        frmCard->showSetFont(lblAutonumberLarge, "AutonumberFontID");
+    });
     step([&] { lblTitleLarge.setCaption(card.field(QStringLiteral("Title")).concatText()); });
     step([&] { lblInformationLarge.setCaption(card.field(QStringLiteral("Information")).concatText()); });
     step([&] { showFrame(card); });

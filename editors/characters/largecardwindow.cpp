@@ -1,5 +1,6 @@
 #include "largecardwindow.h"
 
+#include "cardtext.h"
 #include "navigationrow.h"
 
 #include "runtime/colour.h"
@@ -9,12 +10,16 @@ Font smallFonts(double size, bool bold = false) {
     return Font{QStringLiteral("Small Fonts"), size, bold, false};
 }
 
-// A text of the card: it shows the card under it, and an "&" in it is no access key.
-void cardText(Label& label, const Font& font, int alignment = vbLeftJustify) {
+// A text of the card: it shows the card under it, an "&" in it is no access key, and it
+// shows as it is printed.
+void cardText(Label& label, const Font& font, TextPlacement placement) {
     label.widget()->setAutoFillBackground(false);
     label.setUseMnemonic(false);
     label.setFont(font);
-    label.setAlignment(alignment);
+    const bool centred = placement == TextPlacement::Centred || placement == TextPlacement::WrappedCentred;
+    label.setAlignment(centred ? vbCenter : vbLeftJustify);
+    label.setWordWrap(placement == TextPlacement::Wrapped || placement == TextPlacement::WrappedCentred);
+    showAsPrinted(label, placement);
 }
 
 // The window: record row, edit panel below it, the preview below the panel.
@@ -140,16 +145,15 @@ void LargeCardWindow::placePreview() {
     lblPicSizeLarge.widget()->setCursor(Qt::SizeHorCursor);
     lblPicSizeLarge.Move(129, 8, 5, 238);
 
-    cardText(lblTitleLarge, smallFonts(6.75, true), vbCenter);
+    cardText(lblTitleLarge, smallFonts(6.75, true), TextPlacement::WrappedCentred);
     lblTitleLarge.Move(134, 8, kColumnRight - 134, 25);
-    cardText(lblInformationLarge, smallFonts(6.75));
-    lblInformationLarge.setWordWrap(true);
+    cardText(lblInformationLarge, smallFonts(6.75), TextPlacement::Wrapped);
     lblInformationLarge.Move(134, 32, kColumnRight - 134, 212);
-    cardText(lblAutonumberLarge, smallFonts(5.25));
+    cardText(lblAutonumberLarge, smallFonts(5.25), TextPlacement::Number);
     lblAutonumberLarge.setCaption(QStringLiteral("0"));
     lblAutonumberLarge.Move(0, 246, 13, 9);
     lblAutonumberLarge.setVisible(false);
-    cardText(lblWatermark, smallFonts(5.25), vbCenter);
+    cardText(lblWatermark, smallFonts(5.25), TextPlacement::Centred);
     lblWatermark.setForeColor(RGB(192, 192, 192));
     lblWatermark.Move(132, 246, 40, 9);
 

@@ -1,4 +1,5 @@
 #include "frmCard2nd.h"
+#include "cardtext.h"
 
 FormInstance<FrmCard2nd> frmCard2nd;
 
@@ -12,6 +13,7 @@ void FrmCard2nd::layOutCardType(const CornerTexts& corners, bool oneLine) {
     if (oneLine) {
         lblType[0].setWidth(139);
         lblType[0].setAlignment(vbCenter);
+        showAsPrinted(lblType[0], TextPlacement::Centred);
         for (size_t i = 1; i < lblType.size(); ++i)
             lblType[i].setVisible(false);
         lblNumber.setTop(16);
@@ -19,6 +21,7 @@ void FrmCard2nd::layOutCardType(const CornerTexts& corners, bool oneLine) {
     } else {
         lblType[0].setWidth(57);
         lblType[0].setAlignment(vbLeftJustify);
+        showAsPrinted(lblType[0], TextPlacement::Left);
         for (size_t i = 1; i < lblType.size(); ++i)
             lblType[i].setVisible(true);
         lblNumber.setTop(8);

@@ -333,6 +333,7 @@ void SmallCardEditor::DrawCard() {
     if (!rsCard) return;
     Recordset& card = *rsCard;
     LayoutSteps step;
+    step([&] { showSetFonts(); });
     step([&] { lblTitle.setCaption(card.field(QStringLiteral("Title")).concatText()); });
     CornerTexts corners;
     step([&] { corners = cardTypeCorners(card.field(QStringLiteral("CardTypeID")).toLong()); });
@@ -390,6 +391,17 @@ void SmallCardEditor::DrawCard() {
         picSymbol.setTop(picCard.Height() - picSymbol.Height() - 2);
         picSymbol.setLeft(0);
     });
+}
+
+// Before the bold text is coloured: the 3rd edition prints it in its label's colour.
+void SmallCardEditor::showSetFonts() {
+    frmCard->showSetFont(lblTitle, "CardTitleFontID");
+    for (Label& type : lblType)
+        frmCard->showSetFont(type, "CardTypeFontID");
+    frmCard->showSetFont(lblNumber, "CardTypeFontID");
+    frmCard->showSetFont(lblBold, "CardBoldFontID");
+    frmCard->showSetFont(lblInformation, "CardInformationFontID");
+    frmCard->showSetFont(lblAutonumber, "AutonumberFontID");
 }
 
 // Offsets inside the frame are twips; the frame itself stands in pixels of the card.

@@ -59,6 +59,8 @@ protected:
 
     // rsCard on the shown card, for reading its fields; raises 3021 when it is gone.
     Recordset& shownCard();
+    // The card's labels show their texts in the set's fonts, as they are printed.
+    void showSetFonts();
     // Places the frame and the picture in it from the card's offsets.
     void placeFrame(Recordset& card);
     // lblPicDim: the frame's width and height.

@@ -1,5 +1,6 @@
 #include "smallcardwindow.h"
 
+#include "cardtext.h"
 #include "navigationrow.h"
 
 #include "runtime/colour.h"
@@ -108,6 +109,8 @@ void SmallCardWindow::placePreview() {
     picImage.setBorderStyle(vbBSNone);
     picImage.setAutoSize(true);
 
+    // The handle shows only as the pointer's shape: the card shows through it.
+    showCardThrough(lblPicSize);
     place(lblPicSize, m_layout.picSize);
     lblPicSize.widget()->setCursor(Qt::SizeVerCursor);
 
@@ -147,14 +150,20 @@ void SmallCardWindow::placePreview() {
     lblWatermark.setFont(smallFonts(5.25));
     lblWatermark.setForeColor(RGB(192, 192, 192));
 
-    // The card's own texts: an "&" in them is no access key.
-    for (Label* label : {&lblTitle, &lblNumber, &lblBold, &lblInformation, &lblAutonumber, &lblWatermark}) {
+    // The card's own texts: an "&" in them is no access key, and each shows as it is printed.
+    const std::pair<Label*, TextPlacement> texts[] = {
+        {&lblTitle, TextPlacement::Centred},    {&lblNumber, TextPlacement::Centred},
+        {&lblBold, TextPlacement::Centred},     {&lblInformation, TextPlacement::Wrapped},
+        {&lblAutonumber, TextPlacement::Right}, {&lblWatermark, TextPlacement::Centred}};
+    for (const auto& [label, placement] : texts) {
         showCardThrough(*label);
         label->setUseMnemonic(false);
+        showAsPrinted(*label, placement);
     }
-    for (Label& label : lblType) {
-        showCardThrough(label);
-        label.setUseMnemonic(false);
+    for (size_t i = 0; i < lblType.size(); ++i) {
+        showCardThrough(lblType[i]);
+        lblType[i].setUseMnemonic(false);
+        showAsPrinted(lblType[i], i % 2 == 0 ? TextPlacement::Left : TextPlacement::Right);
     }
 
     place(picSymbol, m_layout.symbol);

@@ -88,6 +88,10 @@ Control::~Control() {
     delete m_widget.data();
 }
 
+QRectF Control::pixelGeometry() const {
+    return {m_left.in(vbPixels), m_top.in(vbPixels), m_width.in(vbPixels), m_height.in(vbPixels)};
+}
+
 double Control::Left() const {
     return m_left.in(m_container.ScaleMode());
 }

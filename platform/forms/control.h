@@ -16,6 +16,7 @@
 
 #include <QPalette>
 #include <QPointer>
+#include <QRectF>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -47,6 +48,8 @@ public:
     void Move(double left, double top, double width, double height);
     // The same in pixels, whatever the container's scale (a frame measures in twips).
     void MovePixels(double left, double top, double width, double height);
+    // Where the control stands in its container, in pixels, not rounded.
+    QRectF pixelGeometry() const;
 
     bool Visible() const { return m_visible; }
     void setVisible(bool visible);

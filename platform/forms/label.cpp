@@ -1,11 +1,13 @@
 #include "label.h"
 #include "linebreaks.h"
+#include "runtime/conversions.h"
 #include "runtime/vberror.h"
 #include "systemcolours.h"
 #include "taborder.h"
 
 #include <QEvent>
 #include <QLabel>
+#include <QPainter>
 
 namespace {
 Qt::Alignment qtAlignment(int alignment) {
@@ -35,11 +37,20 @@ void stackUnderControls(QLabel* label) {
 // its own buddy and moves the focus itself, at each press: the control after it may have
 // changed, and QLabel would click a button buddy.
 class CaptionLabel : public QLabel {
+public:
+    // Draws the text in place of QLabel, when set.
+    std::function<void(QPainter&)> drawText;
+
 protected:
     bool event(QEvent* event) override {
         if (event->type() != QEvent::Shortcut) return QLabel::event(event);
         if (QWidget* next = nextFocusable(this)) next->setFocus(Qt::ShortcutFocusReason);
         return true;
+    }
+    void paintEvent(QPaintEvent* event) override {
+        if (!drawText) return QLabel::paintEvent(event);
+        QPainter painter(this);
+        drawText(painter);
     }
 };
 } // namespace
@@ -77,6 +88,29 @@ void Label::setUseMnemonic(bool useMnemonic) {
     // QLabel keeps the caption's key marks parsed until its text is set anew.
     label()->clear();
     label()->setText(toDisplayLines(m_caption));
+}
+
+void Label::setTextLayout(TextLayout layout) {
+    m_textLayout = std::move(layout);
+    auto* widget = static_cast<CaptionLabel*>(label());
+    if (m_textLayout)
+        widget->drawText = [this](QPainter& painter) { drawLaidOutText(painter); };
+    else
+        widget->drawText = nullptr;
+    widget->update();
+}
+
+void Label::drawLaidOutText(QPainter& painter) const {
+    if (!m_textMetrics || m_textMetrics->font() != Font()) m_textMetrics.emplace(Font());
+    const QRectF place = pixelGeometry();
+    const QPoint corner = widget()->pos();
+    painter.setFont(m_textMetrics->qFont());
+    painter.setPen(displayColour(ForeColor()));
+    for (const PlacedText& piece : m_textLayout(m_caption, *m_textMetrics, place.width())) {
+        const QPoint at(int(roundHalfEven(place.left() + piece.x)),
+                        int(roundHalfEven(place.top() + piece.y)));
+        m_textMetrics->draw(painter, at - corner, piece.text);
+    }
 }
 
 QLabel* Label::label() const {

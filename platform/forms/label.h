@@ -8,10 +8,19 @@
 // control after the label in tab order that can take it (taborder.h). A label that shows
 // data, such as a card's text, sets UseMnemonic to False: its "&" shows as typed, it has
 // no access key, and its text is no caption that must fit the label.
+//
+// A label can leave the placing of its text to its owner, to look exactly as a picture box
+// prints it (see setTextLayout).
 
 #include "control.h"
+#include "textmetrics.h"
+
+#include <functional>
+#include <optional>
+#include <vector>
 
 class QLabel;
+class QPainter;
 
 constexpr int vbLeftJustify = 0;
 constexpr int vbRightJustify = 1;
@@ -30,11 +39,23 @@ public:
     bool UseMnemonic() const { return m_useMnemonic; }
     void setUseMnemonic(bool useMnemonic);
 
+    // `layout` gets the caption, the label's font and its width in pixels, and gives each
+    // piece of text with its place in pixels from the label's top-left corner. The label
+    // then draws those pieces in its Font and ForeColor as a picture box prints them, each
+    // place rounded as counted from the container's corner, cut at the label's edges; it no
+    // longer draws the caption itself. The caption stays its text for screen readers.
+    using TextLayout = std::function<std::vector<PlacedText>(const QString& caption,
+                                                             const TextMetrics& metrics, double width)>;
+    void setTextLayout(TextLayout layout);
+
 private:
     QLabel* label() const;
+    void drawLaidOutText(QPainter& painter) const;
 
     QString m_caption;
     int m_alignment = vbLeftJustify;
     bool m_wordWrap = false;
     bool m_useMnemonic = true;
+    TextLayout m_textLayout;
+    mutable std::optional<TextMetrics> m_textMetrics;
 };

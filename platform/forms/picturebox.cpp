@@ -124,8 +124,8 @@ QPainter* PictureBox::startText(std::optional<QPainter>& painter) {
 void PictureBox::printLine(QPainter* painter, const QString& text) {
     const QFontMetrics& metrics = textMetrics().metrics();
     if (painter)
-        painter->drawText(
-            QPoint(int(roundHalfEven(m_currentX)), int(roundHalfEven(m_currentY)) + metrics.ascent()), text);
+        textMetrics().draw(*painter, QPoint(int(roundHalfEven(m_currentX)), int(roundHalfEven(m_currentY))),
+                           text);
     m_currentX = 0.0;
     m_currentY += metrics.height();
 }

@@ -57,10 +57,6 @@ public:
     // Draws the text at the current position; the next line starts below it at x 0.
     void Print(const QString& text);
     // Prints each text from its place, as setting CurrentX and CurrentY and Print would.
-    struct PlacedText {
-        QString text;
-        double x, y;
-    };
     void PrintEach(const std::vector<PlacedText>& texts);
     double TextWidth(const QString& text) const;
     // The text's character boundaries in the box's font and scale (see TextRuler).

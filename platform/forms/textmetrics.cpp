@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
 
 namespace {
 constexpr int dotsPerMeter96 = 3780;
@@ -23,4 +24,8 @@ TextMetrics::TextMetrics(const ::Font& font)
 
 TextRuler TextMetrics::ruler(const QString& text, double unitsPerPixel) const {
     return TextRuler(text, QFontMetricsF(m_metrics), unitsPerPixel);
+}
+
+void TextMetrics::draw(QPainter& painter, QPoint topLeft, const QString& text) const {
+    painter.drawText(QPoint(topLeft.x(), topLeft.y() + m_metrics.ascent()), text);
 }

@@ -8,6 +8,16 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QPoint>
+
+class QPainter;
+
+// A text and where its top-left corner stands.
+struct PlacedText {
+    QString text;
+    double x, y;
+    bool operator==(const PlacedText&) const = default;
+};
 
 class TextMetrics {
 public:
@@ -19,6 +29,10 @@ public:
     int widthInPixels(const QString& text) const { return m_metrics.horizontalAdvance(text); }
     // The text's character boundaries, in the units of which a pixel holds unitsPerPixel.
     TextRuler ruler(const QString& text, double unitsPerPixel) const;
+    // Draws the text with its top-left corner at the pixel, in the painter's pen, without
+    // filling behind it: picture boxes and labels draw every text of the program so. The
+    // painter's font must be qFont().
+    void draw(QPainter& painter, QPoint topLeft, const QString& text) const;
 
 private:
     ::Font m_font;

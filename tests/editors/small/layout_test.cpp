@@ -203,8 +203,8 @@ TEST_F(Layout, ThirdEditionPlaces) {
     EXPECT_EQ(form.lblPicSize.Top(), 137);
     EXPECT_EQ(geometry(form.lblBold), (Geometry{12, 140, 137, 20}));
     EXPECT_EQ(geometry(form.lblInformation), (Geometry{14, 160, 133, 59}));
-    EXPECT_EQ(form.lblTitle.Font().Name, "Arial");
-    EXPECT_EQ(form.picBack.Picture().width(), 161); // "Moss Diamonds"
+    EXPECT_EQ(form.lblTitle.Font().Name, "CasablancaAntique"); // the set's title face, as printed
+    EXPECT_EQ(form.picBack.Picture().width(), 161);            // "Moss Diamonds"
 
     form.writeCardField("UsePicture", false);
     form.DrawCard();

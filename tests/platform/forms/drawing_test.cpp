@@ -174,8 +174,7 @@ TEST_F(Drawing, PaintPictureAtItsSizeGivesThePaintersPixels) {
 TEST_F(Drawing, PrintEachPrintsAsPrintDoes) {
     box.setFont({QStringLiteral("Small Fonts"), 6, false, false});
     box.setForeColor(red);
-    const std::vector<PictureBox::PlacedText> texts{{QStringLiteral("Ab"), 1, 0},
-                                                    {QStringLiteral("cd"), 7.5, 3}};
+    const std::vector<PlacedText> texts{{QStringLiteral("Ab"), 1, 0}, {QStringLiteral("cd"), 7.5, 3}};
     for (const auto& placed : texts) {
         box.setCurrentX(placed.x);
         box.setCurrentY(placed.y);
