@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 Qt::Alignment qtAlignment(int alignment) {
@@ -97,7 +98,16 @@ void Label::setTextLayout(TextLayout layout) {
         widget->drawText = [this](QPainter& painter) { drawLaidOutText(painter); };
     else
         widget->drawText = nullptr;
+    showGeometry();
     widget->update();
+}
+
+void Label::showGeometry() {
+    Control::showGeometry();
+    if (!m_textLayout) return;
+    const QRect place = widget()->geometry();
+    const int right = std::max(place.right(), widget()->parentWidget()->width() - 1);
+    widget()->setGeometry(0, place.top(), right + 1, place.height());
 }
 
 void Label::drawLaidOutText(QPainter& painter) const {

@@ -42,11 +42,17 @@ public:
     // `layout` gets the caption, the label's font and its width in pixels, and gives each
     // piece of text with its place in pixels from the label's top-left corner. The label
     // then draws those pieces in its Font and ForeColor as a picture box prints them, each
-    // place rounded as counted from the container's corner, cut at the label's edges; it no
-    // longer draws the caption itself. The caption stays its text for screen readers.
+    // place rounded as counted from the container's corner, cut at the label's top and
+    // bottom only: a text wider than the label shows beside it, as printed. It no longer
+    // draws the caption itself; the caption stays its text for screen readers.
     using TextLayout = std::function<std::vector<PlacedText>(const QString& caption,
                                                              const TextMetrics& metrics, double width)>;
     void setTextLayout(TextLayout layout);
+
+protected:
+    // With a text layout, the widget spans its container's width, so that nothing cuts
+    // a text at the label's sides.
+    void showGeometry() override;
 
 private:
     QLabel* label() const;
