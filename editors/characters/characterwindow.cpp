@@ -1,5 +1,6 @@
 #include "characterwindow.h"
 
+#include "cardresources.h"
 #include "navigationrow.h"
 
 #include "runtime/colour.h"
@@ -188,9 +189,11 @@ void CharacterWindow::placeCard() {
     cardText(lblFollowers, QStringLiteral("FOLLOWERS"), heading, vbCenter);
     lblFollowers.Move(185, 242, 71, 12);
 
+    // On the template's white field, which the card shows when the box is not printed.
     previewBox(picBackgroundChar, vbBSNone);
     picBackgroundChar.setBackColor(vbWhite);
-    picBackgroundChar.Move(13, 13, 276, 228);
+    const QRect field = kCharacterTemplateField;
+    picBackgroundChar.Move(field.left(), field.top(), field.width(), field.height());
 
     previewBox(picFrameCharacter, vbBSNone, vbTwips);
     picFrameCharacter.setBackColor(vbWhite);

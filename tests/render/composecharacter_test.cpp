@@ -136,3 +136,25 @@ TEST_F(ComposeCharacter, ThePieceHasItsPictureOutlineAndName) {
     EXPECT_EQ(inkRuns(image, blank, QRect(9, 10, 132, 13)).size(), 1u);
     EXPECT_FALSE(inkRuns(image, blank, QRect(0, 247, 150, 7)).empty()); // the watermark
 }
+
+// The white titles need a dark ground and no line through them; the black texts of the
+// background box need white, which the card shows when it has no background picture.
+TEST_F(ComposeCharacter, TheTemplateIsDarkUnderTheWhiteTitlesAndWhiteUnderTheBackgroundBox) {
+    const FrmCharacter2nd& editor = composed({});
+    const QImage base = editor.picCharacter.Picture().image();
+    ASSERT_EQ(base, characterTemplatePicture().image().convertToFormat(base.format()));
+    const auto area = [](const Control& control) {
+        return QRect(int(control.Left()), int(control.Top()), int(control.Width()), int(control.Height()));
+    };
+    for (const Label* title : {&editor.lblCharacter, &editor.lblObjects, &editor.lblFollowers}) {
+        const QRect under = area(*title);
+        for (int y = under.top(); y <= under.bottom(); ++y)
+            for (int x = under.left(); x <= under.right(); ++x)
+                ASSERT_LT(base.pixelColor(x, y).lightness(), 80)
+                    << title->Name().toStdString() << " at " << x << "," << y;
+    }
+    const QRect box = area(editor.picBackgroundChar);
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            ASSERT_EQ(base.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+}
