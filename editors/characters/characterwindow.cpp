@@ -201,6 +201,8 @@ void CharacterWindow::placeCard() {
     framedPicture(picImageCharacter, 8, 8, 33, 49);
 
     lblPicSizeCharacter.Move(122, 1, 5, 220);
+    // Only the pointer shows the handle: the card has nothing there.
+    lblPicSizeCharacter.widget()->setAutoFillBackground(false);
     lblPicSizeCharacter.widget()->setCursor(Qt::SizeHorCursor);
 
     const Font column = smallFonts(6, true);
@@ -238,6 +240,8 @@ void CharacterWindow::placeCard() {
 
 void CharacterWindow::placePlayingPiece() {
     previewBox(picPlayingPiece, vbFixedSingle);
+    // The printed piece has no base picture: what it leaves unpainted is the window colour.
+    picPlayingPiece.setBackColor(vbWindowBackground);
     picPlayingPiece.Move(624, 0, 152, 256);
     // The outline around the name and the frame, on the editor's picture of the piece only.
     picPlayingPiece.Line(8, 8, 141, 246, vbBlack, LineShape::Box);
