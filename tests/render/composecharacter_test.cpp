@@ -158,3 +158,25 @@ TEST_F(ComposeCharacter, TheTemplateIsDarkUnderTheWhiteTitlesAndWhiteUnderTheBac
         for (int x = box.left(); x <= box.right(); ++x)
             ASSERT_EQ(base.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
 }
+
+// Moved 10 pixels left, a picture wider than its frame spans the frame's width from the inner
+// corner: up to the border, which the outline then draws, and nothing past the frame, where
+// the preview shows nothing of it either.
+TEST_F(ComposeCharacter, AWidePictureMovedLeftFillsItsFrameAndNoMore) {
+    for (const bool useFrame : {true, false}) {
+        SCOPED_TRACE(useFrame);
+        const FrmCharacter2nd& editor = composed({{"Picture", Variant(bmpBytes(300, 300, kPicture))},
+                                                  {"PicLeft", Variant(-150)},
+                                                  {"UseFrame", Variant(useFrame)}});
+        const QImage image = card();
+        const int left = int(editor.picBackgroundChar.Left() + editor.picFrameCharacter.Left());
+        const int width = int(editor.picFrameCharacter.Width());
+        const int y = int(editor.picBackgroundChar.Top() + editor.picFrameCharacter.Top()) + 100;
+        const int border = useFrame ? 1 : 0;
+        for (int x = left; x < left + width; ++x) {
+            const bool onBorder = x < left + border || x >= left + width - border;
+            EXPECT_EQ(at(image, x, y), onBorder ? QColor(Qt::black) : kPicture) << x;
+        }
+        EXPECT_EQ(at(image, left + width, y), QColor(Qt::white)); // the template's field
+    }
+}
