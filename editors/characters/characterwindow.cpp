@@ -1,5 +1,6 @@
 #include "characterwindow.h"
 
+#include "cardresources.h"
 #include "cardtext.h"
 #include "navigationrow.h"
 
@@ -192,18 +193,20 @@ void CharacterWindow::placeCard() {
     cardText(lblFollowers, QStringLiteral("FOLLOWERS"), heading, TextPlacement::Centred);
     lblFollowers.Move(185, 242, 71, 12);
 
+    // On the template's white field, which the card shows when the box is not printed.
     previewBox(picBackgroundChar, vbBSNone);
     picBackgroundChar.setBackColor(vbWhite);
-    picBackgroundChar.Move(13, 13, 276, 228);
+    const QRect field = kCharacterTemplateField;
+    picBackgroundChar.Move(field.left(), field.top(), field.width(), field.height());
 
     previewBox(picFrameCharacter, vbBSNone, vbTwips);
     picFrameCharacter.setBackColor(vbWhite);
     picFrameCharacter.Move(1, 1, 121, 220);
     framedPicture(picImageCharacter, 8, 8, 33, 49);
 
-    // The handle shows only as the pointer's shape: the card shows through it.
-    lblPicSizeCharacter.widget()->setAutoFillBackground(false);
     lblPicSizeCharacter.Move(122, 1, 5, 220);
+    // Only the pointer shows the handle: the card has nothing there.
+    lblPicSizeCharacter.widget()->setAutoFillBackground(false);
     lblPicSizeCharacter.widget()->setCursor(Qt::SizeHorCursor);
 
     const Font column = smallFonts(6, true);
@@ -241,9 +244,9 @@ void CharacterWindow::placeCard() {
 
 void CharacterWindow::placePlayingPiece() {
     previewBox(picPlayingPiece, vbFixedSingle);
-    picPlayingPiece.Move(624, 0, 152, 256);
-    // The piece's unpainted ground, as printed.
+    // The printed piece has no base picture: what it leaves unpainted is the window colour.
     picPlayingPiece.setBackColor(vbWindowBackground);
+    picPlayingPiece.Move(624, 0, 152, 256);
     // The outline around the name and the frame, on the editor's picture of the piece only.
     picPlayingPiece.Line(8, 8, 141, 246, vbBlack, LineShape::Box);
 

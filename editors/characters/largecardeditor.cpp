@@ -260,11 +260,12 @@ void LargeCardEditor::layOutTextColumn() {
 }
 
 // Offsets are twips of the frame; the frame stands in pixels of the card. With Resize the
-// frame takes the picture's height and the vertical offset moves the frame.
+// frame takes the picture's height and the vertical offset moves the frame; without a
+// picture there is no height to take, and the frame stays as it is without Resize.
 void LargeCardEditor::placeFrameAndPicture(Recordset& card) {
     const double picTop = card.field(QStringLiteral("PicTop")).toDouble();
     const double picLeft = card.field(QStringLiteral("PicLeft")).toDouble();
-    if (card.field(QStringLiteral("Resize")).toBool()) {
+    if (card.field(QStringLiteral("Resize")).toBool() && !picImageLarge.Picture().isNull()) {
         picFrameLarge.setTop(kFrameTop + picTop / twipsPerPixel);
         picFrameLarge.setHeight(picImageLarge.Height() / twipsPerPixel);
         picImageLarge.setTop(0);

@@ -57,10 +57,11 @@ void LargeCardPictures::choosePicture(const Chooser& chooser) {
     if (chooser.placed && picFrameLarge.Visible()) chooser.preview.SetFocus();
 }
 
+// A frame that followed the picture's height gets its own back at once.
 void LargeCardPictures::cmdDelPicLarge_Click() {
     removePicture("Picture", picImageLarge, resetOffsets);
-    picImageLarge.setTop(0);
-    picImageLarge.setLeft(0);
+    placeFrameAndPicture(shownCard());
+    showFrameSize();
 }
 
 void LargeCardPictures::cmdDelBackPicLarge_Click() {

@@ -105,13 +105,16 @@ void SmallCardWindow::placePreview() {
     place(picCard, card);
     place(picBack, card.left + card.width, card.top, card.width, card.height);
 
+    // White where no picture covers the frame, as the printed card's field under the picture.
     place(picFrame, m_layout.frame);
+    picFrame.setBackColor(vbWhite);
     picImage.setBorderStyle(vbBSNone);
+    picImage.setBackColor(vbWhite);
     picImage.setAutoSize(true);
 
-    // The handle shows only as the pointer's shape: the card shows through it.
-    showCardThrough(lblPicSize);
+    // Only the pointer shows the handle: the card has nothing there.
     place(lblPicSize, m_layout.picSize);
+    showCardThrough(lblPicSize);
     lblPicSize.widget()->setCursor(Qt::SizeVerCursor);
 
     const Font titleFont{m_layout.titleFace, m_layout.titleSize, m_layout.titleBold, false};

@@ -136,3 +136,47 @@ TEST_F(ComposeCharacter, ThePieceHasItsPictureOutlineAndName) {
     EXPECT_EQ(inkRuns(image, blank, QRect(9, 10, 132, 13)).size(), 1u);
     EXPECT_FALSE(inkRuns(image, blank, QRect(0, 247, 150, 7)).empty()); // the watermark
 }
+
+// The white titles need a dark ground and no line through them; the black texts of the
+// background box need white, which the card shows when it has no background picture.
+TEST_F(ComposeCharacter, TheTemplateIsDarkUnderTheWhiteTitlesAndWhiteUnderTheBackgroundBox) {
+    const FrmCharacter2nd& editor = composed({});
+    const QImage base = editor.picCharacter.Picture().image();
+    ASSERT_EQ(base, characterTemplatePicture().image().convertToFormat(base.format()));
+    const auto area = [](const Control& control) {
+        return QRect(int(control.Left()), int(control.Top()), int(control.Width()), int(control.Height()));
+    };
+    for (const Label* title : {&editor.lblCharacter, &editor.lblObjects, &editor.lblFollowers}) {
+        const QRect under = area(*title);
+        for (int y = under.top(); y <= under.bottom(); ++y)
+            for (int x = under.left(); x <= under.right(); ++x)
+                ASSERT_LT(base.pixelColor(x, y).lightness(), 80)
+                    << title->Name().toStdString() << " at " << x << "," << y;
+    }
+    const QRect box = area(editor.picBackgroundChar);
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x)
+            ASSERT_EQ(base.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+}
+
+// Moved 10 pixels left, a picture wider than its frame spans the frame's width from the inner
+// corner: up to the border, which the outline then draws, and nothing past the frame, where
+// the preview shows nothing of it either.
+TEST_F(ComposeCharacter, AWidePictureMovedLeftFillsItsFrameAndNoMore) {
+    for (const bool useFrame : {true, false}) {
+        SCOPED_TRACE(useFrame);
+        const FrmCharacter2nd& editor = composed({{"Picture", Variant(bmpBytes(300, 300, kPicture))},
+                                                  {"PicLeft", Variant(-150)},
+                                                  {"UseFrame", Variant(useFrame)}});
+        const QImage image = card();
+        const int left = int(editor.picBackgroundChar.Left() + editor.picFrameCharacter.Left());
+        const int width = int(editor.picFrameCharacter.Width());
+        const int y = int(editor.picBackgroundChar.Top() + editor.picFrameCharacter.Top()) + 100;
+        const int border = useFrame ? 1 : 0;
+        for (int x = left; x < left + width; ++x) {
+            const bool onBorder = x < left + border || x >= left + width - border;
+            EXPECT_EQ(at(image, x, y), onBorder ? QColor(Qt::black) : kPicture) << x;
+        }
+        EXPECT_EQ(at(image, left + width, y), QColor(Qt::white)); // the template's field
+    }
+}

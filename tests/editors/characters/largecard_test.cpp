@@ -1,6 +1,7 @@
 // The large-card editor: its records (add, delete with renumbering, the title and text
 // edits) and the layout of a card on the preview.
 #include "editorfixture.h"
+#include "frmCard.h"
 #include "frmLarge2nd.h"
 #include "frmMaster.h"
 
@@ -129,6 +130,29 @@ TEST_F(LargeCards, TheLayoutFollowsTheCardsOptions) {
     EXPECT_EQ(form.picFrameLarge.Height(), 70);
     EXPECT_EQ(form.picImageLarge.Top(), 0);
     EXPECT_EQ(form.picBackLarge.Picture().image().size(), QSize(30, 30));
+}
+
+// Without a picture Resize has no height to follow: the frame keeps the one it has without
+// Resize, when the card is shown and when its picture is removed, and is printed so.
+TEST_F(LargeCards, WithResizeButNoPictureTheFrameKeepsItsHeight) {
+    addOpenSet(2);
+    insertLargeCard(1, {{"Resize", Variant(true)}, {"PicTop", Variant(150)}});
+    insertLargeCard(2, {{"Resize", Variant(true)}, {"Picture", Variant(bmpBytes(50, 70))}});
+    FrmLarge2nd& form = editor();
+    const auto expectWholeFrame = [&] {
+        EXPECT_EQ(form.picFrameLarge.Top(), 8);
+        EXPECT_EQ(form.picFrameLarge.Height(), 238);
+        EXPECT_EQ(form.lblPicDimLarge.Caption(), "121W * 238H");
+    };
+    expectWholeFrame();
+    const QImage card = frmCard->picACard.Image().image();
+    for (const QPoint outline : {QPoint(8, 120), QPoint(128, 245)})
+        EXPECT_EQ(QColor(card.pixel(outline)), QColor(Qt::black)) << outline.x() << "," << outline.y();
+
+    click(form.cmdCardNav[2]);
+    EXPECT_EQ(form.picFrameLarge.Height(), 70);
+    click(form.cmdDelPicLarge);
+    expectWholeFrame();
 }
 
 // Each chooser stores the file whole and opens next time in its own folder; the picture
