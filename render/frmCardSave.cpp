@@ -11,6 +11,7 @@
 #include "frmLarge2nd.h"
 #include "mIntelJPEGLibrary.h"
 #include "modData.h"
+#include "programfiles.h"
 
 #include "db/dberrors.h"
 #include "forms/dialogs.h"
@@ -161,6 +162,8 @@ void FrmCard::saveComposedCard(const CardKind& kind, const QString& baseName, qi
     const QString folder = outputFolder();
     const QString fileName = MakeFileName(baseName, nr, kind.code);
     refuseUnsafeName(fileName);
+    // The output folder may be the program's own.
+    refuseProgramFile(folder + fileName);
 
     PictureBox& surface = frmClip->picDone;
     surface.setPicture(Picture());
