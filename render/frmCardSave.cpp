@@ -220,15 +220,21 @@ void FrmCard::SaveCardImage(QString path, const CardKind& kind) {
         // The work file stays in the program's folder, replaced at each GIF save.
         const QString workFile = App::Path() + QStringLiteral("/zqjtemp.bmp");
         BmpToGif& converter = frmClip->BMP2GIF1;
-        write = [picture, path, workFile, &converter] {
-            SavePicture(picture, workFile);
+        write = [picture, path, workFile, &converter, kind] {
+            try {
+                SavePicture(picture, workFile);
+            } catch (const VbError& error) {
+                // Every card after this one would meet the same work file.
+                CardImageWriter::Failure failure = kind.failure(error);
+                failure.failsEveryFile = true;
+                return Failure(failure);
+            }
             // The converter replaces the target only with a whole file, and names it in its reason.
             converter.convert(workFile, path);
             if (converter.failed())
                 return Failure({kFailure + kTwoLineBreaks + converter.reason(),
-                                QStringLiteral("Saving the card"),
-                                0,
-                                {}});
+                                QStringLiteral("Saving the card"), converter.errorNumber(),
+                                converter.reason()});
             return Failure();
         };
         break;
