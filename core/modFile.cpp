@@ -1,5 +1,6 @@
 #include "modFile.h"
 #include "modData.h"
+#include "programfiles.h"
 
 #include "forms/dialogs.h"
 #include "runtime/replacementfile.h"
@@ -103,6 +104,7 @@ void writeCharacters(SetTextFile& out, qint32 SetID) {
 
 void ExportSetText(const QString& FileName, qint32 SetID) {
     try {
+        refuseProgramFile(FileName);
         ReplacementFile file(FileName);
         SetTextFile out;
         out.line(QStringLiteral("Created with Quarnell Card Set Creator 2.0"));

@@ -30,7 +30,7 @@ void CardImageWriter::write(Write write) {
 void CardImageWriter::wait() {
     if (!m_pending.valid()) return;
     const std::optional<Failure> failure = m_pending.get();
-    if (m_inBackground && failure && failure->number == VbError::DiskFull)
+    if (m_inBackground && failure && (failure->failsEveryFile || failure->number == VbError::DiskFull))
         throw VbError(failure->number, failure->description);
     show(failure);
 }

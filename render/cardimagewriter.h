@@ -3,8 +3,8 @@
 // background: then each file is written on a worker thread while the next card is drawn, one
 // at a time. Either way a failed write shows its message on the calling thread, in the order
 // of the writes: a write in the background reports when the next save waits for it, or when
-// the background ends. A full disk would fail every file after it, so in the background that
-// failure is raised to the batch instead of shown.
+// the background ends. A full disk, or a work file that cannot be written, would fail every file
+// after it, so in the background that failure is raised to the batch instead of shown.
 
 #include <QString>
 #include <QThreadPool>
@@ -20,6 +20,7 @@ public:
         QString title;
         int number = 0; // the error's number, 0 when the failure has none
         QString description;
+        bool failsEveryFile = false; // besides a full disk, which always does
     };
     // Writes one file; runs on the worker thread in the background, so it reads nothing of
     // the windows or the database.
@@ -30,8 +31,8 @@ public:
     CardImageWriter& operator=(const CardImageWriter&) = delete;
 
     void write(Write write);
-    // Waits for the write in the background, if any, and shows its failure; raises a full
-    // disk's while in the background.
+    // Waits for the write in the background, if any, and shows its failure; raises one that
+    // fails every file while in the background.
     void wait();
 
     // While it lives, writes run in the background; its end waits for the last one.

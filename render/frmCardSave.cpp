@@ -11,6 +11,7 @@
 #include "frmLarge2nd.h"
 #include "mIntelJPEGLibrary.h"
 #include "modData.h"
+#include "programfiles.h"
 
 #include "db/dberrors.h"
 #include "forms/dialogs.h"
@@ -161,6 +162,8 @@ void FrmCard::saveComposedCard(const CardKind& kind, const QString& baseName, qi
     const QString folder = outputFolder();
     const QString fileName = MakeFileName(baseName, nr, kind.code);
     refuseUnsafeName(fileName);
+    // The output folder may be the program's own.
+    refuseProgramFile(folder + fileName);
 
     PictureBox& surface = frmClip->picDone;
     surface.setPicture(Picture());
@@ -217,15 +220,21 @@ void FrmCard::SaveCardImage(QString path, const CardKind& kind) {
         // The work file stays in the program's folder, replaced at each GIF save.
         const QString workFile = App::Path() + QStringLiteral("/zqjtemp.bmp");
         BmpToGif& converter = frmClip->BMP2GIF1;
-        write = [picture, path, workFile, &converter] {
-            SavePicture(picture, workFile);
+        write = [picture, path, workFile, &converter, kind] {
+            try {
+                SavePicture(picture, workFile);
+            } catch (const VbError& error) {
+                // Every card after this one would meet the same work file.
+                CardImageWriter::Failure failure = kind.failure(error);
+                failure.failsEveryFile = true;
+                return Failure(failure);
+            }
             // The converter replaces the target only with a whole file, and names it in its reason.
             converter.convert(workFile, path);
             if (converter.failed())
                 return Failure({kFailure + kTwoLineBreaks + converter.reason(),
-                                QStringLiteral("Saving the card"),
-                                0,
-                                {}});
+                                QStringLiteral("Saving the card"), converter.errorNumber(),
+                                converter.reason()});
             return Failure();
         };
         break;

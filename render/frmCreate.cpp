@@ -192,6 +192,9 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2n
                              frmCard->SaveTheLargeCard();
                          }});
         }
+        // The last file's failure stops the batch as any other's would; the background's end
+        // could not report it.
+        frmCard->imageWriter().wait();
     } catch (const VbError& error) {
         MsgBox(QStringLiteral("Creating the cards stopped.\r\n\r\nError %1: %2")
                    .arg(error.number())

@@ -2,6 +2,7 @@
 
 #include "modData.h"
 #include "modPicture.h"
+#include "programfiles.h"
 #include "rowlookup.h"
 
 #include "forms/dialogs.h"
@@ -299,6 +300,7 @@ void FrmCardBacks::cmdSavePicture_Click() {
     const std::optional<QString> path = dialogs().saveFile(request);
     if (!path) return;
     try {
+        refuseProgramFile(*path);
         WriteFileBytes(*path, rsBack->field(QStringLiteral("Picture")).toBytes());
     } catch (const VbError& error) {
         MsgBox(QStringLiteral("The picture could not be saved as \"%1\".\r\n\r\nError %2: %3")

@@ -117,27 +117,33 @@ QString encode(IndexedPicture& indexed, QByteArray& gif) {
     return {};
 }
 
-// Why the conversion failed, or "" when the GIF was written.
-QString conversionFailure(const QString& bmpPath, const QString& gifPath) {
+struct Failure {
+    QString reason; // "" when the GIF was written
+    int errorNumber = 0;
+};
+
+Failure conversionFailure(const QString& bmpPath, const QString& gifPath) {
     Picture picture;
     try {
         picture = LoadPicture(bmpPath);
     } catch (const VbError& error) {
-        return QStringLiteral("The picture %1 could not be read: %2.").arg(bmpPath, error.description());
+        return {QStringLiteral("The picture %1 could not be read: %2.").arg(bmpPath, error.description()),
+                error.number()};
     }
-    if (picture.isNull()) return QStringLiteral("No picture was given to convert.");
+    if (picture.isNull()) return {QStringLiteral("No picture was given to convert.")};
 
     IndexedPicture indexed;
     if (!quantise(picture.image(), indexed))
-        return QStringLiteral("The colours of the picture could not be reduced to %1.").arg(maxColours);
+        return {QStringLiteral("The colours of the picture could not be reduced to %1.").arg(maxColours)};
     QByteArray gif;
-    if (const QString failure = encode(indexed, gif); !failure.isEmpty()) return failure;
+    if (const QString failure = encode(indexed, gif); !failure.isEmpty()) return {failure};
 
     try {
         WriteFileBytes(gifPath, gif);
     } catch (const VbError& error) {
         // The runtime's description names the file.
-        return QStringLiteral("The GIF file could not be written: %1.").arg(error.description());
+        return {QStringLiteral("The GIF file could not be written: %1.").arg(error.description()),
+                error.number()};
     }
     return {};
 }
@@ -145,9 +151,12 @@ QString conversionFailure(const QString& bmpPath, const QString& gifPath) {
 
 void BmpToGif::convert(const QString& bmpPath, const QString& gifPath) {
     try {
-        m_reason = conversionFailure(bmpPath, gifPath);
+        const Failure failure = conversionFailure(bmpPath, gifPath);
+        m_reason = failure.reason;
+        m_errorNumber = failure.errorNumber;
     } catch (const std::bad_alloc&) {
         m_reason = QStringLiteral("There is not enough memory to convert the picture.");
+        m_errorNumber = 0;
     }
     m_failed = !m_reason.isEmpty();
 }

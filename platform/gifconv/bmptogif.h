@@ -14,8 +14,12 @@ public:
     bool failed() const { return m_failed; }
     // Why the last conversion failed; "" after a success.
     const QString& reason() const { return m_reason; }
+    // The runtime's error number behind the failure (61 when the disk is full, ...), 0 when the
+    // failure had none.
+    int errorNumber() const { return m_errorNumber; }
 
 private:
     bool m_failed = false;
     QString m_reason;
+    int m_errorNumber = 0;
 };

@@ -194,3 +194,11 @@ void WriteWorkFile(const QString& path, const QByteArray& bytes) {
     if (::close(file) != 0 && errno != EINTR) written = false;
     if (!written) raiseError(VbError::PathFileAccessError);
 }
+
+bool isSameFile(const QString& a, const QString& b) {
+    struct stat first {};
+    struct stat second {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}

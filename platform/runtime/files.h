@@ -44,3 +44,8 @@ void WriteFileBytes(const QString& path, const QByteArray& bytes);
 // Creates or overwrites a work file in place, whole: cheaper than a replacement, but a
 // failed write may leave it partly written.
 void WriteWorkFile(const QString& path, const QByteArray& bytes);
+
+// Whether the two paths name one file (the same device and inode), links followed: also true for
+// a hard link or a name in another case on a file system that ignores case. False when either
+// is missing.
+bool isSameFile(const QString& a, const QString& b);

@@ -112,3 +112,16 @@ TEST_F(TextExport, AFailedExportIsReportedAndLeavesTheEarlierFileAsItWas) {
         EXPECT_TRUE(QDir(folder().path()).entryList({".zqj-*"}, QDir::Files | QDir::Hidden).isEmpty());
     }
 }
+
+TEST_F(TextExport, AnExportOverTheDatabaseIsRefusedAndTheDatabaseStaysWhole) {
+    const QByteArray before = ReadFileBytes(folder().databasePath());
+    exportTo(folder().databasePath());
+    const ShownMessage& shown = folder().dialogs().messages().back();
+    EXPECT_EQ(shown.prompt,
+              "The file is NOT saved due to an error.\r\n\r\n75, zqj.mdb is a file of the program "
+              "itself: choose another name.");
+    EXPECT_EQ(shown.style, 16);
+    EXPECT_EQ(ReadFileBytes(folder().databasePath()), before);
+    EXPECT_EQ(cnData->openSnapshot("PRAGMA integrity_check")->field("integrity_check").toText(), "ok");
+    EXPECT_TRUE(QDir(folder().path()).entryList({".zqj-*"}, QDir::Files | QDir::Hidden).isEmpty());
+}

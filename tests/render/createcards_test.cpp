@@ -6,6 +6,7 @@
 #include "frmCreate.h"
 #include "frmLarge2nd.h"
 #include "modData.h"
+#include "runtime/app.h"
 #include "runtime/replacementfile.h"
 #include "testrows.h"
 
@@ -242,4 +243,31 @@ TEST_F(CreateCardsTest, AFullDatabaseStopsTheBatchWithItsReasonAndKeepsTheDataba
         EXPECT_EQ(rowField("tblCard", "CardID", cardID, "FileName").toText(), "");
     }
     EXPECT_EQ(cnData->openSnapshot("PRAGMA integrity_check")->field("integrity_check").toText(), "ok");
+}
+
+// The GIF's work file in the program's folder cannot be written: every card would fail on it, so
+// the batch stops at the first with one message naming it, the last card's failure included.
+TEST_F(CreateCardsTest, AGifWorkFileThatCannotBeWrittenStopsTheBatchWithOneMessage) {
+    frmCard2nd.get();
+    setSetField("PicFormatID", 3);
+    ASSERT_TRUE(QDir(App::Path()).mkdir("zqjtemp.bmp"));
+    for (const int cards : {1, 3}) {
+        SCOPED_TRACE(cards);
+        cnData->execute("DELETE FROM tblCard");
+        for (int nr = 1; nr <= cards; ++nr)
+            insertCard(nr, {{"Title", QStringLiteral("Card %1").arg(nr)}});
+        openCards();
+        const size_t shownBefore = messages().size();
+
+        frmCreate->chk2ndCard.setValue(vbChecked);
+        frmCreate->cmdCreate.Click();
+        frmCreate.unload();
+
+        ASSERT_EQ(messages().size(), shownBefore + 1);
+        EXPECT_EQ(messages().back().prompt,
+                  "Creating the cards stopped.\r\n\r\nError 75: Path/File access error: " + App::Path() +
+                      "/zqjtemp.bmp");
+        EXPECT_EQ(messages().back().style, vbCritical);
+        EXPECT_TRUE(outputFiles().isEmpty()) << outputFiles().join(", ").toStdString();
+    }
 }

@@ -1,6 +1,7 @@
 #include "gifconv/bmptogif.h"
 #include "runtime/files.h"
 #include "runtime/picture.h"
+#include "runtime/vberror.h"
 
 #include <QFile>
 #include <QImage>
@@ -103,11 +104,14 @@ TEST_F(BmpToGifTest, AnUnwritableTargetFailsAndStaysAsItWas) {
     m_converter.convert(bmp, readOnly);
     EXPECT_TRUE(m_converter.failed());
     EXPECT_TRUE(m_converter.reason().contains(readOnly)) << m_converter.reason().toStdString();
+    // The runtime's number goes with the reason: a caller tells a full disk from the rest by it.
+    EXPECT_EQ(m_converter.errorNumber(), VbError::PathFileAccessError);
     EXPECT_EQ(ReadFileBytes(readOnly), "older");
 
     m_converter.convert(bmp, path(QStringLiteral("missing/card.gif")));
     EXPECT_TRUE(m_converter.failed());
     EXPECT_FALSE(m_converter.reason().isEmpty());
+    EXPECT_EQ(m_converter.errorNumber(), VbError::PathNotFound);
     // Nothing is left behind beside the targets.
     EXPECT_EQ(QDir(path(QString())).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
@@ -118,4 +122,5 @@ TEST_F(BmpToGifTest, ASuccessClearsTheLastFailure) {
     m_converter.convert(writeBmp(gradient()), path(QStringLiteral("card.gif")));
     EXPECT_FALSE(m_converter.failed());
     EXPECT_TRUE(m_converter.reason().isEmpty());
+    EXPECT_EQ(m_converter.errorNumber(), 0);
 }
