@@ -155,8 +155,38 @@ void FrmMaster::cboSet_Click() {
     findOpenSet();
     iSetEditionID = rsSet->field(QStringLiteral("EditionID")).toInt();
     iSetLanguageID = rsSet->field(QStringLiteral("LanguageID")).toInt();
+    const bool smallCardShown = closeOtherEditionsSmallCard();
     LoadLookups(iSetEditionID, iSetLanguageID);
     ShowSetDetails();
+    if (smallCardShown) {
+        Form& editor = smallCardEditor();
+        editor.Show();
+        FixButton(editor.Name(), 1);
+    }
+}
+
+// The other edition's small-card editor would show this set's card with that edition's
+// lists: the 3rd-edition one goes, the 2nd-edition one (which every set change
+// initialises) is hidden. Returns whether it was shown.
+bool FrmMaster::closeOtherEditionsSmallCard() {
+    if (iSetEditionID == 2) {
+        const FrmCard3rd* card3rd = frmCard3rd.ifLoaded();
+        if (!card3rd) return false;
+        const bool shown = card3rd->Visible();
+        frmCard3rd.unload(); // releases the toolbar button
+        return shown;
+    }
+    FrmCard2nd* card2nd = frmCard2nd.ifLoaded();
+    if (!card2nd || !card2nd->Visible()) return false;
+    card2nd->Hide();
+    FixButton(card2nd->Name(), 0);
+    return true;
+}
+
+// The small-card editor of the open set's edition; before any set, the 3rd edition's.
+Form& FrmMaster::smallCardEditor() {
+    if (iSetEditionID == 2) return frmCard2nd.get();
+    return frmCard3rd.get();
 }
 
 void FrmMaster::ShowSetDetails() {
@@ -271,10 +301,7 @@ void FrmMaster::tbar_ButtonClick(const ToolbarButton& Button) {
     if (Button.key == QLatin1String("exit")) {
         Unload();
     } else if (Button.key == QLatin1String("card2nd")) {
-        if (iSetEditionID != 2)
-            toggleEditor(frmCard3rd.get());
-        else
-            toggleEditor(frmCard2nd.get());
+        toggleEditor(smallCardEditor());
     } else if (Button.key == QLatin1String("character2nd")) {
         toggleEditor(frmCharacter2nd.get());
     } else if (Button.key == QLatin1String("large2nd")) {

@@ -54,6 +54,8 @@ private:
     };
 
     void cboSet_Click();
+    bool closeOtherEditionsSmallCard();
+    Form& smallCardEditor();
     void ShowSetDetails();
     void UpdateEditorDisplays();
     void chkAutonumber_Click();

@@ -1,4 +1,5 @@
 #include "combobox.h"
+#include "altkeys.h"
 #include "runtime/vberror.h"
 #include "systemcolours.h"
 
@@ -26,6 +27,10 @@ ComboBox::ComboBox(Container& container, const QString& name, Style style)
     QObject::connect(combo(), &QComboBox::activated, context(), [this](int index) { userChose(index); });
     if (!editable()) return;
     combo()->setEditable(true);
+    // The combo deletes the line edit it made and takes this one over, with that one's colours.
+    auto* edit = new AltKeysIgnored<QLineEdit>;
+    edit->setPalette(combo()->lineEdit()->palette());
+    combo()->setLineEdit(edit);
     combo()->setInsertPolicy(QComboBox::NoInsert);
     combo()->setCompleter(nullptr);
     // textEdited is typing only; editTextChanged would also come when an item is chosen.

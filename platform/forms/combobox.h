@@ -2,7 +2,8 @@
 // A combo box, drop-down list (QComboBox) or editable (with a line edit). Filling it
 // (Clear, AddItem) selects nothing and runs nothing. Click runs when code sets ListIndex
 // to another item and once for each choice the user makes from the list; in the editable
-// style Change runs when the text changes by code (setText) or by typing.
+// style Change runs when the text changes by code (setText) or by typing; there Alt with a
+// key that is no access key types nothing (altkeys.h).
 
 #include "control.h"
 #include "event.h"

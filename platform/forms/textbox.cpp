@@ -1,4 +1,5 @@
 #include "textbox.h"
+#include "altkeys.h"
 #include "linebreaks.h"
 #include "runtime/vberror.h"
 #include "systemcolours.h"
@@ -11,8 +12,8 @@
 
 namespace {
 std::unique_ptr<QWidget> makeEditor(TextBox::Lines lines) {
-    if (lines == TextBox::Lines::Multi) return std::make_unique<QPlainTextEdit>();
-    return std::make_unique<QLineEdit>();
+    if (lines == TextBox::Lines::Multi) return std::make_unique<AltKeysIgnored<QPlainTextEdit>>();
+    return std::make_unique<AltKeysIgnored<QLineEdit>>();
 }
 
 void checkNotNegative(int value) {

@@ -2,7 +2,8 @@
 // A text box, single line (QLineEdit) or multi-line (QPlainTextEdit). Text is the value
 // as set or typed; a multi-line box hands out and takes CR LF line breaks, and SelStart
 // and SelLength count a line break as two characters. Change runs when Text changes,
-// whether code or the user changed it, and only then.
+// whether code or the user changed it, and only then. Alt with a key that is no access key
+// types nothing (altkeys.h).
 
 #include "control.h"
 #include "event.h"

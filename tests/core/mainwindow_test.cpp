@@ -126,6 +126,40 @@ TEST_F(MainToolbar, SmallCardButtonTogglesTheEditorOfTheSetsEdition) {
     EXPECT_TRUE(frmCard2nd.isLoaded()); // hiding keeps it
 }
 
+// A set of the other edition never leaves a small-card editor showing its card with the other
+// edition's lists: a shown editor gives way to the new edition's, a hidden one stays hidden.
+TEST_F(MainToolbar, SetOfTheOtherEditionSwapsTheShownSmallCardEditor) {
+    const qint32 second = newSet(QStringLiteral("Second"), 2);
+    const qint32 third = newSet(QStringLiteral("Third"), 3);
+    struct Step {
+        qint32 set; // 0: the small-card button is clicked
+        bool shown2nd;
+        bool shown3rd;
+    };
+    const Step steps[] = {
+        {0, false, true},       {second, true, false}, {third, false, true},   {0, false, false},
+        {second, false, false}, {third, false, false}, {second, false, false}, {0, true, false},
+    };
+    int index = 0;
+    for (const Step& step : steps) {
+        if (step.set == 0)
+            toolButton(QStringLiteral("card2nd"))->click();
+        else
+            SelectComboItem(frmMaster->cboSet, step.set);
+        const FrmCard2nd* card2nd = frmCard2nd.ifLoaded();
+        const FrmCard3rd* card3rd = frmCard3rd.ifLoaded();
+        EXPECT_EQ(card2nd && card2nd->Visible(), step.shown2nd) << index;
+        EXPECT_EQ(card3rd && card3rd->Visible(), step.shown3rd) << index;
+        EXPECT_EQ(frmMaster->tbar.ButtonValue(kSmallCardButton), step.shown2nd || step.shown3rd ? 1 : 0)
+            << index;
+        // Not even hidden does the 3rd-edition editor keep a 2nd-edition set's card.
+        if (iSetEditionID == 2) {
+            EXPECT_EQ(card3rd, nullptr) << index;
+        }
+        ++index;
+    }
+}
+
 TEST_F(MainToolbar, EditorsAreChildWindowsAndClosingOneUnloadsIt) {
     newSet(QStringLiteral("Second"), 2);
     toolButton(QStringLiteral("card2nd"))->click();

@@ -3,6 +3,7 @@
 #include "testform.h"
 
 #include "forms/checkbox.h"
+#include "forms/combobox.h"
 #include "forms/commandbutton.h"
 #include "forms/frame.h"
 #include "forms/label.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -138,6 +140,60 @@ TEST(ButtonAccessKeys, ButtonsAndFramesTakeTheirKeys) {
     EXPECT_TRUE(optPick.Value());
     pressAlt(form, Qt::Key_I);
     EXPECT_EQ(QApplication::focusWidget(), txtInside.widget());
+}
+
+// Alt with a key that is no access key types nothing, in any kind of text field, and an
+// access key moves the focus without typing; AltGr (as X11 or as Windows reports it) and a
+// text made by a level shift still type.
+TEST(AltKeys, TypeNothingUnlessAltGrMadeTheText) {
+    struct Case {
+        int field; // into fields below
+        Qt::Key key;
+        const char* text;
+        Qt::KeyboardModifiers modifiers;
+        const char* typed;
+        bool toName; // the label's key moved the focus to txtName
+    };
+    const Qt::KeyboardModifiers alt = Qt::AltModifier;
+    const Case cases[] = {
+        {0, Qt::Key_Q, "q", alt, "", false},
+        {1, Qt::Key_D, "d", alt, "", false},
+        {2, Qt::Key_Q, "q", alt, "", false},
+        {0, Qt::Key_Q, "Q", alt | Qt::ShiftModifier, "", false},
+        {0, Qt::Key_N, "n", alt, "", true},
+        {1, Qt::Key_N, "n", alt, "", true},
+        {2, Qt::Key_N, "n", alt, "", true},
+        {0, Qt::Key_At, "@", Qt::GroupSwitchModifier, "@", false},
+        {1, Qt::Key_At, "@", alt | Qt::GroupSwitchModifier, "@", false},
+        {2, Qt::Key_At, "@", Qt::ControlModifier | alt, "@", false},
+        {1, Qt::Key_O, "\xc3\xb8", alt, "\xc3\xb8", false},
+        {0, Qt::Key_Q, "q", Qt::NoModifier, "q", false},
+    };
+    TestForm form;
+    TextBox txtTitle(form, QStringLiteral("txtTitle"));
+    TextBox txtText(form, QStringLiteral("txtText"), TextBox::Lines::Multi);
+    ComboBox cboNumber(form, QStringLiteral("cboNumber"), ComboBox::Style::Editable);
+    Label lblName(form, QStringLiteral("lblName"));
+    TextBox txtName(form, QStringLiteral("txtName"));
+    lblName.setCaption(QStringLiteral("&Name:"));
+    txtText.Move(0, 400, 1500, 600);
+    cboNumber.Move(0, 1100, 1500, 315);
+    const std::function<QString()> text[] = {[&] { return txtTitle.Text(); }, [&] { return txtText.Text(); },
+                                             [&] { return cboNumber.Text(); }};
+    Control* const fields[] = {&txtTitle, &txtText, &cboNumber};
+    showActive(form);
+
+    for (const Case& test : cases) {
+        const QString sent = QString::fromUtf8(test.text);
+        txtTitle.setText(QString());
+        txtText.setText(QString());
+        cboNumber.setText(QString());
+        fields[test.field]->SetFocus();
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), test.key, sent, test.modifiers);
+        EXPECT_EQ(text[test.field](), QString::fromUtf8(test.typed)) << test.field << " " << test.text;
+        EXPECT_EQ(QApplication::focusWidget() == txtName.widget(), test.toName) << test.field << " " << test.text;
+        EXPECT_TRUE(txtName.Text().isEmpty());
+    }
 }
 
 // Enter presses the default button and Esc the cancel button from any control of the window,
