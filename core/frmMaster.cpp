@@ -139,7 +139,14 @@ void FrmMaster::Form_Load() {
 
 void FrmMaster::Form_Unload(int& cancel) {
     Q_UNUSED(cancel);
-    SaveWindowPosition();
+    // A settings store that cannot be written must not keep the program from ending.
+    try {
+        SaveWindowPosition();
+    } catch (const VbError& error) {
+        MsgBox(QStringLiteral("The size and place of the window could not be stored.\r\n\r\n") +
+                   error.description(),
+               vbExclamation, kAppName);
+    }
     End();
 }
 

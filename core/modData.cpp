@@ -8,8 +8,10 @@
 #include "cardindexes.h"
 
 #include "forms/dialogs.h"
+#include "forms/guard.h"
 #include "runtime/app.h"
 #include "runtime/files.h"
+#include "runtime/folderlock.h"
 #include "runtime/vberror.h"
 
 std::shared_ptr<Connection> cnData;
@@ -39,6 +41,15 @@ bool hasOurTables(const Connection& connection) {
     return true;
 }
 
+// One copy of the program per database: the program's folder stays locked for the run.
+std::unique_ptr<FolderLock> runLock;
+
+bool openInAnotherCopy() {
+    runLock.reset();
+    runLock = std::make_unique<FolderLock>(App::Path());
+    return runLock->heldElsewhere();
+}
+
 // A database of an earlier build lacks the card tables' indexes. Without them a large set only
 // opens slowly, so a database where they cannot be made (read-only, locked by another
 // program) is used as it is, and the next start tries again.
@@ -63,7 +74,16 @@ private:
 } // namespace
 
 bool Main() {
-    OpenDatabase();
+    bool inAnotherCopy = false;
+    runGuarded([&] {
+        inAnotherCopy = openInAnotherCopy();
+        if (!inAnotherCopy) OpenDatabase();
+    });
+    if (inAnotherCopy) {
+        MsgBox(QStringLiteral("The database zqj.mdb is open in another copy of the program."), vbExclamation,
+               QStringLiteral("ZQJ2"));
+        return false;
+    }
     if (!DatabaseFound) {
         MsgBox(QStringLiteral("The database is missing.\r\n\r\n"
                               "Make sure the file ZQJ.MDB is in the same folder as the program."),
@@ -71,12 +91,18 @@ bool Main() {
         return false;
     }
     iSetID = 0;
-    frmMaster->Show();
-    frmMaster->InitialiseSet();
+    runGuarded([] {
+        frmMaster->Show();
+        frmMaster->InitialiseSet();
+    });
+    // Without its main window the program could not be ended.
+    if (!frmMaster.isLoaded()) return false;
     // The editors are loaded hidden, unless the first set change already did it.
-    frmCard2nd.get();
-    frmCharacter2nd.get();
-    frmLarge2nd.get();
+    runGuarded([] {
+        frmCard2nd.get();
+        frmCharacter2nd.get();
+        frmLarge2nd.get();
+    });
     return true;
 }
 

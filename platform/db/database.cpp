@@ -18,7 +18,10 @@ sqlite3* openHandle(const QString& path, int flags) {
 } // namespace
 
 Database::Database(const QString& path, int flags)
-    : m_handle(openHandle(path, flags | SQLITE_OPEN_NOMUTEX)), m_catalogue(m_handle) {}
+    : m_handle(openHandle(path, flags | SQLITE_OPEN_NOMUTEX)), m_catalogue(m_handle) {
+    // Another program may hold the file for a moment; a write waits for it instead of failing.
+    sqlite3_busy_timeout(m_handle, kBusyTimeoutMs);
+}
 
 Database::~Database() {
     sqlite3_close_v2(m_handle);

@@ -9,6 +9,9 @@
 
 class Database {
 public:
+    // How long a statement waits for another connection's lock before it fails as locked.
+    static constexpr int kBusyTimeoutMs = 2000;
+
     // flags as sqlite3_open_v2 takes them; raises DbError::Engine.
     Database(const QString& path, int flags);
     ~Database();

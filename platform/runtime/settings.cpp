@@ -32,7 +32,8 @@ void SaveSetting(const QString& appName, const QString& section, const QString& 
     QSettings store(storeFile(appName), QSettings::IniFormat);
     store.setValue(storeKey(section, key), value);
     store.sync();
-    if (store.status() != QSettings::NoError) throw VbError(VbError::PathFileAccessError);
+    if (store.status() != QSettings::NoError)
+        throw VbError::forFile(VbError::PathFileAccessError, store.fileName());
 }
 
 void setSettingsFolder(const QString& folder) {

@@ -12,7 +12,10 @@
 #include "runtime/settings.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
 #include <QMdiSubWindow>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <set>
@@ -218,6 +221,21 @@ TEST_F(MainToolbar, ExitUnloadsTheMainWindowWithItsEditorsAndKeepsItsPlace) {
     EXPECT_FALSE(frmMaster.isLoaded());
     EXPECT_FALSE(frmCard2nd.isLoaded());
     EXPECT_EQ(windowSetting(QStringLiteral("LeftPos")), "1500");
+}
+
+TEST_F(MainToolbar, ExitEndsTheProgramWhenTheStoreCannotBeWritten) {
+    QFile blocker(folder().file(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    setSettingsFolder(blocker.fileName()); // a file where the store's folder should be
+
+    QEventLoop program;
+    QTimer::singleShot(0, &program, [] { toolButton(QStringLiteral("exit"))->click(); });
+    QTimer::singleShot(5000, &program, [&] { program.exit(1); });
+    EXPECT_EQ(program.exec(), 0) << "the program did not end";
+    EXPECT_FALSE(frmMaster.isLoaded());
+    ASSERT_EQ(folder().dialogs().messages().size(), 1u);
+    EXPECT_TRUE(folder().dialogs().messages().front().prompt.contains(blocker.fileName() + "/ZQJ2.ini"));
 }
 
 using WindowPosition = MainWindowTest;

@@ -1,4 +1,5 @@
-// The start: the database is found, opened and checked, or the program says it is missing.
+// The start: the database is found, opened and checked, or the program says it is missing;
+// one copy of the program at a time runs on it.
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
 #include "frmCharacter2nd.h"
@@ -6,9 +7,14 @@
 #include "modData.h"
 #include "programfolder.h"
 #include "runtime/files.h"
+#include "runtime/folderlock.h"
+#include "runtime/settings.h"
 
 #include <QFile>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 void expectMissingDatabaseMessage(const ProgramFolder& folder) {
@@ -78,4 +84,102 @@ TEST(Startup, OpensTheFirstSetByNameAndLoadsTheEditorsHidden) {
     ASSERT_TRUE(frmCharacter2nd.isLoaded());
     EXPECT_FALSE(frmCharacter2nd->Visible());
     EXPECT_FALSE(frmCard3rd.isLoaded());
+}
+
+namespace {
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Another copy of the program, as a process of its own: it holds the program's folder, stores
+// a set, and then waits until it is killed.
+class OtherCopy {
+public:
+    explicit OtherCopy(const ProgramFolder& folder) {
+        int ready[2];
+        if (::pipe(ready) != 0) return;
+        const QByteArray path = folder.path().toLocal8Bit();
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::close(ready[0]);
+            const FolderLock lock(QString::fromLocal8Bit(path));
+            if (!lock.held()) ::_exit(1);
+            Connection::open(QString::fromLocal8Bit(path) + QStringLiteral("/zqj.mdb"))
+                ->execute("INSERT INTO tblSet (SetName, EditionID, LanguageID) VALUES ('Kept', 2, 1)");
+            const char byte = 1;
+            if (::write(ready[1], &byte, 1) != 1) ::_exit(1);
+            for (;;)
+                ::pause();
+        }
+        ::close(ready[1]);
+        char byte = 0;
+        m_running = m_pid > 0 && ::read(ready[0], &byte, 1) == 1;
+        ::close(ready[0]);
+    }
+    ~OtherCopy() { kill(); }
+    OtherCopy(const OtherCopy&) = delete;
+    OtherCopy& operator=(const OtherCopy&) = delete;
+
+    bool running() const { return m_running; }
+    void kill() {
+        if (m_pid <= 0) return;
+        ::kill(m_pid, SIGKILL);
+        ::waitpid(m_pid, nullptr, 0);
+        m_pid = -1;
+    }
+
+private:
+    pid_t m_pid = -1;
+    bool m_running = false;
+};
+
+// Whether another process finds the folder held.
+bool heldForOtherProcesses(const QString& folder) {
+    const QByteArray path = folder.toLocal8Bit();
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(FolderLock(QString::fromLocal8Bit(path)).heldElsewhere() ? 0 : 1);
+    int status = 0;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+} // namespace
+
+TEST(Startup, OneCopyPerDatabaseAndAKilledCopyNeverBlocks) {
+    ProgramFolder folder;
+    OtherCopy other(folder);
+    ASSERT_TRUE(other.running());
+    const QByteArray before = fileBytes(folder.databasePath());
+    const QString starts =
+        GetSetting(QStringLiteral("ZQJ2"), QStringLiteral("Database"), QStringLiteral("Loaded"));
+
+    // The second copy says so and ends without touching the database or the start counter.
+    EXPECT_FALSE(Main());
+    ASSERT_EQ(folder.dialogs().messages().size(), 1u);
+    const ShownMessage& shown = folder.dialogs().messages().front();
+    EXPECT_EQ(shown.prompt, "The database zqj.mdb is open in another copy of the program.");
+    EXPECT_EQ(shown.title, "ZQJ2");
+    EXPECT_FALSE(frmMaster.isLoaded());
+    EXPECT_EQ(cnData, nullptr);
+    EXPECT_EQ(fileBytes(folder.databasePath()), before);
+    EXPECT_EQ(GetSetting(QStringLiteral("ZQJ2"), QStringLiteral("Database"), QStringLiteral("Loaded")),
+              starts);
+
+    // The lock of a killed copy goes with it; its stored set is there.
+    other.kill();
+    ASSERT_TRUE(Main());
+    EXPECT_EQ(folder.dialogs().messages().size(), 1u);
+    EXPECT_EQ(frmMaster->cboSet.Text(), "Kept");
+    // Now this copy holds the database against the next one.
+    EXPECT_TRUE(heldForOtherProcesses(folder.path()));
+}
+
+TEST(Startup, AStepOfTheStartThatFailsIsReportedAndTheProgramGoesOn) {
+    ProgramFolder folder;
+    Connection::open(folder.databasePath())->execute("ALTER TABLE tblSet RENAME COLUMN SetName TO Renamed");
+    ASSERT_TRUE(Main());
+    ASSERT_TRUE(frmMaster.isLoaded());
+    EXPECT_TRUE(frmMaster->Visible());
+    ASSERT_FALSE(folder.dialogs().messages().empty());
+    EXPECT_EQ(folder.dialogs().messages().front().style, 16);
+    EXPECT_TRUE(folder.dialogs().messages().front().prompt.startsWith("Error "));
 }

@@ -2,6 +2,9 @@
 #include "dbtestfixture.h"
 
 #include <QFile>
+#include <chrono>
+#include <future>
+#include <thread>
 
 namespace {
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -68,6 +71,23 @@ TEST_F(ConnectionTest, AFailedExecuteLeavesNoTransactionOrLockBehind) {
     auto other = Connection::open(path(QStringLiteral("test.mdb")));
     other->execute(QStringLiteral("INSERT INTO tblGroup (Title) VALUES ('Other')"));
     EXPECT_EQ(stored(QStringLiteral("SELECT count(*) AS v FROM tblGroup WHERE Title = 'Half'")).toLong(), 0);
+}
+
+TEST_F(ConnectionTest, AWriteWaitsForAnotherConnectionsShortLock) {
+    std::promise<void> locked;
+    std::thread other([&, file = path(QStringLiteral("test.mdb"))] {
+        auto connection = Connection::open(file);
+        connection->execute(QStringLiteral("BEGIN IMMEDIATE"));
+        locked.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        connection->execute(QStringLiteral("COMMIT"));
+    });
+    locked.get_future().wait();
+    EXPECT_EQ(errorOf([&] { db->execute(QStringLiteral("INSERT INTO tblGroup (Title) VALUES ('Waited')")); }),
+              0);
+    other.join();
+    EXPECT_EQ(stored(QStringLiteral("SELECT count(*) AS v FROM tblGroup WHERE Title = 'Waited'")).toLong(),
+              1);
 }
 
 TEST_F(ConnectionTest, OpenRecordsetsHoldNoLockAndKeepTheFileOpen) {
