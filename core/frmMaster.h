@@ -54,6 +54,7 @@ private:
     };
 
     void cboSet_Click();
+    void readSetKeys();
     void ShowSetDetails();
     void UpdateEditorDisplays();
     void chkAutonumber_Click();
