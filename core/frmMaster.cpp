@@ -10,6 +10,7 @@
 #include "modFile.h"
 #include "modPicture.h"
 #include "modSetFonts.h"
+#include "rowlookup.h"
 #include "runtime/conversions.h"
 #include "windowplacement.h"
 
@@ -21,6 +22,7 @@
 #include "runtime/vberror.h"
 
 #include <QPointer>
+#include <limits>
 
 FormInstance<FrmMaster> frmMaster;
 
@@ -160,8 +162,7 @@ void FrmMaster::cboSet_Click() {
     const HourglassScope hourglass;
     iSetID = qint32(cboSet.ItemData(cboSet.ListIndex()));
     findOpenSet();
-    iSetEditionID = rsSet->field(QStringLiteral("EditionID")).toInt();
-    iSetLanguageID = rsSet->field(QStringLiteral("LanguageID")).toInt();
+    readSetKeys();
     const bool smallCardShown = closeOtherEditionsSmallCard();
     LoadLookups(iSetEditionID, iSetLanguageID);
     ShowSetDetails();
@@ -194,6 +195,25 @@ bool FrmMaster::closeOtherEditionsSmallCard() {
 Form& FrmMaster::smallCardEditor() {
     if (iSetEditionID == 2) return frmCard2nd.get();
     return frmCard3rd.get();
+}
+
+// Another tool may have left an edition or a language the program cannot use. The set stays
+// open with empty lists, so that it can be corrected in the set dialog or deleted.
+void FrmMaster::readSetKeys() {
+    const std::optional<qint32> edition = storedKey(rsSet->field(QStringLiteral("EditionID")));
+    const std::optional<qint32> language = storedKey(rsSet->field(QStringLiteral("LanguageID")));
+    const bool editionUsable = edition && (*edition == 2 || *edition == 3);
+    const bool languageUsable = language && *language > 0 && *language <= std::numeric_limits<qint16>::max();
+    iSetEditionID = editionUsable ? qint16(*edition) : 0;
+    iSetLanguageID = languageUsable ? qint16(*language) : 0;
+    if (editionUsable && languageUsable) return;
+    const QString name = rsSet->field(QStringLiteral("SetName")).concatText();
+    const QString shown =
+        name.isEmpty() ? QStringLiteral("number %1").arg(iSetID) : QStringLiteral("\"%1\"").arg(name);
+    MsgBox(QStringLiteral("The set %1 has no valid %2, so its lists stay empty.\r\n\r\n"
+                          "Choose \"Edit set\" to correct it, or delete the set.")
+               .arg(shown, editionUsable ? QStringLiteral("language") : QStringLiteral("edition")),
+           vbExclamation, QStringLiteral("Set"));
 }
 
 void FrmMaster::ShowSetDetails() {
@@ -284,9 +304,11 @@ void FrmMaster::cmdNew_Click() {
 
 void FrmMaster::cmdEdit_Click() {
     if (!findOpenSet()) return;
-    const std::optional<SetChoice> choice = askForSet(rsSet->field(QStringLiteral("SetName")).concatText(),
-                                                      rsSet->field(QStringLiteral("LanguageID")).toLong(),
-                                                      rsSet->field(QStringLiteral("EditionID")).toInt());
+    // A key another tool left as no number leaves the dialog's choice as for a new set.
+    const std::optional<SetChoice> choice =
+        askForSet(rsSet->field(QStringLiteral("SetName")).concatText(),
+                  storedKey(rsSet->field(QStringLiteral("LanguageID"))).value_or(0),
+                  qint16(storedKey(rsSet->field(QStringLiteral("EditionID"))).value_or(0)));
     if (!choice) return;
     updateSetRow([&] { writeSetChoice(*choice); });
     InitialiseSet();

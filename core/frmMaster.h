@@ -54,6 +54,7 @@ private:
     };
 
     void cboSet_Click();
+    void readSetKeys();
     bool closeOtherEditionsSmallCard();
     Form& smallCardEditor();
     void ShowSetDetails();

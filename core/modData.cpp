@@ -4,6 +4,7 @@
 #include "frmLarge2nd.h"
 #include "frmMaster.h"
 #include "modCompact.h"
+#include "rowlookup.h"
 
 #include "cardindexes.h"
 
@@ -168,7 +169,12 @@ void LoadLookups(qint16 EditionID, qint16 LanguageID) {
     rsAlignment = GetRecordset(strSQL);
 }
 
+QString openSetLanguageKey() {
+    return QString::number(storedKey(rsSet->field(QStringLiteral("LanguageID"))).value_or(0));
+}
+
 QString GetAreaText(qint32 AreaID, bool boardFirst, bool includeBoard) {
+    if (!rsArea) return QString(); // no set's lookups were loaded
     return areaText(*rsArea, AreaID, boardFirst, includeBoard);
 }
 
@@ -184,6 +190,7 @@ QString areaText(Recordset& areas, qint32 AreaID, bool boardFirst, bool includeB
 }
 
 QString GetAlignmentText(qint32 AlignmentID) {
+    if (!rsAlignment) return QString(); // no set's lookups were loaded
     rsAlignment->setFilter(QStringLiteral("AlignmentID = ") + QString::number(AlignmentID));
     const FilterReset reset(*rsAlignment);
     if (rsAlignment->bof() && rsAlignment->eof()) return QString();

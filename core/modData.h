@@ -31,6 +31,9 @@ RecordsetPtr GetRecordset(const QString& sql);
 void OpenRecordset(const QString& sql, RecordsetPtr& rs);
 bool RecordExists(const QString& sql);
 void LoadLookups(qint16 EditionID, qint16 LanguageID);
+// The open set's language as it goes into SQL text: its key as a number, or 0, which no
+// language has, when the row holds no key there (choosing the set reported it).
+QString openSetLanguageKey();
 QString GetAreaText(qint32 AreaID, bool boardFirst, bool includeBoard);
 // GetAreaText over another snapshot of areas.
 QString areaText(Recordset& areas, qint32 AreaID, bool boardFirst, bool includeBoard);
@@ -51,7 +54,7 @@ template <class Combo>
 void FillCombo(Combo& combo, Recordset& rs, const QString& textField, const QString& idField) {
     combo.Clear();
     while (!rs.eof()) {
-        combo.AddItem(rs.field(textField).toText());
+        combo.AddItem(rs.field(textField).concatText()); // a Null text shows as empty
         combo.setItemData(combo.NewIndex(), rs.field(idField).toLong());
         rs.moveNext();
     }

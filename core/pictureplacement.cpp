@@ -99,4 +99,13 @@ double within16Bits(double offset) {
                       double(std::numeric_limits<qint16>::max()));
 }
 
+double shownExtent(double stored, double largest) {
+    return std::clamp(stored, 0.0, largest);
+}
+
+double shownOffset(double stored, double pictureTwips, double roomPixels) {
+    const double reach = pictureTwips + roomPixels * twipsPerPixel;
+    return std::clamp(stored, -reach, reach);
+}
+
 } // namespace placement

@@ -45,4 +45,12 @@ double storedOffset(double offset);
 // An offset held within what a 16-bit column stores.
 double within16Bits(double offset);
 
+// A stored size of a frame held between none and the largest the card can show, before the
+// frame is sized from it: another tool may have left any number there.
+double shownExtent(double stored, double largest);
+
+// A stored offset of a picture (twips) held within the picture's and its room's extents
+// (the room in pixels) on either side: farther out shows the same, nothing.
+double shownOffset(double stored, double pictureTwips, double roomPixels);
+
 } // namespace placement

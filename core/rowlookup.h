@@ -5,8 +5,15 @@
 #include "db/connection.h"
 
 #include <QString>
+#include <optional>
+
+class Field;
 
 QString keyCriterion(const QString& column, qint64 key);
+
+// A key read from the database, as only a whole number of 32 bits may go into SQL text;
+// none for a Null, a text, a fraction or a number past that range (another tool wrote it).
+std::optional<qint32> storedKey(const Field& field);
 
 // Moves the recordset onto the row with that key; false (the recordset past its end, or
 // empty) when it has none.

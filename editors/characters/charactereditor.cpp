@@ -6,6 +6,7 @@
 #include "layoutsteps.h"
 #include "modData.h"
 #include "modPicture.h"
+#include "pictureplacement.h"
 #include "rowlookup.h"
 
 #include "forms/loadingscope.h"
@@ -111,7 +112,7 @@ RecordsetPtr CharacterEditor::fillLookup(ComboBox& combo, const QString& select,
         combo.Clear();
         return nullptr;
     }
-    strSQL = select.arg(rsSet->field(QStringLiteral("LanguageID")).concatText());
+    strSQL = select.arg(openSetLanguageKey());
     RecordsetPtr rows = GetRecordset(strSQL);
     FillCombo(combo, *rows, textField, idField);
     if (combo.ListCount() > 0) combo.setListIndex(0);
@@ -165,9 +166,6 @@ void CharacterEditor::DrawCharacter() {
     const auto text = [&](const char* field) {
         return character.field(QString::fromLatin1(field)).concatText();
     };
-    const auto number = [&](const char* field) {
-        return character.field(QString::fromLatin1(field)).toDouble();
-    };
     LayoutSteps step;
     step([&] { showSetFonts(); });
     step([&] { lblCharacter.setCaption(text("Name")); });
@@ -178,7 +176,7 @@ void CharacterEditor::DrawCharacter() {
     step([&] { lblSpecial.setCaption(text("Abilities")); });
     for (qint16 i = 0; i < qint16(kCharacterAttributes.size()); ++i)
         step([&] { DrawAttributeValue(i, text(kCharacterAttributes[size_t(i)].field)); });
-    step([&] { picFrameCharacter.setWidth(number("PicWidth")); });
+    step([&] { picFrameCharacter.setWidth(storedFrameWidth(character)); });
     step([&] { lblAutonumberCharacter.setCaption(text("Nr")); });
     step([&] { lblAutonumberCharacter.setVisible(rsSet->field(QStringLiteral("Autonumber")).toBool()); });
     step([&] { showFrameOption(character.field(QStringLiteral("UseFrame")).toBool()); });
@@ -187,14 +185,12 @@ void CharacterEditor::DrawCharacter() {
         ShowFieldPicture(picImageCharacter, character.field(QStringLiteral("Picture")));
         picImageCharacter.Refresh();
     });
-    step([&] { picImageCharacter.setTop(number("PicTop")); });
-    step([&] { picImageCharacter.setLeft(number("PicLeft")); });
+    step([&] { placeStoredImage(picImageCharacter, picCharacter, character, "PicTop", "PicLeft"); });
     step([&] { picCharacter.setPicture(frmCard->picOriginalCharacterBackground.Picture()); });
     step([&] { ShowFieldPicture(picBackgroundChar, character.field(QStringLiteral("Background"))); });
     step([&] { showCharacterBack(character.field(QStringLiteral("CharacterBackID")).toLong()); });
     step([&] { ShowFieldPicture(picPlayingPieceImage, character.field(QStringLiteral("PlayingPiece"))); });
-    step([&] { picPlayingPieceImage.setTop(number("PPTop")); });
-    step([&] { picPlayingPieceImage.setLeft(number("PPLeft")); });
+    step([&] { placeStoredImage(picPlayingPieceImage, picPlayingPieceFrame, character, "PPTop", "PPLeft"); });
     step([&] { lblPlayingPieceName.setCaption(text("Name")); });
     step([&] {
         const bool useSymbol = rsSet->field(QStringLiteral("UseSymbol")).toBool();
@@ -240,6 +236,19 @@ void CharacterEditor::layOutTextColumn() {
 
 void CharacterEditor::showFrameSize() {
     lblPicDimChar.setCaption(frameDimensions(picFrameCharacter));
+}
+
+double CharacterEditor::storedFrameWidth(Recordset& character) const {
+    return placement::shownExtent(character.field(QStringLiteral("PicWidth")).toDouble(),
+                                  picCharacter.Width());
+}
+
+void CharacterEditor::placeStoredImage(PictureBox& image, const PictureBox& room, Recordset& character,
+                                       const char* topField, const char* leftField) {
+    const double top = character.field(QString::fromLatin1(topField)).toDouble();
+    const double left = character.field(QString::fromLatin1(leftField)).toDouble();
+    image.setTop(placement::shownOffset(top, image.Height(), room.Height()));
+    image.setLeft(placement::shownOffset(left, image.Width(), room.Width()));
 }
 
 void CharacterEditor::showFrameOption(bool useFrame) {

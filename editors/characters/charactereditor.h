@@ -59,6 +59,11 @@ protected:
     void showFrameOption(bool useFrame);
     // The picture frame's size in pixels, in its caption.
     void showFrameSize();
+    // The character's PicWidth, held within the card.
+    double storedFrameWidth(Recordset& character) const;
+    // Puts a picture at the character's offsets in its frame, held where it just leaves the room.
+    static void placeStoredImage(PictureBox& image, const PictureBox& room, Recordset& character,
+                                 const char* topField, const char* leftField);
     // The start area's text for the character, with its board when the character asks.
     QString startAreaText(Recordset& character) const;
     // The picture of a character back of the lists, or no picture for a back they lack.

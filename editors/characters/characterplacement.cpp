@@ -130,16 +130,13 @@ void CharacterPlacement::lblPicSizeCharacter_MouseMove(qint16 Button, qint16 Shi
 void CharacterPlacement::PositionCharacterPicture() {
     Recordset& character = shownCharacter();
     showFrameOption(character.field(QStringLiteral("UseFrame")).toBool());
-    picFrameCharacter.setWidth(character.field(QStringLiteral("PicWidth")).toDouble());
+    picFrameCharacter.setWidth(storedFrameWidth(character));
     lblPicSizeCharacter.setLeft(picFrameCharacter.Width() + picFrameCharacter.Left());
     layOutTextColumn();
     picImageCharacter.Refresh();
-    picImageCharacter.setTop(character.field(QStringLiteral("PicTop")).toDouble());
-    picImageCharacter.setLeft(character.field(QStringLiteral("PicLeft")).toDouble());
+    placeStoredImage(picImageCharacter, picCharacter, character, "PicTop", "PicLeft");
 }
 
 void CharacterPlacement::PositionPlayingPiecePicture() {
-    Recordset& character = shownCharacter();
-    picPlayingPieceImage.setTop(character.field(QStringLiteral("PPTop")).toDouble());
-    picPlayingPieceImage.setLeft(character.field(QStringLiteral("PPLeft")).toDouble());
+    placeStoredImage(picPlayingPieceImage, picPlayingPieceFrame, shownCharacter(), "PPTop", "PPLeft");
 }

@@ -5,6 +5,7 @@
 #include "layoutsteps.h"
 #include "modData.h"
 #include "modPicture.h"
+#include "pictureplacement.h"
 #include "rowlookup.h"
 
 #include "forms/loadingscope.h"
@@ -242,7 +243,8 @@ void LargeCardEditor::DrawLargeCard() {
 void LargeCardEditor::showFrame(Recordset& card) {
     picFrameLarge.setVisible(card.field(QStringLiteral("UsePicture")).toBool());
     picFrameLarge.setBorderStyle(card.field(QStringLiteral("UseFrame")).toBool() ? vbFixedSingle : vbBSNone);
-    picFrameLarge.setWidth(card.field(QStringLiteral("PicWidth")).toDouble());
+    picFrameLarge.setWidth(
+        placement::shownExtent(card.field(QStringLiteral("PicWidth")).toDouble(), picCardLarge.Width()));
 }
 
 void LargeCardEditor::placeHandle(bool framed, double withoutPicture) {
@@ -263,8 +265,10 @@ void LargeCardEditor::layOutTextColumn() {
 // frame takes the picture's height and the vertical offset moves the frame; without a
 // picture there is no height to take, and the frame stays as it is without Resize.
 void LargeCardEditor::placeFrameAndPicture(Recordset& card) {
-    const double picTop = card.field(QStringLiteral("PicTop")).toDouble();
-    const double picLeft = card.field(QStringLiteral("PicLeft")).toDouble();
+    const double picTop = placement::shownOffset(card.field(QStringLiteral("PicTop")).toDouble(),
+                                                 picImageLarge.Height(), picCardLarge.Height());
+    const double picLeft = placement::shownOffset(card.field(QStringLiteral("PicLeft")).toDouble(),
+                                                  picImageLarge.Width(), picCardLarge.Width());
     if (card.field(QStringLiteral("Resize")).toBool() && !picImageLarge.Picture().isNull()) {
         picFrameLarge.setTop(kFrameTop + picTop / twipsPerPixel);
         picFrameLarge.setHeight(picImageLarge.Height() / twipsPerPixel);

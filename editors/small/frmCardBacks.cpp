@@ -101,9 +101,9 @@ void FrmCardBacks::Form_Load() {
 }
 
 void FrmCardBacks::InitBacks(qint16 Edition) {
-    strSQL = QStringLiteral("SELECT * FROM tblCardBack WHERE LanguageID = ") +
-             rsSet->field(QStringLiteral("LanguageID")).concatText() + QStringLiteral(" AND EditionID = ") +
-             QString::number(Edition) + QStringLiteral(" ORDER BY BackText");
+    strSQL = QStringLiteral("SELECT * FROM tblCardBack WHERE LanguageID = ") + openSetLanguageKey() +
+             QStringLiteral(" AND EditionID = ") + QString::number(Edition) +
+             QStringLiteral(" ORDER BY BackText");
     OpenRecordset(strSQL, rsBack);
     m_edition = Edition;
     FillBackList();

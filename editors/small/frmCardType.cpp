@@ -183,8 +183,7 @@ void FrmCardType::Form_Load() {
     lvType.AddColumnHeader(QStringLiteral("Global"), 56, lvwColumnLeft);
 
     // Both editions, and types locked to other sets of the language too.
-    strSQL = QStringLiteral("SELECT * FROM tblCardType WHERE LanguageID = ") +
-             rsSet->field(QStringLiteral("LanguageID")).concatText() +
+    strSQL = QStringLiteral("SELECT * FROM tblCardType WHERE LanguageID = ") + openSetLanguageKey() +
              QStringLiteral(" ORDER BY UpperLeft, LowerLeft, Number");
     OpenRecordset(strSQL, rsType);
     FillTypeList();

@@ -6,12 +6,15 @@
 #include "frmMaster.h"
 #include "modData.h"
 #include "modPicture.h"
+#include "pictureplacement.h"
 #include "rowlookup.h"
 
 #include "db/transaction.h"
 #include "runtime/app.h"
 #include "runtime/colour.h"
 #include "runtime/vberror.h"
+
+#include <algorithm>
 
 namespace {
 constexpr qint32 kLargestNr = 32767;
@@ -92,8 +95,7 @@ void SmallCardEditor::FillTypeCombo() {
     }
     strSQL = QStringLiteral("SELECT tblCardType.CardTypeID, ") + layout().dropText +
              QStringLiteral(" AS DropText") + QStringLiteral(" FROM tblCardType") +
-             QStringLiteral(" WHERE (tblCardType.LanguageID = ") +
-             rsSet->field(QStringLiteral("LanguageID")).concatText() +
+             QStringLiteral(" WHERE (tblCardType.LanguageID = ") + openSetLanguageKey() +
              QStringLiteral(") AND (tblCardType.EditionID = %1) AND ((tblCardType.UsedInSet = 0) OR "
                             "(tblCardType.UsedInSet = ")
                  .arg(layout().edition) +
@@ -111,8 +113,7 @@ void SmallCardEditor::FillCardBackCombo() {
     }
     strSQL = QStringLiteral("SELECT tblCardBack.CardBackID, tblCardBack.BackText") +
              QStringLiteral(" FROM tblCardBack") + QStringLiteral(" WHERE tblCardBack.LanguageID = ") +
-             rsSet->field(QStringLiteral("LanguageID")).concatText() +
-             QStringLiteral(" AND tblCardBack.EditionID = %1").arg(layout().edition) +
+             openSetLanguageKey() + QStringLiteral(" AND tblCardBack.EditionID = %1").arg(layout().edition) +
              QStringLiteral(" ORDER BY tblCardBack.BackText");
     const RecordsetPtr backs = GetRecordset(strSQL);
     FillCombo(cboCardBack, *backs, QStringLiteral("BackText"), QStringLiteral("CardBackID"));
@@ -352,17 +353,14 @@ void SmallCardEditor::DrawCard() {
     step([&] {
         picFrame.setBorderStyle(card.field(QStringLiteral("UseFrame")).toBool() ? vbFixedSingle : vbBSNone);
     });
-    step([&] { picFrame.setHeight(card.field(QStringLiteral("PicHeight")).toDouble()); });
+    step([&] { picFrame.setHeight(storedFrameHeight(card)); });
     step([&] { lblPicSize.setTop(picFrame.Top() + picFrame.Height()); });
     step([&] {
         const double above =
             picFrame.Visible() ? picFrame.Top() + picFrame.Height() : lblTitle.Top() + lblTitle.Height();
         lblBold.setTop(above + 3);
     });
-    step([&] {
-        lblInformation.setTop(lblBold.Top() + lblBold.Height());
-        lblInformation.setHeight(layout().informationBottom - lblInformation.Top());
-    });
+    step([&] { placeInformationUnderBold(); });
     step([&] {
         ShowFieldPicture(picImage, card.field(QStringLiteral("Picture")));
         picImage.Refresh();
@@ -404,10 +402,25 @@ void SmallCardEditor::showSetFonts() {
     frmCard->showSetFont(lblAutonumber, "AutonumberFontID");
 }
 
+void SmallCardEditor::placeInformationUnderBold() {
+    lblInformation.setTop(lblBold.Top() + lblBold.Height());
+    if (layout().informationBottom - lblInformation.Top() < 1)
+        lblInformation.setTop(layout().informationNoRoomTop);
+    lblInformation.setHeight(std::max(0.0, layout().informationBottom - lblInformation.Top()));
+}
+
+double SmallCardEditor::storedFrameHeight(Recordset& card) const {
+    return placement::shownExtent(card.field(QStringLiteral("PicHeight")).toDouble(),
+                                  layout().card.height - layout().frame.top);
+}
+
 // Offsets inside the frame are twips; the frame itself stands in pixels of the card.
 void SmallCardEditor::placeFrame(Recordset& card) {
-    const double picTop = card.field(QStringLiteral("PicTop")).toDouble();
-    const double picLeft = card.field(QStringLiteral("PicLeft")).toDouble();
+    const Rect& room = layout().card;
+    const double picTop = placement::shownOffset(card.field(QStringLiteral("PicTop")).toDouble(),
+                                                 picImage.Height(), room.height);
+    const double picLeft = placement::shownOffset(card.field(QStringLiteral("PicLeft")).toDouble(),
+                                                  picImage.Width(), room.width);
     if (card.field(QStringLiteral("Resize")).toBool()) {
         // The frame follows the picture: PicLeft places the frame, the picture sits at its left edge.
         picFrame.setLeft(picLeft / twipsPerPixel + layout().frame.left);

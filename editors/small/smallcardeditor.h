@@ -63,6 +63,10 @@ protected:
     void showSetFonts();
     // Places the frame and the picture in it from the card's offsets.
     void placeFrame(Recordset& card);
+    // The information under the bold text; a frame reaching the bottom line leaves it no room.
+    void placeInformationUnderBold();
+    // The card's PicHeight, held within the card.
+    double storedFrameHeight(Recordset& card) const;
     // lblPicDim: the frame's width and height.
     void showFrameSize();
     void FillTypeCombo();

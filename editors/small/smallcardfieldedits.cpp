@@ -113,11 +113,7 @@ void SmallCardFieldEdits::chkShowPicture_Click() {
     lblPicSize.setVisible(show);
     const double above = show ? picFrame.Top() + picFrame.Height() : lblTitle.Top() + lblTitle.Height();
     lblBold.setTop(above + 3);
-    lblInformation.setTop(lblBold.Top() + lblBold.Height());
-    // A frame reaching the bottom line leaves the information no room at all.
-    if (layout().informationBottom - lblInformation.Top() < 1)
-        lblInformation.setTop(layout().informationNoRoomTop);
-    lblInformation.setHeight(std::max(0.0, layout().informationBottom - lblInformation.Top()));
+    placeInformationUnderBold();
 }
 
 void SmallCardFieldEdits::chkFrame_Click() {

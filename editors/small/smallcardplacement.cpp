@@ -95,7 +95,7 @@ void SmallCardPlacement::PlacePicture() {
     Recordset& card = shownCard();
     picFrame.setVisible(card.field(QStringLiteral("UsePicture")).toBool());
     picFrame.setBorderStyle(card.field(QStringLiteral("UseFrame")).toBool() ? vbFixedSingle : vbBSNone);
-    picFrame.setHeight(card.field(QStringLiteral("PicHeight")).toDouble());
+    picFrame.setHeight(storedFrameHeight(card));
     lblPicSize.setTop(picFrame.Top() + picFrame.Height());
     picImage.Refresh();
     placeFrame(card);
