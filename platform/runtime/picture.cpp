@@ -1,13 +1,15 @@
 #include "picture.h"
 #include "files.h"
+#include "jpegreader.h"
 #include "pictureformat.h"
+#include "picturelimits.h"
 #include "plainbmp.h"
-#include "quickjpeg.h"
 #include "vberror.h"
 #include "wmfrenderer.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
+#include <QImageReader>
 #include <QPainter>
 #include <algorithm>
 #include <deque>
@@ -16,20 +18,27 @@
 namespace {
 constexpr int dotsPerMeterAt96Dpi = 3780;
 
+// Qt's BMP and GIF readers work in proportion to the bytes and the declared size, which the checks
+// before them hold within the limits; Qt's own allocation limit is set to the same pixels.
+QImage readByQt(const QByteArray& bytes, const char* format) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, format);
+    reader.setAllocationLimit(int(PictureLimits::kMaxPixels * 4 >> 20));
+    return reader.read();
+}
+
 QImage decode(const QByteArray& bytes) {
     switch (pictureFormatOf(bytes)) {
     case PictureFormat::Bmp: {
         if (!isWholeBmp(bytes)) return {};
         QImage plain = decodePlainBmp(bytes);
-        return plain.isNull() ? QImage::fromData(bytes, "BMP") : plain;
+        return plain.isNull() ? readByQt(bytes, "BMP") : plain;
     }
-    case PictureFormat::Jpeg: {
-        if (!isWholeJpeg(bytes)) return {};
-        QImage quick = decodeQuickJpeg(bytes);
-        return quick.isNull() ? QImage::fromData(bytes, "JPEG") : quick;
-    }
+    case PictureFormat::Jpeg:
+        return isWholeJpeg(bytes) ? decodeJpeg(bytes) : QImage();
     case PictureFormat::Gif:
-        return isWholeGif(bytes) ? QImage::fromData(bytes, "GIF") : QImage();
+        return isWholeGif(bytes) ? readByQt(bytes, "GIF") : QImage();
     case PictureFormat::Wmf:
         return WmfRenderer::render(bytes); // libwmf refuses a truncated metafile itself
     case PictureFormat::Unknown:

@@ -1,4 +1,5 @@
 #include "pictureformat.h"
+#include "picturelimits.h"
 
 #include <QByteArrayView>
 #include <QtEndian>
@@ -43,6 +44,11 @@ bool skipSubBlocks(const QByteArray& bytes, qsizetype& at) {
     return false;
 }
 
+// A GIF's width and height at the given offset.
+bool gifSizeWithinPixels(const QByteArray& bytes, qsizetype at) {
+    return qint64(littleEndian16(bytes, at)) * littleEndian16(bytes, at + 2) <= PictureLimits::kMaxPixels;
+}
+
 qsizetype gifColourTableSize(quint8 flags) {
     return (flags & 0x80) ? 3 << ((flags & 0x07) + 1) : 0;
 }
@@ -78,7 +84,7 @@ bool isWholeBmp(const QByteArray& bytes) {
         compression = littleEndian32(bytes, 30);
         imageSize = littleEndian32(bytes, 34);
     }
-    if (width <= 0 || height == 0 || available <= 0) return false;
+    if (!PictureLimits::withinPixels(width, std::abs(height)) || available <= 0) return false;
     switch (compression) {
     case 0: // plain rows, each padded to 4 bytes
     case 3: // the same, with colour masks
@@ -88,7 +94,8 @@ bool isWholeBmp(const QByteArray& bytes) {
     }
     case 1: // run-length coded
     case 2:
-        return available >= imageSize;
+        return available >= imageSize &&
+               width * std::abs(height) / PictureLimits::kMaxRlePixelsPerByte <= available;
     default:
         return true; // kinds Qt cannot read fail in the decoder
     }
@@ -127,6 +134,8 @@ bool isWholeGif(const QByteArray& bytes) {
             if (!skipSubBlocks(bytes, at)) return false;
         } else if (introducer == 0x2C) { // image: descriptor, local colours, code size, data
             if (at + imageDescriptorSize > bytes.size()) return false;
+            // Qt's reader draws the image on a picture of the screen's size, or the image's.
+            if (!gifSizeWithinPixels(bytes, 6) || !gifSizeWithinPixels(bytes, at + 4)) return false;
             at += imageDescriptorSize + gifColourTableSize(byteAt(bytes, at + 8)) + 1;
             return skipSubBlocks(bytes, at);
         } else {

@@ -1,14 +1,12 @@
 #pragma once
 // Recognises a picture by its first bytes and checks that a raster picture's data is whole:
 // Qt's decoders accept a truncated file and fill in the rest, which must count as an invalid
-// picture instead.
+// picture instead. A BMP or GIF whose declared size is past the pixel limit (picturelimits.h), or
+// a run-length coded BMP whose data could not fill its declared size, is not whole either.
 
 #include <QByteArray>
 
 enum class PictureFormat { Unknown, Bmp, Jpeg, Gif, Wmf };
-
-// Qt's readers refuse images above this many bytes; the runtime's own decoders leave them to Qt.
-constexpr qint64 kLargestDecodedImage = qint64(256) * 1024 * 1024;
 
 PictureFormat pictureFormatOf(const QByteArray& bytes);
 

@@ -3,13 +3,15 @@
 // 32-bit little-endian numbers, then the pixels row by row from the top, each a little-endian
 // 0xAARRGGBB. The reader takes nothing but an exact message of a sane size.
 
+#include "picturelimits.h"
+
 #include <QByteArray>
 #include <QImage>
 
 namespace PixelMessage {
 
-constexpr int kMaxSide = 16384;           // pixels; anything larger is a corrupt header
-constexpr qint64 kMaxPixels = 32LL << 20; // 128 MB of pixels
+constexpr int kMaxSide = 16384; // pixels; anything larger is a corrupt header
+constexpr qint64 kMaxPixels = PictureLimits::kMaxPixels;
 constexpr qsizetype kHeaderSize = 8;
 
 constexpr qint64 sizeFor(qint64 width, qint64 height) {

@@ -1,5 +1,5 @@
 #include "plainbmp.h"
-#include "pictureformat.h"
+#include "picturelimits.h"
 
 #include <QtEndian>
 #include <cstdlib>
@@ -27,8 +27,7 @@ QImage decodePlainBmp(const QByteArray& bytes) {
     if (!plain || width <= 0 || height == 0 || pixelsAt < kFileHeaderSize + headerSize) return {};
     const qint64 rows = std::abs(height);
     const qint64 rowBytes = (width * 3 + 3) / 4 * 4;
-    // Divided, not multiplied: two dimensions near 2^31 would overflow the product.
-    if (width * 4 > kLargestDecodedImage / rows || pixelsAt + rowBytes * rows > bytes.size()) return {};
+    if (!PictureLimits::withinPixels(width, rows) || pixelsAt + rowBytes * rows > bytes.size()) return {};
 
     QImage image(int(width), int(rows), QImage::Format_RGB32);
     if (image.isNull()) return {};

@@ -1,16 +1,14 @@
 #include "wmfrenderer.h"
 #include "childprocess.h"
+#include "picturelimits.h"
 #include "pixelmessage.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <atomic>
 #include <mutex>
 
 namespace {
 const QString kHelperName = QStringLiteral("zqj_wmf");
-
-std::atomic<std::chrono::milliseconds::rep> replacedLimit{0};
 
 struct ReplacedHelper {
     std::mutex lock;
@@ -39,14 +37,9 @@ QString helperPath() {
 namespace WmfRenderer {
 
 QImage render(const QByteArray& bytes) {
-    const std::chrono::milliseconds replaced(replacedLimit.load());
-    const auto output = runChildProcess(
-        helperPath(), bytes, replaced.count() > 0 ? replaced : kDefaultTimeLimit, PixelMessage::kMaxSize);
+    const auto output =
+        runChildProcess(helperPath(), bytes, PictureLimits::timeLimit(), PixelMessage::kMaxSize);
     return output ? PixelMessage::read(*output) : QImage();
-}
-
-void setTimeLimit(std::chrono::milliseconds limit) {
-    replacedLimit = limit.count();
 }
 
 void setHelper(const QString& path) {

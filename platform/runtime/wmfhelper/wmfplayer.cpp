@@ -72,7 +72,9 @@ QImage playWmf(const QByteArray& bytes) {
     const bool readable = wmf_mem_open(api.get(), data, metafile.size()) == wmf_E_None &&
                           wmf_scan(api.get(), 0, &box) == wmf_E_None &&
                           wmf_display_size(api.get(), &width, &height, screenDpi, screenDpi) == wmf_E_None;
-    if (!readable || width == 0 || height == 0 || width > maxSide || height > maxSide) return {};
+    if (!readable || width == 0 || height == 0 || width > maxSide || height > maxSide ||
+        !PictureLimits::withinPixels(width, height))
+        return {};
 
     // The image that wmf_gd_image hands out cannot be freed through libwmf's interface; as PNG
     // through a sink, libwmf frees its own image.

@@ -3,6 +3,7 @@
 #include "runtime/colour.h"
 #include "runtime/files.h"
 #include "runtime/picture.h"
+#include "runtime/picturelimits.h"
 #include "runtime/pixelmessage.h"
 #include "runtime/wmfrenderer.h"
 
@@ -56,7 +57,7 @@ QList<Damaged> damagedMetafiles() {
 class Metafiles : public ::testing::Test {
 protected:
     void TearDown() override {
-        WmfRenderer::setTimeLimit(0ms);
+        PictureLimits::setTimeLimit(0ms);
         WmfRenderer::setHelper({});
     }
     QString path(const QString& name) const { return m_folder.filePath(name); }
@@ -74,7 +75,7 @@ qint64 millisecondsToLoad(const QString& path) {
 } // namespace
 
 TEST_F(Metafiles, DamagedOnesAreInvalidWithinTheTimeLimitAndOnlyOnce) {
-    WmfRenderer::setTimeLimit(kTestLimit);
+    PictureLimits::setTimeLimit(kTestLimit);
     for (const Damaged& damaged : damagedMetafiles()) {
         SCOPED_TRACE(damaged.fault);
         WriteFileBytes(path("damaged.wmf"), damaged.bytes);

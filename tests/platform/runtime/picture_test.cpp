@@ -2,11 +2,13 @@
 #include "picturebytes.h"
 #include "runtime/colour.h"
 #include "runtime/files.h"
+#include "runtime/jpegreader.h"
 #include "runtime/picture.h"
+#include "runtime/picturelimits.h"
 #include "runtime/plainbmp.h"
-#include "runtime/quickjpeg.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -222,31 +224,26 @@ QByteArray corruptScan(QByteArray jpeg) {
 
 TEST_F(Pictures, JpegsLoadWithQtsPixels) {
     const QImage detail = shadedDetail();
-    const struct Case {
-        const char* name;
-        QByteArray bytes;
-        bool quick; // decoded by TurboJPEG, else left to Qt
-    } cases[] = {
-        {"baseline 4:2:0 as Qt writes it", encoded(detail, "JPEG"), true},
-        {"progressive as Qt writes it", progressiveByQt(detail), true},
-        {"4:4:4", turboJpeg(detail, TJSAMP_444), true},
-        {"4:2:2", turboJpeg(detail, TJSAMP_422), true},
-        {"4:4:0", turboJpeg(detail, TJSAMP_440), true},
-        {"progressive 4:2:0", turboJpeg(detail, TJSAMP_420, TJFLAG_PROGRESSIVE), true},
-        {"greyscale", turboJpeg(detail, TJSAMP_GRAY), true},
-        {"greyscale as Qt writes it", encoded(detail.convertToFormat(QImage::Format_Grayscale8), "JPEG"),
-         true},
-        {"CMYK", turboJpeg(detail, TJSAMP_444, 0, true), false},
-        {"with corrupt scan data", corruptScan(encoded(detail, "JPEG")), false},
-        {"with an Exif orientation", withExifOrientation(encoded(detail, "JPEG")), true},
+    const QList<std::pair<const char*, QByteArray>> cases = {
+        {"baseline 4:2:0 as Qt writes it", encoded(detail, "JPEG")},
+        {"progressive as Qt writes it", progressiveByQt(detail)},
+        {"4:4:4", turboJpeg(detail, TJSAMP_444)},
+        {"4:2:2", turboJpeg(detail, TJSAMP_422)},
+        {"4:4:0", turboJpeg(detail, TJSAMP_440)},
+        {"progressive 4:2:0", turboJpeg(detail, TJSAMP_420, TJFLAG_PROGRESSIVE)},
+        {"greyscale", turboJpeg(detail, TJSAMP_GRAY)},
+        {"greyscale as Qt writes it", encoded(detail.convertToFormat(QImage::Format_Grayscale8), "JPEG")},
+        {"CMYK", turboJpeg(detail, TJSAMP_444, 0, true)},
+        {"with corrupt scan data", corruptScan(encoded(detail, "JPEG"))},
+        {"with an Exif orientation", withExifOrientation(encoded(detail, "JPEG"))},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ASSERT_FALSE(c.bytes.isEmpty());
-        EXPECT_EQ(decodeQuickJpeg(c.bytes).isNull(), !c.quick);
-        const QImage qt = QImage::fromData(c.bytes, "JPEG").convertToFormat(QImage::Format_RGB32);
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        ASSERT_FALSE(bytes.isEmpty());
+        const QImage qt = QImage::fromData(bytes, "JPEG").convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(qt.isNull());
-        EXPECT_EQ(loadPictureFromBytes(c.bytes).image(), qt);
+        EXPECT_EQ(decodeJpeg(bytes), qt);
+        EXPECT_EQ(loadPictureFromBytes(bytes).image(), qt);
     }
 }
 
@@ -258,6 +255,8 @@ TEST_F(Pictures, EveryBmpKindLoadsThroughTheLoader) {
         {"32-bit", bmpBytes(quadrants(), 40, false, 32)},
         {"24-bit top-down", bmpBytes(quadrants(), 40, true)},
         {"24-bit with a 124-byte header", bmpBytes(quadrants(), 124)},
+        {"4-bit run-length coded", rleBmpBytes(quadrants(), 4)},
+        {"8-bit run-length coded", rleBmpBytes(quadrants(), 8)},
     };
     for (const auto& [name, bytes] : kinds) {
         SCOPED_TRACE(name);
@@ -336,6 +335,81 @@ TEST_F(Pictures, CorruptBitmapHeaderIsInvalid) {
     QByteArray bytes = encoded(quadrants(), "BMP");
     qToLittleEndian<qint32>(100000, bytes.data() + 22); // far more rows than the file holds
     EXPECT_VB_ERROR(loadPictureFromBytes(bytes), VbError::InvalidPicture);
+}
+
+// A JPEG whose frame header declares another size; its scan data stays that of the picture.
+QByteArray withDeclaredSize(QByteArray jpeg, QSize size) {
+    const qsizetype frame = jpeg.indexOf(QByteArrayView("\xFF\xC0", 2));
+    qToBigEndian<quint16>(quint16(size.height()), jpeg.data() + frame + 5);
+    qToBigEndian<quint16>(quint16(size.width()), jpeg.data() + frame + 7);
+    return jpeg;
+}
+
+// Comment segments of the largest length after the start-of-image marker, up to the given size.
+QByteArray paddedTo(QByteArray jpeg, qsizetype size) {
+    const QByteArray comment = QByteArray("\xFF\xFE\xFF\xFF", 4) + QByteArray(0xFFFF - 2, ' ');
+    while (jpeg.size() < size)
+        jpeg.insert(2, comment);
+    return jpeg;
+}
+
+// The last scan of a progressive JPEG repeated before the end-of-image marker: libjpeg warns of
+// each repeat and reads on.
+QByteArray withRepeatedLastScan(QByteArray jpeg, int times) {
+    const qsizetype scan = jpeg.lastIndexOf(QByteArrayView("\xFF\xDA", 2));
+    const QByteArray last = jpeg.mid(scan, jpeg.size() - 2 - scan);
+    for (int i = 0; i < times; ++i)
+        jpeg.insert(jpeg.size() - 2, last);
+    return jpeg;
+}
+
+QByteArray withGifScreen(QByteArray gif, QSize size) {
+    qToLittleEndian<quint16>(quint16(size.width()), gif.data() + 6);
+    qToLittleEndian<quint16>(quint16(size.height()), gif.data() + 8);
+    return gif;
+}
+
+TEST_F(Pictures, PicturesPastALimitAreInvalidAtOnce) {
+    using namespace std::chrono_literals;
+    const QSize pastPixelLimit(6000, 6000);
+    const qint64 bytesForThatSize = 6000 * 6000 / PictureLimits::kMaxJpegPixelsPerByte + 1;
+    const QByteArray flatGrey = [] {
+        QImage image(2048, 2048, QImage::Format_RGB32);
+        image.fill(Qt::gray);
+        return turboJpeg(image, TJSAMP_420);
+    }();
+    const QByteArray progressive = turboJpeg(shadedDetail(), TJSAMP_GRAY, TJFLAG_PROGRESSIVE);
+    // The same tricks short of the limits decode, so it is the limits that refuse.
+    ASSERT_FALSE(decodeJpeg(flatGrey).isNull());
+    ASSERT_FALSE(decodeJpeg(withRepeatedLastScan(progressive, PictureLimits::kMaxScans - 20)).isNull());
+    ASSERT_FALSE(decodeJpeg(paddedTo(withDeclaredSize(encoded(quadrants(), "JPEG"), QSize(2000, 2000)),
+                                     2000 * 2000 / PictureLimits::kMaxJpegPixelsPerByte))
+                     .isNull());
+
+    const struct Case {
+        const char* limit;
+        QByteArray bytes;
+        std::chrono::milliseconds timeLimit;
+    } cases[] = {
+        {"pixels of a JPEG",
+         paddedTo(withDeclaredSize(encoded(quadrants(), "JPEG"), pastPixelLimit), bytesForThatSize), 0ms},
+        {"pixels of a GIF's screen", withGifScreen(gifBytes(quadrants()), pastPixelLimit), 0ms},
+        {"pixels of a JPEG for its bytes", withDeclaredSize(encoded(quadrants(), "JPEG"), QSize(2000, 2000)),
+         0ms},
+        {"pixels of a run-length coded BMP for its bytes", rleBmpBytes(quadrants(), 4, QSize(1048613, 23)),
+         0ms},
+        {"progressive scans", withRepeatedLastScan(progressive, PictureLimits::kMaxScans), 0ms},
+        {"time", flatGrey, 1ms},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.limit);
+        PictureLimits::setTimeLimit(c.timeLimit);
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_VB_ERROR(loadPictureFromBytes(c.bytes), VbError::InvalidPicture);
+        EXPECT_LT(timer.elapsed(), 500);
+        PictureLimits::setTimeLimit(0ms);
+    }
 }
 
 TEST_F(Pictures, MissingFileRaises53AndMissingFolder76) {

@@ -114,6 +114,46 @@ QByteArray bmpBytes(const QImage& image, quint32 headerSize, bool topDown, int b
     return bytes;
 }
 
+QByteArray rleBmpBytes(const QImage& image, int bitsPerPixel, QSize declared) {
+    if (declared.isEmpty()) declared = image.size();
+    QList<QRgb> palette;
+    QByteArray data;
+    for (int y = image.height() - 1; y >= 0; --y) { // bottom-up
+        for (int x = 0; x < image.width();) {
+            const QRgb colour = image.pixel(x, y);
+            int run = 1;
+            while (x + run < image.width() && run < 255 && image.pixel(x + run, y) == colour)
+                ++run;
+            if (!palette.contains(colour)) palette.append(colour);
+            const int index = int(palette.indexOf(colour));
+            data.append(char(run));
+            data.append(char(bitsPerPixel == 4 ? index << 4 | index : index)); // both nibbles alike
+            x += run;
+        }
+        data.append("\0\0", 2); // end of line
+    }
+    data.append("\0\1", 2); // end of bitmap
+    const quint32 pixelsAt = 14 + 40 + 4 * quint32(palette.size());
+    QByteArray bytes("BM");
+    append32(bytes, pixelsAt + quint32(data.size()));
+    append32(bytes, 0);
+    append32(bytes, pixelsAt);
+    append32(bytes, 40);
+    append32(bytes, quint32(declared.width()));
+    append32(bytes, quint32(declared.height()));
+    append16(bytes, 1); // planes
+    append16(bytes, bitsPerPixel);
+    append32(bytes, bitsPerPixel == 4 ? 2 : 1); // run-length coding of that depth
+    append32(bytes, quint32(data.size()));
+    append32(bytes, 0); // resolution
+    append32(bytes, 0);
+    append32(bytes, quint32(palette.size()));
+    append32(bytes, 0);
+    for (const QRgb colour : palette)
+        append32(bytes, colour & 0xFFFFFF); // blue, green, red, zero
+    return bytes + data;
+}
+
 QByteArray wmfBytes(QSize twips, const QList<WmfFill>& fills, bool placeable) {
     QList<WmfRecord> records = {{0x02FA, {5, 0, 0, 0, 0}}, // CreatePenIndirect: no outline
                                 {0x012D, {0}}};            // SelectObject

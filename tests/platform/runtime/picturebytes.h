@@ -18,6 +18,10 @@ QByteArray gifBytes(const QImage& image, std::optional<QRgb> transparent = {});
 QByteArray bmpBytes(const QImage& image, quint32 headerSize = 40, bool topDown = false,
                     int bitsPerPixel = 24);
 
+// A run-length coded BMP of 4 or 8 bits a pixel of an image with at most 16 colours, whose header
+// declares the given size (by default the image's).
+QByteArray rleBmpBytes(const QImage& image, int bitsPerPixel, QSize declared = {});
+
 struct WmfFill {
     QRect twips;
     qint32 bgr;

@@ -1,0 +1,13 @@
+#pragma once
+// Every JPEG the runtime loads is decoded here, by libjpeg-turbo straight into an opaque 32-bit
+// image, with the same defaults as Qt's reader (accurate DCT, smooth upsampling) and the same
+// pixels, CMYK included; neither turns a picture as its Exif data says. A warning of the decoder
+// (damaged scan data) keeps what it decoded, as Qt's reader shows it.
+// The decode runs under the pictures' limits (picturelimits.h): a declared size past the pixel
+// limit or more than the file's bytes can hold is refused before anything is allocated, and the
+// decode stops at the scan limit or the time limit. Any refusal or error gives a null image.
+
+#include <QByteArray>
+#include <QImage>
+
+QImage decodeJpeg(const QByteArray& bytes);
