@@ -30,6 +30,7 @@ namespace {
 const QStringList kTables = {"tblSet",      "tblFont",      "tblLanguage",      "tblPicFormat",
                              "tblArea",     "tblAlignment", "tblCharacterBack", "tblCardType",
                              "tblCardBack", "tblCard",      "tblCharacter",     "tblLargeCard"};
+} // namespace
 
 bool hasOurTables(const Connection& connection) {
     const QStringList present = connection.tableNames();
@@ -38,6 +39,8 @@ bool hasOurTables(const Connection& connection) {
     }
     return true;
 }
+
+namespace {
 
 // A database of an earlier build lacks the card tables' indexes. Without them a large set only
 // opens slowly, so a database where they cannot be made (read-only, locked by another
