@@ -5,6 +5,8 @@
 #include "runtime/replacementfile.h"
 #include "runtime/vberror.h"
 
+#include <QFileInfo>
+
 namespace {
 const QString kSeparator = QStringLiteral("---------------");
 
@@ -103,6 +105,7 @@ void writeCharacters(SetTextFile& out, qint32 SetID) {
 
 void ExportSetText(const QString& FileName, qint32 SetID) {
     try {
+        ReplacementFile::removeLeftovers(QFileInfo(FileName).absolutePath());
         ReplacementFile file(FileName);
         SetTextFile out;
         out.line(QStringLiteral("Created with Quarnell Card Set Creator 2.0"));
