@@ -1,5 +1,6 @@
 #include "modCompact.h"
 #include "frmCR.h"
+#include "modData.h"
 
 #include "db/connection.h"
 #include "db/dberrors.h"
@@ -9,6 +10,7 @@
 #include "forms/screen.h"
 #include "runtime/app.h"
 #include "runtime/files.h"
+#include "runtime/replacementfile.h"
 #include "runtime/settings.h"
 #include "runtime/vberror.h"
 
@@ -26,6 +28,9 @@ constexpr qint16 kAfterCompacting = 1;
 constexpr qint16 kAnswerYes = 1;
 constexpr qint16 kAnswerNo = 2;
 constexpr qint16 kAnswerLater = 3;
+
+// Long enough for another program to end a write; short enough not to stall the start.
+constexpr int kBusyWaitMs = 5000;
 
 std::function<void(CompactStep)>& stepObserver() {
     static std::function<void(CompactStep)> observer;
@@ -90,14 +95,40 @@ QStringList contentsOf(Connection& db) {
     return contents;
 }
 
-void requireWholeCopy(Connection& database, const QString& copyPath) {
-    const std::shared_ptr<Connection> copy = Connection::open(copyPath);
+// A connection that waits for another program's lock a while instead of failing at once.
+std::shared_ptr<Connection> openWaiting(const QString& path) {
+    const std::shared_ptr<Connection> db = Connection::open(path);
+    db->execute(QStringLiteral("PRAGMA busy_timeout = %1").arg(kBusyWaitMs));
+    return db;
+}
+
+void requireIntact(Connection& db, const QString& path) {
     const QString check =
-        firstValue(*copy, QStringLiteral("SELECT integrity_check AS value FROM pragma_integrity_check"));
+        firstValue(db, QStringLiteral("SELECT integrity_check AS value FROM pragma_integrity_check"));
     if (check != QLatin1String("ok"))
-        DbError::raiseEngine(QStringLiteral("The compacted database is damaged: ") + check);
-    if (contentsOf(*copy) != contentsOf(database))
-        DbError::raiseEngine(QStringLiteral("The compacted database is not complete: ") + copyPath);
+        DbError::raiseEngine(QStringLiteral("The database %1 is damaged: %2").arg(path, check));
+}
+
+// The backup is made from the database as SQLite sees it, so an unfinished transaction that a
+// killed program left is rolled back first; it takes the old backup's place only once checked.
+void makeBackup(Connection& database, const QString& backup) {
+    ReplacementFile file(backup);
+    database.execute(QStringLiteral("VACUUM INTO ") + sqlText(file.temporaryPath()));
+    {
+        const std::shared_ptr<Connection> copy = Connection::open(file.temporaryPath());
+        requireIntact(*copy, backup);
+        if (contentsOf(*copy) != contentsOf(database))
+            DbError::raiseEngine(QStringLiteral("The backup is not complete: ") + backup);
+    }
+    file.commit();
+}
+
+void restoreBackup(const QString& backup, const QString& database) {
+    const std::shared_ptr<Connection> source = Connection::open(backup);
+    requireIntact(*source, backup);
+    if (!hasOurTables(*source))
+        DbError::raiseEngine(QStringLiteral("The backup lacks tables of the database: ") + backup);
+    openWaiting(database)->replaceContentWith(*source);
 }
 
 void offerBackup(const VbError& error, bool backupWhole, const QString& backup, const QString& database) {
@@ -106,12 +137,26 @@ void offerBackup(const VbError& error, bool backupWhole, const QString& backup, 
                               "Would you like ZQJ will to try restore its backup?\r\n\r\n") +
                    QString::number(error.number()) + QStringLiteral(", ") + error.description(),
                vbYesNo + vbExclamation, QStringLiteral("Repair database"));
+    if (!backupWhole) {
+        // The failure came before the database was touched; an older backup would lose edits.
+        MsgBox(QStringLiteral("No backup of the database was made, so none is restored. The database "
+                              "'\\zqj.mdb' was not changed."),
+               vbInformation, QStringLiteral("Repair"));
+        return;
+    }
     if (answer == vbYes) {
-        // Only a backup copied whole may take the database's place; without one the database
-        // was never touched.
-        if (!backupWhole) return;
         try {
-            renameOver(backup, database);
+            restoreBackup(backup, database);
+        } catch (const VbError& failure) {
+            MsgBox(QStringLiteral("The backup '\\zqjbup.mdb' is not restored: the database '\\zqj.mdb' "
+                                  "stays as it is.\r\n\r\n") +
+                       QString::number(failure.number()) + QStringLiteral(", ") + failure.description(),
+                   vbExclamation, QStringLiteral("Repair database"));
+            return;
+        }
+        // The database now holds what the backup held.
+        try {
+            Kill(backup);
         } catch (const VbError&) {
         }
         return;
@@ -131,8 +176,8 @@ void CheckCompactReminder() {
     switch (askToCompact()) {
     case kAnswerYes: {
         const HourglassScope hourglass;
-        CompactDatabase();
-        storeCount(kAfterCompacting);
+        // A failed compaction leaves the reminder due.
+        storeCount(CompactDatabase() ? kAfterCompacting : nextCount(count));
         break;
     }
     case kAnswerNo:
@@ -146,31 +191,31 @@ void CheckCompactReminder() {
     }
 }
 
-void CompactDatabase() {
+bool CompactDatabase() {
     const QString folder = App::Path();
     const QString database = folder + QStringLiteral("/zqj.mdb");
     const QString copy = folder + QStringLiteral("/zqj1.mdb");
     const QString backup = folder + QStringLiteral("/zqjbup.mdb");
+    ReplacementFile::removeLeftovers(folder);
     bool backupWhole = false;
     try {
         beginStep(CompactStep::RemoveOldCopy);
+        // An earlier version compacted into this copy.
         if (!Dir(copy).isEmpty()) Kill(copy);
-        beginStep(CompactStep::Backup);
-        FileCopy(database, backup);
-        backupWhole = true;
         {
+            const std::shared_ptr<Connection> source = openWaiting(database);
+            beginStep(CompactStep::Backup);
+            makeBackup(*source, backup);
+            backupWhole = true;
             beginStep(CompactStep::Compact);
-            const std::shared_ptr<Connection> source = Connection::open(database);
-            source->execute(QStringLiteral("VACUUM INTO ") + sqlText(copy));
-            beginStep(CompactStep::CheckCopy);
-            requireWholeCopy(*source, copy);
+            source->execute(QStringLiteral("VACUUM"));
         }
-        beginStep(CompactStep::ReplaceDatabase);
-        renameOver(copy, database);
         beginStep(CompactStep::RemoveBackup);
         Kill(backup);
+        return true;
     } catch (const VbError& error) {
         offerBackup(error, backupWhole, backup, database);
+        return false;
     }
 }
 

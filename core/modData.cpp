@@ -33,6 +33,7 @@ namespace {
 const QStringList kTables = {"tblSet",      "tblFont",      "tblLanguage",      "tblPicFormat",
                              "tblArea",     "tblAlignment", "tblCharacterBack", "tblCardType",
                              "tblCardBack", "tblCard",      "tblCharacter",     "tblLargeCard"};
+} // namespace
 
 bool hasOurTables(const Connection& connection) {
     const QStringList present = connection.tableNames();
@@ -42,6 +43,7 @@ bool hasOurTables(const Connection& connection) {
     return true;
 }
 
+namespace {
 // One copy of the program per database: the program's folder stays locked for the run.
 std::unique_ptr<FolderLock> runLock;
 

@@ -26,6 +26,8 @@ extern QString strSQL;
 // Starts the program. Returns false when it must end at once (no usable database).
 bool Main();
 void OpenDatabase();
+// Whether the file holds every table of the program's database.
+bool hasOurTables(const Connection& connection);
 
 RecordsetPtr GetRecordset(const QString& sql);
 void OpenRecordset(const QString& sql, RecordsetPtr& rs);

@@ -6,6 +6,8 @@
 #include "runtime/replacementfile.h"
 #include "runtime/vberror.h"
 
+#include <QFileInfo>
+
 namespace {
 const QString kSeparator = QStringLiteral("---------------");
 
@@ -105,6 +107,7 @@ void writeCharacters(SetTextFile& out, qint32 SetID) {
 void ExportSetText(const QString& FileName, qint32 SetID) {
     try {
         refuseProgramFile(FileName);
+        ReplacementFile::removeLeftovers(QFileInfo(FileName).absolutePath());
         ReplacementFile file(FileName);
         SetTextFile out;
         out.line(QStringLiteral("Created with Quarnell Card Set Creator 2.0"));

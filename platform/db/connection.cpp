@@ -108,6 +108,17 @@ bool Connection::inTransaction() const {
     return sqlite3_get_autocommit(m_db->handle()) == 0;
 }
 
+void Connection::replaceContentWith(Connection& source) {
+    sqlite3* target = m_db->handle();
+    sqlite3_backup* backup = sqlite3_backup_init(target, "main", source.m_db->handle(), "main");
+    if (!backup) DbError::raiseLastError(target);
+    sqlite3_backup_step(backup, -1);
+    // finish reports what the step met.
+    const int result = sqlite3_backup_finish(backup);
+    m_db->catalogue().clear();
+    if (result != SQLITE_OK) DbError::raiseLastError(target);
+}
+
 void Connection::setWriteObserver(WriteObserver observer) {
     m_db->setWriteObserver(std::move(observer));
 }

@@ -44,6 +44,12 @@ public:
     // whole transaction back by itself.
     bool inTransaction() const;
 
+    // Puts the whole content of `source` in place of this connection's database through SQLite's
+    // backup API, in one write transaction with its journal: other connections to the file go on
+    // working on it, and a failure (a full disk, a lock held past the busy timeout) leaves it as
+    // it was.
+    void replaceContentWith(Connection& source);
+
     // Test hook: called after each row write with the table, the key of the row and the
     // columns written (for an insert the assigned columns, for a delete none).
     enum class WriteKind { Insert, Update, Delete };

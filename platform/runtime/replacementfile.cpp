@@ -9,12 +9,15 @@
 #include <QRegularExpression>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
 // Specific enough that no file of the user's is taken for one of ours.
 const QString kTemporaryPrefix = QStringLiteral(".zqj-");
 const QString kTemporarySuffix = QStringLiteral(".tmp");
+// SQLite keeps its journal beside a temporary that it writes a database into.
+const QString kJournalSuffix = QStringLiteral("-journal");
 constexpr int kTemporaryDigits = 16;
 
 struct Temporary {
@@ -34,10 +37,24 @@ Temporary createTemporary(const QString& folder, const QString& named) {
                                   kTemporarySuffix);
         const int descriptor =
             ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor >= 0) return {path, descriptor};
+        if (descriptor >= 0) {
+            // Held until the descriptor closes, also when the program is killed: it tells a
+            // replacement at work from a leftover.
+            ::flock(descriptor, LOCK_EX | LOCK_NB);
+            return {path, descriptor};
+        }
         if (errno != EEXIST) throw VbError::fromSystemError(errno, named);
     }
     throw VbError::forFile(VbError::PathFileAccessError, named);
+}
+
+// Whether a replacement, of this program or of another copy of it, still holds the temporary.
+bool inUse(const QString& path) {
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (descriptor < 0) return false;
+    const bool locked = ::flock(descriptor, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(descriptor);
+    return locked;
 }
 
 bool folderExists(const QString& folder) {
@@ -115,9 +132,14 @@ void ReplacementFile::requireWritableFolder(const QString& folder) {
 void ReplacementFile::removeLeftovers(const QString& folder) {
     static const QRegularExpression ours(QRegularExpression::anchoredPattern(
         QRegularExpression::escape(kTemporaryPrefix) + QStringLiteral("[0-9a-f]{%1}").arg(kTemporaryDigits) +
-        QRegularExpression::escape(kTemporarySuffix)));
+        QRegularExpression::escape(kTemporarySuffix) +
+        QStringLiteral("(%1)?").arg(QRegularExpression::escape(kJournalSuffix))));
     const QDir dir(folder);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks)) {
-        if (ours.match(name).hasMatch()) QFile::remove(dir.filePath(name));
+        const QRegularExpressionMatch match = ours.match(name);
+        if (!match.hasMatch()) continue;
+        const QString path = dir.filePath(name);
+        // A journal goes with its temporary.
+        if (!inUse(path.chopped(match.capturedLength(1)))) QFile::remove(path);
     }
 }

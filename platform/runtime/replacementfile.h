@@ -4,8 +4,9 @@
 // a replacement that is not committed is removed. A replaced file's permission bits pass to the new
 // file, and on request its access and modification times (a creation time cannot be set here).
 // Nothing is synced to disk: the rename alone keeps the old file until the new one is whole.
-// The temporaries are hidden files named ".zqj-" and 16 hex digits ".tmp"; those that a killed
-// program left behind can be removed by name.
+// The temporaries are hidden files named ".zqj-" and 16 hex digits ".tmp", each locked (flock)
+// while its replacement lives; those that a killed program left behind are unlocked and can be
+// removed by name, with the journal that SQLite may have left beside one ("-journal").
 // Failures raise the runtime's file errors, naming the target, never the temporary: 76 when the
 // folder is missing, 75 when the target is read-only or not a file, and what the system said
 // (VbError::fromSystemError: 61 disk full, 70 permission denied, ...) when the new file cannot
@@ -36,7 +37,9 @@ public:
     // The description names no file; the caller names the folder.
     static void requireWritableFolder(const QString& folder);
     // Removes the temporaries that replacements never committed or removed (the program was
-    // killed) from the folder; other files are left alone.
+    // killed) from the folder; other files, and the temporaries of replacements at work in any
+    // copy of the program, are left alone. Called once by each operation that makes temporaries
+    // in a folder, before it makes them.
     static void removeLeftovers(const QString& folder);
 
 private:

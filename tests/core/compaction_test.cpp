@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 // The button that answers the question; none for the close box.
@@ -62,6 +64,34 @@ QStringList rowCounts(const QString& path) {
     return counts;
 }
 
+QString integrity(const QString& path) {
+    return Connection::open(path)
+        ->openSnapshot("SELECT integrity_check AS c FROM pragma_integrity_check")
+        ->field("c")
+        .concatText();
+}
+
+// A program killed in the middle of a large transaction: its changes stand half-written in the
+// file, and the journal that undoes them stays beside it.
+void killMidTransaction(const QString& database) {
+    const pid_t child = fork();
+    if (child == 0) {
+        try {
+            const std::shared_ptr<Connection> db = Connection::open(database);
+            db->execute(
+                "PRAGMA cache_size = 10; BEGIN; DELETE FROM tblSet; "
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 200) "
+                "INSERT INTO tblCard (SetID, Nr, Picture) SELECT 1, 100 + i, randomblob(20000) FROM n");
+            _exit(0); // before the connection closes: that would roll the transaction back
+        } catch (const VbError&) {
+            _exit(1);
+        }
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_GT(QFileInfo(database + "-journal").size(), 0);
+}
+
 // A set with one card left of 60 that held pictures; the counter due for the question.
 void prepareCompaction(const ProgramFolder& folder) {
     Connection::open(folder.databasePath())
@@ -107,8 +137,14 @@ TEST(Compaction, YesShrinksTheFileKeepsEveryRowAndNeverGivesAKeyAgain) {
     const qint64 before = QFileInfo(folder.databasePath()).size();
     const QStringList rows = rowCounts(folder.databasePath());
 
+    // Partial backups of killed compactions go; the user's files stay.
+    WriteFileBytes(folder.file(".zqj-0123456789abcdef.tmp"), "partial");
+    WriteFileBytes(folder.file("notes.tmp"), "user's");
+
     // The start compacts before it opens the database.
     ASSERT_TRUE(remindAtStart(&FrmCR::cmdYes, [&] { folder.openDatabase(); }));
+    EXPECT_FALSE(QFileInfo::exists(folder.file(".zqj-0123456789abcdef.tmp")));
+    EXPECT_TRUE(QFileInfo::exists(folder.file("notes.tmp")));
     EXPECT_LT(QFileInfo(folder.databasePath()).size(), before - 50 * 50000);
     EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("zqj1.mdb"))));
     EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("zqjbup.mdb"))));
@@ -123,8 +159,7 @@ TEST(Compaction, YesShrinksTheFileKeepsEveryRowAndNeverGivesAKeyAgain) {
 
 TEST(Compaction, AFailureAtAnyStepLeavesAWorkingDatabaseWithEveryRow) {
     for (const CompactStep failing :
-         {CompactStep::RemoveOldCopy, CompactStep::Backup, CompactStep::Compact, CompactStep::CheckCopy,
-          CompactStep::ReplaceDatabase, CompactStep::RemoveBackup}) {
+         {CompactStep::RemoveOldCopy, CompactStep::Backup, CompactStep::Compact, CompactStep::RemoveBackup}) {
         const bool backupWhole = failing > CompactStep::Backup;
         for (const int restore : {vbYes, vbNo}) {
             SCOPED_TRACE(testing::Message() << "step " << int(failing) << ", restore " << restore);
@@ -135,34 +170,128 @@ TEST(Compaction, AFailureAtAnyStepLeavesAWorkingDatabaseWithEveryRow) {
             // An earlier run's backup must never take the database's place.
             WriteFileBytes(folder.file(QStringLiteral("zqjbup.mdb")), "older backup");
             setCompactStepObserver([&](CompactStep step) {
-                if (step != failing) return;
-                // The check must find a damaged copy by itself.
-                if (step != CompactStep::CheckCopy) throw VbError(VbError::PathFileAccessError);
-                QFile copy(folder.file(QStringLiteral("zqj1.mdb")));
-                copy.resize(copy.size() / 2);
+                if (step == failing) throw VbError(VbError::PathFileAccessError);
             });
             folder.dialogs().answerMessageBox(restore);
             ASSERT_TRUE(remindAtStart(&FrmCR::cmdYes));
             setCompactStepObserver({});
 
             const auto& messages = folder.dialogs().messages();
-            ASSERT_EQ(messages.size(), restore == vbYes ? 1u : 2u);
+            ASSERT_EQ(messages.size(), restore == vbYes && backupWhole ? 1u : 2u);
             EXPECT_TRUE(
                 messages[0].prompt.startsWith("ZQJ tried to compact the database but a problem occured.\r\n"
                                               "Would you like ZQJ will to try restore its backup?\r\n\r\n"));
             EXPECT_EQ(messages[0].style, 52);
             EXPECT_EQ(messages[0].title, "Repair database");
-            if (restore == vbNo) {
+            if (!backupWhole) {
+                // No advice to rename an older backup over the database.
+                EXPECT_EQ(messages[1].prompt, "No backup of the database was made, so none is restored. "
+                                              "The database '\\zqj.mdb' was not changed.");
+                EXPECT_EQ(ReadFileBytes(folder.databasePath()), original);
+                EXPECT_EQ(ReadFileBytes(folder.file(QStringLiteral("zqjbup.mdb"))), "older backup");
+            } else if (restore == vbNo) {
                 EXPECT_EQ(messages[1].prompt, "The database is backup up as '\\zqjbup.mdb'. You may manually "
                                               "rename it to '\\zqj.mdb'.");
+                EXPECT_EQ(rowCounts(folder.file(QStringLiteral("zqjbup.mdb"))), rows);
+            } else {
+                EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("zqjbup.mdb"))));
             }
-            if (!backupWhole) {
-                EXPECT_EQ(ReadFileBytes(folder.databasePath()), original);
-            }
-            EXPECT_EQ(QFileInfo::exists(folder.file(QStringLiteral("zqjbup.mdb"))),
-                      restore == vbNo || !backupWhole);
+            EXPECT_EQ(integrity(folder.databasePath()), "ok");
             EXPECT_EQ(rowCounts(folder.databasePath()), rows);
+            // The reminder stays due after a compaction that did not complete.
+            EXPECT_EQ(storedCount(), "21");
+            storeCount(QStringLiteral("1"));
             folder.openDatabase();
         }
+    }
+}
+
+TEST(Compaction, TheBackupOfADatabaseLeftMidTransactionHoldsTheCommittedRowsOnly) {
+    ProgramFolder folder;
+    prepareCompaction(folder);
+    const QStringList rows = rowCounts(folder.databasePath());
+    killMidTransaction(folder.databasePath());
+
+    // The compaction fails after its backup; the backup is kept.
+    setCompactStepObserver([](CompactStep step) {
+        if (step == CompactStep::Compact) throw VbError(VbError::DiskFull);
+    });
+    folder.dialogs().answerMessageBox(vbNo);
+    ASSERT_TRUE(remindAtStart(&FrmCR::cmdYes));
+    setCompactStepObserver({});
+
+    for (const char* file : {"zqjbup.mdb", "zqj.mdb"}) {
+        EXPECT_EQ(integrity(folder.file(file)), "ok") << file;
+        EXPECT_EQ(rowCounts(folder.file(file)), rows) << file;
+    }
+}
+
+TEST(Compaction, AnotherProgramsConnectionWorksOnTheCompactedDatabaseOrTheCompactionChangesNothing) {
+    ProgramFolder folder;
+    prepareCompaction(folder);
+    const qint64 before = QFileInfo(folder.databasePath()).size();
+    const std::shared_ptr<Connection> other = Connection::open(folder.databasePath());
+
+    ASSERT_TRUE(remindAtStart(&FrmCR::cmdYes));
+    EXPECT_LT(QFileInfo(folder.databasePath()).size(), before / 2);
+    other->execute("INSERT INTO tblSet (SetName, EditionID, LanguageID) VALUES ('Other', 2, 1)");
+    EXPECT_EQ(Connection::open(folder.databasePath())
+                  ->openSnapshot("SELECT count(*) AS n FROM tblSet WHERE SetName = 'Other'")
+                  ->field("n")
+                  .toLong(),
+              1);
+
+    // While it reads, the compaction waits a while, then fails and leaves the file alone.
+    storeCount(QStringLiteral("20"));
+    other->execute("DELETE FROM tblCard");
+    const QByteArray held = ReadFileBytes(folder.databasePath());
+    other->beginTrans();
+    other->openSnapshot("SELECT count(*) AS n FROM tblSet");
+    folder.dialogs().answerMessageBox(vbNo);
+    ASSERT_TRUE(remindAtStart(&FrmCR::cmdYes));
+    other->rollbackTrans();
+    ASSERT_EQ(folder.dialogs().messages().size(), 2u);
+    EXPECT_EQ(folder.dialogs().messages()[0].title, "Repair database");
+    EXPECT_EQ(ReadFileBytes(folder.databasePath()), held);
+    EXPECT_EQ(integrity(folder.file("zqjbup.mdb")), "ok");
+}
+
+TEST(Compaction, ARestorePutsNoDamagedOrIncompleteBackupInPlace) {
+    const struct {
+        const char* damage;
+        std::function<void(const QString&)> apply;
+    } cases[] = {
+        {"cut short", [](const QString& path) { QFile(path).resize(QFileInfo(path).size() / 2); }},
+        {"pages overwritten",
+         [](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+             file.seek(4096);
+             file.write(QByteArray(3 * 4096, '\x5a'));
+         }},
+        {"a table missing",
+         [](const QString& path) { Connection::open(path)->execute("DROP TABLE tblCharacterBack"); }},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.damage);
+        ProgramFolder folder;
+        prepareCompaction(folder);
+        const QByteArray original = ReadFileBytes(folder.databasePath());
+        setCompactStepObserver([&](CompactStep step) {
+            if (step != CompactStep::Compact) return;
+            test.apply(folder.file("zqjbup.mdb"));
+            throw VbError(VbError::DiskFull);
+        });
+        folder.dialogs().answerMessageBox(vbYes);
+        ASSERT_TRUE(remindAtStart(&FrmCR::cmdYes));
+        setCompactStepObserver({});
+
+        const auto& messages = folder.dialogs().messages();
+        ASSERT_EQ(messages.size(), 2u);
+        EXPECT_TRUE(messages[1].prompt.startsWith("The backup '\\zqjbup.mdb' is not restored: the database "
+                                                  "'\\zqj.mdb' stays as it is.\r\n\r\n"));
+        EXPECT_EQ(messages[1].style, 48);
+        EXPECT_EQ(ReadFileBytes(folder.databasePath()), original);
+        EXPECT_TRUE(QFileInfo::exists(folder.file("zqjbup.mdb")));
     }
 }

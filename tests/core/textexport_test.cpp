@@ -69,7 +69,12 @@ TEST_F(TextExport, WritesTheHeaderAndOneBlockPerCardLargeCardAndCharacter) {
         test.rows();
         // An earlier, longer file is replaced whole.
         WriteFileBytes(target, QByteArray(4000, 'x'));
+        // What a killed export left in the folder goes; the user's own files stay.
+        WriteFileBytes(folder().file(".zqj-0123456789abcdef.tmp"), "partial");
+        WriteFileBytes(folder().file(".zqj-notes.tmp"), "user's");
         exportTo(target);
+        EXPECT_EQ(QDir(folder().path()).entryList({".zqj-*"}, QDir::Files | QDir::Hidden),
+                  QStringList{".zqj-notes.tmp"});
         EXPECT_EQ(QString::fromUtf8(ReadFileBytes(target)),
                   "Created with Quarnell Card Set Creator 2.0\r\nhttps://example.org/cardsets\r\n \r\n"
                   "Set: Zwölf/Set\r\n \r\n" +

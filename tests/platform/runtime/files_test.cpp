@@ -1,8 +1,10 @@
 #include "expectvberror.h"
 #include "runtime/files.h"
+#include "runtime/replacementfile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cerrno>
 
@@ -176,6 +178,40 @@ TEST_F(Files, AFolderIsNoFile) {
     EXPECT_VB_ERROR(ReadFileBytes(path("sub")), VbError::PathFileAccessError);
     EXPECT_VB_ERROR(Kill(path("sub")), VbError::PathFileAccessError);
     EXPECT_VB_ERROR(WriteFileBytes(path("sub"), "x"), VbError::PathFileAccessError);
+}
+
+TEST_F(Files, LeftoverTemporariesOfKilledReplacementsAreRemovedAndNothingElse) {
+    const char* leftovers[] = {".zqj-0123456789abcdef.tmp", ".zqj-0123456789abcdef.tmp-journal",
+                               ".zqj-1123456789abcdef.tmp-journal"};
+    const char* kept[] = {".zqj-0123456789ABCDEF.tmp",
+                          ".zqj-0123.tmp",
+                          "zqj-0123456789abcdef.tmp",
+                          ".zqj-0123456789abcdef.tmp.bak",
+                          ".zqj-0123456789abcdef.tmp-wal",
+                          "zqj.mdb",
+                          ".zqj.mdb",
+                          "zqj.mdb-journal"};
+    for (const char* name : leftovers)
+        makeFile(name);
+    for (const char* name : kept)
+        makeFile(name);
+    makeFolder(".zqj-fedcba9876543210.tmp");
+    // A replacement at work, here or in another copy of the program, keeps its temporary and the
+    // journal of a database written into it.
+    ReplacementFile working(path("card.bmp"));
+    working.write("new");
+    const QString workingJournal = QFileInfo(working.temporaryPath()).fileName() + "-journal";
+    makeFile(workingJournal);
+
+    ReplacementFile::removeLeftovers(path(""));
+    for (const char* name : leftovers)
+        EXPECT_FALSE(QFile::exists(path(name))) << name;
+    for (const char* name : kept)
+        EXPECT_EQ(contents(name), "data") << name;
+    EXPECT_EQ(contents(workingJournal), "data");
+    EXPECT_TRUE(QDir(path(".zqj-fedcba9876543210.tmp")).exists());
+    working.commit();
+    EXPECT_EQ(contents("card.bmp"), "new");
 }
 
 TEST(FileErrors, TheSystemsReasonBecomesTheRuntimesNumberWithTheCauseAndTheFile) {
