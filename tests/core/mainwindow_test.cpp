@@ -12,7 +12,9 @@
 #include "runtime/settings.h"
 
 #include <QCoreApplication>
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QToolButton>
 #include <algorithm>
 #include <set>
@@ -187,6 +189,30 @@ TEST_F(MainToolbar, ExitUnloadsTheMainWindowWithItsEditorsAndKeepsItsPlace) {
 }
 
 using WindowPosition = MainWindowTest;
+
+// At the first start's size the editors reach past the MDI area: scrolling reaches every corner.
+TEST_F(WindowPosition, EditorsLargerThanTheAreaAreReachedByScrolling) {
+    newSet(QStringLiteral("Second"), 2);
+    auto* area = static_cast<QMdiArea*>(frmMaster->mdiArea.widget());
+    for (const char* key : {"card2nd", "character2nd", "large2nd"}) {
+        SCOPED_TRACE(key);
+        toolButton(QLatin1String(key))->click();
+        QMdiSubWindow* subWindow = area->activeSubWindow();
+        ASSERT_NE(subWindow, nullptr);
+        subWindow->move(0, 0);
+        QCoreApplication::processEvents();
+        ASSERT_GT(subWindow->height(), area->viewport()->height());
+        EXPECT_TRUE(area->verticalScrollBar()->isVisible());
+
+        for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
+            bar->setValue(bar->maximum());
+        EXPECT_TRUE(area->viewport()->rect().contains(subWindow->geometry().bottomRight()));
+        for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
+            bar->setValue(bar->minimum());
+        EXPECT_TRUE(area->viewport()->rect().contains(subWindow->geometry().topLeft()));
+        toolButton(QLatin1String(key))->click(); // hidden again
+    }
+}
 
 TEST_F(WindowPosition, FirstStartIsAThirdOfTheScreenAndCentred) {
     // As wide as the set panel needs, a third of the screen where that is more.
