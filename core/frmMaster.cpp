@@ -1,5 +1,4 @@
 #include "frmMaster.h"
-#include "frmCard.h"
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
 #include "frmCharacter2nd.h"
@@ -284,7 +283,7 @@ void FrmMaster::tbar_ButtonClick(const ToolbarButton& Button) {
             MsgBox(QStringLiteral("Select a set first."), vbExclamation, QStringLiteral("Create cards"));
             return;
         }
-        frmCard->Show();
+        // The renderer's canvases draw into images: its window is never shown.
         frmCreate->Show(vbModal);
         frmCreate.unload();
     } else if (Button.key == QLatin1String("exporttotext")) {

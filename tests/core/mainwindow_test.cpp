@@ -1,20 +1,25 @@
 // The main window's toolbar, the editors it shows as child windows, and its size, place
 // and state kept in the settings store.
+#include "frmCard.h"
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
 #include "frmCharacter2nd.h"
+#include "frmCreate.h"
 #include "frmMaster.h"
 #include "mainwindowtest.h"
 #include "modData.h"
+#include "testrows.h"
 #include "windowplacement.h"
 
 #include "forms/screen.h"
 #include "runtime/settings.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <set>
@@ -176,6 +181,36 @@ TEST_F(MainToolbar, CreateAllNeedsAnOpenSet) {
     EXPECT_EQ(folder().dialogs().messages().front().prompt, "Select a set first.");
     EXPECT_EQ(folder().dialogs().messages().front().style, 48);
     EXPECT_EQ(folder().dialogs().messages().front().title, "Create cards");
+}
+
+TEST_F(MainToolbar, CreateAllRunsTheBatchAndNeverShowsTheRenderersWindow) {
+    newSet(QStringLiteral("Batch"), 2);
+    insertRow(QStringLiteral("tblCard"), QStringLiteral("CardID"), newSmallCardValues(1), {});
+    frmCard2nd->InitCard2nd();
+    const QString output = folder().file(QStringLiteral("cards"));
+    ASSERT_TRUE(QDir().mkpath(output));
+
+    QObject context;
+    QTimer::singleShot(0, &context, [&] {
+        FrmCreate* dialog = frmCreate.ifLoaded();
+        if (!dialog || !dialog->Visible()) {
+            ADD_FAILURE() << "the batch dialog is not shown";
+            return;
+        }
+        dialog->txtSaveTo.setText(output);
+        dialog->chk2ndCard.setValue(vbChecked);
+        click(dialog->cmdCreate);
+        EXPECT_FALSE(frmCard.ifLoaded() && frmCard->Visible()) << "during the batch";
+        click(dialog->cmdDone);
+    });
+    toolButton(QStringLiteral("createall"))->click();
+
+    EXPECT_EQ(QDir(output).entryList(QDir::Files).size(), 1);
+    ASSERT_FALSE(folder().dialogs().messages().empty());
+    EXPECT_EQ(folder().dialogs().messages().back().prompt, "Done creating cards.");
+    EXPECT_FALSE(frmCreate.isLoaded());
+    ASSERT_TRUE(frmCard.isLoaded());
+    EXPECT_FALSE(frmCard->Visible());
 }
 
 TEST_F(MainToolbar, ExitUnloadsTheMainWindowWithItsEditorsAndKeepsItsPlace) {
