@@ -203,14 +203,8 @@ void FrmMaster::chkAutonumber_Click() {
 
 void FrmMaster::cmdSymbolAdd_Click() {
     if (!findOpenSet()) return;
-    FileDialogRequest request;
-    request.title = QStringLiteral("Choose picture");
-    request.filter =
-        QStringLiteral("All files(*.*)|*.*|Picture files (*.bmp;*.jpg;*.gif;*.wmf)|*.bmp;*.jpg;*.gif;*.wmf");
-    request.defaultExtension = QStringLiteral("bmp");
-    request.filterIndex = 2;
-    request.mustExist = true;
-    const std::optional<QString> path = dialogs().openFile(request);
+    const std::optional<QString> path =
+        dialogs().openFile(pictureFileRequest(QStringLiteral("Choose picture"), QString()));
     if (!path) return;
     try {
         picSetSymbol.setPicture(LoadPicture(*path));
