@@ -12,6 +12,9 @@
 #include "runtime/files.h"
 #include "runtime/vberror.h"
 
+#include <QApplication>
+#include <QIcon>
+
 std::shared_ptr<Connection> cnData;
 QString PicTempPath;
 bool DatabaseFound = false;
@@ -63,6 +66,8 @@ private:
 } // namespace
 
 bool Main() {
+    // Set for the application, so that every window and message carries it.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zqj.xpm")));
     OpenDatabase();
     if (!DatabaseFound) {
         MsgBox(QStringLiteral("The database is missing.\r\n\r\n"

@@ -3,11 +3,14 @@
 #include "frmCard3rd.h"
 #include "frmCharacter2nd.h"
 #include "frmMaster.h"
+#include "frmSetName.h"
 #include "modData.h"
 #include "programfolder.h"
 #include "runtime/files.h"
 
 #include <QFile>
+#include <QIcon>
+#include <QMdiSubWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -78,4 +81,18 @@ TEST(Startup, OpensTheFirstSetByNameAndLoadsTheEditorsHidden) {
     ASSERT_TRUE(frmCharacter2nd.isLoaded());
     EXPECT_FALSE(frmCharacter2nd->Visible());
     EXPECT_FALSE(frmCard3rd.isLoaded());
+}
+
+// The main window, the editors in its MDI area and the dialogs carry the program's icon.
+TEST(Startup, EveryWindowCarriesTheProgramsIcon) {
+    ProgramFolder folder;
+    ASSERT_TRUE(Main());
+    const QImage icon = QIcon(QStringLiteral(":/icons/zqj.xpm")).pixmap(32).toImage();
+    ASSERT_FALSE(icon.isNull());
+    auto* editor = qobject_cast<QMdiSubWindow*>(frmCard2nd->parentWidget());
+    ASSERT_NE(editor, nullptr);
+    for (const QWidget* window : {static_cast<QWidget*>(&frmMaster.get()), static_cast<QWidget*>(editor),
+                                  static_cast<QWidget*>(&frmSetName.get())})
+        EXPECT_EQ(window->windowIcon().pixmap(32).toImage(), icon) << window->objectName().toStdString();
+    frmSetName.unload();
 }
