@@ -9,9 +9,8 @@ Font smallFonts(double size, bool bold = false) {
     return Font{QStringLiteral("Small Fonts"), size, bold, false};
 }
 
-// A text of the card: it shows the card under it, and an "&" in it is no access key.
+// A text of the card: an "&" in it is no access key.
 void cardText(Label& label, const QString& caption, const Font& font, int alignment = vbLeftJustify) {
-    label.widget()->setAutoFillBackground(false);
     label.setUseMnemonic(false);
     label.setCaption(caption);
     label.setFont(font);

@@ -9,9 +9,8 @@ Font smallFonts(double size, bool bold = false) {
     return Font{QStringLiteral("Small Fonts"), size, bold, false};
 }
 
-// A text of the card: it shows the card under it, and an "&" in it is no access key.
+// A text of the card: an "&" in it is no access key.
 void cardText(Label& label, const Font& font, int alignment = vbLeftJustify) {
-    label.widget()->setAutoFillBackground(false);
     label.setUseMnemonic(false);
     label.setFont(font);
     label.setAlignment(alignment);
@@ -136,7 +135,6 @@ void LargeCardWindow::placePreview() {
     picImageLarge.setAutoSize(true);
     picImageLarge.MovePixels(0, 0, 33, 49);
 
-    lblPicSizeLarge.widget()->setAutoFillBackground(false);
     lblPicSizeLarge.widget()->setCursor(Qt::SizeHorCursor);
     lblPicSizeLarge.Move(129, 8, 5, 238);
 

@@ -17,11 +17,6 @@ Font smallFonts(double size, bool bold = false) {
     return Font{QStringLiteral("Small Fonts"), size, bold, false};
 }
 
-// Card labels show the card under them.
-void showCardThrough(Label& label) {
-    label.widget()->setAutoFillBackground(false);
-}
-
 // The edit panel beside the preview, and its rows, in pixels.
 constexpr double kPanelTop = 36;
 constexpr double kPanelWidth = 370;
@@ -148,14 +143,10 @@ void SmallCardWindow::placePreview() {
     lblWatermark.setForeColor(RGB(192, 192, 192));
 
     // The card's own texts: an "&" in them is no access key.
-    for (Label* label : {&lblTitle, &lblNumber, &lblBold, &lblInformation, &lblAutonumber, &lblWatermark}) {
-        showCardThrough(*label);
+    for (Label* label : {&lblTitle, &lblNumber, &lblBold, &lblInformation, &lblAutonumber, &lblWatermark})
         label->setUseMnemonic(false);
-    }
-    for (Label& label : lblType) {
-        showCardThrough(label);
+    for (Label& label : lblType)
         label.setUseMnemonic(false);
-    }
 
     place(picSymbol, m_layout.symbol);
     picSymbol.setBorderStyle(vbBSNone);

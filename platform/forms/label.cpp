@@ -49,7 +49,6 @@ Label::Label(Container& container, const QString& name)
               {QPalette::Window, QPalette::WindowText, vbButtonFace, vbButtonText}) {
     label()->setTextFormat(Qt::PlainText);
     label()->setAlignment(qtAlignment(m_alignment));
-    label()->setAutoFillBackground(true);
     label()->setBuddy(label());
     stackUnderControls(label());
 }
@@ -69,6 +68,11 @@ void Label::setAlignment(int alignment) {
 void Label::setWordWrap(bool wordWrap) {
     m_wordWrap = wordWrap;
     label()->setWordWrap(wordWrap);
+}
+
+void Label::setBackColor(qint32 bgr) {
+    Control::setBackColor(bgr);
+    label()->setAutoFillBackground(true);
 }
 
 void Label::setUseMnemonic(bool useMnemonic) {

@@ -1,7 +1,8 @@
 #pragma once
 // A label: plain text only (a caption such as "<b>x</b>" shows as typed), CR LF shown as
 // a line break, aligned left, right or centre at the top. Labels stay under the other
-// controls of their container and keep their own order among themselves.
+// controls of their container and keep their own order among themselves. A label shows its
+// container through it until the code gives it a BackColor.
 //
 // An "&" in the caption marks the access key ("&&" shows one "&"): the letter after it is
 // underlined, the "&" not drawn, and Alt with the letter moves the focus to the first
@@ -29,6 +30,8 @@ public:
     void setWordWrap(bool wordWrap);
     bool UseMnemonic() const { return m_useMnemonic; }
     void setUseMnemonic(bool useMnemonic);
+    // Hides Control::setBackColor: the label paints its own background from then on.
+    void setBackColor(qint32 bgr);
 
 private:
     QLabel* label() const;

@@ -3,6 +3,7 @@
 #include "testform.h"
 
 #include "forms/commandbutton.h"
+#include "forms/frame.h"
 #include "forms/label.h"
 #include "forms/textbox.h"
 #include "runtime/vberror.h"
@@ -113,6 +114,27 @@ TEST(LabelText, LabelsStayUnderOtherControlsInTheirOwnOrder) {
         stack << child->objectName();
     EXPECT_EQ(stack, (QStringList{QStringLiteral("lblFirst"), QStringLiteral("lblSecond"),
                                   QStringLiteral("txtTitle"), QStringLiteral("txtLast")}));
+}
+
+// A label shows the panel of the frame it stands on; one given a back colour paints it.
+TEST(LabelText, ShowsWhatItStandsOnUnlessGivenABackColour) {
+    TestForm form;
+    form.setScaleMode(vbPixels);
+    Frame fraInfo(form, QStringLiteral("fraInfo"));
+    fraInfo.MovePixels(0, 0, 200, 100);
+    Label lblPlain(fraInfo, QStringLiteral("lblPlain"));
+    lblPlain.MovePixels(20, 40, 60, 20);
+    Label lblRule(fraInfo, QStringLiteral("lblRule"));
+    lblRule.MovePixels(100, 40, 60, 20);
+    lblRule.setBackColor(0x0000FF);
+
+    const QImage shown = fraInfo.widget()->grab().toImage();
+    const auto centre = [&](const Label& label) {
+        return label.widget()->mapTo(fraInfo.widget(), label.widget()->rect().center());
+    };
+    const QPoint plain = centre(lblPlain);
+    EXPECT_EQ(QColor(shown.pixel(plain)), QColor(shown.pixel(plain.x(), plain.y() + 25)));
+    EXPECT_EQ(QColor(shown.pixel(centre(lblRule))), QColor(Qt::red));
 }
 
 // The text colour holds while a control can be used; disabled, it greys as the style does.
