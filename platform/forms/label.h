@@ -9,8 +9,14 @@
 // control after the label in tab order that can take it (taborder.h). A label that shows
 // data, such as a card's text, sets UseMnemonic to False: its "&" shows as typed, it has
 // no access key, and its text is no caption that must fit the label.
+//
+// For screen readers a caption names the control it stands for: the one its access key
+// reaches, if that stands in the label's container and is no button, which has a caption
+// of its own.
 
 #include "control.h"
+
+#include <QPointer>
 
 class QLabel;
 
@@ -33,11 +39,17 @@ public:
     // Hides Control::setBackColor: the label paints its own background from then on.
     void setBackColor(qint32 bgr);
 
+    // Finds the control the caption names, once its window's tab order is in place; the
+    // control's accessible name follows the caption from then on.
+    void nameTheControlItStandsFor();
+
 private:
     QLabel* label() const;
+    void showAccessibleName();
 
     QString m_caption;
     int m_alignment = vbLeftJustify;
     bool m_wordWrap = false;
     bool m_useMnemonic = true;
+    QPointer<QWidget> m_named;
 };
