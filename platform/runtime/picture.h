@@ -2,7 +2,8 @@
 // A picture as the runtime hands it out: the decoded image and its size in pixels.
 // LoadPicture recognises BMP, JPG, GIF and WMF by content and raises 481 for anything
 // else; SavePicture writes BMP. Metafiles are played out of the process (wmfrenderer.h): one that
-// crashes the player or runs out of its time is 481 too. Bytes that failed lately fail at once.
+// crashes the player or runs out of its time is 481 too. Bytes that failed once fail at once for
+// the rest of the run.
 
 #include <QByteArray>
 #include <QImage>
