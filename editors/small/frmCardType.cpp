@@ -140,10 +140,6 @@ void FrmCardType::placeNewTypeFields() {
 
     cmdNew.setCaption(QStringLiteral("&Add New"));
     cmdNew.MovePixels(350, 100, 84, 25);
-
-    // The frame's panel shows through its captions.
-    for (OptionButton* option : {&optGlobal, &optUsedInSet})
-        option->widget()->setAutoFillBackground(false);
 }
 
 void FrmCardType::connectHandlers() {

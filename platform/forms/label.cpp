@@ -57,7 +57,7 @@ protected:
 
 Label::Label(Container& container, const QString& name)
     : Control(container, name, std::make_unique<CaptionLabel>(),
-              {QPalette::Window, QPalette::WindowText, vbButtonFace, vbButtonText}) {
+              {QPalette::Window, QPalette::WindowText, vbButtonFace, vbButtonText, true}) {
     label()->setTextFormat(Qt::PlainText);
     label()->setAlignment(qtAlignment(m_alignment));
     label()->setBuddy(label());
@@ -80,11 +80,6 @@ void Label::setAlignment(int alignment) {
 void Label::setWordWrap(bool wordWrap) {
     m_wordWrap = wordWrap;
     label()->setWordWrap(wordWrap);
-}
-
-void Label::setBackColor(qint32 bgr) {
-    Control::setBackColor(bgr);
-    label()->setAutoFillBackground(true);
 }
 
 void Label::setUseMnemonic(bool useMnemonic) {

@@ -36,8 +36,6 @@ public:
     void setWordWrap(bool wordWrap);
     bool UseMnemonic() const { return m_useMnemonic; }
     void setUseMnemonic(bool useMnemonic);
-    // Hides Control::setBackColor: the label paints its own background from then on.
-    void setBackColor(qint32 bgr);
 
     // Finds the control the caption names, once its window's tab order is in place; the
     // control's accessible name follows the caption from then on.
