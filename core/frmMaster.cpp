@@ -1,5 +1,4 @@
 #include "frmMaster.h"
-#include "frmCard.h"
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
 #include "frmCharacter2nd.h"
@@ -261,14 +260,8 @@ void FrmMaster::chkAutonumber_Click() {
 
 void FrmMaster::cmdSymbolAdd_Click() {
     if (!findOpenSet()) return;
-    FileDialogRequest request;
-    request.title = QStringLiteral("Choose picture");
-    request.filter =
-        QStringLiteral("All files(*.*)|*.*|Picture files (*.bmp;*.jpg;*.gif;*.wmf)|*.bmp;*.jpg;*.gif;*.wmf");
-    request.defaultExtension = QStringLiteral("bmp");
-    request.filterIndex = 2;
-    request.mustExist = true;
-    const std::optional<QString> path = dialogs().openFile(request);
+    const std::optional<QString> path =
+        dialogs().openFile(pictureFileRequest(QStringLiteral("Choose picture"), QString()));
     if (!path) return;
     try {
         picSetSymbol.setPicture(LoadPicture(*path));
@@ -340,7 +333,7 @@ void FrmMaster::tbar_ButtonClick(const ToolbarButton& Button) {
             MsgBox(QStringLiteral("Select a set first."), vbExclamation, QStringLiteral("Create cards"));
             return;
         }
-        frmCard->Show();
+        // The renderer's canvases draw into images: its window is never shown.
         frmCreate->Show(vbModal);
         frmCreate.unload();
     } else if (Button.key == QLatin1String("exporttotext")) {

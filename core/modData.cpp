@@ -15,6 +15,9 @@
 #include "runtime/folderlock.h"
 #include "runtime/vberror.h"
 
+#include <QApplication>
+#include <QIcon>
+
 std::shared_ptr<Connection> cnData;
 QString PicTempPath;
 bool DatabaseFound = false;
@@ -77,6 +80,8 @@ private:
 } // namespace
 
 bool Main() {
+    // Set for the application, so that every window and message carries it.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zqj.xpm")));
     bool inAnotherCopy = false;
     runGuarded([&] {
         inAnotherCopy = openInAnotherCopy();

@@ -23,7 +23,8 @@ extern RecordsetPtr rsCard, rsCharacter, rsLargeCard;
 extern RecordsetPtr rsCardType, rsCardBack, rsCharacterBack, rsArea, rsAlignment;
 extern QString strSQL;
 
-// Starts the program. Returns false when it must end at once (no usable database).
+// Starts the program, every window of it carrying the program's icon. Returns false when it
+// must end at once (no usable database).
 bool Main();
 void OpenDatabase();
 // Whether the file holds every table of the program's database.

@@ -75,11 +75,15 @@ QString pictureFileRefusal(const QString& path, const VbError& error) {
     }
 }
 
+QString jpgFilePatterns() {
+    return QStringLiteral("*.jpg;*.jpeg;*.jpe;*.jfif");
+}
+
 FileDialogRequest pictureFileRequest(const QString& title, const QString& folder) {
     FileDialogRequest request;
     request.title = title;
-    request.filter = QStringLiteral("All files(*.*)|*.*|Picture files (*.bmp;*.jpg;*.gif;*.wmf)|"
-                                    "*.bmp;*.jpg;*.gif;*.wmf");
+    request.filter = QStringLiteral("All files(*.*)|*.*|Picture files (*.bmp;*.jpg;*.gif;*.wmf)|*.bmp;") +
+                     jpgFilePatterns() + QStringLiteral(";*.gif;*.wmf");
     request.filterIndex = 2;
     request.initialFolder = folder;
     request.defaultExtension = QStringLiteral("bmp");

@@ -26,6 +26,9 @@ void ShowFieldPicture(PictureBox& box, const Field& field);
 // What to tell the user when a chosen picture file cannot be used: the cause in plain words.
 QString pictureFileRefusal(const QString& path, const VbError& error);
 
+// The name endings of JPG files, as the file dialogs' filters list them.
+QString jpgFilePatterns();
+
 // The open dialog of a picture chooser: every file, or the pictures (preselected), of a
 // file that must exist, starting in that folder.
 FileDialogRequest pictureFileRequest(const QString& title, const QString& folder);

@@ -12,10 +12,8 @@ Font smallFonts(double size, bool bold = false) {
     return Font{QStringLiteral("Small Fonts"), size, bold, false};
 }
 
-// A text of the card: it shows the card under it, an "&" in it is no access key, and it
-// shows as it is printed.
+// A text of the card: an "&" in it is no access key, and it shows as it is printed.
 void cardText(Label& label, const QString& caption, const Font& font, TextPlacement placement) {
-    label.widget()->setAutoFillBackground(false);
     label.setUseMnemonic(false);
     label.setCaption(caption);
     label.setFont(font);
@@ -205,8 +203,6 @@ void CharacterWindow::placeCard() {
     framedPicture(picImageCharacter, 8, 8, 33, 49);
 
     lblPicSizeCharacter.Move(122, 1, 5, 220);
-    // Only the pointer shows the handle: the card has nothing there.
-    lblPicSizeCharacter.widget()->setAutoFillBackground(false);
     lblPicSizeCharacter.widget()->setCursor(Qt::SizeHorCursor);
 
     const Font column = smallFonts(6, true);

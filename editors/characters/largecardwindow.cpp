@@ -10,10 +10,8 @@ Font smallFonts(double size, bool bold = false) {
     return Font{QStringLiteral("Small Fonts"), size, bold, false};
 }
 
-// A text of the card: it shows the card under it, an "&" in it is no access key, and it
-// shows as it is printed.
+// A text of the card: an "&" in it is no access key, and it shows as it is printed.
 void cardText(Label& label, const Font& font, TextPlacement placement) {
-    label.widget()->setAutoFillBackground(false);
     label.setUseMnemonic(false);
     label.setFont(font);
     const bool centred = placement == TextPlacement::Centred || placement == TextPlacement::WrappedCentred;
@@ -141,7 +139,6 @@ void LargeCardWindow::placePreview() {
     picImageLarge.setAutoSize(true);
     picImageLarge.MovePixels(0, 0, 33, 49);
 
-    lblPicSizeLarge.widget()->setAutoFillBackground(false);
     lblPicSizeLarge.widget()->setCursor(Qt::SizeHorCursor);
     lblPicSizeLarge.Move(129, 8, 5, 238);
 

@@ -294,7 +294,8 @@ void FrmCardBacks::cmdSavePicture_Click() {
     FileDialogRequest request;
     request.title = kSaveTitle;
     request.fileName = rsBack->field(QStringLiteral("BackText")).concatText();
-    request.filter = QStringLiteral("BMP (*.bmp)|*.bmp|JPG (*.jpg)|*.jpg|GIF (*.gif)|*.gif|");
+    request.filter = QStringLiteral("BMP (*.bmp)|*.bmp|JPG (*.jpg)|") + jpgFilePatterns() +
+                     QStringLiteral("|GIF (*.gif)|*.gif|");
     request.filterIndex = 1;
     request.defaultExtension = QStringLiteral("bmp");
     const std::optional<QString> path = dialogs().saveFile(request);

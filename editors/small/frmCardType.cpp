@@ -31,12 +31,6 @@ Font smallFonts(double size) {
     return Font{QStringLiteral("Small Fonts"), size, false, false};
 }
 
-// The card's texts show the card under them, and an "&" in them is no access key.
-void showAsCardText(Label& label) {
-    label.widget()->setAutoFillBackground(false);
-    label.setUseMnemonic(false);
-}
-
 // A Null UsedInSet is no set's and not global either.
 bool isGlobal(const Field& usedInSet) {
     return !usedInSet.isNull() && usedInSet.toLong() == 0;
@@ -107,13 +101,13 @@ void FrmCardType::placeSampleCard() {
         label.setAlignment(i % 2 == 0 ? vbLeftJustify : vbRightJustify);
         label.setCaption(designTexts[i]);
         label.setFont(smallFonts(6.75));
-        showAsCardText(label);
+        label.setUseMnemonic(false); // a card's text: an "&" in it is no access key
     }
     place(lblNumber, layout.number);
     lblNumber.setAlignment(vbCenter);
     lblNumber.setFont(smallFonts(6.75));
-    showAsCardText(lblNumber);
-    showAsCardText(lblTitle);
+    lblNumber.setUseMnemonic(false);
+    lblTitle.setUseMnemonic(false);
 }
 
 // Laid out as the corners stand on a card: left texts on the left, right ones on the right.
@@ -146,11 +140,6 @@ void FrmCardType::placeNewTypeFields() {
 
     cmdNew.setCaption(QStringLiteral("&Add New"));
     cmdNew.MovePixels(350, 100, 84, 25);
-
-    // The frame's panel shows through its captions.
-    for (Control* control :
-         std::initializer_list<Control*>{&lblUL, &lblUR, &lblLL, &lblLR, &lblNr, &optGlobal, &optUsedInSet})
-        control->widget()->setAutoFillBackground(false);
 }
 
 void FrmCardType::connectHandlers() {

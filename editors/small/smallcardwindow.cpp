@@ -18,11 +18,6 @@ Font smallFonts(double size, bool bold = false) {
     return Font{QStringLiteral("Small Fonts"), size, bold, false};
 }
 
-// Card labels show the card under them.
-void showCardThrough(Label& label) {
-    label.widget()->setAutoFillBackground(false);
-}
-
 // The edit panel beside the preview, and its rows, in pixels.
 constexpr double kPanelTop = 36;
 constexpr double kPanelWidth = 370;
@@ -114,7 +109,6 @@ void SmallCardWindow::placePreview() {
 
     // Only the pointer shows the handle: the card has nothing there.
     place(lblPicSize, m_layout.picSize);
-    showCardThrough(lblPicSize);
     lblPicSize.widget()->setCursor(Qt::SizeVerCursor);
 
     const Font titleFont{m_layout.titleFace, m_layout.titleSize, m_layout.titleBold, false};
@@ -159,12 +153,10 @@ void SmallCardWindow::placePreview() {
         {&lblBold, TextPlacement::Centred},     {&lblInformation, TextPlacement::Wrapped},
         {&lblAutonumber, TextPlacement::Right}, {&lblWatermark, TextPlacement::Centred}};
     for (const auto& [label, placement] : texts) {
-        showCardThrough(*label);
         label->setUseMnemonic(false);
         showAsPrinted(*label, placement);
     }
     for (size_t i = 0; i < lblType.size(); ++i) {
-        showCardThrough(lblType[i]);
         lblType[i].setUseMnemonic(false);
         showAsPrinted(lblType[i], i % 2 == 0 ? TextPlacement::Left : TextPlacement::Right);
     }

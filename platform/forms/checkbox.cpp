@@ -31,8 +31,7 @@ int valueOf(int state) {
 
 CheckBox::CheckBox(Container& container, const QString& name)
     : Control(container, name, std::make_unique<QCheckBox>(),
-              {QPalette::Window, QPalette::WindowText, vbButtonFace, vbButtonText}) {
-    box()->setAutoFillBackground(true);
+              {QPalette::Window, QPalette::WindowText, vbButtonFace, vbButtonText, true}) {
     // stateChanged, not clicked: the keyboard changes the box too.
     QObject::connect(box(), &QCheckBox::stateChanged, context(), [this](int state) { userChanged(state); });
 }

@@ -152,6 +152,7 @@ void Control::setForeColor(qint32 bgr) {
 }
 
 void Control::setBackColor(qint32 bgr) {
+    if (m_colours.seeThrough) m_widget->setAutoFillBackground(true);
     if (bgr == m_backColor) return;
     m_backColor = bgr;
     showColours();

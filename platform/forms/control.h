@@ -1,7 +1,8 @@
 #pragma once
 // The base of every control: its name and the properties all controls share, kept as
 // plain values that a Qt widget shows. Positions and sizes are in the container's scale. A
-// disabled control shows its text in the style's grey, whatever its ForeColor.
+// disabled control shows its text in the style's grey, whatever its ForeColor. A label, check
+// box or option button shows its container through it until the code gives it a BackColor.
 //
 // Every control also raises the mouse, key and focus events in the old toolkit's codes:
 // Button 1 left, 2 right, 4 middle (on a move, the mask of the buttons held); Shift 1,
@@ -85,6 +86,7 @@ protected:
         QPalette::ColorRole foreRole;
         qint32 back;
         qint32 fore;
+        bool seeThrough = false; // until a BackColor is set
     };
 
     // The widget goes into the container's client area and lives no longer than the control.

@@ -2,6 +2,7 @@
 #include "control.h"
 #include "dialogowner.h"
 #include "guard.h"
+#include "label.h"
 #include "mdiarea.h"
 #include "runtime/vberror.h"
 
@@ -140,6 +141,10 @@ void Form::load() {
         }
     }
     runGuarded([this] { Form_Load(); });
+    // Its controls and their tab order are in place now.
+    for (Control* control : Controls()) {
+        if (auto* label = dynamic_cast<Label*>(control)) label->nameTheControlItStandsFor();
+    }
 }
 
 bool Form::Unload() {

@@ -1,6 +1,7 @@
 #pragma once
 // The base of every window. A window is one global instance (see FormInstance): created
-// hidden, its load handler run once, and unloaded by code or by the user's closing it.
+// hidden, its load handler run once, and unloaded by code or by the user's closing it. Once
+// loaded, each label names the control it stands for (label.h).
 // A form made as an MDI child goes into the program's MDI area (mdiarea.h) when it loads,
 // if there is one, and is a top-level window otherwise; Show, Hide, Caption and geometry
 // then act on its sub-window. A form holding the MDI area unloads its child forms before

@@ -5,6 +5,7 @@
 #include "systemcolours.h"
 #include "taborder.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
@@ -34,6 +35,16 @@ void stackUnderControls(QLabel* label) {
     }
 }
 
+// The caption as a screen reader says it: no access key mark, "&&" as one "&".
+QString withoutAccessKeyMark(const QString& caption) {
+    QString text;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) ++i;
+        text += caption[i];
+    }
+    return text;
+}
+
 // QLabel hides the "&" and underlines the key only in a label with a buddy. The label is
 // its own buddy and moves the focus itself, at each press: the control after it may have
 // changed, and QLabel would click a button buddy.
@@ -58,10 +69,9 @@ protected:
 
 Label::Label(Container& container, const QString& name)
     : Control(container, name, std::make_unique<CaptionLabel>(),
-              {QPalette::Window, QPalette::WindowText, vbButtonFace, vbButtonText}) {
+              {QPalette::Window, QPalette::WindowText, vbButtonFace, vbButtonText, true}) {
     label()->setTextFormat(Qt::PlainText);
     label()->setAlignment(qtAlignment(m_alignment));
-    label()->setAutoFillBackground(true);
     label()->setBuddy(label());
     stackUnderControls(label());
 }
@@ -69,6 +79,7 @@ Label::Label(Container& container, const QString& name)
 void Label::setCaption(const QString& caption) {
     m_caption = caption;
     label()->setText(toDisplayLines(caption));
+    showAccessibleName();
 }
 
 void Label::setAlignment(int alignment) {
@@ -121,6 +132,20 @@ void Label::drawLaidOutText(QPainter& painter) const {
                         int(roundHalfEven(place.top() + piece.y)));
         m_textMetrics->draw(painter, at - corner, piece.text);
     }
+}
+
+// A label that shows data, such as the record's position, may stand before a control of
+// another container; a caption stands in the container of the control it names.
+void Label::nameTheControlItStandsFor() {
+    QWidget* target = m_useMnemonic ? accessKeyTarget(label()) : nullptr;
+    const bool names = target && target->parentWidget() == label()->parentWidget() &&
+                       !qobject_cast<QAbstractButton*>(target);
+    m_named = names ? target : nullptr;
+    showAccessibleName();
+}
+
+void Label::showAccessibleName() {
+    if (m_named) m_named->setAccessibleName(withoutAccessKeyMark(toDisplayLines(m_caption)));
 }
 
 QLabel* Label::label() const {

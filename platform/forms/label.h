@@ -1,7 +1,8 @@
 #pragma once
 // A label: plain text only (a caption such as "<b>x</b>" shows as typed), CR LF shown as
 // a line break, aligned left, right or centre at the top. Labels stay under the other
-// controls of their container and keep their own order among themselves.
+// controls of their container and keep their own order among themselves. A label shows its
+// container through it until the code gives it a BackColor.
 //
 // An "&" in the caption marks the access key ("&&" shows one "&"): the letter after it is
 // underlined, the "&" not drawn, and Alt with the letter moves the focus to the first
@@ -11,6 +12,10 @@
 //
 // A label can leave the placing of its text to its owner, to look exactly as a picture box
 // prints it (see setTextLayout).
+//
+// For screen readers a caption names the control it stands for: the one its access key
+// reaches, if that stands in the label's container and is no button, which has a caption
+// of its own.
 
 #include "control.h"
 #include "textmetrics.h"
@@ -18,6 +23,8 @@
 #include <functional>
 #include <optional>
 #include <vector>
+
+#include <QPointer>
 
 class QLabel;
 class QPainter;
@@ -49,6 +56,10 @@ public:
                                                              const TextMetrics& metrics, double width)>;
     void setTextLayout(TextLayout layout);
 
+    // Finds the control the caption names, once its window's tab order is in place; the
+    // control's accessible name follows the caption from then on.
+    void nameTheControlItStandsFor();
+
 protected:
     // With a text layout, the widget spans its container's width, so that nothing cuts
     // a text at the label's sides.
@@ -57,6 +68,7 @@ protected:
 private:
     QLabel* label() const;
     void drawLaidOutText(QPainter& painter) const;
+    void showAccessibleName();
 
     QString m_caption;
     int m_alignment = vbLeftJustify;
@@ -64,4 +76,6 @@ private:
     bool m_useMnemonic = true;
     TextLayout m_textLayout;
     mutable std::optional<TextMetrics> m_textMetrics;
+
+    QPointer<QWidget> m_named;
 };

@@ -12,6 +12,10 @@ MdiArea* hostingArea = nullptr;
 MdiArea::MdiArea(Container& container, const QString& name)
     : Control(container, name, std::make_unique<QMdiArea>(),
               {QPalette::Window, QPalette::WindowText, vbButtonFace, vbButtonText}) {
+    // A child window reaching past the area is reached by scrolling, as on the old platform.
+    auto* area = static_cast<QMdiArea*>(widget());
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     hostingArea = this;
 }
 

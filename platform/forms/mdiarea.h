@@ -2,7 +2,8 @@
 // Stands in for the client area of the old toolkit's MDI main window: a QMdiArea in which
 // the program's child windows live, each in a QMdiSubWindow. The program has one, in its
 // main window: a form made as an MDI child moves into it when it loads (see Form). A
-// sub-window's close box unloads its form, and the form takes its sub-window with it.
+// sub-window's close box unloads its form, and the form takes its sub-window with it. The
+// area shows scroll bars whenever a child window reaches past it.
 // Once its main window unloads, the area hosts nothing more.
 
 #include "control.h"

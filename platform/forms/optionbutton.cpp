@@ -5,8 +5,7 @@
 
 OptionButton::OptionButton(Container& container, const QString& name)
     : Control(container, name, std::make_unique<QRadioButton>(),
-              {QPalette::Window, QPalette::WindowText, vbButtonFace, vbButtonText}) {
-    button()->setAutoFillBackground(true);
+              {QPalette::Window, QPalette::WindowText, vbButtonFace, vbButtonText, true}) {
     // toggled reaches every button of the container: the one chosen and the one cleared.
     QObject::connect(button(), &QRadioButton::toggled, context(), [this](bool checked) { toggled(checked); });
 }

@@ -36,6 +36,12 @@ bool canTakeFocus(const QWidget* widget, const QWidget* boundary) {
     return takesTabFocus(widget) && widget->isEnabled() && widget->isVisibleTo(boundary) &&
            !widget->focusProxy() && boundary->isAncestorOf(widget);
 }
+
+// The widget after this one's place in the tab order.
+QWidget* afterPlaceOf(const QWidget* widget) {
+    const auto* place = widget->findChild<TabPlace*>(QString(), Qt::FindDirectChildrenOnly);
+    return place && place->ahead() ? place->ahead() : widget->nextInFocusChain();
+}
 } // namespace
 
 void setTabOrder(const std::vector<Control*>& order, const CaptionLabels& captions) {
@@ -63,13 +69,21 @@ void setTabOrder(const std::vector<Control*>& order) {
 
 QWidget* nextFocusable(const QWidget* widget) {
     const QWidget* boundary = walkBoundary(widget);
-    const auto* place = widget->findChild<TabPlace*>(QString(), Qt::FindDirectChildrenOnly);
-    QWidget* first = place && place->ahead() ? place->ahead() : widget->nextInFocusChain();
+    QWidget* first = afterPlaceOf(widget);
     QWidget* next = first;
     do {
         if (next != widget && canTakeFocus(next, boundary)) return next;
         next = next->nextInFocusChain();
     } while (next != first);
+    return nullptr;
+}
+
+QWidget* accessKeyTarget(const QWidget* label) {
+    const QWidget* boundary = walkBoundary(label);
+    for (QWidget* next = afterPlaceOf(label); next != boundary && boundary->isAncestorOf(next);
+         next = next->nextInFocusChain()) {
+        if (next != label && takesTabFocus(next)) return next;
+    }
     return nullptr;
 }
 

@@ -23,6 +23,11 @@ void setTabOrder(const std::vector<Control*>& order, const CaptionLabels& captio
 // window of the MDI area the walk stays inside that window.
 QWidget* nextFocusable(const QWidget* widget);
 
+// The widget a label's access key is for: the first after the label's place in tab order
+// that takes the focus from Tab, whatever its state now; null when the window's order ends
+// first.
+QWidget* accessKeyTarget(const QWidget* label);
+
 // The first widget inside the container, in its window's tab order, that can take the focus
 // now; null when there is none.
 QWidget* firstFocusableInside(const QWidget* container);

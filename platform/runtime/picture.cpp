@@ -9,11 +9,12 @@
 
 #include <QBuffer>
 #include <QCryptographicHash>
+#include <QHash>
 #include <QImageReader>
 #include <QPainter>
-#include <algorithm>
+#include <QSet>
 #include <deque>
-#include <optional>
+#include <mutex>
 
 namespace {
 constexpr int dotsPerMeterAt96Dpi = 3780;
@@ -83,37 +84,39 @@ private:
     std::deque<std::pair<QByteArray, Picture>> m_entries; // newest first
 };
 
-// The last pictures that failed to decode, by their size and a digest of their bytes: a
-// metafile refused for running out of time would otherwise cost the time limit again at every
-// layout of its card. Only a picture of a failed one's size is digested: hashing every picture
-// shown would cost more than decoding it.
-class RecentFailures {
+// Every picture that failed to decode in this run, on any thread, by its size and a digest of
+// its bytes: a metafile refused for running out of time would otherwise cost the time limit
+// again at every layout of its card. Only a picture of a failed one's size is digested:
+// hashing every picture shown would cost more than decoding it.
+class FailedPictures {
 public:
     bool contains(const QByteArray& bytes) const {
-        std::optional<QByteArray> digest;
-        for (const Failure& failure : m_failures) {
-            if (failure.size != bytes.size()) continue;
-            if (!digest) digest = digestOf(bytes);
-            if (failure.digest == *digest) return true;
+        {
+            const std::lock_guard guard(m_lock);
+            if (!m_digests.contains(bytes.size())) return false;
         }
-        return false;
+        const QByteArray digest = digestOf(bytes);
+        const std::lock_guard guard(m_lock);
+        return m_digests.value(bytes.size()).contains(digest);
     }
     void add(const QByteArray& bytes) {
-        if (m_failures.size() == kEntries) m_failures.pop_back();
-        m_failures.push_front({bytes.size(), digestOf(bytes)});
+        const QByteArray digest = digestOf(bytes);
+        const std::lock_guard guard(m_lock);
+        m_digests[bytes.size()].insert(digest);
     }
 
 private:
-    struct Failure {
-        qsizetype size;
-        QByteArray digest;
-    };
     static QByteArray digestOf(const QByteArray& bytes) {
         return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
     }
-    static constexpr size_t kEntries = 16;
-    std::deque<Failure> m_failures; // newest first
+    mutable std::mutex m_lock;
+    QHash<qsizetype, QSet<QByteArray>> m_digests;
 };
+
+FailedPictures& failedPictures() {
+    static FailedPictures failures;
+    return failures;
+}
 } // namespace
 
 Picture LoadPicture(const QString& path) {
@@ -123,8 +126,8 @@ Picture LoadPicture(const QString& path) {
 
 Picture loadPictureFromBytes(const QByteArray& bytes) {
     thread_local RecentPictures recent;
-    thread_local RecentFailures failures;
     if (const Picture* known = recent.find(bytes)) return *known;
+    FailedPictures& failures = failedPictures();
     if (failures.contains(bytes)) throw VbError(VbError::InvalidPicture);
     QImage image = decode(bytes);
     if (image.isNull()) {

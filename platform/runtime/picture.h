@@ -3,7 +3,7 @@
 // LoadPicture recognises BMP, JPG, GIF and WMF by content and raises 481 for anything
 // else; SavePicture writes BMP. Metafiles are played out of the process (wmfrenderer.h): one that
 // crashes the player or runs out of its time is 481 too, as is any picture past the limits of
-// picturelimits.h. Bytes that failed lately fail at once.
+// picturelimits.h. Bytes that failed once fail at once for the rest of the run.
 
 #include <QByteArray>
 #include <QImage>

@@ -7,8 +7,10 @@
 #include "runtime/vberror.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -117,6 +119,21 @@ TEST_F(FieldPicture, ShowingPicturesAndEmptyFields) {
     EXPECT_EQ(readFile(PicTempPath), workFile);
     EXPECT_FALSE(SaveFieldToFile(symbol(), folder.file("none.bmp")));
     EXPECT_FALSE(QFile::exists(folder.file("none.bmp")));
+}
+
+// A JPEG file is listed under every name ending it goes by; the caption stays as it was.
+TEST(PictureFileRequest, ListsEveryPictureFileAndNothingElse) {
+    const QTemporaryDir folder;
+    const QStringList pictures{"a.bmp", "b.gif", "c.jpe", "d.jfif", "e.jpg", "f.wmf", "rose_photo.jpeg"};
+    for (const QString& name : pictures + QStringList{"notes.txt", "zqj.mdb"})
+        writeFile(folder.filePath(name), "x");
+
+    const FileDialogRequest request = pictureFileRequest(QStringLiteral("Choose picture"), folder.path());
+    EXPECT_TRUE(request.filter.contains("|Picture files (*.bmp;*.jpg;*.gif;*.wmf)|"));
+    const QString shown = request.selectedNameFilter();
+    ASSERT_TRUE(shown.startsWith("Picture files (") && shown.endsWith(')')) << shown.toStdString();
+    const QStringList patterns = shown.section(QLatin1Char('('), 1).chopped(1).split(QLatin1Char(' '));
+    EXPECT_EQ(QDir(folder.path()).entryList(patterns, QDir::Files, QDir::Name), pictures);
 }
 
 TEST(FolderPicker, EndsInOneSeparatorOrIsEmpty) {

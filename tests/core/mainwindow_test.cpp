@@ -1,20 +1,26 @@
 // The main window's toolbar, the editors it shows as child windows, and its size, place
 // and state kept in the settings store.
+#include "frmCard.h"
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
 #include "frmCharacter2nd.h"
+#include "frmCreate.h"
 #include "frmMaster.h"
 #include "mainwindowtest.h"
 #include "modData.h"
+#include "testrows.h"
 #include "windowplacement.h"
 
 #include "forms/screen.h"
 #include "runtime/settings.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
@@ -213,6 +219,36 @@ TEST_F(MainToolbar, CreateAllNeedsAnOpenSet) {
     EXPECT_EQ(folder().dialogs().messages().front().title, "Create cards");
 }
 
+TEST_F(MainToolbar, CreateAllRunsTheBatchAndNeverShowsTheRenderersWindow) {
+    newSet(QStringLiteral("Batch"), 2);
+    insertRow(QStringLiteral("tblCard"), QStringLiteral("CardID"), newSmallCardValues(1), {});
+    frmCard2nd->InitCard2nd();
+    const QString output = folder().file(QStringLiteral("cards"));
+    ASSERT_TRUE(QDir().mkpath(output));
+
+    QObject context;
+    QTimer::singleShot(0, &context, [&] {
+        FrmCreate* dialog = frmCreate.ifLoaded();
+        if (!dialog || !dialog->Visible()) {
+            ADD_FAILURE() << "the batch dialog is not shown";
+            return;
+        }
+        dialog->txtSaveTo.setText(output);
+        dialog->chk2ndCard.setValue(vbChecked);
+        click(dialog->cmdCreate);
+        EXPECT_FALSE(frmCard.ifLoaded() && frmCard->Visible()) << "during the batch";
+        click(dialog->cmdDone);
+    });
+    toolButton(QStringLiteral("createall"))->click();
+
+    EXPECT_EQ(QDir(output).entryList(QDir::Files).size(), 1);
+    ASSERT_FALSE(folder().dialogs().messages().empty());
+    EXPECT_EQ(folder().dialogs().messages().back().prompt, "Done creating cards.");
+    EXPECT_FALSE(frmCreate.isLoaded());
+    ASSERT_TRUE(frmCard.isLoaded());
+    EXPECT_FALSE(frmCard->Visible());
+}
+
 TEST_F(MainToolbar, ExitUnloadsTheMainWindowWithItsEditorsAndKeepsItsPlace) {
     newSet(QStringLiteral("Second"), 2);
     toolButton(QStringLiteral("card2nd"))->click();
@@ -239,6 +275,30 @@ TEST_F(MainToolbar, ExitEndsTheProgramWhenTheStoreCannotBeWritten) {
 }
 
 using WindowPosition = MainWindowTest;
+
+// At the first start's size the editors reach past the MDI area: scrolling reaches every corner.
+TEST_F(WindowPosition, EditorsLargerThanTheAreaAreReachedByScrolling) {
+    newSet(QStringLiteral("Second"), 2);
+    auto* area = static_cast<QMdiArea*>(frmMaster->mdiArea.widget());
+    for (const char* key : {"card2nd", "character2nd", "large2nd"}) {
+        SCOPED_TRACE(key);
+        toolButton(QLatin1String(key))->click();
+        QMdiSubWindow* subWindow = area->activeSubWindow();
+        ASSERT_NE(subWindow, nullptr);
+        subWindow->move(0, 0);
+        QCoreApplication::processEvents();
+        ASSERT_GT(subWindow->height(), area->viewport()->height());
+        EXPECT_TRUE(area->verticalScrollBar()->isVisible());
+
+        for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
+            bar->setValue(bar->maximum());
+        EXPECT_TRUE(area->viewport()->rect().contains(subWindow->geometry().bottomRight()));
+        for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
+            bar->setValue(bar->minimum());
+        EXPECT_TRUE(area->viewport()->rect().contains(subWindow->geometry().topLeft()));
+        toolButton(QLatin1String(key))->click(); // hidden again
+    }
+}
 
 TEST_F(WindowPosition, FirstStartIsAThirdOfTheScreenAndCentred) {
     // As wide as the set panel needs, a third of the screen where that is more.

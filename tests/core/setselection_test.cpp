@@ -120,8 +120,8 @@ TEST_F(SetSelection, SymbolIsChosenStoredAndShown) {
     ASSERT_EQ(folder().dialogs().requests().size(), 1u);
     const FileDialogRequest& asked = folder().dialogs().requests().front().file;
     EXPECT_EQ(asked.title, "Choose picture");
-    EXPECT_EQ(asked.filter,
-              "All files(*.*)|*.*|Picture files (*.bmp;*.jpg;*.gif;*.wmf)|*.bmp;*.jpg;*.gif;*.wmf");
+    EXPECT_EQ(asked.filter, "All files(*.*)|*.*|Picture files (*.bmp;*.jpg;*.gif;*.wmf)|"
+                            "*.bmp;*.jpg;*.jpeg;*.jpe;*.jfif;*.gif;*.wmf");
     EXPECT_EQ(asked.filterIndex, 2);
     EXPECT_EQ(asked.defaultExtension, "bmp");
     EXPECT_TRUE(asked.mustExist);

@@ -4,6 +4,7 @@
 #include "frmCard3rd.h"
 #include "frmCharacter2nd.h"
 #include "frmMaster.h"
+#include "frmSetName.h"
 #include "modData.h"
 #include "programfolder.h"
 #include "runtime/files.h"
@@ -11,6 +12,8 @@
 #include "runtime/settings.h"
 
 #include <QFile>
+#include <QIcon>
+#include <QMdiSubWindow>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -182,4 +185,18 @@ TEST(Startup, AStepOfTheStartThatFailsIsReportedAndTheProgramGoesOn) {
     ASSERT_FALSE(folder.dialogs().messages().empty());
     EXPECT_EQ(folder.dialogs().messages().front().style, 16);
     EXPECT_TRUE(folder.dialogs().messages().front().prompt.startsWith("Error "));
+}
+
+// The main window, the editors in its MDI area and the dialogs carry the program's icon.
+TEST(Startup, EveryWindowCarriesTheProgramsIcon) {
+    ProgramFolder folder;
+    ASSERT_TRUE(Main());
+    const QImage icon = QIcon(QStringLiteral(":/icons/zqj.xpm")).pixmap(32).toImage();
+    ASSERT_FALSE(icon.isNull());
+    auto* editor = qobject_cast<QMdiSubWindow*>(frmCard2nd->parentWidget());
+    ASSERT_NE(editor, nullptr);
+    for (const QWidget* window : {static_cast<QWidget*>(&frmMaster.get()), static_cast<QWidget*>(editor),
+                                  static_cast<QWidget*>(&frmSetName.get())})
+        EXPECT_EQ(window->windowIcon().pixmap(32).toImage(), icon) << window->objectName().toStdString();
+    frmSetName.unload();
 }

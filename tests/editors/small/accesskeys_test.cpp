@@ -1,6 +1,12 @@
 // The panel's captions: each label's access key reaches the control it names, in both
-// editions, and the card's own texts on the preview take no key.
+// editions, and the card's own texts on the preview take no key; screen readers name each
+// box by its label.
 #include "smallcardfixture.h"
+
+#include "frmCardBacks.h"
+#include "frmCardType.h"
+#include "frmCreate.h"
+#include "frmLarge2nd.h"
 
 #include <QApplication>
 #include <QTest>
@@ -46,5 +52,30 @@ TEST_F(AccessKeys, EachCaptionReachesTheControlItNames) {
     openNewSet(3);
     insertCard(1, {{"Title", "&Title"}, {"Information", "&Information"}});
     expectFocusAfterKeys(frmCard3rd.get());
+}
+
+// Not by the frame the box stands in, nor by a label after it.
+TEST_F(AccessKeys, EachBoxIsNamedByItsOwnLabel) {
+    openNewSet(2);
+    const FrmCardType& types = frmCardType.get();
+    const FrmCardBacks& backs = frmCardBacks.get();
+    const FrmCreate& create = frmCreate.get();
+    const FrmLarge2nd& large = frmLarge2nd.get();
+    const std::pair<const Control*, const char*> boxes[] = {
+        {&types.txtUL, "Upper left:"},
+        {&types.txtUR, "Upper right:"},
+        {&types.txtLL, "Lower left:"},
+        {&types.txtLR, "Lower right:"},
+        {&types.txtNr, "Number:"},
+        {&backs.txtBackText, "Name:"},
+        {&create.txtSaveTo, "Save to:"}, // in the window's own order, not one set by the code
+        {&create.txtFilenamePrefix, "Filename prefix:"},
+        {&create.cboSaveFormat, "Save format:"},
+        {&large.txtTitleLarge, "Title:"}, // not the record's position shown before it
+    };
+    for (const auto& [box, name] : boxes)
+        EXPECT_EQ(box->widget()->accessibleName(), name) << box->Name().toStdString();
+    frmCreate.unload();
+    frmLarge2nd.unload();
 }
 } // namespace

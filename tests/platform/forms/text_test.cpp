@@ -1,9 +1,13 @@
 // Text as the program hands it out: CR LF line breaks in multi-line boxes and labels,
-// selections counted in those terms, and labels that never read their caption as markup.
+// selections counted in those terms, labels that never read their caption as markup, and
+// captions over what they stand on.
 #include "testform.h"
 
+#include "forms/checkbox.h"
 #include "forms/commandbutton.h"
+#include "forms/frame.h"
 #include "forms/label.h"
+#include "forms/optionbutton.h"
 #include "forms/textbox.h"
 #include "runtime/vberror.h"
 
@@ -113,6 +117,37 @@ TEST(LabelText, LabelsStayUnderOtherControlsInTheirOwnOrder) {
         stack << child->objectName();
     EXPECT_EQ(stack, (QStringList{QStringLiteral("lblFirst"), QStringLiteral("lblSecond"),
                                   QStringLiteral("txtTitle"), QStringLiteral("txtLast")}));
+}
+
+// Captions show the panel of the frame they stand on; a label given a back colour paints it.
+TEST(CaptionBackground, ShowsWhatItStandsOnUnlessGivenABackColour) {
+    TestForm form;
+    form.setScaleMode(vbPixels);
+    Frame fraInfo(form, QStringLiteral("fraInfo"));
+    fraInfo.MovePixels(0, 0, 320, 100);
+    Label lblPlain(fraInfo, QStringLiteral("lblPlain"));
+    CheckBox chkPlain(fraInfo, QStringLiteral("chkPlain"));
+    OptionButton optPlain(fraInfo, QStringLiteral("optPlain"));
+    Label lblRule(fraInfo, QStringLiteral("lblRule"));
+    lblRule.setBackColor(0x0000FF);
+    double left = 20;
+    for (Control* control : std::initializer_list<Control*>{&lblPlain, &chkPlain, &optPlain, &lblRule}) {
+        control->MovePixels(left, 40, 60, 20);
+        left += 70;
+    }
+
+    const QImage shown = fraInfo.widget()->grab().toImage();
+    // Right of a box's mark, where no caption is drawn.
+    const auto inside = [&](const Control& control) {
+        const QWidget* widget = control.widget();
+        return widget->mapTo(fraInfo.widget(), QPoint(widget->width() - 5, widget->height() / 2));
+    };
+    for (const Control* control : std::initializer_list<const Control*>{&lblPlain, &chkPlain, &optPlain}) {
+        const QPoint at = inside(*control);
+        EXPECT_EQ(QColor(shown.pixel(at)), QColor(shown.pixel(at.x(), at.y() + 25)))
+            << control->Name().toStdString();
+    }
+    EXPECT_EQ(QColor(shown.pixel(inside(lblRule))), QColor(Qt::red));
 }
 
 // The text colour holds while a control can be used; disabled, it greys as the style does.

@@ -8,6 +8,7 @@
 #include "runtime/wmfrenderer.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <future>
@@ -83,6 +84,26 @@ TEST_F(Metafiles, DamagedOnesAreInvalidWithinTheTimeLimitAndOnlyOnce) {
         // Remembered: the next layout of its card does not wait again.
         EXPECT_LT(millisecondsToLoad(path("damaged.wmf")), 50);
     }
+}
+
+// Not at the next showing of its card, nor after many other failures, nor on another thread.
+TEST_F(Metafiles, AFailedOneCostsItsHelperOncePerRun) {
+    const QString runs = path("runs");
+    const QString helper = path("helper.sh");
+    WriteFileBytes(helper, "#!/bin/sh\necho >> '" + runs.toUtf8() + "'\nexit 1\n");
+    QFile::setPermissions(helper, QFile::ReadOwner | QFile::ExeOwner);
+    WmfRenderer::setHelper(helper);
+    QList<QByteArray> metafiles;
+    for (int i = 0; i < 40; ++i)
+        metafiles << wmfBytes(kSize, {{QRect(0, 0, 200 + i, 30), RGB(1, 2, 3)}});
+    const auto loadAll = [&] {
+        for (const QByteArray& bytes : metafiles)
+            EXPECT_VB_ERROR(loadPictureFromBytes(bytes), VbError::InvalidPicture);
+    };
+    loadAll();
+    loadAll();
+    std::async(std::launch::async, loadAll).get();
+    EXPECT_EQ(ReadFileBytes(runs).count('\n'), metafiles.size());
 }
 
 TEST_F(Metafiles, AnyFailureOfTheHelperIsAnInvalidPicture) {
