@@ -126,6 +126,13 @@ void printText(PictureBox& canvas, TextPlacement placement, const QString& text,
 }
 
 void showAsPrinted(Label& label, TextPlacement placement) {
+    label.setUseMnemonic(false);
+    const bool wrapped = placement == TextPlacement::Wrapped || placement == TextPlacement::WrappedCentred;
+    label.setWordWrap(wrapped);
+    if (placement == TextPlacement::Centred || placement == TextPlacement::WrappedCentred)
+        label.setAlignment(vbCenter);
+    else
+        label.setAlignment(placement == TextPlacement::Right ? vbRightJustify : vbLeftJustify);
     label.setTextLayout([placement](const QString& caption, const TextMetrics& metrics, double width) {
         return placeText(caption, placement, width, metrics);
     });

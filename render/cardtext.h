@@ -41,7 +41,9 @@ void printText(PictureBox& canvas, TextPlacement placement, const QString& text,
                QPointF origin = {});
 
 // A preview label draws its caption as printText prints it, in the label's font and colour,
-// cut at the label's edges: the preview shows the texts as they are printed.
+// cut at its top and bottom: the preview shows the texts as they are printed. The label is a
+// card's text, so an "&" in it is no access key; its alignment and word wrap follow the
+// placement.
 void showAsPrinted(Label& label, TextPlacement placement);
 
 // A number as printing it writes it: a sign place (a blank for a positive number), the

@@ -131,21 +131,20 @@ void FrmCard::CreateCard3rd() {
 }
 
 void FrmCard::SetCardFont(qint32 fontID) {
-    const FontRow row = cardFont(fontID);
-    picACard.setFont(row.font);
-    picACard.setForeColor(row.colour);
+    showFont(picACard, cardFont(fontID));
 }
 
 void FrmCard::SetPieceFont(qint32 fontID) {
-    const FontRow row = cardFont(fontID);
-    picACardPP.setFont(row.font);
-    picACardPP.setForeColor(row.colour);
+    showFont(picACardPP, cardFont(fontID));
 }
 
 void FrmCard::showSetFont(Control& label, const char* fontField) {
-    const FontRow row = cardFont(rsSet->field(QString::fromLatin1(fontField)).toLong());
-    label.setFont(row.font);
-    label.setForeColor(row.colour);
+    showFont(label, cardFont(rsSet->field(QString::fromLatin1(fontField)).toLong()));
+}
+
+void FrmCard::showFont(Control& control, const FontRow& row) {
+    control.setFont(row.font);
+    control.setForeColor(row.colour);
 }
 
 FrmCard::FontRow FrmCard::cardFont(qint32 fontID) {

@@ -67,6 +67,7 @@ private:
     };
     // The font and colour SetCardFont gives the canvas.
     FontRow cardFont(qint32 fontID);
+    static void showFont(Control& control, const FontRow& row);
     // Font rows never change once a set has them: each is read once per database.
     std::optional<FontRow> fontRow(qint32 fontID);
     // The composition both small-card editions share; the edition draws its type texts.

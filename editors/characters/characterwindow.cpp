@@ -12,12 +12,10 @@ Font smallFonts(double size, bool bold = false) {
     return Font{QStringLiteral("Small Fonts"), size, bold, false};
 }
 
-// A text of the card: an "&" in it is no access key, and it shows as it is printed.
+// A text of the card, shown as it is printed.
 void cardText(Label& label, const QString& caption, const Font& font, TextPlacement placement) {
-    label.setUseMnemonic(false);
     label.setCaption(caption);
     label.setFont(font);
-    label.setAlignment(placement == TextPlacement::Centred ? vbCenter : vbLeftJustify);
     showAsPrinted(label, placement);
 }
 
@@ -217,7 +215,6 @@ void CharacterWindow::placeCard() {
     cardText(lblSpecialTitle, QStringLiteral("SPECIAL ABILITIES"), heading, TextPlacement::Centred);
     lblSpecialTitle.Move(128, 28, 144, 11);
     cardText(lblSpecial, QString(), smallFonts(6.75), TextPlacement::Wrapped);
-    lblSpecial.setWordWrap(true);
     lblSpecial.Move(128, 43, 144, 177);
 
     cardText(lblAutonumberCharacter, QStringLiteral("0"), smallFonts(5.25), TextPlacement::Number);

@@ -10,13 +10,9 @@ Font smallFonts(double size, bool bold = false) {
     return Font{QStringLiteral("Small Fonts"), size, bold, false};
 }
 
-// A text of the card: an "&" in it is no access key, and it shows as it is printed.
+// A text of the card, shown as it is printed.
 void cardText(Label& label, const Font& font, TextPlacement placement) {
-    label.setUseMnemonic(false);
     label.setFont(font);
-    const bool centred = placement == TextPlacement::Centred || placement == TextPlacement::WrappedCentred;
-    label.setAlignment(centred ? vbCenter : vbLeftJustify);
-    label.setWordWrap(placement == TextPlacement::Wrapped || placement == TextPlacement::WrappedCentred);
     showAsPrinted(label, placement);
 }
 

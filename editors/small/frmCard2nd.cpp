@@ -12,7 +12,6 @@ void FrmCard2nd::InitCard2nd() {
 void FrmCard2nd::layOutCardType(const CornerTexts& corners, bool oneLine) {
     if (oneLine) {
         lblType[0].setWidth(139);
-        lblType[0].setAlignment(vbCenter);
         showAsPrinted(lblType[0], TextPlacement::Centred);
         for (size_t i = 1; i < lblType.size(); ++i)
             lblType[i].setVisible(false);
@@ -20,7 +19,6 @@ void FrmCard2nd::layOutCardType(const CornerTexts& corners, bool oneLine) {
         lblType[0].setCaption(corners.upperLeft + QStringLiteral(" ") + corners.lowerLeft);
     } else {
         lblType[0].setWidth(57);
-        lblType[0].setAlignment(vbLeftJustify);
         showAsPrinted(lblType[0], TextPlacement::Left);
         for (size_t i = 1; i < lblType.size(); ++i)
             lblType[i].setVisible(true);

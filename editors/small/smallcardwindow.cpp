@@ -113,53 +113,42 @@ void SmallCardWindow::placePreview() {
 
     const Font titleFont{m_layout.titleFace, m_layout.titleSize, m_layout.titleBold, false};
     place(lblTitle, m_layout.title);
-    lblTitle.setAlignment(vbCenter);
     lblTitle.setFont(titleFont);
 
     for (size_t i = 0; i < m_layout.types.size(); ++i) {
         Label& label = lblType.emplace_back(picCard, QStringLiteral("lblType(%1)").arg(i));
         place(label, m_layout.types[i]);
-        // (0) and (2) sit in the left corners, (1) and (3) in the right ones.
-        label.setAlignment(i % 2 == 0 ? vbLeftJustify : vbRightJustify);
         label.setFont(smallFonts(6.75));
     }
 
     place(lblNumber, m_layout.number);
-    lblNumber.setAlignment(vbCenter);
     lblNumber.setFont(smallFonts(6.75));
 
     place(lblBold, m_layout.bold);
-    lblBold.setAlignment(vbCenter);
     lblBold.setFont(titleFont);
     lblBold.setForeColor(vbBlack);
 
     place(lblInformation, m_layout.information);
-    lblInformation.setWordWrap(true);
     lblInformation.setFont(smallFonts(6.75));
 
     place(lblAutonumber, m_layout.autonumber);
-    lblAutonumber.setAlignment(vbRightJustify);
     lblAutonumber.setFont(smallFonts(5.25));
     lblAutonumber.setVisible(false);
 
     place(lblWatermark, m_layout.watermark);
-    lblWatermark.setAlignment(vbCenter);
     lblWatermark.setFont(smallFonts(5.25));
     lblWatermark.setForeColor(RGB(192, 192, 192));
 
-    // The card's own texts: an "&" in them is no access key, and each shows as it is printed.
+    // The card's own texts show as they are printed.
     const std::pair<Label*, TextPlacement> texts[] = {
         {&lblTitle, TextPlacement::Centred},    {&lblNumber, TextPlacement::Centred},
         {&lblBold, TextPlacement::Centred},     {&lblInformation, TextPlacement::Wrapped},
         {&lblAutonumber, TextPlacement::Right}, {&lblWatermark, TextPlacement::Centred}};
-    for (const auto& [label, placement] : texts) {
-        label->setUseMnemonic(false);
+    for (const auto& [label, placement] : texts)
         showAsPrinted(*label, placement);
-    }
-    for (size_t i = 0; i < lblType.size(); ++i) {
-        lblType[i].setUseMnemonic(false);
+    // (0) and (2) sit in the left corners, (1) and (3) in the right ones.
+    for (size_t i = 0; i < lblType.size(); ++i)
         showAsPrinted(lblType[i], i % 2 == 0 ? TextPlacement::Left : TextPlacement::Right);
-    }
 
     place(picSymbol, m_layout.symbol);
     picSymbol.setBorderStyle(vbBSNone);

@@ -164,6 +164,11 @@ void Control::setFont(const ::Font& font) {
     m_widget->setFont(toQFont(font));
 }
 
+const TextMetrics& Control::textMetrics() const {
+    if (!m_textMetrics || m_textMetrics->font() != m_font) m_textMetrics.emplace(m_font);
+    return *m_textMetrics;
+}
+
 void Control::Refresh() {
     m_widget->repaint();
 }

@@ -13,6 +13,7 @@
 
 #include "event.h"
 #include "font.h"
+#include "textmetrics.h"
 #include "units.h"
 
 #include <QPalette>
@@ -21,6 +22,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class Container;
 
@@ -65,6 +67,8 @@ public:
     void setBackColor(qint32 bgr);
     const ::Font& Font() const { return m_font; }
     void setFont(const ::Font& font);
+    // What the control's text is measured and drawn with, kept while Font stays.
+    const TextMetrics& textMetrics() const;
 
     void Refresh();
     void SetFocus();
@@ -124,4 +128,5 @@ private:
     qint32 m_foreColor;
     qint32 m_backColor;
     ::Font m_font;
+    mutable std::optional<TextMetrics> m_textMetrics;
 };

@@ -122,15 +122,15 @@ void Label::showGeometry() {
 }
 
 void Label::drawLaidOutText(QPainter& painter) const {
-    if (!m_textMetrics || m_textMetrics->font() != Font()) m_textMetrics.emplace(Font());
+    const TextMetrics& metrics = textMetrics();
     const QRectF place = pixelGeometry();
     const QPoint corner = widget()->pos();
-    painter.setFont(m_textMetrics->qFont());
+    painter.setFont(metrics.qFont());
     painter.setPen(displayColour(ForeColor()));
-    for (const PlacedText& piece : m_textLayout(m_caption, *m_textMetrics, place.width())) {
+    for (const PlacedText& piece : m_textLayout(m_caption, metrics, place.width())) {
         const QPoint at(int(roundHalfEven(place.left() + piece.x)),
                         int(roundHalfEven(place.top() + piece.y)));
-        m_textMetrics->draw(painter, at - corner, piece.text);
+        metrics.draw(painter, at - corner, piece.text);
     }
 }
 

@@ -21,7 +21,6 @@
 #include "textmetrics.h"
 
 #include <functional>
-#include <optional>
 #include <vector>
 
 #include <QPointer>
@@ -75,7 +74,6 @@ private:
     bool m_wordWrap = false;
     bool m_useMnemonic = true;
     TextLayout m_textLayout;
-    mutable std::optional<TextMetrics> m_textMetrics;
 
     QPointer<QWidget> m_named;
 };

@@ -91,11 +91,6 @@ void PictureBox::setCurrentY(double y) {
     m_currentY = toPixels(y);
 }
 
-const TextMetrics& PictureBox::textMetrics() const {
-    if (!m_textMetrics || m_textMetrics->font() != Font()) m_textMetrics.emplace(Font());
-    return *m_textMetrics;
-}
-
 void PictureBox::Print(const QString& text) {
     std::optional<QPainter> painter;
     printLine(startText(painter), text);

@@ -62,9 +62,8 @@ public:
     // The text's character boundaries in the box's font and scale (see TextRuler).
     TextRuler Ruler(const QString& text) const;
     double TextHeight(const QString& text) const;
-    // What the three above measure with (kept while Font stays: measuring is the hot path of
-    // composing a card), and the box's scale units in a pixel, by which its pixels are multiplied.
-    const TextMetrics& textMetrics() const;
+    // The three above measure with textMetrics() (measuring is the hot path of composing a
+    // card). The box's scale units in a pixel, by which its pixels are multiplied:
     double unitsPerPixel() const { return fromPixels(1); }
     // Both corners belong to a box; a line leaves out its last point. The current
     // position moves to (x2, y2).
@@ -111,5 +110,4 @@ private:
     bool m_holdImage = false; // while setPicture resizes the box, before it renews the image
     double m_currentX = 0.0;  // pixels, so that a switch of ScaleMode keeps the place
     double m_currentY = 0.0;
-    mutable std::optional<TextMetrics> m_textMetrics;
 };
