@@ -353,9 +353,9 @@ void FrmMaster::ExportToText() {
     request.filter = QStringLiteral("All files(*.*)|*.*|Text file (*.txt)|*.txt");
     request.defaultExtension = QStringLiteral("txt");
     request.filterIndex = 2;
-    const std::optional<QString> path = dialogs().saveFile(request);
-    if (!path) return;
-    ExportSetText(*path, iSetID);
+    const std::optional<FileChoice> choice = dialogs().saveFile(request);
+    if (!choice) return;
+    ExportSetText(choice->path, iSetID);
 }
 
 void FrmMaster::LoadWindowPosition() {

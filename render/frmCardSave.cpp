@@ -1,7 +1,6 @@
 // frmCard's card image files: the file name from the record and the set's output options,
 // the face and back laid out side by side on frmClip.picDone, and the writer of the set's
 // picture format. Every file is written under a temporary name and renamed over the old one.
-#include "cDIBSection.h"
 #include "cardimagewriter.h"
 #include "frmCard.h"
 #include "frmCard2nd.h"
@@ -9,13 +8,12 @@
 #include "frmCharacter2nd.h"
 #include "frmClip.h"
 #include "frmLarge2nd.h"
-#include "mIntelJPEGLibrary.h"
 #include "modData.h"
+#include "picturefilewriter.h"
 #include "programfiles.h"
 
 #include "db/dberrors.h"
 #include "forms/dialogs.h"
-#include "runtime/app.h"
 #include "runtime/vberror.h"
 
 #include <QRegularExpression>
@@ -32,10 +30,7 @@ struct FrmCard::CardKind {
 
 namespace {
 constexpr int kBadFileName = 52;
-constexpr qint32 kJpegQuality = 90;
 constexpr qint32 kBlack = 0x0;
-
-enum PicFormat : qint32 { kBmp = 1, kJpg = 2, kGif = 3 };
 
 const QString kFailure = QStringLiteral("Something went wrong.");
 const QString kTwoLineBreaks = QStringLiteral("\r\n\r\n");
@@ -199,53 +194,20 @@ void FrmCard::SaveCardImage(QString path, const CardKind& kind) {
     // The write gets its own copy of the surface: the next card is drawn while it runs.
     const Picture picture = frmClip->picDone.Picture();
     const qint32 format = rsSet->field(QStringLiteral("PicFormatID")).toLong();
+    BmpToGif& converter = frmClip->BMP2GIF1;
     using Failure = std::optional<CardImageWriter::Failure>;
-    std::function<Failure()> write;
-    switch (format) {
-    case kBmp:
-        write = [picture, path] {
-            SavePicture(picture, path);
-            return Failure();
-        };
-        break;
-    case kJpg:
-        write = [picture, path] {
-            cDIBSection dib;
-            dib.CreateFromPicture(picture);
-            SaveJPG(dib, path, kJpegQuality);
-            return Failure();
-        };
-        break;
-    case kGif: {
-        // The work file stays in the program's folder, replaced at each GIF save.
-        const QString workFile = App::Path() + QStringLiteral("/zqjtemp.bmp");
-        BmpToGif& converter = frmClip->BMP2GIF1;
-        write = [picture, path, workFile, &converter, kind] {
-            try {
-                SavePicture(picture, workFile);
-            } catch (const VbError& error) {
-                // Every card after this one would meet the same work file.
-                CardImageWriter::Failure failure = kind.failure(error);
-                failure.failsEveryFile = true;
-                return Failure(failure);
-            }
-            // The converter replaces the target only with a whole file, and names it in its reason.
-            converter.convert(workFile, path);
-            if (converter.failed())
-                return Failure({kFailure + kTwoLineBreaks + converter.reason(),
-                                QStringLiteral("Saving the card"), converter.errorNumber(),
-                                converter.reason()});
-            return Failure();
-        };
-        break;
-    }
-    default:
-        throw VbError(VbError::InvalidPropertyValue,
-                      QStringLiteral("There is no writer for picture format %1.").arg(format));
-    }
-    m_writer.write([write = std::move(write), kind]() -> Failure {
+    m_writer.write([picture, path, format, &converter, kind]() -> Failure {
         try {
-            return write();
+            writePictureFile(picture, path, format, converter);
+            return Failure();
+        } catch (const GifWorkFileError& error) {
+            // Every card after this one would meet the same work file.
+            CardImageWriter::Failure failure = kind.failure(error);
+            failure.failsEveryFile = true;
+            return failure;
+        } catch (const GifConversionError& error) {
+            return Failure({kFailure + kTwoLineBreaks + error.description(),
+                            QStringLiteral("Saving the card"), error.number(), error.description()});
         } catch (const VbError& error) {
             return kind.failure(error);
         }

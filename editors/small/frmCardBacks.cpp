@@ -2,17 +2,22 @@
 
 #include "modData.h"
 #include "modPicture.h"
+#include "picturefilewriter.h"
 #include "programfiles.h"
 #include "rowlookup.h"
 
 #include "forms/dialogs.h"
 #include "forms/screen.h"
 #include "forms/taborder.h"
+#include "gifconv/bmptogif.h"
 #include "runtime/files.h"
+#include "runtime/picture.h"
+#include "runtime/pictureformat.h"
 #include "runtime/vberror.h"
 
 #include <QFileInfo>
 #include <algorithm>
+#include <iterator>
 
 FormInstance<FrmCardBacks> frmCardBacks;
 
@@ -24,6 +29,32 @@ const QString kBackTitle = QStringLiteral("Card back");
 const QString kSaveTitle = QStringLiteral("Save Card back as picture");
 constexpr double kDesignHeight = 7245; // twips
 constexpr double kMargin = 16;         // pixels right of and below the picture
+
+// The types Save picture offers, in the order of its filter.
+constexpr PicFormat kSaveTypes[] = {kBmp, kJpg, kGif};
+
+// The type a name's ending gives, when it is one of those offered, in any case.
+std::optional<PicFormat> typeOfEnding(const QString& path) {
+    const QString pattern = QStringLiteral("*.") + QFileInfo(path).suffix().toLower();
+    if (pattern == QLatin1String("*.bmp")) return kBmp;
+    if (pattern == QLatin1String("*.gif")) return kGif;
+    if (jpgFilePatterns().split(QLatin1Char(';')).contains(pattern)) return kJpg;
+    return std::nullopt;
+}
+
+// The type of a stored picture, when it is one of those offered.
+std::optional<PicFormat> typeOfBytes(const QByteArray& bytes) {
+    switch (pictureFormatOf(bytes)) {
+    case PictureFormat::Bmp:
+        return kBmp;
+    case PictureFormat::Jpeg:
+        return kJpg;
+    case PictureFormat::Gif:
+        return kGif;
+    default:
+        return std::nullopt;
+    }
+}
 
 // The dialog's own size is in twips; its controls are laid out in pixels.
 constexpr double toTwips(double pixels) {
@@ -288,7 +319,8 @@ void FrmCardBacks::cmdDefault_Click() {
     editRow(*rsSet, [this] { rsSet->field(QStringLiteral("DefaultCardBackID")) = CardBackID; });
 }
 
-// The stored bytes go out unchanged, in the format the back was stored in.
+// The file holds the type its name's ending gives, else the type of the filter chosen; a back
+// stored in that type goes out unchanged, any other is converted by the card images' writers.
 void FrmCardBacks::cmdSavePicture_Click() {
     if (!locateSelectedBack()) return;
     FileDialogRequest request;
@@ -298,14 +330,33 @@ void FrmCardBacks::cmdSavePicture_Click() {
                      QStringLiteral("|GIF (*.gif)|*.gif|");
     request.filterIndex = 1;
     request.defaultExtension = QStringLiteral("bmp");
-    const std::optional<QString> path = dialogs().saveFile(request);
-    if (!path) return;
+    const std::optional<FileChoice> choice = dialogs().saveFile(request);
+    if (!choice) return;
+    QString path = choice->path;
+    std::optional<PicFormat> type = typeOfEnding(path);
+    if (!type) {
+        // A name without a known ending gets the ending of the filter's type.
+        const int filter = choice->filterIndex;
+        type = filter >= 1 && filter <= int(std::size(kSaveTypes)) ? kSaveTypes[filter - 1] : kBmp;
+        path += QLatin1Char('.') + request.extensionUnder(filter);
+    }
     try {
-        refuseProgramFile(*path);
-        WriteFileBytes(*path, rsBack->field(QStringLiteral("Picture")).toBytes());
+        refuseProgramFile(path);
+        // The dialog asked before replacing the name it gave, not the one with an ending added.
+        if (path != choice->path && QFileInfo::exists(path) &&
+            MsgBox(QStringLiteral("%1 already exists.\r\nDo you want to replace it?").arg(path),
+                   vbYesNo + vbExclamation, kSaveTitle) != vbYes)
+            return;
+        const QByteArray stored = rsBack->field(QStringLiteral("Picture")).toBytes();
+        if (typeOfBytes(stored) == type) {
+            WriteFileBytes(path, stored);
+        } else {
+            BmpToGif converter;
+            writePictureFile(loadPictureFromBytes(stored), path, *type, converter);
+        }
     } catch (const VbError& error) {
         MsgBox(QStringLiteral("The picture could not be saved as \"%1\".\r\n\r\nError %2: %3")
-                   .arg(*path)
+                   .arg(path)
                    .arg(error.number())
                    .arg(error.description()),
                vbExclamation, kSaveTitle);

@@ -35,7 +35,8 @@ public:
     virtual int messageBox(const QString& prompt, int style, const QString& title) = 0;
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
-    virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
+    // The chosen path and the filter it was chosen under, or nothing when the user cancels.
+    virtual std::optional<FileChoice> saveFile(const FileDialogRequest& request) = 0;
     // Colours in &HBBGGRR; nothing when the user cancels.
     virtual std::optional<qint32> chooseColour(qint32 bgr, const QString& title) = 0;
     // The chosen folder, or "" when the user cancels.

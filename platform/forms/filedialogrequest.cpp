@@ -40,3 +40,16 @@ QString FileDialogRequest::selectedNameFilter() const {
     const QStringList filters = nameFilters();
     return filterIndex >= 1 && filterIndex <= filters.size() ? filters[filterIndex - 1] : QString();
 }
+
+QString FileDialogRequest::extensionUnder(int index) const {
+    static const QRegularExpression plainEnding(QStringLiteral("^\\*\\.(\\w+)$"));
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    const qsizetype patterns = 2 * qsizetype(index) - 1;
+    if (index >= 1 && patterns < parts.size()) {
+        const QString first = parts[patterns].split(QLatin1Char(';')).constFirst().trimmed();
+        if (const QRegularExpressionMatch ending = plainEnding.match(first); ending.hasMatch())
+            return ending.captured(1);
+    }
+    QString extension = defaultExtension;
+    return extension.startsWith(QLatin1Char('.')) ? extension.mid(1) : extension;
+}

@@ -18,4 +18,13 @@ struct FileDialogRequest {
     QStringList nameFilters() const;
     // The filter that filterIndex picks, or "" when it points past the list.
     QString selectedNameFilter() const;
+    // The ending, without its point, that a name typed without one gets under the filter at that
+    // 1-based index: its first pattern's when that names one ("*.jpg"), else defaultExtension.
+    QString extensionUnder(int index) const;
+};
+
+// What the user chose in a save dialog: the path and the 1-based index of the filter in use.
+struct FileChoice {
+    QString path;
+    int filterIndex = 1;
 };

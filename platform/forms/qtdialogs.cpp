@@ -53,18 +53,23 @@ std::optional<QString> chosenFile(QFileDialog& dialog) {
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QString> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+std::optional<FileChoice> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(dialogOwner(), request.title, request.initialFolder);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilters(request.nameFilters());
+    const QStringList filters = request.nameFilters();
+    dialog.setNameFilters(filters);
     if (const QString selected = request.selectedNameFilter(); !selected.isEmpty())
         dialog.selectNameFilter(selected);
-    QString suffix = request.defaultExtension;
-    if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
-    dialog.setDefaultSuffix(suffix);
+    // A name typed without an ending gets the ending of the filter in use, as the old dialogs gave it.
+    const auto filterIndex = [&] { return int(filters.indexOf(dialog.selectedNameFilter())) + 1; };
+    dialog.setDefaultSuffix(request.extensionUnder(filterIndex()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&] { dialog.setDefaultSuffix(request.extensionUnder(filterIndex())); });
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
-    return chosenFile(dialog);
+    const std::optional<QString> path = chosenFile(dialog);
+    if (!path) return std::nullopt;
+    return FileChoice{*path, filterIndex()};
 }
 } // namespace
 
@@ -74,10 +79,12 @@ int QtDialogs::messageBox(const QString& prompt, int style, const QString& title
 }
 
 std::optional<QString> QtDialogs::openFile(const FileDialogRequest& request) {
-    return runFileDialog(request, QFileDialog::AcceptOpen);
+    const std::optional<FileChoice> choice = runFileDialog(request, QFileDialog::AcceptOpen);
+    if (!choice) return std::nullopt;
+    return choice->path;
 }
 
-std::optional<QString> QtDialogs::saveFile(const FileDialogRequest& request) {
+std::optional<FileChoice> QtDialogs::saveFile(const FileDialogRequest& request) {
     return runFileDialog(request, QFileDialog::AcceptSave);
 }
 

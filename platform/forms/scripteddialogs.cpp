@@ -27,9 +27,11 @@ std::optional<QString> ScriptedDialogs::openFile(const FileDialogRequest& reques
     return take(m_openAnswers, "open dialog", request.title);
 }
 
-std::optional<QString> ScriptedDialogs::saveFile(const FileDialogRequest& request) {
+std::optional<FileChoice> ScriptedDialogs::saveFile(const FileDialogRequest& request) {
     m_requests.push_back({DialogRequest::Kind::SaveFile, request.title, request, 0, {}, {}});
-    return take(m_saveAnswers, "save dialog", request.title);
+    const auto [path, filterIndex] = take(m_saveAnswers, "save dialog", request.title);
+    if (!path) return std::nullopt;
+    return FileChoice{*path, filterIndex == 0 ? request.filterIndex : filterIndex};
 }
 
 std::optional<qint32> ScriptedDialogs::chooseColour(qint32 bgr, const QString& title) {

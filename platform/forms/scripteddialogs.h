@@ -7,6 +7,7 @@
 #include "dialogs.h"
 
 #include <deque>
+#include <utility>
 #include <vector>
 
 struct ShownMessage {
@@ -29,7 +30,10 @@ class ScriptedDialogs : public Dialogs {
 public:
     void answerMessageBox(int result) { m_messageAnswers.push_back(result); }
     void answerOpenFile(std::optional<QString> path) { m_openAnswers.push_back(std::move(path)); }
-    void answerSaveFile(std::optional<QString> path) { m_saveAnswers.push_back(std::move(path)); }
+    // A filter index of 0 answers under the filter the request preselects.
+    void answerSaveFile(std::optional<QString> path, int filterIndex = 0) {
+        m_saveAnswers.push_back({std::move(path), filterIndex});
+    }
     void answerColour(std::optional<qint32> bgr) { m_colourAnswers.push_back(bgr); }
     void answerFolder(QString folder) { m_folderAnswers.push_back(std::move(folder)); }
     void answerInput(std::optional<QString> text) { m_inputAnswers.push_back(std::move(text)); }
@@ -41,7 +45,7 @@ public:
 
     int messageBox(const QString& prompt, int style, const QString& title) override;
     std::optional<QString> openFile(const FileDialogRequest& request) override;
-    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    std::optional<FileChoice> saveFile(const FileDialogRequest& request) override;
     std::optional<qint32> chooseColour(qint32 bgr, const QString& title) override;
     QString browseForFolder(QWidget* owner, const QString& title) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
@@ -50,7 +54,7 @@ public:
 private:
     std::deque<int> m_messageAnswers;
     std::deque<std::optional<QString>> m_openAnswers;
-    std::deque<std::optional<QString>> m_saveAnswers;
+    std::deque<std::pair<std::optional<QString>, int>> m_saveAnswers;
     std::deque<std::optional<qint32>> m_colourAnswers;
     std::deque<QString> m_folderAnswers;
     std::deque<std::optional<QString>> m_inputAnswers;

@@ -5,8 +5,16 @@
 #include "smallcardfixture.h"
 
 #include "forms/screen.h"
+#include "gifconv/bmptogif.h"
+#include "runtime/files.h"
+#include "runtime/picture.h"
+#include "runtime/pictureformat.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 
 namespace {
 class CardBacks : public SmallCardFixture {
@@ -297,6 +305,96 @@ TEST_F(CardBacks, TheDialogFitsThePictureWithinTheScreen) {
     EXPECT_LE(dialog.Width(), room.width() * 15);
     EXPECT_LE(dialog.Height(), room.height() * 15);
     EXPECT_LE((dialog.cmdOK.Top() + dialog.cmdOK.Height()) * 15, dialog.Height());
+}
+
+// The file holds the type the name's ending gives, else the type of the filter chosen, and a
+// name without a known ending gets that type's. A back already of that type keeps its bytes.
+TEST_F(CardBacks, SavePictureWritesTheTypeChosen) {
+    openNewSet(2);
+    FrmCardBacks& dialog = openDialog(2);
+    const QSize size(20, 12);
+    const QByteArray bmp = bmpBytes(size.width(), size.height(), Qt::blue);
+    QByteArray jpg;
+    QBuffer buffer(&jpg);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QImage::fromData(bmp).save(&buffer, "JPEG"));
+    BmpToGif converter;
+    converter.convert(writeFile("gif.bmp", bmp), folder.file("back.gif"));
+    ASSERT_FALSE(converter.failed());
+    const std::map<PictureFormat, QByteArray> stored{
+        {PictureFormat::Bmp, bmp},
+        {PictureFormat::Jpeg, jpg},
+        {PictureFormat::Gif, ReadFileBytes(folder.file("back.gif"))}};
+    const std::map<PictureFormat, QString> backName{
+        {PictureFormat::Bmp, "Bmp"}, {PictureFormat::Jpeg, "Jpg"}, {PictureFormat::Gif, "Gif"}};
+    for (const auto& [format, bytes] : stored)
+        addBack(dialog, backName.at(format), bytes);
+
+    enum Filter { kBmp = 1, kJpg, kGif };
+    const struct {
+        PictureFormat back;
+        Filter filter;
+        QString typed;
+        QString written;
+        PictureFormat format;
+    } cases[] = {
+        {PictureFormat::Bmp, kJpg, "Back", "Back.jpg", PictureFormat::Jpeg},
+        {PictureFormat::Bmp, kBmp, "Back.jpg", "Back.jpg", PictureFormat::Jpeg},
+        {PictureFormat::Bmp, kJpg, "Back.bmp", "Back.bmp", PictureFormat::Bmp},
+        {PictureFormat::Bmp, kBmp, "Back", "Back.bmp", PictureFormat::Bmp},
+        {PictureFormat::Bmp, kGif, "Back", "Back.gif", PictureFormat::Gif},
+        {PictureFormat::Jpeg, kBmp, "Back", "Back.bmp", PictureFormat::Bmp},
+        {PictureFormat::Jpeg, kBmp, "Back.GIF", "Back.GIF", PictureFormat::Gif},
+        {PictureFormat::Jpeg, kGif, "Back.jfif", "Back.jfif", PictureFormat::Jpeg},
+        {PictureFormat::Gif, kGif, "Back.jpeg", "Back.jpeg", PictureFormat::Jpeg},
+        {PictureFormat::Gif, kJpg, "Back.jpe", "Back.jpe", PictureFormat::Jpeg},
+        {PictureFormat::Gif, kBmp, "Back.v2", "Back.v2.bmp", PictureFormat::Bmp},
+        {PictureFormat::Gif, kJpg, "Back.gif", "Back.gif", PictureFormat::Gif},
+    };
+    int row = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE((c.typed + " under filter " + QString::number(c.filter)).toStdString());
+        const QDir out(folder.file(QStringLiteral("out%1").arg(++row)));
+        ASSERT_TRUE(out.mkpath("."));
+        clickBack(dialog, backName.at(c.back));
+        folder.dialogs().answerSaveFile(out.filePath(c.typed), c.filter);
+        click(dialog.cmdSavePicture);
+        EXPECT_EQ(out.entryList(QDir::Files), QStringList{c.written});
+        const QByteArray written = ReadFileBytes(out.filePath(c.written));
+        EXPECT_EQ(pictureFormatOf(written), c.format);
+        EXPECT_EQ(loadPictureFromBytes(written).image().size(), size);
+        if (c.format == c.back) {
+            EXPECT_EQ(written, stored.at(c.back));
+        }
+    }
+    EXPECT_TRUE(folder.dialogs().messages().empty());
+}
+
+// The ending added to a name makes a name the dialog never checked: a file of that name is
+// replaced only when the user agrees, and a program's file never.
+TEST_F(CardBacks, SavePictureChecksTheNameWithTheEndingItAdds) {
+    openNewSet(2);
+    FrmCardBacks& dialog = openDialog(2);
+    addBack(dialog, "Green", bmpBytes(7, 9, Qt::green));
+    clickBack(dialog, "Green");
+    const QString existing = writeFile("Old.gif", "old");
+    for (const int answer : {vbNo, vbYes}) {
+        folder.dialogs().answerSaveFile(folder.file("Old"), 3);
+        folder.dialogs().answerMessageBox(answer);
+        click(dialog.cmdSavePicture);
+        ASSERT_FALSE(folder.dialogs().messages().empty());
+        EXPECT_EQ(folder.dialogs().messages().back().prompt,
+                  existing + " already exists.\r\nDo you want to replace it?");
+        EXPECT_EQ(pictureFormatOf(ReadFileBytes(existing)) == PictureFormat::Gif, answer == vbYes);
+    }
+    EXPECT_EQ(folder.dialogs().unusedAnswers(), 0);
+    EXPECT_FALSE(QFileInfo::exists(folder.file("Old")));
+
+    const QString workFile = writeFile("zqjtemp.bmp", "work");
+    folder.dialogs().answerSaveFile(folder.file("zqjtemp"), 1);
+    click(dialog.cmdSavePicture);
+    EXPECT_TRUE(folder.dialogs().messages().back().prompt.contains(workFile));
+    EXPECT_EQ(ReadFileBytes(workFile), "work");
 }
 
 TEST_F(CardBacks, SavePictureWritesTheStoredBytesOrSaysWhyNot) {

@@ -9,11 +9,16 @@
 #include "forms/scripteddialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <functional>
@@ -169,6 +174,38 @@ TEST(QtDialogsTest, OpenDialogGetsTheRequest) {
         dialog.reject();
     });
     EXPECT_EQ(qtDialogs.openFile(request), std::nullopt);
+}
+
+// A name typed without an ending gets the ending of the filter the user picked, and the
+// choice tells which filter that was.
+TEST(QtDialogsTest, SaveDialogGivesTheChosenFiltersEnding) {
+    QTemporaryDir folder;
+    QtDialogs qtDialogs;
+    FileDialogRequest request;
+    request.filter = QStringLiteral("BMP (*.bmp)|*.bmp|JPG (*.jpg)|*.jpg;*.jpeg|All files (*.*)|*.*|");
+    request.defaultExtension = QStringLiteral("bmp");
+    request.initialFolder = folder.path();
+    const struct {
+        int keyDowns;
+        QString ending;
+    } cases[] = {{0, "bmp"}, {1, "jpg"}, {2, "bmp"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ending.toStdString());
+        whenShown<QFileDialog>([&](QFileDialog& dialog) {
+            auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            ASSERT_NE(types, nullptr);
+            for (int i = 0; i < c.keyDowns; ++i)
+                QTest::keyClick(types, Qt::Key_Down);
+            auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(QStringLiteral("Back"));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        const std::optional<FileChoice> choice = qtDialogs.saveFile(request);
+        ASSERT_TRUE(choice.has_value());
+        EXPECT_EQ(QFileInfo(choice->path).fileName(), "Back." + c.ending);
+        EXPECT_EQ(choice->filterIndex, c.keyDowns + 1);
+    }
 }
 
 void place(Form& form, double left, double top, double width, double height) {
