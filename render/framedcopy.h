@@ -17,15 +17,15 @@ struct PictureCopy {
     bool operator==(const PictureCopy&) const = default;
 };
 
-// How a card kind fits its picture into the frame.
+// How a card kind fits its frame to the picture. Along an axis the frame has followed, the
+// offset moved the frame itself, and the picture stands at the frame's inner edge.
 struct FrameFit {
-    bool fillWidth = false;  // the copy spans the frame's width, the horizontal offset ignored
-    bool fillHeight = false; // the same downwards: the frame has followed the picture's height
-    // A copy that reaches past both sides of the frame stops one pixel short of its width.
-    bool shortOfFarSide = false;
+    bool fillWidth = false;  // the frame has followed the picture's width and horizontal offset
+    bool fillHeight = false; // the same downwards
 };
 
-// offsetX and offsetY are the picture's offsets in pixels. The copy reads only pixels inside
-// the picture and paints only inside the frame's border; nothing when no pixel is left.
+// offsetX and offsetY are the picture's offsets in pixels from the frame's inner corner. The
+// copy is what the editor shows: the picture at its place, cut to the inside of the border.
+// It reads only pixels inside the picture; nothing when no pixel is left.
 std::optional<PictureCopy> framedCopy(const FrameGeometry& frame, QSize picture, int offsetX, int offsetY,
                                       FrameFit fit = {});

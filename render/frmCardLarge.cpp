@@ -28,7 +28,7 @@ void FrmCard::CreateLargeCard2nd() {
              card.field(QStringLiteral("UseFrame")).toBool(),
              card.field(QStringLiteral("PicLeft")).toDouble(),
              card.field(QStringLiteral("PicTop")).toDouble(),
-             {.fillHeight = card.field(QStringLiteral("Resize")).toBool(), .shortOfFarSide = true}},
+             {.fillHeight = card.field(QStringLiteral("Resize")).toBool()}},
             !card.field(QStringLiteral("Picture")).isNull());
     if (set.field(QStringLiteral("UseSymbol")).toBool())
         picACard.PaintPicture(frmMaster->picSetSymbol.Picture(), editor.picSymbolLarge.Left(),

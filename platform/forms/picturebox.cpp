@@ -262,8 +262,13 @@ void PictureBox::showGeometry() {
 
 void PictureBox::paintBorder(QPainter& painter) const {
     if (m_borderStyle != vbFixedSingle) return;
-    painter.setPen(Qt::black);
-    painter.drawRect(widget()->rect().adjusted(0, 0, -1, -1));
+    // Four filled lines, as the canvas draws a box: a stroked rectangle loses its last corner
+    // when the box reaches out of its container.
+    const QRect box = widget()->rect();
+    for (const QRect& side :
+         {QRect(box.left(), box.top(), box.width(), 1), QRect(box.left(), box.bottom(), box.width(), 1),
+          QRect(box.left(), box.top(), 1, box.height()), QRect(box.right(), box.top(), 1, box.height())})
+        painter.fillRect(side, Qt::black);
 }
 
 void PictureBox::paintClient(QPainter& painter) const {

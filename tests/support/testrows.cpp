@@ -99,12 +99,30 @@ qint32 insertRow(const QString& table, const QString& keyField, FieldValues valu
     return rs->field(keyField).toLong();
 }
 
-QByteArray bmpBytes(int width, int height, QColor colour) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
+namespace {
+QByteArray bmpBytes(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
     return bytes;
+}
+} // namespace
+
+QByteArray bmpBytes(int width, int height, QColor colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return bmpBytes(image);
+}
+
+QColor shadedAt(int x, int y) {
+    return QColor(20 + x % 200, 20 + y % 200, 60 + 40 * (x / 200) + 80 * (y / 200));
+}
+
+QByteArray shadedBmpBytes(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixelColor(x, y, shadedAt(x, y));
+    return bmpBytes(image);
 }

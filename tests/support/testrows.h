@@ -28,3 +28,8 @@ qint32 insertRow(const QString& table, const QString& keyField, FieldValues valu
 
 // A picture file's bytes: a BMP of that size in one colour.
 QByteArray bmpBytes(int width, int height, QColor colour = Qt::red);
+
+// A picture file's bytes: a BMP whose every pixel up to 400 x 400 has its own colour, none
+// white or black, so that a picture shifted or cut short shows; shadedAt gives that colour.
+QByteArray shadedBmpBytes(int width, int height);
+QColor shadedAt(int x, int y);
