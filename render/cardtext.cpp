@@ -142,12 +142,6 @@ QString printedNumber(double value) {
     return (value < 0 ? QString() : QStringLiteral(" ")) + vbStr(value) + QLatin1Char(' ');
 }
 
-void printWatermark(PictureBox& canvas, const Label& watermark, QPointF origin) {
-    canvas.setFont(watermark.Font());
-    canvas.setForeColor(watermark.ForeColor());
-    printText(canvas, TextPlacement::Centred, watermark.Caption(), watermark, origin);
-}
-
 std::vector<WrappedLine> wrapText(const QString& text, double width, const TextMeasure& measure,
                                   const ParagraphGuess& guess) {
     std::vector<WrappedLine> lines;

@@ -95,7 +95,7 @@ TEST_P(PreviewIsPrint, ThePreviewShowsTheComposedCard) {
     const auto [preview, print] = previewAndPrint(c);
     ASSERT_EQ(preview.size(), print.size());
     const double share = differingShare(preview, print);
-    EXPECT_LT(share, 0.005) << "share of the pixels that differ";
+    EXPECT_LT(share, 0.0005) << "share of the pixels that differ";
 }
 
 INSTANTIATE_TEST_SUITE_P(
