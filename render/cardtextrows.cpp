@@ -67,7 +67,9 @@ std::vector<CardText> textsFrom(Window& editor, Text first, Text last, CardText 
 }
 
 Label* smallCardLabel(SmallCardWindow& editor, SmallText text) {
-    const auto type = [&](size_t corner) { return corner < editor.lblType.size() ? &editor.lblType[corner] : nullptr; };
+    const auto type = [&](size_t corner) {
+        return corner < editor.lblType.size() ? &editor.lblType[corner] : nullptr;
+    };
     switch (text) {
     case SmallText::Title:
         return &editor.lblTitle;

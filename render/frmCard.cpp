@@ -110,8 +110,8 @@ void FrmCard::CreateCard2nd() {
                 printCaption(picACard, smallCardText(editor, SmallText::TypeOneLine));
                 return;
             }
-            for (SmallText corner : {SmallText::TypeUpperLeft, SmallText::TypeLowerLeft, SmallText::TypeUpperRight,
-                                     SmallText::TypeLowerRight})
+            for (SmallText corner : {SmallText::TypeUpperLeft, SmallText::TypeLowerLeft,
+                                     SmallText::TypeUpperRight, SmallText::TypeLowerRight})
                 printCaption(picACard, smallCardText(editor, corner));
         },
         false);
@@ -137,7 +137,8 @@ void FrmCard::SetPieceFont(qint32 fontID) {
 
 void FrmCard::showSetFonts(const std::vector<CardText>& texts) {
     for (const CardText& text : texts)
-        if (text.fontField) showFont(*text.label, cardFont(rsSet->field(QString::fromLatin1(text.fontField)).toLong()));
+        if (text.fontField)
+            showFont(*text.label, cardFont(rsSet->field(QString::fromLatin1(text.fontField)).toLong()));
 }
 
 void FrmCard::useFont(PictureBox& canvas, const CardText& text) {

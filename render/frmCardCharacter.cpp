@@ -51,8 +51,8 @@ void FrmCard::CreateCharacter2nd() {
 
     for (CharacterText text : {CharacterText::Name, CharacterText::Objects, CharacterText::Followers})
         printCaption(picACard, characterText(editor, text));
-    for (CharacterText text : {CharacterText::AlignmentTitle, CharacterText::Alignment, CharacterText::StartTitle,
-                               CharacterText::Start, CharacterText::SpecialTitle})
+    for (CharacterText text : {CharacterText::AlignmentTitle, CharacterText::Alignment,
+                               CharacterText::StartTitle, CharacterText::Start, CharacterText::SpecialTitle})
         printCaption(picACard, characterText(editor, text), origin);
     printCardText(picACard, characterText(editor, CharacterText::Special),
                   character.field(QStringLiteral("Abilities")).toText(), origin);

@@ -36,7 +36,8 @@ void FrmCard::CreateLargeCard2nd() {
         picACard.PaintPicture(frmMaster->picSetSymbol.Picture(), editor.picSymbolLarge.Left(),
                               editor.picSymbolLarge.Top());
 
-    printCardText(picACard, largeCardText(editor, LargeText::Title), card.field(QStringLiteral("Title")).toText());
+    printCardText(picACard, largeCardText(editor, LargeText::Title),
+                  card.field(QStringLiteral("Title")).toText());
     printCardText(picACard, largeCardText(editor, LargeText::Information),
                   card.field(QStringLiteral("Information")).toText());
     if (set.field(QStringLiteral("Autonumber")).toBool())
