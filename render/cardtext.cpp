@@ -84,6 +84,10 @@ std::vector<PlacedText> placeLines(const std::vector<WrappedLine>& lines, double
     return placed;
 }
 
+QString printedNumber(double value) {
+    return (value < 0 ? QString() : QStringLiteral(" ")) + vbStr(value) + QLatin1Char(' ');
+}
+
 // The canvas measures in pixels, as the label's place is given.
 void printPlaced(PictureBox& canvas, std::vector<PlacedText> placed, const Control& label, QPointF origin) {
     for (PlacedText& piece : placed) {
@@ -136,16 +140,6 @@ void showAsPrinted(Label& label, TextPlacement placement) {
     label.setTextLayout([placement](const QString& caption, const TextMetrics& metrics, double width) {
         return placeText(caption, placement, width, metrics);
     });
-}
-
-QString printedNumber(double value) {
-    return (value < 0 ? QString() : QStringLiteral(" ")) + vbStr(value) + QLatin1Char(' ');
-}
-
-void printWatermark(PictureBox& canvas, const Label& watermark, QPointF origin) {
-    canvas.setFont(watermark.Font());
-    canvas.setForeColor(watermark.ForeColor());
-    printText(canvas, TextPlacement::Centred, watermark.Caption(), watermark, origin);
 }
 
 std::vector<WrappedLine> wrapText(const QString& text, double width, const TextMeasure& measure,

@@ -26,7 +26,8 @@ enum class TextPlacement {
     Centred,        // centred by centredX
     Wrapped,        // wrapped to the label's width, each line from the left edge
     WrappedCentred, // wrapped, each line centred without rounding (unlike centredX)
-    Number,         // a number as printing writes it (printedNumber), from the left edge
+    Number,         // a number as printing writes it: a sign place (a blank for a positive
+                    // number), the digits and a blank; from the left edge
 };
 
 // Where the pieces of the text stand, in pixels from the label's top-left corner, for a
@@ -40,18 +41,11 @@ std::vector<PlacedText> placeText(const QString& text, TextPlacement placement, 
 void printText(PictureBox& canvas, TextPlacement placement, const QString& text, const Control& label,
                QPointF origin = {});
 
-// A preview label draws its caption as printText prints it, in the label's font and colour,
-// cut at its top and bottom: the preview shows the texts as they are printed. The label is a
-// card's text, so an "&" in it is no access key; its alignment and word wrap follow the
-// placement.
+// A preview label has its caption drawn as printText prints it, in the label's font and
+// colour, by the text layer of its card box (cardtextrows.h): the preview shows the texts as
+// they are printed. The label is a card's text, so an "&" in it is no access key; its
+// alignment and word wrap follow the placement.
 void showAsPrinted(Label& label, TextPlacement placement);
-
-// A number as printing it writes it: a sign place (a blank for a positive number), the
-// digits and a blank.
-QString printedNumber(double value);
-
-// The watermark is the one text drawn in its label's own font and colour.
-void printWatermark(PictureBox& canvas, const Label& watermark, QPointF origin = {});
 
 // One line of a wrapped text and its line number, blank lines counted.
 struct WrappedLine {

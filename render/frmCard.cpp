@@ -106,15 +106,13 @@ void FrmCard::CreateCard2nd() {
     composeSmallCard(
         frmCard2nd.get(),
         [this](SmallCardWindow& editor) {
-            SetCardFont(rsSet->field(QStringLiteral("CardTypeFontID")).toLong());
             if (rsCard->field(QStringLiteral("OneLine")).toBool()) {
-                printText(picACard, TextPlacement::Centred, editor.lblType[0].Caption(), editor.lblType[0]);
+                printCaption(picACard, smallCardText(editor, SmallText::TypeOneLine));
                 return;
             }
-            printText(picACard, TextPlacement::Left, editor.lblType[0].Caption(), editor.lblType[0]);
-            printText(picACard, TextPlacement::Left, editor.lblType[2].Caption(), editor.lblType[2]);
-            printText(picACard, TextPlacement::Right, editor.lblType[1].Caption(), editor.lblType[1]);
-            printText(picACard, TextPlacement::Right, editor.lblType[3].Caption(), editor.lblType[3]);
+            for (SmallText corner : {SmallText::TypeUpperLeft, SmallText::TypeLowerLeft,
+                                     SmallText::TypeUpperRight, SmallText::TypeLowerRight})
+                printCaption(picACard, smallCardText(editor, corner));
         },
         false);
 }
@@ -123,9 +121,8 @@ void FrmCard::CreateCard3rd() {
     composeSmallCard(
         frmCard3rd.get(),
         [this](SmallCardWindow& editor) {
-            SetCardFont(rsSet->field(QStringLiteral("CardTypeFontID")).toLong());
-            printText(picACard, TextPlacement::Left, editor.lblType[0].Caption(), editor.lblType[0]);
-            printText(picACard, TextPlacement::Right, editor.lblType[1].Caption(), editor.lblType[1]);
+            printCaption(picACard, smallCardText(editor, SmallText::TypeUpperLeft));
+            printCaption(picACard, smallCardText(editor, SmallText::TypeUpperRight));
         },
         true);
 }
@@ -138,8 +135,32 @@ void FrmCard::SetPieceFont(qint32 fontID) {
     showFont(picACardPP, cardFont(fontID));
 }
 
-void FrmCard::showSetFont(Control& label, const char* fontField) {
-    showFont(label, cardFont(rsSet->field(QString::fromLatin1(fontField)).toLong()));
+void FrmCard::showSetFonts(const std::vector<CardText>& texts) {
+    for (const CardText& text : texts)
+        if (text.fontField)
+            showFont(*text.label, cardFont(rsSet->field(QString::fromLatin1(text.fontField)).toLong()));
+}
+
+void FrmCard::useFont(PictureBox& canvas, const CardText& text) {
+    if (text.fontField) {
+        const qint32 fontID = rsSet->field(QString::fromLatin1(text.fontField)).toLong();
+        if (&canvas == &picACardPP)
+            SetPieceFont(fontID);
+        else
+            SetCardFont(fontID);
+        return;
+    }
+    canvas.setFont(text.label->Font());
+    canvas.setForeColor(text.label->ForeColor());
+}
+
+void FrmCard::printCardText(PictureBox& canvas, const CardText& text, const QString& value, QPointF origin) {
+    useFont(canvas, text);
+    printText(canvas, text.placement, value, *text.label, origin);
+}
+
+void FrmCard::printCaption(PictureBox& canvas, const CardText& text, QPointF origin) {
+    printCardText(canvas, text, text.label->Caption(), origin);
 }
 
 void FrmCard::showFont(Control& control, const FontRow& row) {
@@ -175,9 +196,10 @@ void FrmCard::composeSmallCard(SmallCardWindow& editor,
     Recordset& set = *rsSet;
 
     const QString information = card.field(QStringLiteral("Information")).concatText();
+    const CardText shownInformation = smallCardText(editor, SmallText::Information);
     try {
         m_wrapAhead.start(information, editor.lblInformation.Width(),
-                          cardFont(set.field(QStringLiteral("CardInformationFontID")).toLong()).font,
+                          cardFont(set.field(QString::fromLatin1(shownInformation.fontField)).toLong()).font,
                           picACard.unitsPerPixel());
     } catch (const VbError&) {
         // The font is looked up again where the text is drawn, and fails there.
@@ -206,35 +228,29 @@ void FrmCard::composeSmallCard(SmallCardWindow& editor,
         picACard.PaintPicture(editor.picArtistDest.Picture(), editor.picArtistDest.Left(),
                               editor.picArtistDest.Top());
 
-    SetCardFont(set.field(QStringLiteral("CardTitleFontID")).toLong());
-    printText(picACard, TextPlacement::Centred, card.field(QStringLiteral("Title")).concatText(),
-              editor.lblTitle);
+    printCardText(picACard, smallCardText(editor, SmallText::Title),
+                  card.field(QStringLiteral("Title")).concatText());
 
     typeTexts(editor);
 
-    if (hasText(card.field(QStringLiteral("Number")))) {
-        SetCardFont(set.field(QStringLiteral("CardTypeFontID")).toLong());
-        printText(picACard, TextPlacement::Centred, card.field(QStringLiteral("Number")).concatText(),
-                  editor.lblNumber);
-    }
+    if (hasText(card.field(QStringLiteral("Number"))))
+        printCardText(picACard, smallCardText(editor, SmallText::Number),
+                      card.field(QStringLiteral("Number")).concatText());
 
-    SetCardFont(set.field(QStringLiteral("CardBoldFontID")).toLong());
+    const CardText bold = smallCardText(editor, SmallText::Bold);
+    useFont(picACard, bold);
     if (boldInLabelColour) picACard.setForeColor(editor.lblBold.ForeColor());
-    printText(picACard, TextPlacement::Centred, card.field(QStringLiteral("BoldText")).concatText(),
-              editor.lblBold);
+    printText(picACard, bold.placement, card.field(QStringLiteral("BoldText")).concatText(), editor.lblBold);
 
-    SetCardFont(set.field(QStringLiteral("CardInformationFontID")).toLong());
+    useFont(picACard, shownInformation);
     printLines(picACard, m_wrapAhead.lines(picACard, information, editor.lblInformation.Width()),
-               editor.lblInformation);
+               editor.lblInformation, {}, shownInformation.placement);
 
-    if (set.field(QStringLiteral("Autonumber")).toBool()) {
-        SetCardFont(set.field(QStringLiteral("AutonumberFontID")).toLong());
-        // The digits alone: no sign place before them.
-        printText(picACard, TextPlacement::Right, QString::number(card.field(QStringLiteral("Nr")).toInt()),
-                  editor.lblAutonumber);
-    }
+    if (set.field(QStringLiteral("Autonumber")).toBool())
+        printCardText(picACard, smallCardText(editor, SmallText::Autonumber),
+                      QString::number(card.field(QStringLiteral("Nr")).toInt()));
 
-    printWatermark(picACard, editor.lblWatermark);
+    printCaption(picACard, smallCardText(editor, SmallText::Watermark));
 
     picACard.setPicture(picACard.Image());
 }

@@ -4,6 +4,7 @@
 // card from them.
 
 #include "cardimagewriter.h"
+#include "cardtextrows.h"
 #include "forms/forminstance.h"
 #include "forms/picturebox.h"
 #include "modRotatePic.h"
@@ -38,10 +39,9 @@ public:
     void SaveTheCharacter2nd();
     void SaveThePlayingPiece2nd();
     void SaveTheLargeCard();
-    // A preview label takes the open set's font of the named field (CardTitleFontID, ...)
-    // as SetCardFont gives it to the canvas, colour and all, so that it shows its text as
-    // printed.
-    void showSetFont(Control& label, const char* fontField);
+    // Each preview label takes the open set's font of its text as SetCardFont gives it to
+    // the canvas, colour and all, so that it shows its text as printed.
+    void showSetFonts(const std::vector<CardText>& texts);
 
     // The set's output folder, as the save members write into it: ending in one separator;
     // backslashes of folders stored on the old platform count as separators.
@@ -68,6 +68,13 @@ private:
     // The font and colour SetCardFont gives the canvas.
     FontRow cardFont(qint32 fontID);
     static void showFont(Control& control, const FontRow& row);
+    // The canvas takes the text's font: the set's, or for the watermark its label's own.
+    void useFont(PictureBox& canvas, const CardText& text);
+    // Prints the text as its row places it, in its font; inside a box of the card, the
+    // box's place is `origin`.
+    void printCardText(PictureBox& canvas, const CardText& text, const QString& value, QPointF origin = {});
+    // The same with the caption of the text's label.
+    void printCaption(PictureBox& canvas, const CardText& text, QPointF origin = {});
     // Font rows never change once a set has them: each is read once per database.
     std::optional<FontRow> fontRow(qint32 fontID);
     // The composition both small-card editions share; the edition draws its type texts.

@@ -21,7 +21,6 @@ void FrmCard::CreateCharacter2nd() {
     CharacterWindow& editor = frmCharacter2nd.get();
     Recordset& character = *rsCharacter;
     Recordset& set = *rsSet;
-    const auto fontOf = [&](const char* field) { return set.field(QString::fromLatin1(field)).toLong(); };
 
     picACard.setHeight(editor.picCharacter.Height());
     picACard.setWidth(editor.picCharacter.Width());
@@ -50,26 +49,17 @@ void FrmCard::CreateCharacter2nd() {
                               origin.x() + editor.picSymbolCharacter.Left(),
                               origin.y() + editor.picSymbolCharacter.Top());
 
-    SetCardFont(fontOf("CharacterNameFontID"));
-    for (const Label* label : {&editor.lblCharacter, &editor.lblObjects, &editor.lblFollowers})
-        printText(picACard, TextPlacement::Centred, label->Caption(), *label);
-    SetCardFont(fontOf("CharacterInfoFontID"));
-    for (const Label* label :
-         {&editor.lblAlignmentTitle, &editor.lblAlignment, &editor.lblStartTitle, &editor.lblStart})
-        printText(picACard, TextPlacement::Left, label->Caption(), *label, origin);
-    SetCardFont(fontOf("CharacterSpecialTitleFontID"));
-    printText(picACard, TextPlacement::Centred, editor.lblSpecialTitle.Caption(), editor.lblSpecialTitle,
-              origin);
-    SetCardFont(fontOf("CharacterSpecialFontID"));
-    printText(picACard, TextPlacement::Wrapped, character.field(QStringLiteral("Abilities")).toText(),
-              editor.lblSpecial, origin);
-    if (set.field(QStringLiteral("Autonumber")).toBool()) {
-        SetCardFont(fontOf("AutonumberFontID"));
-        printText(picACard, TextPlacement::Left,
-                  printedNumber(character.field(QStringLiteral("Nr")).toDouble()),
-                  editor.lblAutonumberCharacter, origin);
-    }
-    printWatermark(picACard, editor.lblWatermark[0], origin);
+    for (CharacterText text : {CharacterText::Name, CharacterText::Objects, CharacterText::Followers})
+        printCaption(picACard, characterText(editor, text));
+    for (CharacterText text : {CharacterText::AlignmentTitle, CharacterText::Alignment,
+                               CharacterText::StartTitle, CharacterText::Start, CharacterText::SpecialTitle})
+        printCaption(picACard, characterText(editor, text), origin);
+    printCardText(picACard, characterText(editor, CharacterText::Special),
+                  character.field(QStringLiteral("Abilities")).toText(), origin);
+    if (set.field(QStringLiteral("Autonumber")).toBool())
+        printCardText(picACard, characterText(editor, CharacterText::Autonumber),
+                      vbStr(character.field(QStringLiteral("Nr")).toDouble()), origin);
+    printCaption(picACard, characterText(editor, CharacterText::Watermark), origin);
 
     picACardPP.setHeight(editor.picPlayingPiece.Height());
     picACardPP.setWidth(editor.picPlayingPiece.Width());
@@ -85,8 +75,6 @@ void FrmCard::CreateCharacter2nd() {
                          true);
     picACardPP.Line(kPieceOutlineLeft, kPieceOutlineTop, kPieceOutlineRight, kPieceOutlineBottom, 0x0,
                     LineShape::Box);
-    SetPieceFont(fontOf("CharacterPieceFontID"));
-    printText(picACardPP, TextPlacement::Centred, editor.lblPlayingPieceName.Caption(),
-              editor.lblPlayingPieceName);
-    printWatermark(picACardPP, editor.lblWatermark[1]);
+    printCaption(picACardPP, characterText(editor, CharacterText::PieceName));
+    printCaption(picACardPP, characterText(editor, CharacterText::PieceWatermark));
 }

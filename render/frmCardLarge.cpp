@@ -7,6 +7,8 @@
 #include "frmMaster.h"
 #include "modData.h"
 
+#include "runtime/conversions.h"
+
 void FrmCard::CreateLargeCard2nd() {
     LargeCardWindow& editor = frmLarge2nd.get();
     Recordset& card = *rsLargeCard;
@@ -34,16 +36,12 @@ void FrmCard::CreateLargeCard2nd() {
         picACard.PaintPicture(frmMaster->picSetSymbol.Picture(), editor.picSymbolLarge.Left(),
                               editor.picSymbolLarge.Top());
 
-    SetCardFont(set.field(QStringLiteral("CardLargeTitleFontID")).toLong());
-    printText(picACard, TextPlacement::WrappedCentred, card.field(QStringLiteral("Title")).toText(),
-              editor.lblTitleLarge);
-    SetCardFont(set.field(QStringLiteral("CardLargeInfoFontID")).toLong());
-    printText(picACard, TextPlacement::Wrapped, card.field(QStringLiteral("Information")).toText(),
-              editor.lblInformationLarge);
-    if (set.field(QStringLiteral("Autonumber")).toBool()) {
-        SetCardFont(set.field(QStringLiteral("AutonumberFontID")).toLong());
-        printText(picACard, TextPlacement::Left, printedNumber(card.field(QStringLiteral("Nr")).toDouble()),
-                  editor.lblAutonumberLarge);
-    }
-    printWatermark(picACard, editor.lblWatermark);
+    printCardText(picACard, largeCardText(editor, LargeText::Title),
+                  card.field(QStringLiteral("Title")).toText());
+    printCardText(picACard, largeCardText(editor, LargeText::Information),
+                  card.field(QStringLiteral("Information")).toText());
+    if (set.field(QStringLiteral("Autonumber")).toBool())
+        printCardText(picACard, largeCardText(editor, LargeText::Autonumber),
+                      vbStr(card.field(QStringLiteral("Nr")).toDouble()));
+    printCaption(picACard, largeCardText(editor, LargeText::Watermark));
 }

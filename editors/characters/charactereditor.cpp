@@ -204,14 +204,8 @@ void CharacterEditor::DrawCharacter() {
 }
 
 void CharacterEditor::showSetFonts() {
-    for (Label* label : {&lblCharacter, &lblObjects, &lblFollowers})
-        frmCard->showSetFont(*label, "CharacterNameFontID");
-    for (Label* label : {&lblAlignmentTitle, &lblAlignment, &lblStartTitle, &lblStart})
-        frmCard->showSetFont(*label, "CharacterInfoFontID");
-    frmCard->showSetFont(lblSpecialTitle, "CharacterSpecialTitleFontID");
-    frmCard->showSetFont(lblSpecial, "CharacterSpecialFontID");
-    frmCard->showSetFont(lblAutonumberCharacter, "AutonumberFontID");
-    frmCard->showSetFont(lblPlayingPieceName, "CharacterPieceFontID");
+    frmCard->showSetFonts(characterCardTexts(*this));
+    frmCard->showSetFonts(playingPieceTexts(*this));
 }
 
 void CharacterEditor::ShowPictureCharacter() {

@@ -1,7 +1,7 @@
 #include "characterwindow.h"
 
 #include "cardresources.h"
-#include "cardtext.h"
+#include "cardtextrows.h"
 #include "navigationrow.h"
 
 #include "forms/systemcolours.h"
@@ -12,11 +12,10 @@ Font smallFonts(double size, bool bold = false) {
     return Font{QStringLiteral("Small Fonts"), size, bold, false};
 }
 
-// A text of the card, shown as it is printed.
-void cardText(Label& label, const QString& caption, const Font& font, TextPlacement placement) {
+// A text of the card, in the preview's own font until a set gives it its own.
+void cardText(Label& label, const QString& caption, const Font& font) {
     label.setCaption(caption);
     label.setFont(font);
-    showAsPrinted(label, placement);
 }
 
 // A box of the preview that holds a picture or other controls.
@@ -104,7 +103,8 @@ CharacterWindow::CharacterWindow()
       picPlayingPiece(pic2ndCharacter, QStringLiteral("picPlayingPiece")),
       picPlayingPieceFrame(picPlayingPiece, QStringLiteral("picPlayingPieceFrame")),
       picPlayingPieceImage(picPlayingPieceFrame, QStringLiteral("picPlayingPieceImage")),
-      lblPlayingPieceName(picPlayingPiece, QStringLiteral("lblPlayingPieceName")) {
+      lblPlayingPieceName(picPlayingPiece, QStringLiteral("lblPlayingPieceName")), m_cardTexts(picCharacter),
+      m_pieceTexts(picPlayingPiece) {
     setCaption(QStringLiteral("Character (2nd)"));
     setScaleMode(vbPixels);
     setWidth((kPanelLeft + kPanelWidth + 8 + kFrameWidth) * twipsPerPixel);
@@ -182,11 +182,11 @@ void CharacterWindow::placeCard() {
     const Font heading = smallFonts(6.75, true);
     for (Label* label : {&lblCharacter, &lblObjects, &lblFollowers})
         label->setForeColor(vbWhite);
-    cardText(lblCharacter, QStringLiteral("CHARACTER NAME"), heading, TextPlacement::Centred);
+    cardText(lblCharacter, QStringLiteral("CHARACTER NAME"), heading);
     lblCharacter.Move(80, 0, 140, 13);
-    cardText(lblObjects, QStringLiteral("OBJECTS"), heading, TextPlacement::Centred);
+    cardText(lblObjects, QStringLiteral("OBJECTS"), heading);
     lblObjects.Move(46, 242, 71, 12);
-    cardText(lblFollowers, QStringLiteral("FOLLOWERS"), heading, TextPlacement::Centred);
+    cardText(lblFollowers, QStringLiteral("FOLLOWERS"), heading);
     lblFollowers.Move(185, 242, 71, 12);
 
     // On the template's white field, which the card shows when the box is not printed.
@@ -204,25 +204,25 @@ void CharacterWindow::placeCard() {
     lblPicSizeCharacter.widget()->setCursor(Qt::SizeHorCursor);
 
     const Font column = smallFonts(6, true);
-    cardText(lblAlignmentTitle, QStringLiteral("ALIGNMENT:"), column, TextPlacement::Left);
+    cardText(lblAlignmentTitle, QStringLiteral("ALIGNMENT:"), column);
     lblAlignmentTitle.Move(128, 3, 65, 12);
-    cardText(lblAlignment, QStringLiteral("GOOD"), column, TextPlacement::Left);
+    cardText(lblAlignment, QStringLiteral("GOOD"), column);
     lblAlignment.Move(193, 3, 79, 12);
-    cardText(lblStartTitle, QStringLiteral("START:"), column, TextPlacement::Left);
+    cardText(lblStartTitle, QStringLiteral("START:"), column);
     lblStartTitle.Move(128, 15, 41, 12);
-    cardText(lblStart, QStringLiteral("ANYWHERE"), column, TextPlacement::Left);
+    cardText(lblStart, QStringLiteral("ANYWHERE"), column);
     lblStart.Move(169, 15, 103, 12);
-    cardText(lblSpecialTitle, QStringLiteral("SPECIAL ABILITIES"), heading, TextPlacement::Centred);
+    cardText(lblSpecialTitle, QStringLiteral("SPECIAL ABILITIES"), heading);
     lblSpecialTitle.Move(128, 28, 144, 11);
-    cardText(lblSpecial, QString(), smallFonts(6.75), TextPlacement::Wrapped);
+    cardText(lblSpecial, QString(), smallFonts(6.75));
     lblSpecial.Move(128, 43, 144, 177);
 
-    cardText(lblAutonumberCharacter, QStringLiteral("0"), smallFonts(5.25), TextPlacement::Number);
+    cardText(lblAutonumberCharacter, QStringLiteral("0"), smallFonts(5.25));
     lblAutonumberCharacter.Move(2, 220, 13, 9);
     lblAutonumberCharacter.setVisible(false);
 
     Label& cardWatermark = lblWatermark.emplace_back(picBackgroundChar, QStringLiteral("lblWatermark(0)"));
-    cardText(cardWatermark, QString(), smallFonts(5.25), TextPlacement::Centred);
+    cardText(cardWatermark, QString(), smallFonts(5.25));
     cardWatermark.setForeColor(RGB(192, 192, 192));
     cardWatermark.Move(113, 220, 40, 9);
 
@@ -230,6 +230,9 @@ void CharacterWindow::placeCard() {
     picSymbolCharacter.setAutoSize(true);
     picSymbolCharacter.Move(265, 218, 9, 9);
     picSymbolCharacter.setVisible(false);
+
+    // The card's own texts show as they are printed, over its pictures.
+    showAsPrinted(m_cardTexts, characterCardTexts(*this));
 
     previewBox(picCharacterBack, vbFixedSingle);
     picCharacterBack.Move(304, 0, 304, 256);
@@ -248,14 +251,14 @@ void CharacterWindow::placePlayingPiece() {
     picPlayingPieceFrame.Move(9, 24, 132, 222);
     framedPicture(picPlayingPieceImage, 0, 0, 57, 49);
 
-    cardText(lblPlayingPieceName, QStringLiteral("CHARACTER NAME"), smallFonts(6.75, true),
-             TextPlacement::Centred);
+    cardText(lblPlayingPieceName, QStringLiteral("CHARACTER NAME"), smallFonts(6.75, true));
     lblPlayingPieceName.Move(8, 10, 132, 13);
 
     Label& pieceWatermark = lblWatermark.emplace_back(picPlayingPiece, QStringLiteral("lblWatermark(1)"));
-    cardText(pieceWatermark, QString(), smallFonts(5.25), TextPlacement::Centred);
+    cardText(pieceWatermark, QString(), smallFonts(5.25));
     pieceWatermark.setForeColor(RGB(192, 192, 192));
     pieceWatermark.Move(0, 246, 152, 9);
+    showAsPrinted(m_pieceTexts, playingPieceTexts(*this));
 }
 
 CharacterWindow::Captions CharacterWindow::addCaptions() {

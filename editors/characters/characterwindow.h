@@ -6,6 +6,7 @@
 
 #include "forms/forms.h"
 #include "forms/taborder.h"
+#include "forms/textlayer.h"
 
 #include <deque>
 
@@ -79,4 +80,6 @@ private:
     void setTabOrder(const Captions& captions);
 
     std::deque<Label> m_captions; // the panel's labels
+    TextLayer m_cardTexts;        // over the card box
+    TextLayer m_pieceTexts;       // over the playing piece
 };

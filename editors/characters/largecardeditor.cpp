@@ -207,14 +207,12 @@ void LargeCardEditor::DrawLargeCard() {
     LayoutSteps step;
     step([&] {
         // The card's labels show their texts in the set's fonts, as they are printed.
-        frmCard->showSetFont(lblTitleLarge, "CardLargeTitleFontID");
-        frmCard->showSetFont(lblInformationLarge, "CardLargeInfoFontID");
-        frmCard->showSetFont(lblAutonumberLarge, "AutonumberFontID");
+        frmCard->showSetFonts(largeCardTexts(*this));
     });
     step([&] { lblTitleLarge.setCaption(card.field(QStringLiteral("Title")).concatText()); });
     step([&] { lblInformationLarge.setCaption(card.field(QStringLiteral("Information")).concatText()); });
     step([&] { showFrame(card); });
-    step([&] { placeHandle(flag("UsePicture"), kHandleWithoutPicture); });
+    step([&] { placeHandle(flag("UsePicture")); });
     step([&] { lblAutonumberLarge.setCaption(card.field(QStringLiteral("Nr")).concatText()); });
     step([&] { lblAutonumberLarge.setVisible(rsSet->field(QStringLiteral("Autonumber")).toBool()); });
     step([&] { ShowFieldPicture(picImageLarge, card.field(QStringLiteral("Picture"))); });
@@ -247,8 +245,8 @@ void LargeCardEditor::showFrame(Recordset& card) {
         placement::shownExtent(card.field(QStringLiteral("PicWidth")).toDouble(), picCardLarge.Width()));
 }
 
-void LargeCardEditor::placeHandle(bool framed, double withoutPicture) {
-    lblPicSizeLarge.setLeft(framed ? picFrameLarge.Left() + picFrameLarge.Width() : withoutPicture);
+void LargeCardEditor::placeHandle(bool framed) {
+    lblPicSizeLarge.setLeft(framed ? picFrameLarge.Left() + picFrameLarge.Width() : kHandleWithoutPicture);
     layOutTextColumn();
 }
 

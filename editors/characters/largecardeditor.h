@@ -46,9 +46,10 @@ protected:
 
     // The frame shown by the card's UsePicture, with its UseFrame border and PicWidth.
     void showFrame(Recordset& card);
-    // The handle against the frame's right edge, or at `withoutPicture` when no frame shows;
-    // the text column from the handle to kColumnRight.
-    void placeHandle(bool framed, double withoutPicture);
+    // The handle against the frame's right edge, or where a card without a picture has it
+    // printed, also when the picture was just turned off; the text column from the handle to
+    // kColumnRight.
+    void placeHandle(bool framed);
     void layOutTextColumn();
     // The frame's top and height and the picture's offsets, by the card's Resize.
     void placeFrameAndPicture(Recordset& card);

@@ -34,7 +34,7 @@ void LargeCardPlacement::chkShowPictureLarge_Click() {
     writeCardField(QStringLiteral("UsePicture"), Variant(show));
     picFrameLarge.setVisible(show);
     lblPicSizeLarge.setVisible(show);
-    placeHandle(show, 0);
+    placeHandle(show);
 }
 
 void LargeCardPlacement::chkFrameLarge_Click() {

@@ -1,6 +1,6 @@
 #include "largecardwindow.h"
 
-#include "cardtext.h"
+#include "cardtextrows.h"
 #include "navigationrow.h"
 
 #include "runtime/colour.h"
@@ -8,12 +8,6 @@
 namespace {
 Font smallFonts(double size, bool bold = false) {
     return Font{QStringLiteral("Small Fonts"), size, bold, false};
-}
-
-// A text of the card, shown as it is printed.
-void cardText(Label& label, const Font& font, TextPlacement placement) {
-    label.setFont(font);
-    showAsPrinted(label, placement);
 }
 
 // The window: record row, edit panel below it, the preview below the panel.
@@ -64,7 +58,7 @@ LargeCardWindow::LargeCardWindow()
       lblAutonumberLarge(picCardLarge, QStringLiteral("lblAutonumberLarge")),
       lblWatermark(picCardLarge, QStringLiteral("lblWatermark")),
       picSymbolLarge(picCardLarge, QStringLiteral("picSymbolLarge")),
-      picBackLarge(pic2ndCardLarge, QStringLiteral("picBackLarge")) {
+      picBackLarge(pic2ndCardLarge, QStringLiteral("picBackLarge")), m_cardTexts(picCardLarge) {
     setCaption(QStringLiteral("Large Card (2nd)"));
     setScaleMode(vbPixels);
     setWidth((kClientWidth + kFrameWidth) * twipsPerPixel);
@@ -138,15 +132,15 @@ void LargeCardWindow::placePreview() {
     lblPicSizeLarge.widget()->setCursor(Qt::SizeHorCursor);
     lblPicSizeLarge.Move(129, 8, 5, 238);
 
-    cardText(lblTitleLarge, smallFonts(6.75, true), TextPlacement::WrappedCentred);
+    lblTitleLarge.setFont(smallFonts(6.75, true));
     lblTitleLarge.Move(134, 8, kColumnRight - 134, 25);
-    cardText(lblInformationLarge, smallFonts(6.75), TextPlacement::Wrapped);
+    lblInformationLarge.setFont(smallFonts(6.75));
     lblInformationLarge.Move(134, 32, kColumnRight - 134, 212);
-    cardText(lblAutonumberLarge, smallFonts(5.25), TextPlacement::Number);
+    lblAutonumberLarge.setFont(smallFonts(5.25));
     lblAutonumberLarge.setCaption(QStringLiteral("0"));
     lblAutonumberLarge.Move(0, 246, 13, 9);
     lblAutonumberLarge.setVisible(false);
-    cardText(lblWatermark, smallFonts(5.25), TextPlacement::Centred);
+    lblWatermark.setFont(smallFonts(5.25));
     lblWatermark.setForeColor(RGB(192, 192, 192));
     lblWatermark.Move(132, 246, 40, 9);
 
@@ -154,6 +148,9 @@ void LargeCardWindow::placePreview() {
     picSymbolLarge.setAutoSize(true);
     picSymbolLarge.Move(293, 245, 9, 9);
     picSymbolLarge.setVisible(false);
+
+    // The card's own texts show as they are printed, over its pictures.
+    showAsPrinted(m_cardTexts, largeCardTexts(*this));
 
     picBackLarge.setBorderStyle(vbFixedSingle);
     picBackLarge.setScaleMode(vbPixels);

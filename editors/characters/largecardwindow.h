@@ -5,6 +5,7 @@
 
 #include "forms/forms.h"
 #include "forms/taborder.h"
+#include "forms/textlayer.h"
 #include "forms/updown.h"
 
 #include <deque>
@@ -65,4 +66,5 @@ private:
     void setTabOrder(const Captions& captions);
 
     std::deque<Label> m_captions; // the panel's labels
+    TextLayer m_cardTexts;        // over the card box
 };

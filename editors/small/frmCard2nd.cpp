@@ -1,5 +1,5 @@
 #include "frmCard2nd.h"
-#include "cardtext.h"
+#include "cardtextrows.h"
 
 FormInstance<FrmCard2nd> frmCard2nd;
 
@@ -12,14 +12,14 @@ void FrmCard2nd::InitCard2nd() {
 void FrmCard2nd::layOutCardType(const CornerTexts& corners, bool oneLine) {
     if (oneLine) {
         lblType[0].setWidth(139);
-        showAsPrinted(lblType[0], TextPlacement::Centred);
+        showAsPrinted(lblType[0], smallCardText(*this, SmallText::TypeOneLine).placement);
         for (size_t i = 1; i < lblType.size(); ++i)
             lblType[i].setVisible(false);
         lblNumber.setTop(16);
         lblType[0].setCaption(corners.upperLeft + QStringLiteral(" ") + corners.lowerLeft);
     } else {
         lblType[0].setWidth(57);
-        showAsPrinted(lblType[0], TextPlacement::Left);
+        showAsPrinted(lblType[0], smallCardText(*this, SmallText::TypeUpperLeft).placement);
         for (size_t i = 1; i < lblType.size(); ++i)
             lblType[i].setVisible(true);
         lblNumber.setTop(8);

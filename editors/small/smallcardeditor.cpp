@@ -393,13 +393,7 @@ void SmallCardEditor::DrawCard() {
 
 // Before the bold text is coloured: the 3rd edition prints it in its label's colour.
 void SmallCardEditor::showSetFonts() {
-    frmCard->showSetFont(lblTitle, "CardTitleFontID");
-    for (Label& type : lblType)
-        frmCard->showSetFont(type, "CardTypeFontID");
-    frmCard->showSetFont(lblNumber, "CardTypeFontID");
-    frmCard->showSetFont(lblBold, "CardBoldFontID");
-    frmCard->showSetFont(lblInformation, "CardInformationFontID");
-    frmCard->showSetFont(lblAutonumber, "AutonumberFontID");
+    frmCard->showSetFonts(smallCardTexts(*this));
 }
 
 void SmallCardEditor::placeInformationUnderBold() {

@@ -1,6 +1,6 @@
 #include "smallcardwindow.h"
 
-#include "cardtext.h"
+#include "cardtextrows.h"
 #include "navigationrow.h"
 
 #include "runtime/colour.h"
@@ -65,7 +65,7 @@ SmallCardWindow::SmallCardWindow(const SmallCardLayout& layout)
       cmdColour(picCardRest, QStringLiteral("cmdColour")),
       txtArtist(picCardRest, QStringLiteral("txtArtist")),
       udCopy(picCardRest, QStringLiteral("udCopy"), QStringLiteral("txtCopy")), txtCopy(udCopy.Buddy()),
-      m_layout(layout),
+      m_layout(layout), m_cardTexts(picCard),
       m_keyPreview(*this, [this](qint16& KeyCode, qint16 Shift) { Form_KeyDown(KeyCode, Shift); }) {
     setCaption(layout.caption);
     setScaleMode(vbPixels);
@@ -139,17 +139,6 @@ void SmallCardWindow::placePreview() {
     lblWatermark.setFont(smallFonts(5.25));
     lblWatermark.setForeColor(RGB(192, 192, 192));
 
-    // The card's own texts show as they are printed.
-    const std::pair<Label*, TextPlacement> texts[] = {
-        {&lblTitle, TextPlacement::Centred},    {&lblNumber, TextPlacement::Centred},
-        {&lblBold, TextPlacement::Centred},     {&lblInformation, TextPlacement::Wrapped},
-        {&lblAutonumber, TextPlacement::Right}, {&lblWatermark, TextPlacement::Centred}};
-    for (const auto& [label, placement] : texts)
-        showAsPrinted(*label, placement);
-    // (0) and (2) sit in the left corners, (1) and (3) in the right ones.
-    for (size_t i = 0; i < lblType.size(); ++i)
-        showAsPrinted(lblType[i], i % 2 == 0 ? TextPlacement::Left : TextPlacement::Right);
-
     place(picSymbol, m_layout.symbol);
     picSymbol.setBorderStyle(vbBSNone);
     picSymbol.setAutoSize(true);
@@ -159,6 +148,9 @@ void SmallCardWindow::placePreview() {
     picArtistDest.setBorderStyle(vbBSNone);
     picArtistDest.setBackColor(vbWhite);
     picArtistDest.setVisible(false);
+
+    // The card's own texts show as they are printed, over its pictures.
+    showAsPrinted(m_cardTexts, smallCardTexts(*this));
 }
 
 void SmallCardWindow::placePanel() {

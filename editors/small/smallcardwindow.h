@@ -9,6 +9,7 @@
 #include "forms/forms.h"
 #include "forms/keypreview.h"
 #include "forms/taborder.h"
+#include "forms/textlayer.h"
 #include "forms/updown.h"
 
 #include <deque>
@@ -86,5 +87,6 @@ private:
 
     const SmallCardLayout& m_layout;
     std::deque<Label> m_captions; // the panel's labels
+    TextLayer m_cardTexts;        // over the card box
     KeyPreview m_keyPreview;      // last: it watches every control above
 };

@@ -9,7 +9,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
-#include <algorithm>
 
 namespace {
 Qt::Alignment qtAlignment(int alignment) {
@@ -50,19 +49,29 @@ QString withoutAccessKeyMark(const QString& caption) {
 // changed, and QLabel would click a button buddy.
 class CaptionLabel : public QLabel {
 public:
-    // Draws the text in place of QLabel, when set.
-    std::function<void(QPainter&)> drawText;
+    // The text is drawn elsewhere: QLabel draws nothing.
+    bool textDrawnElsewhere = false;
+    // Told when the font, colours or visibility change.
+    std::function<void()> changed;
 
 protected:
     bool event(QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::FontChange:
+        case QEvent::PaletteChange:
+        case QEvent::ShowToParent:
+        case QEvent::HideToParent:
+            if (changed) changed();
+            break;
+        default:
+            break;
+        }
         if (event->type() != QEvent::Shortcut) return QLabel::event(event);
         if (QWidget* next = nextFocusable(this)) next->setFocus(Qt::ShortcutFocusReason);
         return true;
     }
     void paintEvent(QPaintEvent* event) override {
-        if (!drawText) return QLabel::paintEvent(event);
-        QPainter painter(this);
-        drawText(painter);
+        if (!textDrawnElsewhere) QLabel::paintEvent(event);
     }
 };
 } // namespace
@@ -76,10 +85,16 @@ Label::Label(Container& container, const QString& name)
     stackUnderControls(label());
 }
 
+// The widget outlives the label's own members: it must no longer call on them.
+Label::~Label() {
+    if (auto* widget = static_cast<CaptionLabel*>(label())) widget->changed = nullptr;
+}
+
 void Label::setCaption(const QString& caption) {
     m_caption = caption;
     label()->setText(toDisplayLines(caption));
     showAccessibleName();
+    redrawLayer();
 }
 
 void Label::setAlignment(int alignment) {
@@ -105,32 +120,36 @@ void Label::setUseMnemonic(bool useMnemonic) {
 void Label::setTextLayout(TextLayout layout) {
     m_textLayout = std::move(layout);
     auto* widget = static_cast<CaptionLabel*>(label());
-    if (m_textLayout)
-        widget->drawText = [this](QPainter& painter) { drawLaidOutText(painter); };
-    else
-        widget->drawText = nullptr;
-    showGeometry();
+    widget->textDrawnElsewhere = bool(m_textLayout);
     widget->update();
+    redrawLayer();
+}
+
+void Label::setTextLayer(QWidget* layer) {
+    m_textLayer = layer;
+    static_cast<CaptionLabel*>(label())->changed = [this] { redrawLayer(); };
+    redrawLayer();
 }
 
 void Label::showGeometry() {
     Control::showGeometry();
-    if (!m_textLayout) return;
-    const QRect place = widget()->geometry();
-    const int right = std::max(place.right(), widget()->parentWidget()->width() - 1);
-    widget()->setGeometry(0, place.top(), right + 1, place.height());
+    redrawLayer();
 }
 
-void Label::drawLaidOutText(QPainter& painter) const {
+void Label::redrawLayer() const {
+    if (m_textLayer) m_textLayer->update();
+}
+
+void Label::drawLaidOutText(QPainter& painter, QPoint containerCorner) const {
+    if (!m_textLayout) return;
     const TextMetrics& metrics = textMetrics();
     const QRectF place = pixelGeometry();
-    const QPoint corner = widget()->pos();
     painter.setFont(metrics.qFont());
     painter.setPen(displayColour(ForeColor()));
     for (const PlacedText& piece : m_textLayout(m_caption, metrics, place.width())) {
         const QPoint at(int(roundHalfEven(place.left() + piece.x)),
                         int(roundHalfEven(place.top() + piece.y)));
-        metrics.draw(painter, at - corner, piece.text);
+        metrics.draw(painter, at + containerCorner, piece.text);
     }
 }
 

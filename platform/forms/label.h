@@ -11,7 +11,7 @@
 // no access key, and its text is no caption that must fit the label.
 //
 // A label can leave the placing of its text to its owner, to look exactly as a picture box
-// prints it (see setTextLayout).
+// prints it (see setTextLayout); a text layer then draws it (textlayer.h).
 //
 // For screen readers a caption names the control it stands for: the one its access key
 // reaches, if that stands in the label's container and is no button, which has a caption
@@ -35,6 +35,7 @@ constexpr int vbCenter = 2;
 class Label : public Control {
 public:
     Label(Container& container, const QString& name);
+    ~Label() override;
 
     const QString& Caption() const { return m_caption; }
     void setCaption(const QString& caption);
@@ -46,34 +47,37 @@ public:
     void setUseMnemonic(bool useMnemonic);
 
     // `layout` gets the caption, the label's font and its width in pixels, and gives each
-    // piece of text with its place in pixels from the label's top-left corner. The label
-    // then draws those pieces in its Font and ForeColor as a picture box prints them, each
-    // place rounded as counted from the container's corner, cut at the label's top and
-    // bottom only: a text wider than the label shows beside it, as printed. It no longer
-    // draws the caption itself; the caption stays its text for screen readers.
+    // piece of text with its place in pixels from the label's top-left corner. The label no
+    // longer draws the caption itself: the text layer it is given to draws those pieces. The
+    // caption stays its text for screen readers.
     using TextLayout = std::function<std::vector<PlacedText>(const QString& caption,
                                                              const TextMetrics& metrics, double width)>;
     void setTextLayout(TextLayout layout);
+    // Draws the laid-out pieces in the label's Font and ForeColor as a picture box prints
+    // them, each place rounded as counted from the container's corner, which stands at
+    // `containerCorner` of the painter's device. Nothing without a text layout.
+    void drawLaidOutText(QPainter& painter, QPoint containerCorner) const;
+    // The widget that draws the laid-out text, told of every change that moves or alters it.
+    void setTextLayer(QWidget* layer);
 
     // Finds the control the caption names, once its window's tab order is in place; the
     // control's accessible name follows the caption from then on.
     void nameTheControlItStandsFor();
 
 protected:
-    // With a text layout, the widget spans its container's width, so that nothing cuts
-    // a text at the label's sides.
     void showGeometry() override;
 
 private:
     QLabel* label() const;
-    void drawLaidOutText(QPainter& painter) const;
     void showAccessibleName();
+    void redrawLayer() const;
 
     QString m_caption;
     int m_alignment = vbLeftJustify;
     bool m_wordWrap = false;
     bool m_useMnemonic = true;
     TextLayout m_textLayout;
+    QPointer<QWidget> m_textLayer;
 
     QPointer<QWidget> m_named;
 };

@@ -113,9 +113,9 @@ TEST_F(LargeCards, TheLayoutFollowsTheCardsOptions) {
                         {"Picture", Variant(bmpBytes(50, 70))},
                         {"LargeCardBack", Variant(bmpBytes(30, 30, Qt::blue))}});
     FrmLarge2nd& form = editor();
-    // Showing the card cleared "Use picture", whose handler starts the text at 5; the layout
-    // alone, as the batch runs it, starts it at 10.
-    EXPECT_EQ(form.lblTitleLarge.Left(), 5);
+    // Showing the card cleared "Use picture", whose handler starts the text where the layout
+    // alone, as the batch runs it, starts it: the preview is what is printed.
+    EXPECT_EQ(form.lblTitleLarge.Left(), 10);
     form.DrawLargeCard();
     EXPECT_FALSE(form.picFrameLarge.Visible());
     EXPECT_EQ(form.lblPicSizeLarge.Left(), 5);
