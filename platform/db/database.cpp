@@ -11,7 +11,7 @@ sqlite3* openHandle(const QString& path, int flags) {
     if (rc != SQLITE_OK) {
         const QString message = QString::fromUtf8(handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc));
         sqlite3_close_v2(handle);
-        DbError::raiseEngine(QStringLiteral("%1: %2").arg(message, path));
+        DbError::raiseEngine(QStringLiteral("%1: %2").arg(message, path), rc);
     }
     return handle;
 }
@@ -32,9 +32,10 @@ void Database::execute(const QString& sql) {
     const bool wasAutocommit = sqlite3_get_autocommit(m_handle) != 0;
     if (sqlite3_exec(m_handle, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK) return;
     const QString message = QString::fromUtf8(sqlite3_errmsg(m_handle));
+    const int code = sqlite3_extended_errcode(m_handle);
     if (wasAutocommit && sqlite3_get_autocommit(m_handle) == 0)
         sqlite3_exec(m_handle, "ROLLBACK", nullptr, nullptr, nullptr);
-    DbError::raiseEngine(message);
+    DbError::raiseEngine(message, code);
 }
 
 qint64 Database::lastInsertKey() const {
