@@ -266,3 +266,19 @@ void editRow(Recordset& rs, const std::function<void()>& assign) {
         throw;
     }
 }
+
+VbError changeNotSaved(const VbError& error) {
+    QString why;
+    switch (DbError::causeOf(error)) {
+    case DbError::Cause::Locked:
+        why = QStringLiteral("the database is in use by another program.");
+        break;
+    case DbError::Cause::ReadOnly:
+        why = QStringLiteral("the database or its folder cannot be written.");
+        break;
+    case DbError::Cause::Other:
+        why = error.description();
+        break;
+    }
+    return VbError(error.number(), QStringLiteral("The change was not saved: ") + why, error.source());
+}

@@ -168,18 +168,20 @@ void SmallCardFieldEdits::udCopy_Change() {
     writeCardField(QStringLiteral("Copies"), udCopy.Value());
 }
 
-// Cancel, or an error on the way, leaves everything as it was, without a word.
+// Cancel, or an error on the way to the colour, leaves everything as it was, without a word;
+// a colour the database refuses is reported as any refused change.
 void SmallCardFieldEdits::cmdColour_Click() {
+    std::optional<qint32> colour;
     try {
-        const std::optional<qint32> colour =
-            dialogs().chooseColour(shownCard().field(QStringLiteral("BGColour")).toLong(),
-                                   QStringLiteral("Choose card background colour"));
-        if (!colour) return;
-        writeCardField(QStringLiteral("BGColour"), *colour);
-        picColour.setBackColor(*colour);
-        picCard.setBackColor(*colour);
+        colour = dialogs().chooseColour(shownCard().field(QStringLiteral("BGColour")).toLong(),
+                                        QStringLiteral("Choose card background colour"));
     } catch (const VbError&) {
+        return;
     }
+    if (!colour) return;
+    writeCardField(QStringLiteral("BGColour"), *colour);
+    picColour.setBackColor(*colour);
+    picCard.setBackColor(*colour);
 }
 
 void SmallCardFieldEdits::picColour_Click() {

@@ -207,6 +207,7 @@ void LiveRecordset::insertNewRow() {
 
 void LiveRecordset::updateCurrentRow() {
     const size_t row = size_t(*cursor().row());
+    const bool rowKnown = m_current.row == row && m_current.version == m_db->version();
     struct TableWrite {
         QStringList names;
         std::vector<Variant> values;
@@ -240,6 +241,13 @@ void LiveRecordset::updateCurrentRow() {
                 QStringLiteral("The row was deleted in the meantime; its changes cannot be written."));
     }
     if (savepoint) savepoint->release();
+    // What was written is what is stored: the row stays known, so that it can be shown again
+    // while another program holds the database.
+    if (rowKnown) {
+        for (const auto& [column, value] : m_assigned)
+            m_current.values[column] = value;
+        m_current.version = m_db->version();
+    }
     m_assigned.clear();
     for (const auto& [tableIndex, write] : writes)
         m_db->notifyWrite(Connection::WriteKind::Update, m_tables[size_t(tableIndex)].name,

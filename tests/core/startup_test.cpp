@@ -209,8 +209,8 @@ bool leaveHotJournal(const QString& database) {
         // Ends with the connection open: closing it would roll the write back.
         const std::shared_ptr<Connection> writer = Connection::open(QString::fromLocal8Bit(path));
         writer->execute("PRAGMA cache_size = 1; BEGIN; CREATE TABLE tblFill (x); "
-                      "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
-                      "INSERT INTO tblFill SELECT randomblob(100) FROM n");
+                        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
+                        "INSERT INTO tblFill SELECT randomblob(100) FROM n");
         ::_exit(0);
     }
     int status = 0;
