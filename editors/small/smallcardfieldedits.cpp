@@ -62,14 +62,16 @@ void SmallCardFieldEdits::cboNumber_Click() {
 // so that typing on replaces it. Setting the text runs this handler again, nested.
 void SmallCardFieldEdits::txtBold_Change() {
     if (bLoading) return;
-    if (txtBold.Text() == QStringLiteral("S")) {
-        txtBold.setText(QStringLiteral("STRENGTH "));
+    const QString typed = txtBold.Text();
+    const QString completed = typed == QStringLiteral("S")   ? QStringLiteral("STRENGTH ")
+                              : typed == QStringLiteral("C") ? QStringLiteral("CRAFT ")
+                                                             : QString();
+    if (!completed.isEmpty()) {
+        txtBold.setText(completed);
+        // The nested run had the completion refused: the box shows the stored text again.
+        if (txtBold.Text() != completed) return;
         txtBold.setSelStart(1);
-        txtBold.setSelLength(8);
-    } else if (txtBold.Text() == QStringLiteral("C")) {
-        txtBold.setText(QStringLiteral("CRAFT "));
-        txtBold.setSelStart(1);
-        txtBold.setSelLength(5);
+        txtBold.setSelLength(int(completed.length()) - 1);
     }
     storeBoldText();
 }

@@ -88,3 +88,16 @@ TEST_F(RefusedWrites, EditorsShowingTheirRecordsInAReadOnlyFolderWriteNothing) {
     EXPECT_TRUE(written.isEmpty()) << written.join("; ").toStdString();
     ASSERT_EQ(messageCount(), 0) << folder.dialogs().messages().front().prompt.toStdString();
 }
+
+// The completion of a lone S is stored by the nested change: refused there, it is reported once.
+TEST_F(RefusedWrites, ARefusedBoldTextCompletionIsReportedOnce) {
+    addOpenSet(2);
+    insertRow("tblCard", "CardID", newSmallCardValues(1), {{"BoldText", Variant("CRAFT ")}});
+    TextBox& box = frmCard2nd->txtBold;
+    const std::shared_ptr<Connection> other = Connection::open(folder.databasePath());
+    other->execute("BEGIN EXCLUSIVE");
+    box.setText("S");
+    EXPECT_EQ(box.Text(), "CRAFT ");
+    EXPECT_EQ(messageCount(), 1);
+    other->execute("ROLLBACK");
+}
