@@ -42,8 +42,13 @@ qint64 Database::lastInsertKey() const {
     return sqlite3_last_insert_rowid(m_handle);
 }
 
-Database::Version Database::version() const {
-    return {m_statements, sqlite3_total_changes64(m_handle)};
+Database::Version Database::version(const std::vector<BaseTable>& tables) const {
+    quint64 writes = 0;
+    for (const BaseTable& table : tables) {
+        const auto written = m_tableWrites.find(table.name.toLower());
+        if (written != m_tableWrites.end()) writes += written->second;
+    }
+    return {m_statements, writes};
 }
 
 int Database::changes() const {
@@ -51,7 +56,8 @@ int Database::changes() const {
 }
 
 void Database::notifyWrite(Connection::WriteKind kind, const QString& table, qint64 key,
-                           const QStringList& columns) const {
+                           const QStringList& columns) {
+    ++m_tableWrites[table.toLower()];
     if (m_observer) m_observer(kind, table, key, columns);
 }
 

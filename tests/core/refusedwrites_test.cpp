@@ -46,6 +46,8 @@ TEST_F(RefusedWrites, ATextRefusedUnderAnotherProgramsLockGoesBackToTheStoredOne
         const qint32 id = insertRow(edited.table, edited.keyField, edited.values(1), {});
         TextBox& box = edited.box();
         box.setText("Stored");
+        // A write elsewhere meanwhile: the record shown stays known without reading it again.
+        insertRow("tblFont", "FontID", {{"Font", Variant("Arial")}}, {});
         const int messagesBefore = messageCount();
 
         const std::shared_ptr<Connection> other = Connection::open(folder.databasePath());
