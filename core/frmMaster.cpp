@@ -254,7 +254,15 @@ void FrmMaster::UpdateEditorDisplays() {
 
 void FrmMaster::chkAutonumber_Click() {
     if (bLoading || !findOpenSet()) return;
-    updateSetRow([this] { rsSet->field(QStringLiteral("AutoNumber")) = chkAutonumber.Value() == vbChecked; });
+    const bool autonumber = chkAutonumber.Value() == vbChecked;
+    try {
+        updateSetRow([&] { rsSet->field(QStringLiteral("AutoNumber")) = autonumber; });
+    } catch (const VbError& error) {
+        // The box goes back to what the set holds, which the click had just turned over.
+        const LoadingScope loading(bLoading);
+        chkAutonumber.setValue(BoolToCheck(!autonumber));
+        throw changeNotSaved(error);
+    }
     UpdateEditorDisplays();
 }
 

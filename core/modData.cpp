@@ -8,6 +8,7 @@
 
 #include "cardindexes.h"
 
+#include "db/dberrors.h"
 #include "forms/dialogs.h"
 #include "forms/guard.h"
 #include "runtime/app.h"
@@ -16,6 +17,7 @@
 #include "runtime/vberror.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 
 std::shared_ptr<Connection> cnData;
@@ -47,13 +49,62 @@ bool hasOurTables(const Connection& connection) {
 }
 
 namespace {
-// One copy of the program per database: the program's folder stays locked for the run.
+// One copy of the program per database: the folder that holds the database stays locked for
+// the run.
 std::unique_ptr<FolderLock> runLock;
+
+// Why the start found no usable database. A file that is there is never called missing.
+enum class StartFailure { None, Missing, InUse, NotWritable };
+StartFailure startFailure = StartFailure::None;
+
+QString databasePath() {
+    QString path = App::Path() + QStringLiteral("/") + QStringLiteral("/zqj.mdb");
+    path.replace(QStringLiteral("//"), QStringLiteral("/"));
+    return path;
+}
+
+// The folder of the database file itself, links followed: program folders that share one
+// database through a link share its lock.
+QString databaseFolder() {
+    const QString resolved = QFileInfo(databasePath()).canonicalFilePath();
+    return resolved.isEmpty() ? App::Path() : QFileInfo(resolved).absolutePath();
+}
 
 bool openInAnotherCopy() {
     runLock.reset();
-    runLock = std::make_unique<FolderLock>(App::Path());
+    runLock = std::make_unique<FolderLock>(databaseFolder());
     return runLock->heldElsewhere();
+}
+
+// A file that is there but cannot be opened: held by another program, or left with a journal
+// (an interrupted write) that cannot be undone where nothing can be written.
+StartFailure failureOf(const VbError& error, const QString& path) {
+    const DbError::Cause cause = DbError::causeOf(error);
+    if (cause == DbError::Cause::Locked) return StartFailure::InUse;
+    const bool journal = QFileInfo::exists(path + QStringLiteral("-journal"));
+    if (cause == DbError::Cause::ReadOnly || (journal && !canWriteIn(databaseFolder())))
+        return StartFailure::NotWritable;
+    return StartFailure::Missing;
+}
+
+void reportStartFailure() {
+    switch (startFailure) {
+    case StartFailure::InUse:
+        MsgBox(QStringLiteral("The database zqj.mdb is in use by another program.\r\n\r\n"
+                              "Close that program, then start this one again."),
+               vbExclamation, QStringLiteral("Database in use"));
+        return;
+    case StartFailure::NotWritable:
+        MsgBox(QStringLiteral("The database zqj.mdb cannot be opened: its folder cannot be written.\r\n\r\n"
+                              "%1\r\n\r\nMake the folder writable, then start the program again.")
+                   .arg(databaseFolder()),
+               vbCritical, QStringLiteral("Database cannot be written"));
+        return;
+    default:
+        MsgBox(QStringLiteral("The database is missing.\r\n\r\n"
+                              "Make sure the file ZQJ.MDB is in the same folder as the program."),
+               16, QStringLiteral("Missing database"));
+    }
 }
 
 // A database of an earlier build lacks the card tables' indexes. Without them a large set only
@@ -93,9 +144,7 @@ bool Main() {
         return false;
     }
     if (!DatabaseFound) {
-        MsgBox(QStringLiteral("The database is missing.\r\n\r\n"
-                              "Make sure the file ZQJ.MDB is in the same folder as the program."),
-               16, QStringLiteral("Missing database"));
+        reportStartFailure();
         return false;
     }
     iSetID = 0;
@@ -116,26 +165,22 @@ bool Main() {
 
 void OpenDatabase() {
     PicTempPath = App::Path() + QStringLiteral("/zqj.pic");
-    QString path = App::Path() + QStringLiteral("/") + QStringLiteral("/zqj.mdb");
-    path.replace(QStringLiteral("//"), QStringLiteral("/"));
+    const QString path = databasePath();
+    DatabaseFound = false;
+    startFailure = StartFailure::Missing;
     try {
-        if (Dir(path, vbNormal).isEmpty()) {
-            DatabaseFound = false;
-            return;
-        }
+        if (Dir(path, vbNormal).isEmpty()) return;
         SetAttr(path, vbNormal);
         // Before any connection holds the file, so that a compaction may replace it.
         CheckCompactReminder();
         auto connection = Connection::open(path);
-        if (!hasOurTables(*connection)) {
-            DatabaseFound = false;
-            return;
-        }
+        if (!hasOurTables(*connection)) return;
         addCardIndexes(*connection);
         cnData = std::move(connection);
         DatabaseFound = true;
-    } catch (const VbError&) {
-        DatabaseFound = false;
+        startFailure = StartFailure::None;
+    } catch (const VbError& error) {
+        startFailure = failureOf(error, path);
     }
 }
 
@@ -220,4 +265,20 @@ void editRow(Recordset& rs, const std::function<void()>& assign) {
         rs.cancelUpdate();
         throw;
     }
+}
+
+VbError changeNotSaved(const VbError& error) {
+    QString why;
+    switch (DbError::causeOf(error)) {
+    case DbError::Cause::Locked:
+        why = QStringLiteral("the database is in use by another program.");
+        break;
+    case DbError::Cause::ReadOnly:
+        why = QStringLiteral("the database or its folder cannot be written.");
+        break;
+    case DbError::Cause::Other:
+        why = error.description();
+        break;
+    }
+    return VbError(error.number(), QStringLiteral("The change was not saved: ") + why, error.source());
 }

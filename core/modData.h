@@ -6,6 +6,8 @@
 #include "db/connection.h"
 #include "db/recordset.h"
 
+#include "runtime/vberror.h"
+
 #include <QString>
 #include <functional>
 
@@ -45,6 +47,9 @@ QString YesNo(bool value);
 // Lets `assign` set fields of the current row and updates it, all or nothing: an error
 // cancels the edit, so nothing half-written stays pending, and goes on to the caller.
 void editRow(Recordset& rs, const std::function<void()>& assign);
+// The error to raise for a change the database refused: it says that the change was not saved
+// and why (the database in use by another program, a database that cannot be written).
+VbError changeNotSaved(const VbError& error);
 qint16 BoolToCheck(bool value);
 
 // The control helpers take any control that offers the named properties.

@@ -52,9 +52,20 @@ Recordset& ShownRecord::row() {
     return *m_rs;
 }
 
-void ShownRecord::edit(const std::function<void(Recordset&)>& assign) {
+void ShownRecord::edit(const std::function<void(Recordset&)>& assign,
+                       const std::function<void()>& showStored) {
     Recordset& rs = row();
-    editRow(rs, [&] { assign(rs); });
+    try {
+        editRow(rs, [&] { assign(rs); });
+    } catch (const VbError& error) {
+        try {
+            showStored();
+        } catch (const VbError&) {
+            // The record cannot be read either (another program holds the database): the
+            // message still says that the change is lost.
+        }
+        throw changeNotSaved(error);
+    }
 }
 
 void ShownRecord::countInto(Label& position) {

@@ -36,8 +36,9 @@ public:
     // The recordset on the record shown, for reading it; raises 3021 when it is gone.
     Recordset& row();
     // Puts the recordset on the record shown, lets `assign` set its fields and updates it,
-    // all or nothing: an error cancels the edit and goes on to the caller.
-    void edit(const std::function<void(Recordset&)>& assign);
+    // all or nothing: an error cancels the edit, `showStored` puts what the record holds back
+    // into the edit controls, and the caller gets the error saying that the change was not saved.
+    void edit(const std::function<void(Recordset&)>& assign, const std::function<void()>& showStored);
 
     // The last row's Nr, the number of records, into the position label's Tag ("0" without
     // rows); the first row is current afterwards.

@@ -295,7 +295,7 @@ void CharacterEditor::DrawAttributeValue(qint16 Index, const QString& Value) {
 }
 
 void CharacterEditor::editShownCharacter(const std::function<void(Recordset&)>& assign) {
-    m_shown.edit(assign);
+    m_shown.edit(assign, [this] { ShowCharacterFields(); });
 }
 
 // ---- Adding ----

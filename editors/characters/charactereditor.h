@@ -30,7 +30,8 @@ public:
     void cmdCharacterAdd_Click();
 
     // Puts rsCharacter on the shown character, lets `assign` set its fields and updates
-    // it, all or nothing: an error cancels the edit and goes on to the caller.
+    // it, all or nothing: an error cancels the edit, the edit controls show the character as
+    // stored again, and the error, saying that the change was not saved, goes on to the caller.
     void editShownCharacter(const std::function<void(Recordset&)>& assign);
 
     // The key of the character shown, 0 for none.

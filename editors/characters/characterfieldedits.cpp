@@ -73,24 +73,28 @@ void CharacterFieldEdits::cboCharacterCardback_Click() {
     showCharacterBack(backID);
 }
 
+// Drawn once stored, so that a refused value never shows on the card.
 void CharacterFieldEdits::cboCharAttr_Change(qint16 Index) {
     if (bLoading) return;
     const QString value = cboCharAttr[size_t(Index)].Text();
-    DrawAttributeValue(Index, value);
     writeCharacterField(QString::fromLatin1(kCharacterAttributes[size_t(Index)].field), value);
+    DrawAttributeValue(Index, value);
 }
 
 void CharacterFieldEdits::cboCharAttr_Click(qint16 Index) {
     cboCharAttr_Change(Index);
 }
 
+// A character being shown writes nothing: its layout has already drawn both options.
 void CharacterFieldEdits::chkFrameCharacter_Click() {
+    if (bLoading) return;
     const bool frame = chkFrameCharacter.Value() == vbChecked;
-    picFrameCharacter.setBorderStyle(frame ? vbFixedSingle : vbBSNone);
     writeCharacterField(QStringLiteral("UseFrame"), Variant(frame));
+    picFrameCharacter.setBorderStyle(frame ? vbFixedSingle : vbBSNone);
 }
 
 void CharacterFieldEdits::chkShowPictureCharacter_Click() {
+    if (bLoading) return;
     const bool show = chkShowPictureCharacter.Value() == vbChecked;
     writeCharacterField(QStringLiteral("UsePicture"), Variant(show));
     ShowPictureCharacter();

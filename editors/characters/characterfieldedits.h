@@ -1,8 +1,7 @@
 #pragma once
 // The field edits of the character editor: each edit control writes its field of the shown
 // character at once and refreshes only what that field drives on the preview. Nothing is
-// written while a character is being shown (bLoading), but for the two picture-frame
-// options, which write back the value shown.
+// written while a character is being shown (bLoading).
 
 #include "charactereditor.h"
 

@@ -90,26 +90,28 @@ void LargeCardEditor::UpdateDisplay() {
 }
 
 void LargeCardEditor::ShowLargeCardFields() {
-    Recordset& card = *rsLargeCard;
     m_shown.remember();
-    {
-        const LoadingScope loading(bLoading);
-        lblCurrentCard.setCaption(card.field(QStringLiteral("Nr")).concatText() + QStringLiteral(" (") +
-                                  lblCurrentCard.Tag() + QStringLiteral(")"));
-        txtTitleLarge.setText(card.field(QStringLiteral("Title")).concatText());
-        udCopyLarge.setValue(card.field(QStringLiteral("Copies")).toLong());
-        chkShowPictureLarge.setValue(BoolToCheck(card.field(QStringLiteral("UsePicture")).toBool()));
-        chkFrameLarge.setValue(BoolToCheck(card.field(QStringLiteral("UseFrame")).toBool()));
-        chkResizeLarge.setValue(BoolToCheck(card.field(QStringLiteral("Resize")).toBool()));
-        showFrameSize();
-        txtInfoLarge.setText(card.field(QStringLiteral("Information")).concatText());
-        picColourLarge.setBackColor(card.field(QStringLiteral("BGColour")).toLong());
-    }
+    showStoredFields();
     frmCard->CreateLargeCard2nd();
 }
 
+void LargeCardEditor::showStoredFields() {
+    Recordset& card = *rsLargeCard;
+    const LoadingScope loading(bLoading);
+    lblCurrentCard.setCaption(card.field(QStringLiteral("Nr")).concatText() + QStringLiteral(" (") +
+                              lblCurrentCard.Tag() + QStringLiteral(")"));
+    txtTitleLarge.setText(card.field(QStringLiteral("Title")).concatText());
+    udCopyLarge.setValue(card.field(QStringLiteral("Copies")).toLong());
+    chkShowPictureLarge.setValue(BoolToCheck(card.field(QStringLiteral("UsePicture")).toBool()));
+    chkFrameLarge.setValue(BoolToCheck(card.field(QStringLiteral("UseFrame")).toBool()));
+    chkResizeLarge.setValue(BoolToCheck(card.field(QStringLiteral("Resize")).toBool()));
+    showFrameSize();
+    txtInfoLarge.setText(card.field(QStringLiteral("Information")).concatText());
+    picColourLarge.setBackColor(card.field(QStringLiteral("BGColour")).toLong());
+}
+
 void LargeCardEditor::editShownCard(const std::function<void(Recordset&)>& assign) {
-    m_shown.edit(assign);
+    m_shown.edit(assign, [this] { showStoredFields(); });
 }
 
 void LargeCardEditor::writeCardField(const QString& field, const Variant& value) {

@@ -28,7 +28,8 @@ public:
     void cmdCardDelete_Click();
 
     // Puts rsLargeCard on the shown card, lets `assign` set its fields and updates it, all
-    // or nothing: an error cancels the edit and goes on to the caller.
+    // or nothing: an error cancels the edit, the edit controls show the card as stored again,
+    // and the error, saying that the change was not saved, goes on to the caller.
     void editShownCard(const std::function<void(Recordset&)>& assign);
 
     // The key of the card shown, 0 for none.
@@ -63,6 +64,8 @@ private:
     void EnableCardControls(bool Enabled);
     void SetNewLargeCardDefaults();
     void ShowLargeCardFields();
+    // The shown card's fields in the edit controls, writing nothing.
+    void showStoredFields();
     void txtTitleLarge_Change();
     void txtInfoLarge_Change();
     void txtTitleLarge_GotFocus();

@@ -28,10 +28,10 @@ LargeCardPlacement::LargeCardPlacement() {
     };
 }
 
-// The three options write back also the value a card being shown sets.
+// A card being shown writes nothing, but the frame and its handle follow the options.
 void LargeCardPlacement::chkShowPictureLarge_Click() {
     const bool show = chkShowPictureLarge.Value() == vbChecked;
-    writeCardField(QStringLiteral("UsePicture"), Variant(show));
+    if (!bLoading) writeCardField(QStringLiteral("UsePicture"), Variant(show));
     picFrameLarge.setVisible(show);
     lblPicSizeLarge.setVisible(show);
     placeHandle(show);
@@ -39,11 +39,13 @@ void LargeCardPlacement::chkShowPictureLarge_Click() {
 
 void LargeCardPlacement::chkFrameLarge_Click() {
     const bool frame = chkFrameLarge.Value() == vbChecked;
+    if (!bLoading) writeCardField(QStringLiteral("UseFrame"), Variant(frame));
     picFrameLarge.setBorderStyle(frame ? vbFixedSingle : vbBSNone);
-    writeCardField(QStringLiteral("UseFrame"), Variant(frame));
 }
 
+// The card being shown has just been laid out with it.
 void LargeCardPlacement::chkResizeLarge_Click() {
+    if (bLoading) return;
     writeCardField(QStringLiteral("Resize"), Variant(chkResizeLarge.Value() == vbChecked));
     DrawLargeCard();
 }

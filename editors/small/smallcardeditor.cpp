@@ -131,8 +131,17 @@ void SmallCardEditor::EnableCardControls(bool b) {
 }
 
 void SmallCardEditor::ShowCardFields() {
-    Recordset& card = *rsCard;
     m_shown.remember();
+    const LoadingScope loading(bLoading);
+    showStoredFields();
+    if (layout().edition == 2)
+        frmCard->CreateCard2nd();
+    else
+        frmCard->CreateCard3rd();
+}
+
+void SmallCardEditor::showStoredFields() {
+    Recordset& card = *rsCard;
     const LoadingScope loading(bLoading);
     lblCurrentCard.setCaption(card.field(QStringLiteral("Nr")).concatText() + QStringLiteral(" (") +
                               lblCurrentCard.Tag() + QStringLiteral(")"));
@@ -153,10 +162,6 @@ void SmallCardEditor::ShowCardFields() {
     SelectComboItem(cboCardBack, longOrZero(card.field(QStringLiteral("CardBackID"))));
     picColour.setBackColor(longOrZero(card.field(QStringLiteral("BGColour"))));
     picSymbol.widget()->raise();
-    if (layout().edition == 2)
-        frmCard->CreateCard2nd();
-    else
-        frmCard->CreateCard3rd();
 }
 
 void SmallCardEditor::cmdCardNav_Click(int Index) {
@@ -180,7 +185,7 @@ void SmallCardEditor::writeCardField(const QString& field, const Variant& value)
 }
 
 void SmallCardEditor::editShownCard(const std::function<void(Recordset&)>& assign) {
-    m_shown.edit(assign);
+    m_shown.edit(assign, [this] { showStoredFields(); });
 }
 
 Recordset& SmallCardEditor::shownCard() {

@@ -30,7 +30,8 @@ public:
     // Writes one field of the shown card and updates it; a write that fails is cancelled.
     void writeCardField(const QString& field, const Variant& value);
     // Puts rsCard on the shown card, lets `assign` set its fields and updates it, all or
-    // nothing: an error cancels the edit and goes on to the caller.
+    // nothing: an error cancels the edit, the edit controls show the card as stored again, and
+    // the error, saying that the change was not saved, goes on to the caller.
     void editShownCard(const std::function<void(Recordset&)>& assign);
 
     // The key of the card shown, 0 for none.
@@ -86,6 +87,8 @@ private:
     void OpenCardRecordset();
     void EnableCardControls(bool b);
     void ShowCardFields();
+    // The shown card's fields in the edit controls, writing nothing.
+    void showStoredFields();
     // OpenCardRecordset, and the position label's count from the last card.
     void openCards();
     void cmdCardAdd_Click();

@@ -62,14 +62,16 @@ void SmallCardFieldEdits::cboNumber_Click() {
 // so that typing on replaces it. Setting the text runs this handler again, nested.
 void SmallCardFieldEdits::txtBold_Change() {
     if (bLoading) return;
-    if (txtBold.Text() == QStringLiteral("S")) {
-        txtBold.setText(QStringLiteral("STRENGTH "));
+    const QString typed = txtBold.Text();
+    const QString completed = typed == QStringLiteral("S")   ? QStringLiteral("STRENGTH ")
+                              : typed == QStringLiteral("C") ? QStringLiteral("CRAFT ")
+                                                             : QString();
+    if (!completed.isEmpty()) {
+        txtBold.setText(completed);
+        // The nested run had the completion refused: the box shows the stored text again.
+        if (txtBold.Text() != completed) return;
         txtBold.setSelStart(1);
-        txtBold.setSelLength(8);
-    } else if (txtBold.Text() == QStringLiteral("C")) {
-        txtBold.setText(QStringLiteral("CRAFT "));
-        txtBold.setSelStart(1);
-        txtBold.setSelLength(5);
+        txtBold.setSelLength(int(completed.length()) - 1);
     }
     storeBoldText();
 }
@@ -168,18 +170,20 @@ void SmallCardFieldEdits::udCopy_Change() {
     writeCardField(QStringLiteral("Copies"), udCopy.Value());
 }
 
-// Cancel, or an error on the way, leaves everything as it was, without a word.
+// Cancel, or an error on the way to the colour, leaves everything as it was, without a word;
+// a colour the database refuses is reported as any refused change.
 void SmallCardFieldEdits::cmdColour_Click() {
+    std::optional<qint32> colour;
     try {
-        const std::optional<qint32> colour =
-            dialogs().chooseColour(shownCard().field(QStringLiteral("BGColour")).toLong(),
-                                   QStringLiteral("Choose card background colour"));
-        if (!colour) return;
-        writeCardField(QStringLiteral("BGColour"), *colour);
-        picColour.setBackColor(*colour);
-        picCard.setBackColor(*colour);
+        colour = dialogs().chooseColour(shownCard().field(QStringLiteral("BGColour")).toLong(),
+                                        QStringLiteral("Choose card background colour"));
     } catch (const VbError&) {
+        return;
     }
+    if (!colour) return;
+    writeCardField(QStringLiteral("BGColour"), *colour);
+    picColour.setBackColor(*colour);
+    picCard.setBackColor(*colour);
 }
 
 void SmallCardFieldEdits::picColour_Click() {

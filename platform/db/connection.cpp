@@ -43,8 +43,8 @@ std::shared_ptr<Connection> Connection::open(const QString& path) {
     auto db = std::make_shared<Database>(path, SQLITE_OPEN_READWRITE);
     try {
         db->execute(QStringLiteral("SELECT count(*) FROM sqlite_schema; PRAGMA journal_mode=DELETE"));
-    } catch (const VbError& error) {
-        DbError::raiseEngine(QStringLiteral("%1: %2").arg(error.description(), path));
+    } catch (const DbError::EngineError& error) {
+        DbError::raiseEngine(QStringLiteral("%1: %2").arg(error.description(), path), error.resultCode());
     }
     return std::shared_ptr<Connection>(new Connection(std::move(db)));
 }

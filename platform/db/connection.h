@@ -7,9 +7,9 @@
 //
 // Errors: whatever SQLite refuses (syntax, unknown table or column, a file that is not
 // a database, a failed write) raises VbError DbError::Engine (-2147467259) with SQLite's
-// message as description; open() of a missing file raises 53, create() of an existing
-// one DbError::FileExists (58). Nothing here leaves a statement running or a transaction
-// open that it began itself.
+// message as description, as a DbError::EngineError that keeps SQLite's result code;
+// open() of a missing file raises 53, create() of an existing one DbError::FileExists (58).
+// Nothing here leaves a statement running or a transaction open that it began itself.
 
 #include "transaction.h"
 

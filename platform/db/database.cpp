@@ -11,7 +11,7 @@ sqlite3* openHandle(const QString& path, int flags) {
     if (rc != SQLITE_OK) {
         const QString message = QString::fromUtf8(handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc));
         sqlite3_close_v2(handle);
-        DbError::raiseEngine(QStringLiteral("%1: %2").arg(message, path));
+        DbError::raiseEngine(QStringLiteral("%1: %2").arg(message, path), rc);
     }
     return handle;
 }
@@ -32,17 +32,23 @@ void Database::execute(const QString& sql) {
     const bool wasAutocommit = sqlite3_get_autocommit(m_handle) != 0;
     if (sqlite3_exec(m_handle, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK) return;
     const QString message = QString::fromUtf8(sqlite3_errmsg(m_handle));
+    const int code = sqlite3_extended_errcode(m_handle);
     if (wasAutocommit && sqlite3_get_autocommit(m_handle) == 0)
         sqlite3_exec(m_handle, "ROLLBACK", nullptr, nullptr, nullptr);
-    DbError::raiseEngine(message);
+    DbError::raiseEngine(message, code);
 }
 
 qint64 Database::lastInsertKey() const {
     return sqlite3_last_insert_rowid(m_handle);
 }
 
-Database::Version Database::version() const {
-    return {m_statements, sqlite3_total_changes64(m_handle)};
+Database::Version Database::version(const std::vector<BaseTable>& tables) const {
+    quint64 writes = 0;
+    for (const BaseTable& table : tables) {
+        const auto written = m_tableWrites.find(table.name.toLower());
+        if (written != m_tableWrites.end()) writes += written->second;
+    }
+    return {m_statements, writes};
 }
 
 int Database::changes() const {
@@ -50,7 +56,8 @@ int Database::changes() const {
 }
 
 void Database::notifyWrite(Connection::WriteKind kind, const QString& table, qint64 key,
-                           const QStringList& columns) const {
+                           const QStringList& columns) {
+    ++m_tableWrites[table.toLower()];
     if (m_observer) m_observer(kind, table, key, columns);
 }
 

@@ -6,6 +6,9 @@
 
 #include "columncatalogue.h"
 #include "connection.h"
+#include "resultcolumns.h"
+
+#include <map>
 
 class Database {
 public:
@@ -26,19 +29,21 @@ public:
     qint64 lastInsertKey() const;
     int changes() const; // rows the last write changed
 
-    // Changes whenever the data may have changed through this handle (a write, a rollback),
-    // so that a value read before can be kept until then.
+    // Changes whenever the data of the tables may have changed through this handle: a row of one
+    // of them written, or any statement run through execute() (a rollback among them), so that
+    // a value read before can be kept until then, whatever is written to other tables.
     struct Version {
         quint64 statements;
-        qint64 changes;
+        quint64 tableWrites;
         bool operator==(const Version&) const = default;
     };
-    Version version() const;
+    Version version(const std::vector<BaseTable>& tables) const;
 
     void setWriteObserver(Connection::WriteObserver observer) { m_observer = std::move(observer); }
     void setStatementObserver(Connection::StatementObserver observer);
+    // Every row written by a recordset comes here.
     void notifyWrite(Connection::WriteKind kind, const QString& table, qint64 key,
-                     const QStringList& columns) const;
+                     const QStringList& columns);
 
 private:
     sqlite3* m_handle = nullptr; // owned, closed by the destructor
@@ -46,4 +51,5 @@ private:
     Connection::WriteObserver m_observer;
     Connection::StatementObserver m_statementObserver;
     quint64 m_statements = 0; // run through execute(): transactions and savepoints among them
+    std::map<QString, quint64> m_tableWrites; // rows written, by table in lower case
 };

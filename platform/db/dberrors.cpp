@@ -1,14 +1,30 @@
 #include "dberrors.h"
-#include "runtime/vberror.h"
 
 #include <sqlite3.h>
 
 namespace DbError {
-void raiseEngine(const QString& message) {
-    throw VbError(Engine, message, QStringLiteral("SQLite"));
+EngineError::EngineError(int resultCode, const QString& message)
+    : VbError(Engine, message, QStringLiteral("SQLite")), m_resultCode(resultCode) {}
+
+Cause causeOf(const VbError& error) {
+    const auto* engine = dynamic_cast<const EngineError*>(&error);
+    if (!engine) return Cause::Other;
+    switch (engine->resultCode() & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Cause::Locked;
+    case SQLITE_READONLY:
+        return Cause::ReadOnly;
+    default:
+        return Cause::Other;
+    }
+}
+
+void raiseEngine(const QString& message, int resultCode) {
+    throw EngineError(resultCode, message);
 }
 
 void raiseLastError(sqlite3* db) {
-    raiseEngine(QString::fromUtf8(sqlite3_errmsg(db)));
+    raiseEngine(QString::fromUtf8(sqlite3_errmsg(db)), sqlite3_extended_errcode(db));
 }
 } // namespace DbError

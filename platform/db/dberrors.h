@@ -2,6 +2,8 @@
 // Error numbers of the database layer, beside the runtime's own (3021 no current row,
 // 3251 read-only or not supported, 3265 no such field, 6 overflow, 13 type mismatch).
 
+#include "runtime/vberror.h"
+
 #include <QString>
 
 struct sqlite3;
@@ -17,6 +19,23 @@ inline constexpr int BadCriterion = 3001;
 // create() was given a file that already exists.
 inline constexpr int FileExists = 58;
 
-[[noreturn]] void raiseEngine(const QString& message);
+// An Engine error that keeps SQLite's result code, so that a lock or a file that cannot be
+// written can be told from a broken one.
+class EngineError : public VbError {
+public:
+    EngineError(int resultCode, const QString& message);
+    int resultCode() const { return m_resultCode; }
+
+private:
+    int m_resultCode;
+};
+
+// Why the database refused: another connection holds its lock past the wait, it cannot be
+// written (a read-only file or folder), or anything else.
+enum class Cause { Locked, ReadOnly, Other };
+Cause causeOf(const VbError& error);
+
+// resultCode is SQLite's (extended) result code; a generic error when not given.
+[[noreturn]] void raiseEngine(const QString& message, int resultCode = 1);
 [[noreturn]] void raiseLastError(sqlite3* db);
 } // namespace DbError

@@ -122,7 +122,7 @@ void LiveRecordset::finishEdit() {
 }
 
 std::optional<Variant> LiveRecordset::currentStored(size_t row, int column) {
-    const Database::Version version = m_db->version();
+    const Database::Version version = m_db->version(m_tables);
     if (m_current.row != row || m_current.version != version) m_current = {row, version, {}};
     if (const auto known = m_current.values.find(column); known != m_current.values.end())
         return known->second;
@@ -207,6 +207,7 @@ void LiveRecordset::insertNewRow() {
 
 void LiveRecordset::updateCurrentRow() {
     const size_t row = size_t(*cursor().row());
+    const bool rowKnown = m_current.row == row && m_current.version == m_db->version(m_tables);
     struct TableWrite {
         QStringList names;
         std::vector<Variant> values;
@@ -240,10 +241,17 @@ void LiveRecordset::updateCurrentRow() {
                 QStringLiteral("The row was deleted in the meantime; its changes cannot be written."));
     }
     if (savepoint) savepoint->release();
-    m_assigned.clear();
     for (const auto& [tableIndex, write] : writes)
         m_db->notifyWrite(Connection::WriteKind::Update, m_tables[size_t(tableIndex)].name,
                           *key(row, tableIndex), write.names);
+    // What was written is what is stored: the row stays known, so that it can be shown again
+    // while another program holds the database.
+    if (rowKnown) {
+        for (const auto& [column, value] : m_assigned)
+            m_current.values[column] = value;
+        m_current.version = m_db->version(m_tables);
+    }
+    m_assigned.clear();
 }
 
 void LiveRecordset::raiseNotUpdatable(const QString& column) {

@@ -3,7 +3,8 @@
 // row it keeps the key of every base table whose key column is in the result; the row's
 // identity is the key of the first such table, which is also the table addNew inserts
 // into. Values are read by key, one column at a time, with cached statements, and kept for
-// the current row until it moves or the database may have changed; the opening reads only the
+// the current row until it moves or the database may have changed (its own update of the row
+// keeps them, with the values written); the opening reads only the
 // keys and kept columns, through a keys-only statement where keysonlyquery.h allows. A column
 // whose table has no key in the result is kept from the opening run, like a computed
 // one, and cannot be assigned; a result with no key at all cannot be updated (3251).

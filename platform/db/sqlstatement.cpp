@@ -75,10 +75,12 @@ bool SqlStatement::next() {
     const int rc = sqlite3_step(m_statement.get());
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
-    // The message goes with the reset, so take it first.
-    const QString message = utf8(sqlite3_errmsg(sqlite3_db_handle(m_statement.get())));
+    // The message and its code go with the reset, so take them first.
+    sqlite3* db = sqlite3_db_handle(m_statement.get());
+    const QString message = utf8(sqlite3_errmsg(db));
+    const int code = sqlite3_extended_errcode(db);
     reset();
-    DbError::raiseEngine(message);
+    DbError::raiseEngine(message, code);
 }
 
 void SqlStatement::reset() {

@@ -202,3 +202,8 @@ bool isSameFile(const QString& a, const QString& b) {
            ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
            first.st_ino == second.st_ino;
 }
+
+bool canWriteIn(const QString& folder) {
+    // The effective ids and rights, as a file created there would get them.
+    return ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) == 0;
+}

@@ -49,3 +49,6 @@ void WriteWorkFile(const QString& path, const QByteArray& bytes);
 // a hard link or a name in another case on a file system that ignores case. False when either
 // is missing.
 bool isSameFile(const QString& a, const QString& b);
+
+// Whether this process may create and delete files in the folder.
+bool canWriteIn(const QString& folder);

@@ -109,6 +109,18 @@ TEST_F(SetSelection, AutonumberIsWrittenAtOnceAndShownWithoutWriting) {
     EXPECT_FALSE(setRow(setID)->field(QStringLiteral("Autonumber")).toBool());
 }
 
+TEST_F(SetSelection, AnAutonumberTheDatabaseRefusesIsNotShownAsSet) {
+    const qint32 setID = newSet(QStringLiteral("Numbered"), 2);
+    const std::shared_ptr<Connection> other = Connection::open(folder().databasePath());
+    other->execute("BEGIN EXCLUSIVE");
+    frmMaster->chkAutonumber.setValue(vbChecked);
+    EXPECT_EQ(frmMaster->chkAutonumber.Value(), vbUnchecked);
+    ASSERT_FALSE(folder().dialogs().messages().empty());
+    EXPECT_TRUE(folder().dialogs().messages().back().prompt.contains("The change was not saved"));
+    other->execute("ROLLBACK");
+    EXPECT_FALSE(setRow(setID)->field(QStringLiteral("Autonumber")).toBool());
+}
+
 TEST_F(SetSelection, SymbolIsChosenStoredAndShown) {
     const qint32 setID = newSet(QStringLiteral("Symbolic"), 2);
     EXPECT_FALSE(frmMaster->picSetSymbol.Visible());

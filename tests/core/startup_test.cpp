@@ -7,6 +7,8 @@
 #include "frmSetName.h"
 #include "modData.h"
 #include "programfolder.h"
+#include "readonlyfolder.h"
+#include "runtime/app.h"
 #include "runtime/files.h"
 #include "runtime/folderlock.h"
 #include "runtime/settings.h"
@@ -14,6 +16,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QMdiSubWindow>
+#include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -185,6 +188,72 @@ TEST(Startup, AStepOfTheStartThatFailsIsReportedAndTheProgramGoesOn) {
     ASSERT_FALSE(folder.dialogs().messages().empty());
     EXPECT_EQ(folder.dialogs().messages().front().style, 16);
     EXPECT_TRUE(folder.dialogs().messages().front().prompt.startsWith("Error "));
+}
+
+namespace {
+// The one message of a start that ended, starting with `text`.
+void expectStartEndedWith(const ProgramFolder& folder, const QString& text, const QString& title) {
+    EXPECT_FALSE(frmMaster.isLoaded());
+    ASSERT_EQ(folder.dialogs().messages().size(), 1u);
+    const ShownMessage& shown = folder.dialogs().messages().front();
+    EXPECT_TRUE(shown.prompt.startsWith(text)) << shown.prompt.toStdString();
+    EXPECT_FALSE(shown.prompt.contains("missing")) << shown.prompt.toStdString();
+    EXPECT_EQ(shown.title, title);
+}
+
+// A write of another process that ended in the middle: the database keeps its journal.
+bool leaveHotJournal(const QString& database) {
+    const QByteArray path = database.toLocal8Bit();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        // Ends with the connection open: closing it would roll the write back.
+        const std::shared_ptr<Connection> writer = Connection::open(QString::fromLocal8Bit(path));
+        writer->execute("PRAGMA cache_size = 1; BEGIN; CREATE TABLE tblFill (x); "
+                        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) "
+                        "INSERT INTO tblFill SELECT randomblob(100) FROM n");
+        ::_exit(0);
+    }
+    int status = 0;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && QFile::exists(database + "-journal");
+}
+} // namespace
+
+TEST(Startup, ADatabaseHeldByAnotherProgramIsInUseNotMissing) {
+    ProgramFolder folder;
+    const std::shared_ptr<Connection> other = Connection::open(folder.databasePath());
+    other->execute("BEGIN EXCLUSIVE");
+    EXPECT_FALSE(Main());
+    expectStartEndedWith(folder, "The database zqj.mdb is in use by another program.", "Database in use");
+    other->execute("ROLLBACK");
+}
+
+TEST(Startup, AJournalThatCannotBeUndoneInAReadOnlyFolderNamesTheFolder) {
+    ProgramFolder folder;
+    ASSERT_TRUE(leaveHotJournal(folder.databasePath()));
+    {
+        const ReadOnlyFolder readOnly(folder.path());
+        EXPECT_FALSE(Main());
+    }
+    expectStartEndedWith(folder, "The database zqj.mdb cannot be opened: its folder cannot be written.",
+                         "Database cannot be written");
+    EXPECT_TRUE(folder.dialogs().messages().front().prompt.contains(folder.path()));
+    // Once the folder can be written the interrupted write is undone and the program starts.
+    EXPECT_TRUE(Main());
+}
+
+// Two program folders that share one database through a link are one copy's.
+TEST(Startup, AProgramFolderLinkedToTheDatabaseOfARunningCopyIsRefused) {
+    ProgramFolder folder;
+    OtherCopy other(folder);
+    ASSERT_TRUE(other.running());
+    QTemporaryDir second;
+    ASSERT_TRUE(QFile::link(folder.databasePath(), second.filePath("zqj.mdb")));
+    App::setPath(second.path());
+    EXPECT_FALSE(Main());
+    ASSERT_EQ(folder.dialogs().messages().size(), 1u);
+    EXPECT_EQ(folder.dialogs().messages().front().prompt,
+              "The database zqj.mdb is open in another copy of the program.");
+    EXPECT_EQ(cnData, nullptr);
 }
 
 // The main window, the editors in its MDI area and the dialogs carry the program's icon.
