@@ -79,16 +79,6 @@ TEST_F(DeleteCharacter, DeletingTheOnlyCharacterEmptiesTheWindow) {
     EXPECT_EQ(form.lblCurrentCardCharacter.Caption(), "1 (1)");
 }
 
-TEST_F(DeleteCharacter, OnlyTheOpenSetsCharactersAreRenumbered) {
-    showCharacter(3, 1);
-    const qint32 otherSet = iSetID;
-    FrmCharacter2nd& form = showCharacter(3, 1);
-    click(form.cmdCharacterDelete);
-    EXPECT_EQ(characters(), (Characters{{1, "CHARACTER 2"}, {2, "CHARACTER 3"}}));
-    iSetID = otherSet;
-    EXPECT_EQ(characters().size(), 3u);
-}
-
 TEST_F(DeleteCharacter, ARefusedDeleteKeepsEveryCharacterAndTellsTheUser) {
     FrmCharacter2nd& form = showCharacter(3, 1);
     const qint32 shown = form.shownCharacterID();

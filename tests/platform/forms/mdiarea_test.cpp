@@ -70,10 +70,6 @@ protected:
         return {widget->mapTo(area().viewport(), QPoint(0, 0)), widget->size()};
     }
     bool wholeInView(const QWidget* widget) { return area().viewport()->rect().contains(inView(widget)); }
-    void scrollToTheEnd() {
-        for (QScrollBar* bar : {&horizontal(), &vertical()})
-            bar->setValue(bar->maximum());
-    }
 
     MainForm main;
     FormInstance<Editor> first;
@@ -139,7 +135,8 @@ TEST_F(MdiAreaView, AWindowShownAfterScrollingStandsInView) {
     Editor& closed = first.get();
     Editor& opened = second.get();
     closed.Show();
-    scrollToTheEnd();
+    for (QScrollBar* bar : {&horizontal(), &vertical()})
+        bar->setValue(bar->maximum());
     ASSERT_GT(horizontal().value(), 0);
     closed.Unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
