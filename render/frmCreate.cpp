@@ -74,6 +74,8 @@ FrmCreate::FrmCreate() : Form(QStringLiteral("frmCreate")) {
     cmdCreate.Move(6240, 4440, 1215, 375);
     cmdDone.setCaption(QStringLiteral("Done"));
     cmdDone.Move(6240, 4920, 1215, 375);
+    // Esc closes the dialog as Done does, as in every other dialog.
+    cmdDone.setCancel(true);
 
     txtSaveTo.Change = [this] { storeOption(QStringLiteral("SaveTo"), txtSaveTo.Text()); };
     txtFilenamePrefix.Change = [this] {

@@ -22,6 +22,7 @@ constexpr qint32 kLargestNr = 32767;
 constexpr qint32 kDefaultAlignmentID = 2;
 
 const QString kAddTitle = QStringLiteral("New character");
+const QString kDeleteTitle = QStringLiteral("Delete character");
 
 // A key that is Null counts as 0: no list item has that key.
 qint32 longOrZero(const Field& field) {
@@ -42,6 +43,7 @@ QString frameDimensions(const PictureBox& frame) {
 
 CharacterEditor::CharacterEditor() : m_shown(rsCharacter, QStringLiteral("CharacterID")) {
     cmdCharacterAdd.Click = [this] { cmdCharacterAdd_Click(); };
+    cmdCharacterDelete.Click = [this] { cmdCharacterDelete_Click(); };
     for (int i = 0; i < int(cmdCharNav.size()); ++i)
         cmdCharNav[size_t(i)].Click = [this, i] { cmdCharNav_Click(i); };
 }
@@ -380,6 +382,14 @@ void CharacterEditor::SetNewCharacterDefaults(const NewCharacterDefaults& defaul
     character.field(QStringLiteral("CharacterBackID")) = qint64(defaults.characterBackID);
     character.field(QStringLiteral("PPTop")) = 0;
     character.field(QStringLiteral("PPLeft")) = 0;
+}
+
+// ---- Deleting ----
+
+// As a small card is deleted: no question, the followers move down by one, and the
+// character that took the deleted one's number is shown, or the new last one.
+void CharacterEditor::cmdCharacterDelete_Click() {
+    m_shown.deleteShown(recordView(), kDeleteTitle, QStringLiteral("The character could not be deleted."));
 }
 
 RecordView CharacterEditor::recordView() {

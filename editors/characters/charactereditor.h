@@ -1,7 +1,7 @@
 #pragma once
 // The characters of the open set in the shared rsCharacter, the lookup and attribute
 // lists, showing a character (its layout on the preview, then its fields in the edit
-// controls), navigation and adding characters.
+// controls), navigation, adding and deleting characters.
 //
 // The editor remembers the key of the character it shows and puts rsCharacter back on it
 // before it writes: the batch may have moved the shared recordset meanwhile.
@@ -28,6 +28,8 @@ public:
     // 0 first, 1 previous, 2 next, 3 last; -1 shows the current character again.
     void cmdCharNav_Click(int Index);
     void cmdCharacterAdd_Click();
+    // Deletes the shown character, renumbers its followers and shows the one in its place.
+    void cmdCharacterDelete_Click();
 
     // Puts rsCharacter on the shown character, lets `assign` set its fields and updates
     // it, all or nothing: an error cancels the edit, the edit controls show the character as

@@ -3,7 +3,9 @@
 // the program's child windows live, each in a QMdiSubWindow. The program has one, in its
 // main window: a form made as an MDI child moves into it when it loads (see Form). A
 // sub-window's close box unloads its form, and the form takes its sub-window with it. The
-// area shows scroll bars whenever a child window reaches past it.
+// area shows scroll bars whenever a child window reaches past it, and scrolls the least that
+// brings into view a child window as it is shown and a control that the keyboard or the code
+// gives the focus.
 // Once its main window unloads, the area hosts nothing more.
 
 #include "control.h"

@@ -10,11 +10,18 @@
 #include "runtime/replacementfile.h"
 #include "testrows.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+#include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 class CreateCardsTest : public CardImageFixture {
 protected:
@@ -276,5 +283,105 @@ TEST_F(CreateCardsTest, AGifWorkFileThatCannotBeWrittenStopsTheBatchWithOneMessa
                       "/zqjtemp.bmp");
         EXPECT_EQ(messages().back().style, vbCritical);
         EXPECT_TRUE(outputFiles().isEmpty()) << outputFiles().join(", ").toStdString();
+    }
+}
+
+namespace {
+// The two ways the user closes the dialog: Esc must do whatever Done does.
+enum class Closing { Done, Esc };
+
+// The user's key press or click, waiting for the program to take input.
+void queueClosing(Closing how) {
+    if (how == Closing::Esc) {
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+            QCoreApplication::postEvent(QApplication::focusWidget(),
+                                        new QKeyEvent(type, Qt::Key_Escape, Qt::NoModifier));
+        return;
+    }
+    QWidget* done = frmCreate->cmdDone.widget();
+    const QPointF centre = QRectF(done->rect()).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(
+            done, new QMouseEvent(type, centre, done->mapToGlobal(centre), Qt::LeftButton,
+                                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                  Qt::NoModifier));
+}
+
+// Runs `act` the first time the watched control's colours change.
+class OnColourChange : public QObject {
+public:
+    OnColourChange(QWidget* watched, std::function<void()> act) : m_act(std::move(act)) {
+        watched->installEventFilter(this);
+    }
+    bool ran() const { return !m_act; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::PaletteChange && m_act) std::exchange(m_act, nullptr)();
+        return false;
+    }
+
+private:
+    std::function<void()> m_act;
+};
+} // namespace
+
+// Esc, from a field of the dialog, ends its modal show as Done does; nothing is created.
+TEST_F(CreateCardsTest, EscClosesTheDialogAsDoneDoes) {
+    insertCard(1, {{"Title", "Axe"}});
+    frmCard2nd.get();
+    for (const Closing how : {Closing::Done, Closing::Esc}) {
+        SCOPED_TRACE(how == Closing::Done ? "Done" : "Esc");
+        frmCreate->chk2ndCard.setValue(vbChecked);
+        bool stuck = false;
+        QTimer::singleShot(0, [how] {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&frmCreate.get()));
+            frmCreate->txtFilenamePrefix.SetFocus();
+            queueClosing(how);
+        });
+        QTimer safety; // ends the modal show should the input not
+        safety.setSingleShot(true);
+        QObject::connect(&safety, &QTimer::timeout, [&stuck] {
+            stuck = true;
+            frmCreate->Hide();
+        });
+        safety.start(5000);
+        frmCreate->Show(vbModal);
+        EXPECT_FALSE(stuck);
+        EXPECT_TRUE(messages().empty());
+        EXPECT_TRUE(outputFiles().isEmpty());
+        frmCreate.unload(); // as the toolbar does when the modal show returns
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+// The batch takes no input while it runs: an Esc pressed meanwhile, like a click on Done,
+// waits until the whole batch is done and then closes the dialog.
+TEST_F(CreateCardsTest, EscPressedDuringABatchDoesWhatDoneDoesThen) {
+    insertCard(1, {{"Title", "Axe"}});
+    insertCard(2, {{"Title", "Bow"}});
+    frmCard2nd.get();
+    for (const Closing how : {Closing::Done, Closing::Esc}) {
+        SCOPED_TRACE(how == Closing::Done ? "Done" : "Esc");
+        for (const QString& name : outputFiles())
+            QFile::remove(QDir(outputFolder).filePath(name));
+        const size_t shownBefore = messages().size();
+        frmCreate->Show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&frmCreate.get()));
+        frmCreate->chk2ndCard.setValue(vbChecked);
+        {
+            // The counters turn red as the batch begins.
+            const OnColourChange pressed(frmCreate->lblNr2ndCards.widget(), [how] { queueClosing(how); });
+            QTest::mouseClick(frmCreate->cmdCreate.widget(), Qt::LeftButton);
+            ASSERT_TRUE(pressed.ran());
+        }
+        EXPECT_EQ(outputFiles(), (QStringList{"C2 Axe.BMP", "C2 Bow.BMP"}));
+        ASSERT_EQ(messages().size(), shownBefore + 1);
+        EXPECT_EQ(messages().back().prompt, "Done creating cards.");
+        EXPECT_TRUE(frmCreate->Visible());
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(frmCreate->Visible());
+        frmCreate.unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
