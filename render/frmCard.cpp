@@ -5,6 +5,7 @@
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
 #include "modData.h"
+#include "storedvalues.h"
 
 #include "forms/systemcolours.h"
 #include "runtime/conversions.h"
@@ -18,10 +19,6 @@ void place(PictureBox& box, int left, int top, int width, int height) {
     box.setTop(top);
     box.setWidth(width);
     box.setHeight(height);
-}
-
-bool hasText(const Field& field) {
-    return !field.concatText().isEmpty();
 }
 
 void holdPicture(PictureBox& box, const Picture& picture) {
@@ -94,7 +91,7 @@ void FrmCard::RotateArtist(const QString& Artist, qint32 BGColor, bool BGPic, Sm
     // The text's cell starts two rows above the strip: its top rows are cut off.
     picArtist.setCurrentX(0);
     picArtist.setCurrentY(-2 * twipsPerPixel);
-    picArtist.setForeColor(rsSet->field(QStringLiteral("ArtistColour")).toLong());
+    picArtist.setForeColor(stored::colour(*rsSet, QStringLiteral("ArtistColour")));
     picArtist.Print(Artist);
     picArtist.setPicture(picArtist.Image());
     RotatePicture(picArtist, strip, true);
@@ -106,8 +103,8 @@ void FrmCard::CreateCard2nd() {
     composeSmallCard(
         frmCard2nd.get(),
         [this](SmallCardWindow& editor) {
-            SetCardFont(rsSet->field(QStringLiteral("CardTypeFontID")).toLong());
-            if (rsCard->field(QStringLiteral("OneLine")).toBool()) {
+            SetCardFont(stored::number(*rsSet, QStringLiteral("CardTypeFontID")));
+            if (stored::flag(*rsCard, QStringLiteral("OneLine"))) {
                 printText(picACard, TextPlacement::Centred, editor.lblType[0].Caption(), editor.lblType[0]);
                 return;
             }
@@ -123,7 +120,7 @@ void FrmCard::CreateCard3rd() {
     composeSmallCard(
         frmCard3rd.get(),
         [this](SmallCardWindow& editor) {
-            SetCardFont(rsSet->field(QStringLiteral("CardTypeFontID")).toLong());
+            SetCardFont(stored::number(*rsSet, QStringLiteral("CardTypeFontID")));
             printText(picACard, TextPlacement::Left, editor.lblType[0].Caption(), editor.lblType[0]);
             printText(picACard, TextPlacement::Right, editor.lblType[1].Caption(), editor.lblType[1]);
         },
@@ -139,7 +136,7 @@ void FrmCard::SetPieceFont(qint32 fontID) {
 }
 
 void FrmCard::showSetFont(Control& label, const char* fontField) {
-    showFont(label, cardFont(rsSet->field(QString::fromLatin1(fontField)).toLong()));
+    showFont(label, cardFont(stored::number(*rsSet, QString::fromLatin1(fontField))));
 }
 
 void FrmCard::showFont(Control& control, const FontRow& row) {
@@ -174,10 +171,10 @@ void FrmCard::composeSmallCard(SmallCardWindow& editor,
     Recordset& card = *rsCard;
     Recordset& set = *rsSet;
 
-    const QString information = card.field(QStringLiteral("Information")).concatText();
+    const QString information = stored::text(card, QStringLiteral("Information"));
     try {
         m_wrapAhead.start(information, editor.lblInformation.Width(),
-                          cardFont(set.field(QStringLiteral("CardInformationFontID")).toLong()).font,
+                          cardFont(stored::number(set, QStringLiteral("CardInformationFontID"))).font,
                           picACard.unitsPerPixel());
     } catch (const VbError&) {
         // The font is looked up again where the text is drawn, and fails there.
@@ -187,50 +184,51 @@ void FrmCard::composeSmallCard(SmallCardWindow& editor,
     picACard.setHeight(editor.picCard.Height());
     picACard.setWidth(editor.picCard.Width());
     picACard.setPicture(Picture());
-    picACard.setBackColor(card.field(QStringLiteral("BGColour")).toLong());
+    picACard.setBackColor(stored::colour(card, QStringLiteral("BGColour")));
     picACard.setPicture(editor.picCard.Picture());
 
-    if (card.field(QStringLiteral("UsePicture")).toBool())
+    if (stored::flag(card, QStringLiteral("UsePicture")))
         paintPictureArea(picACard, picWhite.Picture(),
                          {editor.picFrame,
                           editor.picImage,
                           {},
-                          card.field(QStringLiteral("UseFrame")).toBool(),
-                          card.field(QStringLiteral("PicLeft")).toDouble(),
-                          card.field(QStringLiteral("PicTop")).toDouble(),
-                          {.fillWidth = card.field(QStringLiteral("Resize")).toBool()}},
-                         !card.field(QStringLiteral("Picture")).isNull());
-    if (set.field(QStringLiteral("UseSymbol")).toBool())
+                          stored::flag(card, QStringLiteral("UseFrame")),
+                          stored::offset(card, QStringLiteral("PicLeft"), editor.picImage.Width(),
+                                         editor.layout().card.width),
+                          stored::offset(card, QStringLiteral("PicTop"), editor.picImage.Height(),
+                                         editor.layout().card.height),
+                          {.fillWidth = stored::flag(card, QStringLiteral("Resize"))}},
+                         stored::hasBytes(card, QStringLiteral("Picture")));
+    if (stored::flag(set, QStringLiteral("UseSymbol")))
         picACard.PaintPicture(editor.picSymbol.Picture(), editor.picSymbol.Left(), editor.picSymbol.Top());
-    if (hasText(card.field(QStringLiteral("Artist"))))
+    if (!stored::text(card, QStringLiteral("Artist")).isEmpty())
         picACard.PaintPicture(editor.picArtistDest.Picture(), editor.picArtistDest.Left(),
                               editor.picArtistDest.Top());
 
-    SetCardFont(set.field(QStringLiteral("CardTitleFontID")).toLong());
-    printText(picACard, TextPlacement::Centred, card.field(QStringLiteral("Title")).concatText(),
-              editor.lblTitle);
+    SetCardFont(stored::number(set, QStringLiteral("CardTitleFontID")));
+    printText(picACard, TextPlacement::Centred, stored::text(card, QStringLiteral("Title")), editor.lblTitle);
 
     typeTexts(editor);
 
-    if (hasText(card.field(QStringLiteral("Number")))) {
-        SetCardFont(set.field(QStringLiteral("CardTypeFontID")).toLong());
-        printText(picACard, TextPlacement::Centred, card.field(QStringLiteral("Number")).concatText(),
+    if (!stored::text(card, QStringLiteral("Number")).isEmpty()) {
+        SetCardFont(stored::number(set, QStringLiteral("CardTypeFontID")));
+        printText(picACard, TextPlacement::Centred, stored::text(card, QStringLiteral("Number")),
                   editor.lblNumber);
     }
 
-    SetCardFont(set.field(QStringLiteral("CardBoldFontID")).toLong());
+    SetCardFont(stored::number(set, QStringLiteral("CardBoldFontID")));
     if (boldInLabelColour) picACard.setForeColor(editor.lblBold.ForeColor());
-    printText(picACard, TextPlacement::Centred, card.field(QStringLiteral("BoldText")).concatText(),
+    printText(picACard, TextPlacement::Centred, stored::text(card, QStringLiteral("BoldText")),
               editor.lblBold);
 
-    SetCardFont(set.field(QStringLiteral("CardInformationFontID")).toLong());
+    SetCardFont(stored::number(set, QStringLiteral("CardInformationFontID")));
     printLines(picACard, m_wrapAhead.lines(picACard, information, editor.lblInformation.Width()),
                editor.lblInformation);
 
-    if (set.field(QStringLiteral("Autonumber")).toBool()) {
-        SetCardFont(set.field(QStringLiteral("AutonumberFontID")).toLong());
+    if (stored::flag(set, QStringLiteral("Autonumber"))) {
+        SetCardFont(stored::number(set, QStringLiteral("AutonumberFontID")));
         // The digits alone: no sign place before them.
-        printText(picACard, TextPlacement::Right, QString::number(card.field(QStringLiteral("Nr")).toInt()),
+        printText(picACard, TextPlacement::Right, QString::number(stored::number(card, QStringLiteral("Nr"))),
                   editor.lblAutonumber);
     }
 

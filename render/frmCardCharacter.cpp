@@ -6,6 +6,7 @@
 #include "frmCard.h"
 #include "frmCharacter2nd.h"
 #include "modData.h"
+#include "storedvalues.h"
 
 #include "runtime/conversions.h"
 
@@ -21,7 +22,7 @@ void FrmCard::CreateCharacter2nd() {
     CharacterWindow& editor = frmCharacter2nd.get();
     Recordset& character = *rsCharacter;
     Recordset& set = *rsSet;
-    const auto fontOf = [&](const char* field) { return set.field(QString::fromLatin1(field)).toLong(); };
+    const auto fontOf = [&](const char* field) { return stored::number(set, QString::fromLatin1(field)); };
 
     picACard.setHeight(editor.picCharacter.Height());
     picACard.setWidth(editor.picCharacter.Width());
@@ -32,20 +33,22 @@ void FrmCard::CreateCharacter2nd() {
         picACard.PaintPicture(attribute.Picture(), attribute.Left(), attribute.Top());
     }
     PictureBox& background = editor.picBackgroundChar;
-    if (!character.field(QStringLiteral("Background")).isNull()) {
+    if (stored::hasBytes(character, QStringLiteral("Background"))) {
         background.setPicture(background.Image());
         picACard.PaintPicture(background.Picture(), background.Left(), background.Top());
     }
     const QPoint origin(int(roundHalfEven(background.Left())), int(roundHalfEven(background.Top())));
 
-    if (character.field(QStringLiteral("UsePicture")).toBool())
+    if (stored::flag(character, QStringLiteral("UsePicture")))
         paintPictureArea(picACard, picWhite.Picture(),
                          {editor.picFrameCharacter, editor.picImageCharacter, origin,
-                          character.field(QStringLiteral("UseFrame")).toBool(),
-                          character.field(QStringLiteral("PicLeft")).toDouble(),
-                          character.field(QStringLiteral("PicTop")).toDouble()},
-                         !character.field(QStringLiteral("Picture")).isNull());
-    if (set.field(QStringLiteral("UseSymbol")).toBool())
+                          stored::flag(character, QStringLiteral("UseFrame")),
+                          stored::offset(character, QStringLiteral("PicLeft"),
+                                         editor.picImageCharacter.Width(), editor.picCharacter.Width()),
+                          stored::offset(character, QStringLiteral("PicTop"),
+                                         editor.picImageCharacter.Height(), editor.picCharacter.Height())},
+                         stored::hasBytes(character, QStringLiteral("Picture")));
+    if (stored::flag(set, QStringLiteral("UseSymbol")))
         picACard.PaintPicture(editor.picSymbolCharacter.Picture(),
                               origin.x() + editor.picSymbolCharacter.Left(),
                               origin.y() + editor.picSymbolCharacter.Top());
@@ -61,12 +64,12 @@ void FrmCard::CreateCharacter2nd() {
     printText(picACard, TextPlacement::Centred, editor.lblSpecialTitle.Caption(), editor.lblSpecialTitle,
               origin);
     SetCardFont(fontOf("CharacterSpecialFontID"));
-    printText(picACard, TextPlacement::Wrapped, character.field(QStringLiteral("Abilities")).toText(),
+    printText(picACard, TextPlacement::Wrapped, stored::text(character, QStringLiteral("Abilities")),
               editor.lblSpecial, origin);
-    if (set.field(QStringLiteral("Autonumber")).toBool()) {
+    if (stored::flag(set, QStringLiteral("Autonumber"))) {
         SetCardFont(fontOf("AutonumberFontID"));
         printText(picACard, TextPlacement::Left,
-                  printedNumber(character.field(QStringLiteral("Nr")).toDouble()),
+                  printedNumber(stored::number(character, QStringLiteral("Nr"))),
                   editor.lblAutonumberCharacter, origin);
     }
     printWatermark(picACard, editor.lblWatermark[0], origin);
@@ -74,15 +77,18 @@ void FrmCard::CreateCharacter2nd() {
     picACardPP.setHeight(editor.picPlayingPiece.Height());
     picACardPP.setWidth(editor.picPlayingPiece.Width());
     picACardPP.setPicture(Picture());
-    if (!character.field(QStringLiteral("PlayingPiece")).isNull())
-        paintPictureArea(picACardPP, picWhite.Picture(),
-                         {editor.picPlayingPieceFrame,
-                          editor.picPlayingPieceImage,
-                          {},
-                          false,
-                          character.field(QStringLiteral("PPLeft")).toDouble(),
-                          character.field(QStringLiteral("PPTop")).toDouble()},
-                         true);
+    if (stored::hasBytes(character, QStringLiteral("PlayingPiece")))
+        paintPictureArea(
+            picACardPP, picWhite.Picture(),
+            {editor.picPlayingPieceFrame,
+             editor.picPlayingPieceImage,
+             {},
+             false,
+             stored::offset(character, QStringLiteral("PPLeft"), editor.picPlayingPieceImage.Width(),
+                            editor.picPlayingPieceFrame.Width()),
+             stored::offset(character, QStringLiteral("PPTop"), editor.picPlayingPieceImage.Height(),
+                            editor.picPlayingPieceFrame.Height())},
+            true);
     picACardPP.Line(kPieceOutlineLeft, kPieceOutlineTop, kPieceOutlineRight, kPieceOutlineBottom, 0x0,
                     LineShape::Box);
     SetPieceFont(fontOf("CharacterPieceFontID"));

@@ -6,6 +6,7 @@
 #include "frmLarge2nd.h"
 #include "frmMaster.h"
 #include "modData.h"
+#include "storedvalues.h"
 
 void FrmCard::CreateLargeCard2nd() {
     LargeCardWindow& editor = frmLarge2nd.get();
@@ -15,34 +16,37 @@ void FrmCard::CreateLargeCard2nd() {
     picACard.setHeight(editor.picCardLarge.Height());
     picACard.setWidth(editor.picCardLarge.Width());
     picACard.setPicture(Picture());
-    picACard.setBackColor(card.field(QStringLiteral("BGColour")).toLong());
+    picACard.setBackColor(stored::colour(card, QStringLiteral("BGColour")));
     // Only the card's own background: the card box may still show an earlier one.
-    if (!card.field(QStringLiteral("BGPicture")).isNull()) picACard.setPicture(editor.picCardLarge.Picture());
+    if (stored::hasBytes(card, QStringLiteral("BGPicture")))
+        picACard.setPicture(editor.picCardLarge.Picture());
 
-    if (card.field(QStringLiteral("UsePicture")).toBool())
+    if (stored::flag(card, QStringLiteral("UsePicture")))
         paintPictureArea(
             picACard, picWhite.Picture(),
             {editor.picFrameLarge,
              editor.picImageLarge,
              {},
-             card.field(QStringLiteral("UseFrame")).toBool(),
-             card.field(QStringLiteral("PicLeft")).toDouble(),
-             card.field(QStringLiteral("PicTop")).toDouble(),
-             {.fillHeight = card.field(QStringLiteral("Resize")).toBool(), .shortOfFarSide = true}},
-            !card.field(QStringLiteral("Picture")).isNull());
-    if (set.field(QStringLiteral("UseSymbol")).toBool())
+             stored::flag(card, QStringLiteral("UseFrame")),
+             stored::offset(card, QStringLiteral("PicLeft"), editor.picImageLarge.Width(),
+                            editor.picCardLarge.Width()),
+             stored::offset(card, QStringLiteral("PicTop"), editor.picImageLarge.Height(),
+                            editor.picCardLarge.Height()),
+             {.fillHeight = stored::flag(card, QStringLiteral("Resize")), .shortOfFarSide = true}},
+            stored::hasBytes(card, QStringLiteral("Picture")));
+    if (stored::flag(set, QStringLiteral("UseSymbol")))
         picACard.PaintPicture(frmMaster->picSetSymbol.Picture(), editor.picSymbolLarge.Left(),
                               editor.picSymbolLarge.Top());
 
-    SetCardFont(set.field(QStringLiteral("CardLargeTitleFontID")).toLong());
-    printText(picACard, TextPlacement::WrappedCentred, card.field(QStringLiteral("Title")).toText(),
+    SetCardFont(stored::number(set, QStringLiteral("CardLargeTitleFontID")));
+    printText(picACard, TextPlacement::WrappedCentred, stored::text(card, QStringLiteral("Title")),
               editor.lblTitleLarge);
-    SetCardFont(set.field(QStringLiteral("CardLargeInfoFontID")).toLong());
-    printText(picACard, TextPlacement::Wrapped, card.field(QStringLiteral("Information")).toText(),
+    SetCardFont(stored::number(set, QStringLiteral("CardLargeInfoFontID")));
+    printText(picACard, TextPlacement::Wrapped, stored::text(card, QStringLiteral("Information")),
               editor.lblInformationLarge);
-    if (set.field(QStringLiteral("Autonumber")).toBool()) {
-        SetCardFont(set.field(QStringLiteral("AutonumberFontID")).toLong());
-        printText(picACard, TextPlacement::Left, printedNumber(card.field(QStringLiteral("Nr")).toDouble()),
+    if (stored::flag(set, QStringLiteral("Autonumber"))) {
+        SetCardFont(stored::number(set, QStringLiteral("AutonumberFontID")));
+        printText(picACard, TextPlacement::Left, printedNumber(stored::number(card, QStringLiteral("Nr"))),
                   editor.lblAutonumberLarge);
     }
     printWatermark(picACard, editor.lblWatermark);

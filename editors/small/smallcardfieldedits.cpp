@@ -5,6 +5,7 @@
 #include "modData.h"
 #include "modPicture.h"
 #include "rowlookup.h"
+#include "storedvalues.h"
 
 #include "runtime/vberror.h"
 
@@ -95,7 +96,7 @@ void SmallCardFieldEdits::txtArtist_Change() {
 }
 
 void SmallCardFieldEdits::redrawArtist(const QString& artist, bool hasBackground) {
-    const qint32 colour = shownCard().field(QStringLiteral("BGColour")).toLong();
+    const qint32 colour = stored::colour(shownCard(), QStringLiteral("BGColour"));
     frmCard->RotateArtist(artist, colour, hasBackground, *this);
 }
 
@@ -172,7 +173,7 @@ void SmallCardFieldEdits::udCopy_Change() {
 void SmallCardFieldEdits::cmdColour_Click() {
     try {
         const std::optional<qint32> colour =
-            dialogs().chooseColour(shownCard().field(QStringLiteral("BGColour")).toLong(),
+            dialogs().chooseColour(stored::colour(shownCard(), QStringLiteral("BGColour")),
                                    QStringLiteral("Choose card background colour"));
         if (!colour) return;
         writeCardField(QStringLiteral("BGColour"), *colour);
