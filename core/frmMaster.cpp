@@ -11,6 +11,7 @@
 #include "modSetFonts.h"
 #include "rowlookup.h"
 #include "runtime/conversions.h"
+#include "storedvalues.h"
 #include "windowplacement.h"
 
 #include "db/transaction.h"
@@ -159,6 +160,7 @@ void FrmMaster::resizeEvent(QResizeEvent* event) {
 void FrmMaster::cboSet_Click() {
     if (cboSet.ListIndex() < 0) return;
     const HourglassScope hourglass;
+    stored::CollectedReports reports;
     iSetID = qint32(cboSet.ItemData(cboSet.ListIndex()));
     findOpenSet();
     readSetKeys();
@@ -170,6 +172,7 @@ void FrmMaster::cboSet_Click() {
         editor.Show();
         FixButton(editor.Name(), 1);
     }
+    reports.show();
 }
 
 // The other edition's small-card editor would show this set's card with that edition's
@@ -206,13 +209,9 @@ void FrmMaster::readSetKeys() {
     iSetEditionID = editionUsable ? qint16(*edition) : 0;
     iSetLanguageID = languageUsable ? qint16(*language) : 0;
     if (editionUsable && languageUsable) return;
-    const QString name = rsSet->field(QStringLiteral("SetName")).concatText();
-    const QString shown =
-        name.isEmpty() ? QStringLiteral("number %1").arg(iSetID) : QStringLiteral("\"%1\"").arg(name);
-    MsgBox(QStringLiteral("The set %1 has no valid %2, so its lists stay empty.\r\n\r\n"
-                          "Choose \"Edit set\" to correct it, or delete the set.")
-               .arg(shown, editionUsable ? QStringLiteral("language") : QStringLiteral("edition")),
-           vbExclamation, QStringLiteral("Set"));
+    stored::report(*rsSet, editionUsable ? QStringLiteral("LanguageID") : QStringLiteral("EditionID"),
+                   QStringLiteral("the set's lists stay empty"),
+                   QStringLiteral("Choose \"Edit set\" to correct it, or delete the set."));
 }
 
 void FrmMaster::ShowSetDetails() {
@@ -231,10 +230,10 @@ void FrmMaster::ShowSetDetails() {
         cboSet.setEnabled(true);
         ptSet.setVisible(true);
         cmdDelete.setEnabled(true);
-        chkAutonumber.setValue(BoolToCheck(rsSet->field(QStringLiteral("Autonumber")).toBool()));
-        const bool useSymbol = rsSet->field(QStringLiteral("UseSymbol")).toBool();
+        chkAutonumber.setValue(BoolToCheck(stored::flag(*rsSet, QStringLiteral("Autonumber"))));
+        const bool useSymbol = stored::flag(*rsSet, QStringLiteral("UseSymbol"));
         if (useSymbol) {
-            ShowFieldPicture(picSetSymbol, rsSet->field(QStringLiteral("Symbol")));
+            stored::showPicture(picSetSymbol, *rsSet, QStringLiteral("Symbol"));
             picSetSymbol.Refresh();
         } else {
             picSetSymbol.setPicture(Picture());
@@ -307,7 +306,7 @@ void FrmMaster::cmdEdit_Click() {
     if (!findOpenSet()) return;
     // A key another tool left as no number leaves the dialog's choice as for a new set.
     const std::optional<SetChoice> choice =
-        askForSet(rsSet->field(QStringLiteral("SetName")).concatText(),
+        askForSet(stored::text(*rsSet, QStringLiteral("SetName")),
                   storedKey(rsSet->field(QStringLiteral("LanguageID"))).value_or(0),
                   qint16(storedKey(rsSet->field(QStringLiteral("EditionID"))).value_or(0)));
     if (!choice) return;
@@ -354,7 +353,7 @@ void FrmMaster::ExportToText() {
     FileDialogRequest request;
     request.title = QStringLiteral("Save set as text");
     // A separator in the set's name would make the suggested name a path.
-    QString name = rsSet->field(QStringLiteral("SetName")).concatText();
+    QString name = stored::text(*rsSet, QStringLiteral("SetName"));
     name.remove(QLatin1Char('/'));
     name.remove(QLatin1Char('\\'));
     request.fileName = name + QStringLiteral(".txt");

@@ -5,6 +5,7 @@
 
 #include "db/connection.h"
 #include "db/recordset.h"
+#include "storedvalues.h"
 
 #include "runtime/vberror.h"
 
@@ -62,7 +63,7 @@ template <class Combo>
 void FillCombo(Combo& combo, Recordset& rs, const QString& textField, const QString& idField) {
     combo.Clear();
     while (!rs.eof()) {
-        combo.AddItem(rs.field(textField).concatText()); // a Null text shows as empty
+        combo.AddItem(stored::text(rs, textField)); // a Null text shows as empty
         combo.setItemData(combo.NewIndex(), rs.field(idField).toLong());
         rs.moveNext();
     }

@@ -2,6 +2,7 @@
 
 #include "modData.h"
 #include "rowlookup.h"
+#include "storedvalues.h"
 
 #include "db/transaction.h"
 #include "forms/dialogs.h"
@@ -74,7 +75,7 @@ void ShownRecord::countInto(Label& position) {
         return;
     }
     m_rs->moveLast();
-    position.setTag(m_rs->field(QStringLiteral("Nr")).concatText());
+    position.setTag(stored::text(*m_rs, QStringLiteral("Nr")));
     m_rs->moveFirst();
 }
 
@@ -95,7 +96,7 @@ void ShownRecord::deleteShown(const RecordView& view, const QString& title, cons
         view.showCurrent();
         return;
     }
-    const qint32 deletedNr = m_rs->field(QStringLiteral("Nr")).toLong();
+    const qint32 deletedNr = stored::number(*m_rs, QStringLiteral("Nr"));
     try {
         deleteAndRenumber(*m_rs, deletedNr);
     } catch (const VbError& error) {
@@ -110,10 +111,10 @@ void ShownRecord::deleteShown(const RecordView& view, const QString& title, cons
         return;
     }
     m_rs->moveLast();
-    const qint32 count = m_rs->field(QStringLiteral("Nr")).toLong();
+    const qint32 count = stored::number(*m_rs, QStringLiteral("Nr"));
     if (!moveToRow(m_rs, QStringLiteral("Nr"), deletedNr)) m_rs->moveLast();
     view.showCurrent();
-    showPosition(view.position, m_rs->field(QStringLiteral("Nr")).concatText(), count);
+    showPosition(view.position, stored::text(*m_rs, QStringLiteral("Nr")), count);
 }
 
 void ShownRecord::reopenAfterFailedWrite(const RecordView& view, const QString& title, const QString& what,

@@ -5,6 +5,7 @@
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
 #include "modData.h"
+#include "storedvalues.h"
 
 #include "forms/systemcolours.h"
 #include "runtime/conversions.h"
@@ -18,10 +19,6 @@ void place(PictureBox& box, int left, int top, int width, int height) {
     box.setTop(top);
     box.setWidth(width);
     box.setHeight(height);
-}
-
-bool hasText(const Field& field) {
-    return !field.concatText().isEmpty();
 }
 
 void holdPicture(PictureBox& box, const Picture& picture) {
@@ -94,7 +91,7 @@ void FrmCard::RotateArtist(const QString& Artist, qint32 BGColor, bool BGPic, Sm
     // The text's cell starts two rows above the strip: its top rows are cut off.
     picArtist.setCurrentX(0);
     picArtist.setCurrentY(-2 * twipsPerPixel);
-    picArtist.setForeColor(rsSet->field(QStringLiteral("ArtistColour")).toLong());
+    picArtist.setForeColor(stored::colour(*rsSet, QStringLiteral("ArtistColour")));
     picArtist.Print(Artist);
     picArtist.setPicture(picArtist.Image());
     RotatePicture(picArtist, strip, true);
@@ -106,7 +103,7 @@ void FrmCard::CreateCard2nd() {
     composeSmallCard(
         frmCard2nd.get(),
         [this](SmallCardWindow& editor) {
-            if (rsCard->field(QStringLiteral("OneLine")).toBool()) {
+            if (stored::flag(*rsCard, QStringLiteral("OneLine"))) {
                 printCaption(picACard, smallCardText(editor, SmallText::TypeOneLine));
                 return;
             }
@@ -138,12 +135,12 @@ void FrmCard::SetPieceFont(qint32 fontID) {
 void FrmCard::showSetFonts(const std::vector<CardText>& texts) {
     for (const CardText& text : texts)
         if (text.fontField)
-            showFont(*text.label, cardFont(rsSet->field(QString::fromLatin1(text.fontField)).toLong()));
+            showFont(*text.label, cardFont(stored::number(*rsSet, QString::fromLatin1(text.fontField))));
 }
 
 void FrmCard::useFont(PictureBox& canvas, const CardText& text) {
     if (text.fontField) {
-        const qint32 fontID = rsSet->field(QString::fromLatin1(text.fontField)).toLong();
+        const qint32 fontID = stored::number(*rsSet, QString::fromLatin1(text.fontField));
         if (&canvas == &picACardPP)
             SetPieceFont(fontID);
         else
@@ -195,11 +192,11 @@ void FrmCard::composeSmallCard(SmallCardWindow& editor,
     Recordset& card = *rsCard;
     Recordset& set = *rsSet;
 
-    const QString information = card.field(QStringLiteral("Information")).concatText();
+    const QString information = stored::text(card, QStringLiteral("Information"));
     const CardText shownInformation = smallCardText(editor, SmallText::Information);
     try {
         m_wrapAhead.start(information, editor.lblInformation.Width(),
-                          cardFont(set.field(QString::fromLatin1(shownInformation.fontField)).toLong()).font,
+                          cardFont(stored::number(set, QString::fromLatin1(shownInformation.fontField))).font,
                           picACard.unitsPerPixel());
     } catch (const VbError&) {
         // The font is looked up again where the text is drawn, and fails there.
@@ -209,46 +206,48 @@ void FrmCard::composeSmallCard(SmallCardWindow& editor,
     picACard.setHeight(editor.picCard.Height());
     picACard.setWidth(editor.picCard.Width());
     picACard.setPicture(Picture());
-    picACard.setBackColor(card.field(QStringLiteral("BGColour")).toLong());
+    picACard.setBackColor(stored::colour(card, QStringLiteral("BGColour")));
     picACard.setPicture(editor.picCard.Picture());
 
-    if (card.field(QStringLiteral("UsePicture")).toBool())
+    if (stored::flag(card, QStringLiteral("UsePicture")))
         paintPictureArea(picACard, picWhite.Picture(),
                          {editor.picFrame,
                           editor.picImage,
                           {},
-                          card.field(QStringLiteral("UseFrame")).toBool(),
-                          card.field(QStringLiteral("PicLeft")).toDouble(),
-                          card.field(QStringLiteral("PicTop")).toDouble(),
-                          {.fillWidth = card.field(QStringLiteral("Resize")).toBool()}},
-                         !card.field(QStringLiteral("Picture")).isNull());
-    if (set.field(QStringLiteral("UseSymbol")).toBool())
+                          stored::flag(card, QStringLiteral("UseFrame")),
+                          stored::offset(card, QStringLiteral("PicLeft"), editor.picImage.Width(),
+                                         editor.layout().card.width),
+                          stored::offset(card, QStringLiteral("PicTop"), editor.picImage.Height(),
+                                         editor.layout().card.height),
+                          {.fillWidth = stored::flag(card, QStringLiteral("Resize"))}},
+                         stored::hasBytes(card, QStringLiteral("Picture")));
+    if (stored::flag(set, QStringLiteral("UseSymbol")))
         picACard.PaintPicture(editor.picSymbol.Picture(), editor.picSymbol.Left(), editor.picSymbol.Top());
-    if (hasText(card.field(QStringLiteral("Artist"))))
+    if (!stored::text(card, QStringLiteral("Artist")).isEmpty())
         picACard.PaintPicture(editor.picArtistDest.Picture(), editor.picArtistDest.Left(),
                               editor.picArtistDest.Top());
 
     printCardText(picACard, smallCardText(editor, SmallText::Title),
-                  card.field(QStringLiteral("Title")).concatText());
+                  stored::text(card, QStringLiteral("Title")));
 
     typeTexts(editor);
 
-    if (hasText(card.field(QStringLiteral("Number"))))
+    if (!stored::text(card, QStringLiteral("Number")).isEmpty())
         printCardText(picACard, smallCardText(editor, SmallText::Number),
-                      card.field(QStringLiteral("Number")).concatText());
+                      stored::text(card, QStringLiteral("Number")));
 
     const CardText bold = smallCardText(editor, SmallText::Bold);
     useFont(picACard, bold);
     if (boldInLabelColour) picACard.setForeColor(editor.lblBold.ForeColor());
-    printText(picACard, bold.placement, card.field(QStringLiteral("BoldText")).concatText(), editor.lblBold);
+    printText(picACard, bold.placement, stored::text(card, QStringLiteral("BoldText")), editor.lblBold);
 
     useFont(picACard, shownInformation);
     printLines(picACard, m_wrapAhead.lines(picACard, information, editor.lblInformation.Width()),
                editor.lblInformation, {}, shownInformation.placement);
 
-    if (set.field(QStringLiteral("Autonumber")).toBool())
+    if (stored::flag(set, QStringLiteral("Autonumber")))
         printCardText(picACard, smallCardText(editor, SmallText::Autonumber),
-                      QString::number(card.field(QStringLiteral("Nr")).toInt()));
+                      QString::number(stored::number(card, QStringLiteral("Nr"))));
 
     printCaption(picACard, smallCardText(editor, SmallText::Watermark));
 

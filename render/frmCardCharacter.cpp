@@ -6,6 +6,7 @@
 #include "frmCard.h"
 #include "frmCharacter2nd.h"
 #include "modData.h"
+#include "storedvalues.h"
 
 #include "runtime/conversions.h"
 
@@ -31,20 +32,22 @@ void FrmCard::CreateCharacter2nd() {
         picACard.PaintPicture(attribute.Picture(), attribute.Left(), attribute.Top());
     }
     PictureBox& background = editor.picBackgroundChar;
-    if (!character.field(QStringLiteral("Background")).isNull()) {
+    if (stored::hasBytes(character, QStringLiteral("Background"))) {
         background.setPicture(background.Image());
         picACard.PaintPicture(background.Picture(), background.Left(), background.Top());
     }
     const QPoint origin(int(roundHalfEven(background.Left())), int(roundHalfEven(background.Top())));
 
-    if (character.field(QStringLiteral("UsePicture")).toBool())
+    if (stored::flag(character, QStringLiteral("UsePicture")))
         paintPictureArea(picACard, picWhite.Picture(),
                          {editor.picFrameCharacter, editor.picImageCharacter, origin,
-                          character.field(QStringLiteral("UseFrame")).toBool(),
-                          character.field(QStringLiteral("PicLeft")).toDouble(),
-                          character.field(QStringLiteral("PicTop")).toDouble()},
-                         !character.field(QStringLiteral("Picture")).isNull());
-    if (set.field(QStringLiteral("UseSymbol")).toBool())
+                          stored::flag(character, QStringLiteral("UseFrame")),
+                          stored::offset(character, QStringLiteral("PicLeft"),
+                                         editor.picImageCharacter.Width(), editor.picCharacter.Width()),
+                          stored::offset(character, QStringLiteral("PicTop"),
+                                         editor.picImageCharacter.Height(), editor.picCharacter.Height())},
+                         stored::hasBytes(character, QStringLiteral("Picture")));
+    if (stored::flag(set, QStringLiteral("UseSymbol")))
         picACard.PaintPicture(editor.picSymbolCharacter.Picture(),
                               origin.x() + editor.picSymbolCharacter.Left(),
                               origin.y() + editor.picSymbolCharacter.Top());
@@ -55,24 +58,27 @@ void FrmCard::CreateCharacter2nd() {
                                CharacterText::StartTitle, CharacterText::Start, CharacterText::SpecialTitle})
         printCaption(picACard, characterText(editor, text), origin);
     printCardText(picACard, characterText(editor, CharacterText::Special),
-                  character.field(QStringLiteral("Abilities")).toText(), origin);
-    if (set.field(QStringLiteral("Autonumber")).toBool())
+                  stored::text(character, QStringLiteral("Abilities")), origin);
+    if (stored::flag(set, QStringLiteral("Autonumber")))
         printCardText(picACard, characterText(editor, CharacterText::Autonumber),
-                      vbStr(character.field(QStringLiteral("Nr")).toDouble()), origin);
+                      vbStr(stored::number(character, QStringLiteral("Nr"))), origin);
     printCaption(picACard, characterText(editor, CharacterText::Watermark), origin);
 
     picACardPP.setHeight(editor.picPlayingPiece.Height());
     picACardPP.setWidth(editor.picPlayingPiece.Width());
     picACardPP.setPicture(Picture());
-    if (!character.field(QStringLiteral("PlayingPiece")).isNull())
-        paintPictureArea(picACardPP, picWhite.Picture(),
-                         {editor.picPlayingPieceFrame,
-                          editor.picPlayingPieceImage,
-                          {},
-                          false,
-                          character.field(QStringLiteral("PPLeft")).toDouble(),
-                          character.field(QStringLiteral("PPTop")).toDouble()},
-                         true);
+    if (stored::hasBytes(character, QStringLiteral("PlayingPiece")))
+        paintPictureArea(
+            picACardPP, picWhite.Picture(),
+            {editor.picPlayingPieceFrame,
+             editor.picPlayingPieceImage,
+             {},
+             false,
+             stored::offset(character, QStringLiteral("PPLeft"), editor.picPlayingPieceImage.Width(),
+                            editor.picPlayingPieceFrame.Width()),
+             stored::offset(character, QStringLiteral("PPTop"), editor.picPlayingPieceImage.Height(),
+                            editor.picPlayingPieceFrame.Height())},
+            true);
     picACardPP.Line(kPieceOutlineLeft, kPieceOutlineTop, kPieceOutlineRight, kPieceOutlineBottom, 0x0,
                     LineShape::Box);
     printCaption(picACardPP, characterText(editor, CharacterText::PieceName));

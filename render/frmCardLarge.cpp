@@ -6,6 +6,7 @@
 #include "frmLarge2nd.h"
 #include "frmMaster.h"
 #include "modData.h"
+#include "storedvalues.h"
 
 #include "runtime/conversions.h"
 
@@ -17,31 +18,34 @@ void FrmCard::CreateLargeCard2nd() {
     picACard.setHeight(editor.picCardLarge.Height());
     picACard.setWidth(editor.picCardLarge.Width());
     picACard.setPicture(Picture());
-    picACard.setBackColor(card.field(QStringLiteral("BGColour")).toLong());
+    picACard.setBackColor(stored::colour(card, QStringLiteral("BGColour")));
     // Only the card's own background: the card box may still show an earlier one.
-    if (!card.field(QStringLiteral("BGPicture")).isNull()) picACard.setPicture(editor.picCardLarge.Picture());
+    if (stored::hasBytes(card, QStringLiteral("BGPicture")))
+        picACard.setPicture(editor.picCardLarge.Picture());
 
-    if (card.field(QStringLiteral("UsePicture")).toBool())
+    if (stored::flag(card, QStringLiteral("UsePicture")))
         paintPictureArea(
             picACard, picWhite.Picture(),
             {editor.picFrameLarge,
              editor.picImageLarge,
              {},
-             card.field(QStringLiteral("UseFrame")).toBool(),
-             card.field(QStringLiteral("PicLeft")).toDouble(),
-             card.field(QStringLiteral("PicTop")).toDouble(),
-             {.fillHeight = card.field(QStringLiteral("Resize")).toBool()}},
-            !card.field(QStringLiteral("Picture")).isNull());
-    if (set.field(QStringLiteral("UseSymbol")).toBool())
+             stored::flag(card, QStringLiteral("UseFrame")),
+             stored::offset(card, QStringLiteral("PicLeft"), editor.picImageLarge.Width(),
+                            editor.picCardLarge.Width()),
+             stored::offset(card, QStringLiteral("PicTop"), editor.picImageLarge.Height(),
+                            editor.picCardLarge.Height()),
+             {.fillHeight = stored::flag(card, QStringLiteral("Resize"))}},
+            stored::hasBytes(card, QStringLiteral("Picture")));
+    if (stored::flag(set, QStringLiteral("UseSymbol")))
         picACard.PaintPicture(frmMaster->picSetSymbol.Picture(), editor.picSymbolLarge.Left(),
                               editor.picSymbolLarge.Top());
 
     printCardText(picACard, largeCardText(editor, LargeText::Title),
-                  card.field(QStringLiteral("Title")).toText());
+                  stored::text(card, QStringLiteral("Title")));
     printCardText(picACard, largeCardText(editor, LargeText::Information),
-                  card.field(QStringLiteral("Information")).toText());
-    if (set.field(QStringLiteral("Autonumber")).toBool())
+                  stored::text(card, QStringLiteral("Information")));
+    if (stored::flag(set, QStringLiteral("Autonumber")))
         printCardText(picACard, largeCardText(editor, LargeText::Autonumber),
-                      vbStr(card.field(QStringLiteral("Nr")).toDouble()));
+                      vbStr(stored::number(card, QStringLiteral("Nr"))));
     printCaption(picACard, largeCardText(editor, LargeText::Watermark));
 }

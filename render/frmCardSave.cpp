@@ -11,6 +11,7 @@
 #include "modData.h"
 #include "picturefilewriter.h"
 #include "programfiles.h"
+#include "storedvalues.h"
 
 #include "db/dberrors.h"
 #include "forms/dialogs.h"
@@ -36,7 +37,7 @@ const QString kFailure = QStringLiteral("Something went wrong.");
 const QString kTwoLineBreaks = QStringLiteral("\r\n\r\n");
 
 bool setOption(const QString& field) {
-    return rsSet->field(field).toBool();
+    return stored::flag(*rsSet, field);
 }
 
 // A name that Windows file names cannot hold would, on this platform, write into another
@@ -52,9 +53,8 @@ void refuseUnsafeName(const QString& fileName) {
 // A small card keeps the file name of its first save, so renaming the card later does not
 // rename its files.
 QString smallCardBaseName() {
-    if (!rsCard->field(QStringLiteral("FileName")).isNull() &&
-        rsCard->field(QStringLiteral("FileName")).toText().isEmpty()) {
-        const QString title = rsCard->field(QStringLiteral("Title")).toText();
+    if (stored::text(*rsCard, QStringLiteral("FileName")).isEmpty()) {
+        const QString title = stored::text(*rsCard, QStringLiteral("Title"));
         try {
             rsCard->field(QStringLiteral("FileName")) = title;
             rsCard->update();
@@ -63,7 +63,7 @@ QString smallCardBaseName() {
             throw;
         }
     }
-    return rsCard->field(QStringLiteral("FileName")).toText();
+    return stored::text(*rsCard, QStringLiteral("FileName"));
 }
 
 // The back half, or none when the set leaves the backs out.
@@ -81,7 +81,7 @@ void FrmCard::SaveTheCard2nd() {
     static const CardKind kind{QStringLiteral("C2"), 152, 256, QStringLiteral("Saving the card 2nd.")};
     saveReportingFailure(kind, [this] {
         const QString baseName = smallCardBaseName();
-        saveComposedCard(kind, baseName, rsCard->field(QStringLiteral("Nr")).toInt(), picACard,
+        saveComposedCard(kind, baseName, qint16(stored::number(*rsCard, QStringLiteral("Nr"))), picACard,
                          backUnlessNoBack([] { return frmCard2nd->picBack.Picture(); }));
     });
 }
@@ -90,7 +90,7 @@ void FrmCard::SaveTheCard3rd() {
     static const CardKind kind{QStringLiteral("C3"), 163, 247, QStringLiteral("Saving the card 3rd.")};
     saveReportingFailure(kind, [this] {
         const QString baseName = smallCardBaseName();
-        saveComposedCard(kind, baseName, rsCard->field(QStringLiteral("Nr")).toInt(), picACard,
+        saveComposedCard(kind, baseName, qint16(stored::number(*rsCard, QStringLiteral("Nr"))), picACard,
                          backUnlessNoBack([] { return frmCard3rd->picBack.Picture(); }));
     });
 }
@@ -98,8 +98,8 @@ void FrmCard::SaveTheCard3rd() {
 void FrmCard::SaveTheCharacter2nd() {
     static const CardKind kind{QStringLiteral("CH2"), 304, 256, QStringLiteral("Saving the character 2nd")};
     saveReportingFailure(kind, [this] {
-        saveComposedCard(kind, rsCharacter->field(QStringLiteral("Name")).toText(),
-                         rsCharacter->field(QStringLiteral("Nr")).toInt(), picACard,
+        saveComposedCard(kind, stored::text(*rsCharacter, QStringLiteral("Name")),
+                         qint16(stored::number(*rsCharacter, QStringLiteral("Nr"))), picACard,
                          backUnlessNoBack([] { return frmCharacter2nd->picCharacterBack.Picture(); }));
     });
 }
@@ -109,8 +109,8 @@ void FrmCard::SaveThePlayingPiece2nd() {
     static const CardKind kind{QStringLiteral("PP2"), 152, 256,
                                QStringLiteral("Saving the playing piece 2nd.")};
     saveReportingFailure(kind, [this] {
-        saveComposedCard(kind, rsCharacter->field(QStringLiteral("Name")).toText(),
-                         rsCharacter->field(QStringLiteral("Nr")).toInt(), picACardPP,
+        saveComposedCard(kind, stored::text(*rsCharacter, QStringLiteral("Name")),
+                         qint16(stored::number(*rsCharacter, QStringLiteral("Nr"))), picACardPP,
                          [this] { return picACardPP.Picture(); });
     });
 }
@@ -118,8 +118,8 @@ void FrmCard::SaveThePlayingPiece2nd() {
 void FrmCard::SaveTheLargeCard() {
     static const CardKind kind{QStringLiteral("LC2"), 304, 256, QStringLiteral("Saving the large card")};
     saveReportingFailure(kind, [this] {
-        saveComposedCard(kind, rsLargeCard->field(QStringLiteral("Title")).toText(),
-                         rsLargeCard->field(QStringLiteral("Nr")).toInt(), picACard,
+        saveComposedCard(kind, stored::text(*rsLargeCard, QStringLiteral("Title")),
+                         qint16(stored::number(*rsLargeCard, QStringLiteral("Nr"))), picACard,
                          backUnlessNoBack([] { return frmLarge2nd->picBackLarge.Picture(); }));
     });
 }
@@ -132,7 +132,7 @@ CardImageWriter::Failure FrmCard::CardKind::failure(const VbError& error) const 
 }
 
 QString FrmCard::outputFolder() {
-    QString folder = rsSet->field(QStringLiteral("SaveTo")).toText();
+    QString folder = stored::text(*rsSet, QStringLiteral("SaveTo"));
     folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
     folder += QLatin1Char('/');
     return folder.replace(QStringLiteral("//"), QStringLiteral("/"));
@@ -184,16 +184,17 @@ QString FrmCard::MakeFileName(QString name, qint16 nr, QString code) {
     if (setOption(QStringLiteral("FileCardNr")))
         name = (QStringLiteral("000") + QString::number(nr)).right(3) + QLatin1Char(' ') + name;
     if (!code.isEmpty()) name = code + QLatin1Char(' ') + name;
-    const QString prefix = rsSet->field(QStringLiteral("FilenamePrefix")).concatText();
+    const QString prefix = stored::text(*rsSet, QStringLiteral("FilenamePrefix"));
     if (!prefix.isEmpty()) name = prefix + QLatin1Char(' ') + name;
     if (setOption(QStringLiteral("ReplaceSpace"))) name.replace(QLatin1Char(' '), QLatin1Char('_'));
-    return name + QLatin1Char('.') + GetPicFormat(rsSet->field(QStringLiteral("PicFormatID")).toLong());
+    return name + QLatin1Char('.') +
+           GetPicFormat(stored::number(*rsSet, QStringLiteral("PicFormatID"), kBmp));
 }
 
 void FrmCard::SaveCardImage(QString path, const CardKind& kind) {
     // The write gets its own copy of the surface: the next card is drawn while it runs.
     const Picture picture = frmClip->picDone.Picture();
-    const qint32 format = rsSet->field(QStringLiteral("PicFormatID")).toLong();
+    const qint32 format = stored::number(*rsSet, QStringLiteral("PicFormatID"), kBmp);
     BmpToGif& converter = frmClip->BMP2GIF1;
     using Failure = std::optional<CardImageWriter::Failure>;
     m_writer.write([picture, path, format, &converter, kind]() -> Failure {

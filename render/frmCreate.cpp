@@ -6,6 +6,8 @@
 #include "frmLarge2nd.h"
 #include "modData.h"
 #include "modDirBrowse.h"
+#include "rowlookup.h"
+#include "storedvalues.h"
 
 #include "forms/dialogs.h"
 #include "forms/loadingscope.h"
@@ -111,13 +113,12 @@ void FrmCreate::FillSaveFormats() {
 
 // Every control whose value changes here writes the same value back into the set row.
 void FrmCreate::ShowCreateSettings() {
-    txtSaveTo.setText(rsSet->field(QStringLiteral("SaveTo")).concatText());
-    chkFileNr.setValue(BoolToCheck(rsSet->field(QStringLiteral("FileCardNr")).toBool()));
-    chkNoBack.setValue(BoolToCheck(rsSet->field(QStringLiteral("NoBack")).toBool()));
-    chkReplaceSpace.setValue(BoolToCheck(rsSet->field(QStringLiteral("ReplaceSpace")).toBool()));
-    txtFilenamePrefix.setText(rsSet->field(QStringLiteral("FilenamePrefix")).concatText());
-    const Variant format = rsSet->field(QStringLiteral("PicFormatID")).value();
-    if (!format.isNull()) SelectComboItem(cboSaveFormat, format.toLong());
+    txtSaveTo.setText(stored::text(*rsSet, QStringLiteral("SaveTo")));
+    chkFileNr.setValue(BoolToCheck(stored::flag(*rsSet, QStringLiteral("FileCardNr"))));
+    chkNoBack.setValue(BoolToCheck(stored::flag(*rsSet, QStringLiteral("NoBack"))));
+    chkReplaceSpace.setValue(BoolToCheck(stored::flag(*rsSet, QStringLiteral("ReplaceSpace"))));
+    txtFilenamePrefix.setText(stored::text(*rsSet, QStringLiteral("FilenamePrefix")));
+    SelectComboItem(cboSaveFormat, stored::number(*rsSet, QStringLiteral("PicFormatID")));
     if (iSetEditionID == 2)
         lblEdition.setCaption(QStringLiteral("2nd Edition"));
     else if (iSetEditionID == 3)
@@ -171,6 +172,8 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2n
         counter->setForeColor(kRed);
     }
     bool stopped = false;
+    // Values that cannot be used are named together at the end: the batch writes every card.
+    stored::CollectedReports reports(kTitle);
     try {
         // Each file is written while the next card is drawn; all are written before the end.
         const CardImageWriter::Background writing(frmCard->imageWriter());
@@ -213,6 +216,7 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2n
     if (FrmLarge2nd* editor = frmLarge2nd.ifLoaded()) editor->UpdateDisplay();
     for (Label* counter : {&lblNr2ndCards, &lblNr2ndChar, &lblNr2ndLarge})
         counter->setForeColor(kBlack);
+    reports.show();
     if (!stopped) MsgBox(QStringLiteral("Done creating cards."), vbInformation, kTitle);
 }
 
@@ -221,7 +225,7 @@ bool FrmCreate::prepareOutputFolder() {
     try {
         ReplacementFile::requireWritableFolder(folder);
     } catch (const VbError& error) {
-        const QString shown = rsSet->field(QStringLiteral("SaveTo")).toText();
+        const QString shown = stored::text(*rsSet, QStringLiteral("SaveTo"));
         MsgBox(error.number() == VbError::PathNotFound
                    ? QStringLiteral("The folder \"%1\" does not exist: no card can be created.").arg(shown)
                    : QStringLiteral("The folder \"%1\" cannot be written: no card can be created.\r\n\r\n"
@@ -273,8 +277,8 @@ void FrmCreate::renumberAndSave(const CardKind& kind) {
     while (!records.eof()) {
         n = CInt(double(n) + 1);
         // A number already in place is not written again: writing rewrites the row, pictures and all.
-        const Variant nr = records.field(QStringLiteral("Nr")).value();
-        if (nr.isNull() || nr.toLong() != n) {
+        // A number another tool left that is no number is written over like any other.
+        if (storedKey(records.field(QStringLiteral("Nr"))) != n) {
             try {
                 records.field(QStringLiteral("Nr")) = int(n);
                 records.update();

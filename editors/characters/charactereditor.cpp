@@ -8,6 +8,7 @@
 #include "modPicture.h"
 #include "pictureplacement.h"
 #include "rowlookup.h"
+#include "storedvalues.h"
 
 #include "forms/loadingscope.h"
 #include "runtime/app.h"
@@ -23,11 +24,6 @@ constexpr qint32 kDefaultAlignmentID = 2;
 
 const QString kAddTitle = QStringLiteral("New character");
 const QString kDeleteTitle = QStringLiteral("Delete character");
-
-// A key that is Null counts as 0: no list item has that key.
-qint32 longOrZero(const Field& field) {
-    return field.isNull() ? 0 : field.toLong();
-}
 
 // The index of the item that carries `id`, -1 when none does.
 int itemWithData(const ComboBox& combo, qint32 id) {
@@ -149,9 +145,11 @@ void CharacterEditor::cmdCharNav_Click(int Index) {
         EnableCharacterControls(false);
         return;
     }
+    stored::CollectedReports reports;
     m_shown.navigate(Index);
     DrawCharacter();
     ShowCharacterFields();
+    reports.show();
 }
 
 void CharacterEditor::UpdateDisplay() {
@@ -165,14 +163,12 @@ void CharacterEditor::UpdateDisplay() {
 void CharacterEditor::DrawCharacter() {
     if (!rsCharacter) return;
     Recordset& character = *rsCharacter;
-    const auto text = [&](const char* field) {
-        return character.field(QString::fromLatin1(field)).concatText();
-    };
+    const auto text = [&](const char* field) { return stored::text(character, QString::fromLatin1(field)); };
     LayoutSteps step;
     step([&] { showSetFonts(); });
     step([&] { lblCharacter.setCaption(text("Name")); });
     step([&] {
-        lblAlignment.setCaption(GetAlignmentText(character.field(QStringLiteral("AlignmentID")).toLong()));
+        lblAlignment.setCaption(GetAlignmentText(stored::number(character, QStringLiteral("AlignmentID"))));
     });
     step([&] { lblStart.setCaption(startAreaText(character)); });
     step([&] { lblSpecial.setCaption(text("Abilities")); });
@@ -180,22 +176,22 @@ void CharacterEditor::DrawCharacter() {
         step([&] { DrawAttributeValue(i, text(kCharacterAttributes[size_t(i)].field)); });
     step([&] { picFrameCharacter.setWidth(storedFrameWidth(character)); });
     step([&] { lblAutonumberCharacter.setCaption(text("Nr")); });
-    step([&] { lblAutonumberCharacter.setVisible(rsSet->field(QStringLiteral("Autonumber")).toBool()); });
-    step([&] { showFrameOption(character.field(QStringLiteral("UseFrame")).toBool()); });
+    step([&] { lblAutonumberCharacter.setVisible(stored::flag(*rsSet, QStringLiteral("Autonumber"))); });
+    step([&] { showFrameOption(stored::flag(character, QStringLiteral("UseFrame"))); });
     step([&] { ShowPictureCharacter(); });
     step([&] {
-        ShowFieldPicture(picImageCharacter, character.field(QStringLiteral("Picture")));
+        stored::showPicture(picImageCharacter, character, QStringLiteral("Picture"));
         picImageCharacter.Refresh();
     });
     step([&] { placeStoredImage(picImageCharacter, picCharacter, character, "PicTop", "PicLeft"); });
     step([&] { picCharacter.setPicture(frmCard->picOriginalCharacterBackground.Picture()); });
-    step([&] { ShowFieldPicture(picBackgroundChar, character.field(QStringLiteral("Background"))); });
-    step([&] { showCharacterBack(character.field(QStringLiteral("CharacterBackID")).toLong()); });
-    step([&] { ShowFieldPicture(picPlayingPieceImage, character.field(QStringLiteral("PlayingPiece"))); });
+    step([&] { stored::showPicture(picBackgroundChar, character, QStringLiteral("Background")); });
+    step([&] { showCharacterBack(stored::number(character, QStringLiteral("CharacterBackID"))); });
+    step([&] { stored::showPicture(picPlayingPieceImage, character, QStringLiteral("PlayingPiece")); });
     step([&] { placeStoredImage(picPlayingPieceImage, picPlayingPieceFrame, character, "PPTop", "PPLeft"); });
     step([&] { lblPlayingPieceName.setCaption(text("Name")); });
     step([&] {
-        const bool useSymbol = rsSet->field(QStringLiteral("UseSymbol")).toBool();
+        const bool useSymbol = stored::flag(*rsSet, QStringLiteral("UseSymbol"));
         picSymbolCharacter.setVisible(useSymbol);
         if (!useSymbol) return;
         picSymbolCharacter.setPicture(frmMaster->picSetSymbol.Picture());
@@ -211,7 +207,7 @@ void CharacterEditor::showSetFonts() {
 }
 
 void CharacterEditor::ShowPictureCharacter() {
-    const bool show = rsCharacter->field(QStringLiteral("UsePicture")).toBool();
+    const bool show = stored::flag(*rsCharacter, QStringLiteral("UsePicture"));
     picFrameCharacter.setVisible(show);
     lblPicSizeCharacter.setVisible(show);
     // The handle stands against the frame's right edge; without a picture the column takes its room.
@@ -235,16 +231,13 @@ void CharacterEditor::showFrameSize() {
 }
 
 double CharacterEditor::storedFrameWidth(Recordset& character) const {
-    return placement::shownExtent(character.field(QStringLiteral("PicWidth")).toDouble(),
-                                  picCharacter.Width());
+    return stored::extent(character, QStringLiteral("PicWidth"), picCharacter.Width());
 }
 
 void CharacterEditor::placeStoredImage(PictureBox& image, const PictureBox& room, Recordset& character,
                                        const char* topField, const char* leftField) {
-    const double top = character.field(QString::fromLatin1(topField)).toDouble();
-    const double left = character.field(QString::fromLatin1(leftField)).toDouble();
-    image.setTop(placement::shownOffset(top, image.Height(), room.Height()));
-    image.setLeft(placement::shownOffset(left, image.Width(), room.Width()));
+    image.setTop(stored::offset(character, QString::fromLatin1(topField), image.Height(), room.Height()));
+    image.setLeft(stored::offset(character, QString::fromLatin1(leftField), image.Width(), room.Width()));
 }
 
 void CharacterEditor::showFrameOption(bool useFrame) {
@@ -254,10 +247,9 @@ void CharacterEditor::showFrameOption(bool useFrame) {
 
 // The lists' own areas, not the set edition's: the editor offers the 2nd edition's only.
 QString CharacterEditor::startAreaText(Recordset& character) const {
-    const Field areaID = character.field(QStringLiteral("StartingAreaID"));
-    const bool includeBoard = character.field(QStringLiteral("IncludeBoard")).toBool();
-    return m_startAreas && !areaID.isNull() ? areaText(*m_startAreas, areaID.toLong(), false, includeBoard)
-                                            : QString();
+    const qint32 areaID = stored::number(character, QStringLiteral("StartingAreaID"));
+    const bool includeBoard = stored::flag(character, QStringLiteral("IncludeBoard"));
+    return m_startAreas ? areaText(*m_startAreas, areaID, false, includeBoard) : QString();
 }
 
 void CharacterEditor::showCharacterBack(qint64 characterBackID) {
@@ -272,24 +264,23 @@ void CharacterEditor::ShowCharacterFields() {
     m_shown.remember();
     {
         const LoadingScope loading(bLoading);
-        txtCharName.setText(character.field(QStringLiteral("Name")).concatText());
-        SelectComboItem(cboStartArea, longOrZero(character.field(QStringLiteral("StartingAreaID"))));
-        chkIncludeBoard.setValue(BoolToCheck(character.field(QStringLiteral("IncludeBoard")).toBool()));
-        SelectComboItem(cboAlignment, longOrZero(character.field(QStringLiteral("AlignmentID"))));
+        txtCharName.setText(stored::text(character, QStringLiteral("Name")));
+        SelectComboItem(cboStartArea, stored::number(character, QStringLiteral("StartingAreaID")));
+        chkIncludeBoard.setValue(BoolToCheck(stored::flag(character, QStringLiteral("IncludeBoard"))));
+        SelectComboItem(cboAlignment, stored::number(character, QStringLiteral("AlignmentID")));
         for (size_t i = 0; i < cboCharAttr.size(); ++i)
             cboCharAttr[i].setText(
-                character.field(QString::fromLatin1(kCharacterAttributes[i].field)).concatText());
-        chkShowPictureCharacter.setValue(BoolToCheck(character.field(QStringLiteral("UsePicture")).toBool()));
+                stored::text(character, QString::fromLatin1(kCharacterAttributes[i].field)));
+        chkShowPictureCharacter.setValue(BoolToCheck(stored::flag(character, QStringLiteral("UsePicture"))));
         ShowPictureCharacter();
-        chkFrameCharacter.setValue(BoolToCheck(character.field(QStringLiteral("UseFrame")).toBool()));
-        txtSpecialAbilities.setText(character.field(QStringLiteral("Abilities")).concatText());
-        SelectComboItem(cboCharacterCardback, longOrZero(character.field(QStringLiteral("CharacterBackID"))));
+        chkFrameCharacter.setValue(BoolToCheck(stored::flag(character, QStringLiteral("UseFrame"))));
+        txtSpecialAbilities.setText(stored::text(character, QStringLiteral("Abilities")));
+        SelectComboItem(cboCharacterCardback, stored::number(character, QStringLiteral("CharacterBackID")));
     }
     showFrameSize();
     lblPicDimPlay.setCaption(frameDimensions(picPlayingPieceFrame));
-    lblCurrentCardCharacter.setCaption(character.field(QStringLiteral("Nr")).concatText() +
-                                       QStringLiteral(" (") + lblCurrentCardCharacter.Tag() +
-                                       QStringLiteral(")"));
+    lblCurrentCardCharacter.setCaption(stored::text(character, QStringLiteral("Nr")) + QStringLiteral(" (") +
+                                       lblCurrentCardCharacter.Tag() + QStringLiteral(")"));
 }
 
 void CharacterEditor::DrawAttributeValue(qint16 Index, const QString& Value) {
@@ -309,7 +300,7 @@ void CharacterEditor::cmdCharacterAdd_Click() {
     qint32 n = 0;
     if (m_shown.hasRows()) {
         rsCharacter->moveLast();
-        n = rsCharacter->field(QStringLiteral("Nr")).toInt();
+        n = stored::number(*rsCharacter, QStringLiteral("Nr"));
     }
     ++n;
     // The name counts from the position label, which holds the number of characters.

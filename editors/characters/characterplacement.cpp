@@ -1,6 +1,7 @@
 #include "characterplacement.h"
 
 #include "pictureplacement.h"
+#include "storedvalues.h"
 
 #include <functional>
 
@@ -76,8 +77,10 @@ void CharacterPlacement::pictureKeyDown(const PlacedPicture& placed, qint16& Key
             Field left = character.field(QString::fromLatin1(placed.leftField));
             Field top = character.field(QString::fromLatin1(placed.topField));
             const placement::Offsets moved =
-                placement::afterKey(key, {left.toDouble(), top.toDouble()}, {frame.Width(), frame.Height()},
-                                    {picture.Width(), picture.Height()});
+                placement::afterKey(key,
+                                    {stored::decimal(character, QString::fromLatin1(placed.leftField)),
+                                     stored::decimal(character, QString::fromLatin1(placed.topField))},
+                                    {frame.Width(), frame.Height()}, {picture.Width(), picture.Height()});
             left = placement::within16Bits(moved.left);
             top = placement::within16Bits(moved.top);
         });
@@ -97,8 +100,10 @@ void CharacterPlacement::pictureMouseMove(const PlacedPicture& placed, qint16 Bu
     editShownCharacter([&](Recordset& character) {
         Field left = character.field(QString::fromLatin1(placed.leftField));
         Field top = character.field(QString::fromLatin1(placed.topField));
-        left = placement::within16Bits(placement::dragged(left.toDouble(), X, m_grabX));
-        top = placement::within16Bits(placement::dragged(top.toDouble(), Y, m_grabY));
+        left = placement::within16Bits(placement::dragged(
+            stored::decimal(character, QString::fromLatin1(placed.leftField)), X, m_grabX));
+        top = placement::within16Bits(
+            placement::dragged(stored::decimal(character, QString::fromLatin1(placed.topField)), Y, m_grabY));
     });
     (this->*placed.position)();
 }
@@ -129,7 +134,7 @@ void CharacterPlacement::lblPicSizeCharacter_MouseMove(qint16 Button, qint16 Shi
 
 void CharacterPlacement::PositionCharacterPicture() {
     Recordset& character = shownCharacter();
-    showFrameOption(character.field(QStringLiteral("UseFrame")).toBool());
+    showFrameOption(stored::flag(character, QStringLiteral("UseFrame")));
     picFrameCharacter.setWidth(storedFrameWidth(character));
     lblPicSizeCharacter.setLeft(picFrameCharacter.Width() + picFrameCharacter.Left());
     layOutTextColumn();

@@ -7,6 +7,7 @@
 #include "modPicture.h"
 #include "pictureplacement.h"
 #include "rowlookup.h"
+#include "storedvalues.h"
 
 #include "forms/loadingscope.h"
 #include "runtime/app.h"
@@ -78,9 +79,11 @@ void LargeCardEditor::cmdCardNav_Click(int Index) {
         EnableCardControls(false);
         return;
     }
+    stored::CollectedReports reports;
     m_shown.navigate(Index);
     DrawLargeCard();
     ShowLargeCardFields();
+    reports.show();
 }
 
 void LargeCardEditor::UpdateDisplay() {
@@ -98,16 +101,16 @@ void LargeCardEditor::ShowLargeCardFields() {
 void LargeCardEditor::showStoredFields() {
     Recordset& card = *rsLargeCard;
     const LoadingScope loading(bLoading);
-    lblCurrentCard.setCaption(card.field(QStringLiteral("Nr")).concatText() + QStringLiteral(" (") +
+    lblCurrentCard.setCaption(stored::text(card, QStringLiteral("Nr")) + QStringLiteral(" (") +
                               lblCurrentCard.Tag() + QStringLiteral(")"));
-    txtTitleLarge.setText(card.field(QStringLiteral("Title")).concatText());
-    udCopyLarge.setValue(card.field(QStringLiteral("Copies")).toLong());
-    chkShowPictureLarge.setValue(BoolToCheck(card.field(QStringLiteral("UsePicture")).toBool()));
-    chkFrameLarge.setValue(BoolToCheck(card.field(QStringLiteral("UseFrame")).toBool()));
-    chkResizeLarge.setValue(BoolToCheck(card.field(QStringLiteral("Resize")).toBool()));
+    txtTitleLarge.setText(stored::text(card, QStringLiteral("Title")));
+    udCopyLarge.setValue(stored::number(card, QStringLiteral("Copies")));
+    chkShowPictureLarge.setValue(BoolToCheck(stored::flag(card, QStringLiteral("UsePicture"))));
+    chkFrameLarge.setValue(BoolToCheck(stored::flag(card, QStringLiteral("UseFrame"))));
+    chkResizeLarge.setValue(BoolToCheck(stored::flag(card, QStringLiteral("Resize"))));
     showFrameSize();
-    txtInfoLarge.setText(card.field(QStringLiteral("Information")).concatText());
-    picColourLarge.setBackColor(card.field(QStringLiteral("BGColour")).toLong());
+    txtInfoLarge.setText(stored::text(card, QStringLiteral("Information")));
+    picColourLarge.setBackColor(stored::colour(card, QStringLiteral("BGColour")));
 }
 
 void LargeCardEditor::editShownCard(const std::function<void(Recordset&)>& assign) {
@@ -147,7 +150,7 @@ void LargeCardEditor::cmdCardAdd_Click() {
     qint32 last = 0;
     if (m_shown.hasRows()) {
         rsLargeCard->moveLast();
-        last = rsLargeCard->field(QStringLiteral("Nr")).toLong();
+        last = stored::number(*rsLargeCard, QStringLiteral("Nr"));
     }
     const qint32 nr = last + 1;
     if (nr > kLargestNr) {
@@ -205,32 +208,29 @@ RecordView LargeCardEditor::recordView() {
 void LargeCardEditor::DrawLargeCard() {
     if (!rsLargeCard) return;
     Recordset& card = *rsLargeCard;
-    const auto flag = [&](const char* field) { return card.field(QString::fromLatin1(field)).toBool(); };
+    const auto flag = [&](const char* field) { return stored::flag(card, QString::fromLatin1(field)); };
     LayoutSteps step;
     step([&] {
         // The card's labels show their texts in the set's fonts, as they are printed.
         frmCard->showSetFonts(largeCardTexts(*this));
     });
-    step([&] { lblTitleLarge.setCaption(card.field(QStringLiteral("Title")).concatText()); });
-    step([&] { lblInformationLarge.setCaption(card.field(QStringLiteral("Information")).concatText()); });
+    step([&] { lblTitleLarge.setCaption(stored::text(card, QStringLiteral("Title"))); });
+    step([&] { lblInformationLarge.setCaption(stored::text(card, QStringLiteral("Information"))); });
     step([&] { showFrame(card); });
     step([&] { placeHandle(flag("UsePicture")); });
-    step([&] { lblAutonumberLarge.setCaption(card.field(QStringLiteral("Nr")).concatText()); });
-    step([&] { lblAutonumberLarge.setVisible(rsSet->field(QStringLiteral("Autonumber")).toBool()); });
-    step([&] { ShowFieldPicture(picImageLarge, card.field(QStringLiteral("Picture"))); });
+    step([&] { lblAutonumberLarge.setCaption(stored::text(card, QStringLiteral("Nr"))); });
+    step([&] { lblAutonumberLarge.setVisible(stored::flag(*rsSet, QStringLiteral("Autonumber"))); });
+    step([&] { stored::showPicture(picImageLarge, card, QStringLiteral("Picture")); });
     step([&] { placeFrameAndPicture(card); });
-    step([&] { ShowFieldPicture(picCardLarge, card.field(QStringLiteral("BGPicture"))); });
-    step([&] { picCardLarge.setBackColor(card.field(QStringLiteral("BGColour")).toLong()); });
+    step([&] { stored::showPicture(picCardLarge, card, QStringLiteral("BGPicture")); });
+    step([&] { picCardLarge.setBackColor(stored::colour(card, QStringLiteral("BGColour"))); });
     step([&] {
-        // A card without a back of its own has the default back.
-        const Field back = card.field(QStringLiteral("LargeCardBack"));
-        if (back.isNull())
-            picBackLarge.setPicture(frmCard->imgChB.Picture());
-        else
-            ShowFieldPicture(picBackLarge, back);
+        // A card without a back of its own, or with one that is no picture, has the default back.
+        stored::showPicture(picBackLarge, card, QStringLiteral("LargeCardBack"));
+        if (picBackLarge.Picture().isNull()) picBackLarge.setPicture(frmCard->imgChB.Picture());
     });
     step([&] {
-        const bool useSymbol = rsSet->field(QStringLiteral("UseSymbol")).toBool();
+        const bool useSymbol = stored::flag(*rsSet, QStringLiteral("UseSymbol"));
         picSymbolLarge.setVisible(useSymbol);
         if (!useSymbol) return;
         picSymbolLarge.setPicture(frmMaster->picSetSymbol.Picture());
@@ -241,10 +241,9 @@ void LargeCardEditor::DrawLargeCard() {
 }
 
 void LargeCardEditor::showFrame(Recordset& card) {
-    picFrameLarge.setVisible(card.field(QStringLiteral("UsePicture")).toBool());
-    picFrameLarge.setBorderStyle(card.field(QStringLiteral("UseFrame")).toBool() ? vbFixedSingle : vbBSNone);
-    picFrameLarge.setWidth(
-        placement::shownExtent(card.field(QStringLiteral("PicWidth")).toDouble(), picCardLarge.Width()));
+    picFrameLarge.setVisible(stored::flag(card, QStringLiteral("UsePicture")));
+    picFrameLarge.setBorderStyle(stored::flag(card, QStringLiteral("UseFrame")) ? vbFixedSingle : vbBSNone);
+    picFrameLarge.setWidth(stored::extent(card, QStringLiteral("PicWidth"), picCardLarge.Width()));
 }
 
 void LargeCardEditor::placeHandle(bool framed) {
@@ -265,11 +264,11 @@ void LargeCardEditor::layOutTextColumn() {
 // frame takes the picture's height and the vertical offset moves the frame; without a
 // picture there is no height to take, and the frame stays as it is without Resize.
 void LargeCardEditor::placeFrameAndPicture(Recordset& card) {
-    const double picTop = placement::shownOffset(card.field(QStringLiteral("PicTop")).toDouble(),
-                                                 picImageLarge.Height(), picCardLarge.Height());
-    const double picLeft = placement::shownOffset(card.field(QStringLiteral("PicLeft")).toDouble(),
-                                                  picImageLarge.Width(), picCardLarge.Width());
-    if (card.field(QStringLiteral("Resize")).toBool() && !picImageLarge.Picture().isNull()) {
+    const double picTop =
+        stored::offset(card, QStringLiteral("PicTop"), picImageLarge.Height(), picCardLarge.Height());
+    const double picLeft =
+        stored::offset(card, QStringLiteral("PicLeft"), picImageLarge.Width(), picCardLarge.Width());
+    if (stored::flag(card, QStringLiteral("Resize")) && !picImageLarge.Picture().isNull()) {
         picFrameLarge.setTop(kFrameTop + picTop / twipsPerPixel);
         picFrameLarge.setHeight(picImageLarge.Height() / twipsPerPixel);
         picImageLarge.setTop(0);

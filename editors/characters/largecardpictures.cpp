@@ -1,6 +1,7 @@
 #include "largecardpictures.h"
 
 #include "modPicture.h"
+#include "storedvalues.h"
 
 #include "forms/dialogs.h"
 #include "runtime/vberror.h"
@@ -87,7 +88,7 @@ void LargeCardPictures::removePicture(const char* field, PictureBox& preview,
 // Cancel leaves everything as it was.
 void LargeCardPictures::cmdColourLarge_Click() {
     const std::optional<qint32> colour =
-        dialogs().chooseColour(shownCard().field(QStringLiteral("BGColour")).toLong(),
+        dialogs().chooseColour(stored::colour(shownCard(), QStringLiteral("BGColour")),
                                QStringLiteral("Choose card background colour"));
     if (!colour) return;
     writeCardField(QStringLiteral("BGColour"), *colour);

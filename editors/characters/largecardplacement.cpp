@@ -1,5 +1,6 @@
 #include "largecardplacement.h"
 #include "pictureplacement.h"
+#include "storedvalues.h"
 
 namespace {
 constexpr qint16 kNoModifier = 0;
@@ -59,8 +60,8 @@ void LargeCardPlacement::picImageLarge_KeyDown(qint16& KeyCode, qint16 Shift) {
     editShownCard([&](Recordset& card) {
         const placement::Offsets moved = placement::afterKey(
             key,
-            {card.field(QStringLiteral("PicLeft")).toDouble(),
-             card.field(QStringLiteral("PicTop")).toDouble()},
+            {stored::offset(card, QStringLiteral("PicLeft"), picImageLarge.Width(), picCardLarge.Width()),
+             stored::offset(card, QStringLiteral("PicTop"), picImageLarge.Height(), picCardLarge.Height())},
             {picFrameLarge.Width(), picFrameLarge.Height()}, {picImageLarge.Width(), picImageLarge.Height()});
         card.field(QStringLiteral("PicLeft")) = placement::within16Bits(moved.left);
         card.field(QStringLiteral("PicTop")) = placement::within16Bits(moved.top);
@@ -81,10 +82,12 @@ void LargeCardPlacement::picImageLarge_MouseMove(qint16 Button, qint16 Shift, do
     Q_UNUSED(Shift);
     if (Button != vbLeftButton) return;
     editShownCard([&](Recordset& card) {
-        card.field(QStringLiteral("PicLeft")) = placement::within16Bits(
-            placement::dragged(card.field(QStringLiteral("PicLeft")).toDouble(), X, m_dragX));
-        card.field(QStringLiteral("PicTop")) = placement::within16Bits(
-            placement::dragged(card.field(QStringLiteral("PicTop")).toDouble(), Y, m_dragY));
+        card.field(QStringLiteral("PicLeft")) = placement::within16Bits(placement::dragged(
+            stored::offset(card, QStringLiteral("PicLeft"), picImageLarge.Width(), picCardLarge.Width()), X,
+            m_dragX));
+        card.field(QStringLiteral("PicTop")) = placement::within16Bits(placement::dragged(
+            stored::offset(card, QStringLiteral("PicTop"), picImageLarge.Height(), picCardLarge.Height()), Y,
+            m_dragY));
     });
     PositionLargePicture();
 }

@@ -5,6 +5,7 @@
 #include "smallcardstatistics.h"
 
 #include "modData.h"
+#include "storedvalues.h"
 
 #include "forms/dialogs.h"
 #include "forms/loadingscope.h"
@@ -51,7 +52,7 @@ void SmallCardDialogs::cmdGetType_Click() {
         writeCardField(QStringLiteral("CardTypeID"), dialog->CardTypeID);
         DrawCard();
     }
-    SelectComboItem(cboType, shownCard().field(QStringLiteral("CardTypeID")).toLong());
+    SelectComboItem(cboType, stored::number(shownCard(), QStringLiteral("CardTypeID")));
 }
 
 void SmallCardDialogs::cmdGetCardBack_Click() {
@@ -68,7 +69,7 @@ void SmallCardDialogs::cmdGetCardBack_Click() {
         writeCardField(QStringLiteral("CardBackID"), dialog->CardBackID);
         DrawCard();
     }
-    SelectComboItem(cboCardBack, shownCard().field(QStringLiteral("CardBackID")).toLong());
+    SelectComboItem(cboCardBack, stored::number(shownCard(), QStringLiteral("CardBackID")));
 }
 
 // The list renumbers the cards, and may move them, however it closes: the editor reads them

@@ -8,6 +8,7 @@
 #include "modPicture.h"
 #include "pictureplacement.h"
 #include "rowlookup.h"
+#include "storedvalues.h"
 
 #include "db/transaction.h"
 #include "runtime/app.h"
@@ -21,11 +22,6 @@ constexpr qint32 kLargestNr = 32767;
 
 const QString kAddTitle = QStringLiteral("New card");
 const QString kDeleteTitle = QStringLiteral("Delete card");
-
-// A key or colour that is Null counts as 0: no list item has that key.
-qint32 longOrZero(const Field& field) {
-    return field.isNull() ? 0 : field.toLong();
-}
 
 } // namespace
 
@@ -143,24 +139,24 @@ void SmallCardEditor::ShowCardFields() {
 void SmallCardEditor::showStoredFields() {
     Recordset& card = *rsCard;
     const LoadingScope loading(bLoading);
-    lblCurrentCard.setCaption(card.field(QStringLiteral("Nr")).concatText() + QStringLiteral(" (") +
+    lblCurrentCard.setCaption(stored::text(card, QStringLiteral("Nr")) + QStringLiteral(" (") +
                               lblCurrentCard.Tag() + QStringLiteral(")"));
-    txtTitle.setText(card.field(QStringLiteral("Title")).concatText());
-    udCopy.setValue(longOrZero(card.field(QStringLiteral("Copies"))));
-    txtCopy.setText(card.field(QStringLiteral("Copies")).concatText());
-    SelectComboItem(cboType, longOrZero(card.field(QStringLiteral("CardTypeID"))));
-    chkOneLine.setValue(BoolToCheck(card.field(QStringLiteral("OneLine")).toBool()));
-    cboNumber.setText(card.field(QStringLiteral("Number")).concatText());
-    chkShowPicture.setValue(BoolToCheck(card.field(QStringLiteral("UsePicture")).toBool()));
-    chkFrame.setValue(BoolToCheck(card.field(QStringLiteral("UseFrame")).toBool()));
-    chkResize.setValue(BoolToCheck(card.field(QStringLiteral("Resize")).toBool()));
-    txtArtist.setText(card.field(QStringLiteral("Artist")).concatText());
+    txtTitle.setText(stored::text(card, QStringLiteral("Title")));
+    udCopy.setValue(stored::number(card, QStringLiteral("Copies")));
+    txtCopy.setText(stored::text(card, QStringLiteral("Copies")));
+    SelectComboItem(cboType, stored::number(card, QStringLiteral("CardTypeID")));
+    chkOneLine.setValue(BoolToCheck(stored::flag(card, QStringLiteral("OneLine"))));
+    cboNumber.setText(stored::text(card, QStringLiteral("Number")));
+    chkShowPicture.setValue(BoolToCheck(stored::flag(card, QStringLiteral("UsePicture"))));
+    chkFrame.setValue(BoolToCheck(stored::flag(card, QStringLiteral("UseFrame"))));
+    chkResize.setValue(BoolToCheck(stored::flag(card, QStringLiteral("Resize"))));
+    txtArtist.setText(stored::text(card, QStringLiteral("Artist")));
     showFrameSize();
-    txtBold.setText(card.field(QStringLiteral("BoldText")).concatText());
+    txtBold.setText(stored::text(card, QStringLiteral("BoldText")));
     boldTextShown();
-    txtInfo.setText(card.field(QStringLiteral("Information")).concatText());
-    SelectComboItem(cboCardBack, longOrZero(card.field(QStringLiteral("CardBackID"))));
-    picColour.setBackColor(longOrZero(card.field(QStringLiteral("BGColour"))));
+    txtInfo.setText(stored::text(card, QStringLiteral("Information")));
+    SelectComboItem(cboCardBack, stored::number(card, QStringLiteral("CardBackID")));
+    picColour.setBackColor(stored::colour(card, QStringLiteral("BGColour")));
     picSymbol.widget()->raise();
 }
 
@@ -169,9 +165,11 @@ void SmallCardEditor::cmdCardNav_Click(int Index) {
         EnableCardControls(false);
         return;
     }
+    stored::CollectedReports reports;
     m_shown.navigate(Index);
     DrawCard();
     ShowCardFields();
+    reports.show();
 }
 
 void SmallCardEditor::UpdateDisplay() {
@@ -206,7 +204,7 @@ void SmallCardEditor::cmdCardAdd_Click() {
     qint32 n = 0;
     if (hasCards()) {
         rsCard->moveLast();
-        n = rsCard->field(QStringLiteral("Nr")).toInt();
+        n = stored::number(*rsCard, QStringLiteral("Nr"));
     }
     ++n;
     // The title counts from the position label, which holds the number of cards.
@@ -236,7 +234,7 @@ void SmallCardEditor::cmdCardAdd_Click() {
 // none; nothing (with a message) when the set has no type or back to give.
 std::optional<SmallCardEditor::NewCardDefaults> SmallCardEditor::newCardDefaults() {
     NewCardDefaults defaults;
-    defaults.cardTypeID = longOrZero(rsSet->field(QStringLiteral("DefaultCardTypeID")));
+    defaults.cardTypeID = stored::number(*rsSet, QStringLiteral("DefaultCardTypeID"));
     if (defaults.cardTypeID == 0) {
         if (cboType.ListCount() == 0) {
             MsgBox(QStringLiteral(
@@ -254,7 +252,7 @@ std::optional<SmallCardEditor::NewCardDefaults> SmallCardEditor::newCardDefaults
         return std::nullopt;
     }
     defaults.number = rsCardType->field(QStringLiteral("Number")).concatText();
-    defaults.cardBackID = longOrZero(rsSet->field(QStringLiteral("DefaultCardBackID")));
+    defaults.cardBackID = stored::number(*rsSet, QStringLiteral("DefaultCardBackID"));
     if (defaults.cardBackID == 0) {
         if (cboCardBack.ListCount() == 0) {
             MsgBox(QStringLiteral(
@@ -340,23 +338,23 @@ void SmallCardEditor::DrawCard() {
     Recordset& card = *rsCard;
     LayoutSteps step;
     step([&] { showSetFonts(); });
-    step([&] { lblTitle.setCaption(card.field(QStringLiteral("Title")).concatText()); });
+    step([&] { lblTitle.setCaption(stored::text(card, QStringLiteral("Title"))); });
     CornerTexts corners;
-    step([&] { corners = cardTypeCorners(card.field(QStringLiteral("CardTypeID")).toLong()); });
-    step([&] { layOutCardType(corners, card.field(QStringLiteral("OneLine")).toBool()); });
-    step([&] { lblNumber.setCaption(card.field(QStringLiteral("Number")).concatText()); });
+    step([&] { corners = cardTypeCorners(stored::number(card, QStringLiteral("CardTypeID"))); });
+    step([&] { layOutCardType(corners, stored::flag(card, QStringLiteral("OneLine"))); });
+    step([&] { lblNumber.setCaption(stored::text(card, QStringLiteral("Number"))); });
     step([&] {
-        const QString bold = card.field(QStringLiteral("BoldText")).concatText();
+        const QString bold = stored::text(card, QStringLiteral("BoldText"));
         lblBold.setCaption(bold);
         boldTextShown();
         lblBold.setHeight(bold.isEmpty() ? 1 : layout().boldHeight);
     });
-    step([&] { lblInformation.setCaption(card.field(QStringLiteral("Information")).concatText()); });
-    step([&] { lblAutonumber.setCaption(card.field(QStringLiteral("Nr")).concatText()); });
-    step([&] { lblAutonumber.setVisible(rsSet->field(QStringLiteral("Autonumber")).toBool()); });
-    step([&] { picFrame.setVisible(card.field(QStringLiteral("UsePicture")).toBool()); });
+    step([&] { lblInformation.setCaption(stored::text(card, QStringLiteral("Information"))); });
+    step([&] { lblAutonumber.setCaption(stored::text(card, QStringLiteral("Nr"))); });
+    step([&] { lblAutonumber.setVisible(stored::flag(*rsSet, QStringLiteral("Autonumber"))); });
+    step([&] { picFrame.setVisible(stored::flag(card, QStringLiteral("UsePicture"))); });
     step([&] {
-        picFrame.setBorderStyle(card.field(QStringLiteral("UseFrame")).toBool() ? vbFixedSingle : vbBSNone);
+        picFrame.setBorderStyle(stored::flag(card, QStringLiteral("UseFrame")) ? vbFixedSingle : vbBSNone);
     });
     step([&] { picFrame.setHeight(storedFrameHeight(card)); });
     step([&] { lblPicSize.setTop(picFrame.Top() + picFrame.Height()); });
@@ -367,27 +365,27 @@ void SmallCardEditor::DrawCard() {
     });
     step([&] { placeInformationUnderBold(); });
     step([&] {
-        ShowFieldPicture(picImage, card.field(QStringLiteral("Picture")));
+        stored::showPicture(picImage, card, QStringLiteral("Picture"));
         picImage.Refresh();
     });
     step([&] { placeFrame(card); });
-    step([&] { ShowFieldPicture(picCard, card.field(QStringLiteral("Background"))); });
-    step([&] { picCard.setBackColor(card.field(QStringLiteral("BGColour")).toLong()); });
+    step([&] { stored::showPicture(picCard, card, QStringLiteral("Background")); });
+    step([&] { picCard.setBackColor(stored::colour(card, QStringLiteral("BGColour"))); });
     step([&] {
-        frmCard->RotateArtist(card.field(QStringLiteral("Artist")).concatText(),
-                              card.field(QStringLiteral("BGColour")).toLong(),
-                              !card.field(QStringLiteral("Background")).isNull(), *this);
+        frmCard->RotateArtist(stored::text(card, QStringLiteral("Artist")),
+                              stored::colour(card, QStringLiteral("BGColour")),
+                              stored::hasBytes(card, QStringLiteral("Background")), *this);
     });
     step([&] {
         // A back the lookup does not hold leaves the box without a picture.
         if (moveToRow(rsCardBack, QStringLiteral("CardBackID"),
-                      card.field(QStringLiteral("CardBackID")).toLong()))
+                      stored::number(card, QStringLiteral("CardBackID"))))
             ShowFieldPicture(picBack, rsCardBack->field(QStringLiteral("Picture")));
         else
             picBack.setPicture(Picture());
     });
     step([&] {
-        const bool useSymbol = rsSet->field(QStringLiteral("UseSymbol")).toBool();
+        const bool useSymbol = stored::flag(*rsSet, QStringLiteral("UseSymbol"));
         picSymbol.setVisible(useSymbol);
         if (!useSymbol) return;
         picSymbol.setPicture(frmMaster->picSetSymbol.Picture());
@@ -409,18 +407,15 @@ void SmallCardEditor::placeInformationUnderBold() {
 }
 
 double SmallCardEditor::storedFrameHeight(Recordset& card) const {
-    return placement::shownExtent(card.field(QStringLiteral("PicHeight")).toDouble(),
-                                  layout().card.height - layout().frame.top);
+    return stored::extent(card, QStringLiteral("PicHeight"), layout().card.height - layout().frame.top);
 }
 
 // Offsets inside the frame are twips; the frame itself stands in pixels of the card.
 void SmallCardEditor::placeFrame(Recordset& card) {
     const Rect& room = layout().card;
-    const double picTop = placement::shownOffset(card.field(QStringLiteral("PicTop")).toDouble(),
-                                                 picImage.Height(), room.height);
-    const double picLeft = placement::shownOffset(card.field(QStringLiteral("PicLeft")).toDouble(),
-                                                  picImage.Width(), room.width);
-    if (card.field(QStringLiteral("Resize")).toBool()) {
+    const double picTop = stored::offset(card, QStringLiteral("PicTop"), picImage.Height(), room.height);
+    const double picLeft = stored::offset(card, QStringLiteral("PicLeft"), picImage.Width(), room.width);
+    if (stored::flag(card, QStringLiteral("Resize"))) {
         // The frame follows the picture: PicLeft places the frame, the picture sits at its left edge.
         picFrame.setLeft(picLeft / twipsPerPixel + layout().frame.left);
         picFrame.setWidth(picImage.Width() / twipsPerPixel);

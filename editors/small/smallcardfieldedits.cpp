@@ -5,6 +5,7 @@
 #include "modData.h"
 #include "modPicture.h"
 #include "rowlookup.h"
+#include "storedvalues.h"
 
 #include "runtime/vberror.h"
 
@@ -97,7 +98,7 @@ void SmallCardFieldEdits::txtArtist_Change() {
 }
 
 void SmallCardFieldEdits::redrawArtist(const QString& artist, bool hasBackground) {
-    const qint32 colour = shownCard().field(QStringLiteral("BGColour")).toLong();
+    const qint32 colour = stored::colour(shownCard(), QStringLiteral("BGColour"));
     frmCard->RotateArtist(artist, colour, hasBackground, *this);
 }
 
@@ -175,7 +176,7 @@ void SmallCardFieldEdits::udCopy_Change() {
 void SmallCardFieldEdits::cmdColour_Click() {
     std::optional<qint32> colour;
     try {
-        colour = dialogs().chooseColour(shownCard().field(QStringLiteral("BGColour")).toLong(),
+        colour = dialogs().chooseColour(stored::colour(shownCard(), QStringLiteral("BGColour")),
                                         QStringLiteral("Choose card background colour"));
     } catch (const VbError&) {
         return;

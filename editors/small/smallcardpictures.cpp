@@ -2,6 +2,7 @@
 
 #include "modPicture.h"
 #include "picturechoice.h"
+#include "storedvalues.h"
 
 #include "forms/dialogs.h"
 
@@ -72,7 +73,7 @@ void SmallCardPictures::cmdDelBackPic_Click() {
 // The artist strip is drawn over the card's pixels, so it follows the new background.
 void SmallCardPictures::showBackground(const Picture& background) {
     picCard.setPicture(background);
-    redrawArtist(shownCard().field(QStringLiteral("Artist")).concatText(), true);
+    redrawArtist(stored::text(shownCard(), QStringLiteral("Artist")), true);
 }
 
 std::optional<QString> SmallCardPictures::choosePictureFile(const QString& rememberedFolder) {

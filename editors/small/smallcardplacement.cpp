@@ -1,5 +1,6 @@
 #include "smallcardplacement.h"
 #include "pictureplacement.h"
+#include "storedvalues.h"
 
 namespace {
 constexpr qint16 kNoModifier = 0;
@@ -36,10 +37,12 @@ void SmallCardPlacement::picImage_MouseMove(qint16 Button, qint16 Shift, double 
     Q_UNUSED(Shift);
     if (Button != vbLeftButton) return;
     editShownCard([&](Recordset& card) {
-        card.field(QStringLiteral("PicLeft")) =
-            placement::dragged(card.field(QStringLiteral("PicLeft")).toDouble(), X, m_grabX);
-        card.field(QStringLiteral("PicTop")) =
-            placement::dragged(card.field(QStringLiteral("PicTop")).toDouble(), Y, m_grabY);
+        card.field(QStringLiteral("PicLeft")) = placement::dragged(
+            stored::offset(card, QStringLiteral("PicLeft"), picImage.Width(), layout().card.width), X,
+            m_grabX);
+        card.field(QStringLiteral("PicTop")) = placement::dragged(
+            stored::offset(card, QStringLiteral("PicTop"), picImage.Height(), layout().card.height), Y,
+            m_grabY);
     });
     PlacePicture();
 }
@@ -53,8 +56,8 @@ void SmallCardPlacement::picImage_KeyDown(qint16& KeyCode, qint16 Shift) {
         if (Shift == kNoModifier) {
             const placement::Offsets moved = placement::afterKey(
                 key,
-                {card.field(QStringLiteral("PicLeft")).toDouble(),
-                 card.field(QStringLiteral("PicTop")).toDouble()},
+                {stored::offset(card, QStringLiteral("PicLeft"), picImage.Width(), layout().card.width),
+                 stored::offset(card, QStringLiteral("PicTop"), picImage.Height(), layout().card.height)},
                 {picFrame.Width(), picFrame.Height()}, {picImage.Width(), picImage.Height()});
             card.field(QStringLiteral("PicLeft")) = placement::storedOffset(moved.left);
             card.field(QStringLiteral("PicTop")) = placement::storedOffset(moved.top);
@@ -93,8 +96,8 @@ void SmallCardPlacement::relayOutHandle() {
 
 void SmallCardPlacement::PlacePicture() {
     Recordset& card = shownCard();
-    picFrame.setVisible(card.field(QStringLiteral("UsePicture")).toBool());
-    picFrame.setBorderStyle(card.field(QStringLiteral("UseFrame")).toBool() ? vbFixedSingle : vbBSNone);
+    picFrame.setVisible(stored::flag(card, QStringLiteral("UsePicture")));
+    picFrame.setBorderStyle(stored::flag(card, QStringLiteral("UseFrame")) ? vbFixedSingle : vbBSNone);
     picFrame.setHeight(storedFrameHeight(card));
     lblPicSize.setTop(picFrame.Top() + picFrame.Height());
     picImage.Refresh();

@@ -5,6 +5,14 @@ QString Field::name() const {
     return m_recordset->fieldName(m_column);
 }
 
+ColumnType Field::type() const {
+    return m_recordset->fieldType(m_column);
+}
+
+QString Field::table() const {
+    return m_recordset->fieldTable(m_column);
+}
+
 Variant Field::value() const {
     return m_recordset->value(m_column);
 }

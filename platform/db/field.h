@@ -4,7 +4,7 @@
 // buffers the value on a live recordset (see Recordset) and raises 3251 on a snapshot;
 // assigning one field to another assigns the value.
 
-#include "runtime/variant.h"
+#include "columntype.h"
 
 class Recordset;
 
@@ -13,6 +13,8 @@ public:
     Field(const Field&) = default;
 
     QString name() const;
+    ColumnType type() const; // the column catalogue's logical type
+    QString table() const;   // the base table, "" for an expression
     Variant value() const;
     Field& operator=(const Variant& value);
     Field& operator=(const Field& other) { return *this = other.value(); }

@@ -49,6 +49,16 @@ QString Recordset::fieldName(int index) const {
     return m_columns[size_t(index)].name;
 }
 
+ColumnType Recordset::fieldType(int index) const {
+    checkColumn(index);
+    return m_columns[size_t(index)].type;
+}
+
+QString Recordset::fieldTable(int index) const {
+    checkColumn(index);
+    return m_columns[size_t(index)].originTable;
+}
+
 void Recordset::addNew() {
     raiseNotSupported(QStringLiteral("AddNew"));
 }

@@ -59,6 +59,10 @@ public:
     Field field(const QString& name);
     int fieldCount() const { return int(m_columns.size()); }
     QString fieldName(int index) const;
+    // The column catalogue's logical type of a column, and the table it comes from ("" for
+    // an expression).
+    ColumnType fieldType(int index) const;
+    QString fieldTable(int index) const;
 
     virtual void addNew();
     virtual void update();

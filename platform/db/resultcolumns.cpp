@@ -7,11 +7,12 @@
 ResultLayout describeResult(const SqlStatement& statement, ColumnCatalogue& catalogue) {
     ResultLayout layout;
     for (int i = 0; i < statement.columnCount(); ++i) {
-        ResultColumn column{statement.columnName(i), ColumnType::Other, -1, statement.originName(i)};
+        ResultColumn column{statement.columnName(i), ColumnType::Other, -1, statement.originName(i), {}};
         const QString tableName = statement.tableName(i);
         if (!tableName.isEmpty()) {
             const TableInfo& info = catalogue.table(tableName);
             column.type = info.typeOf(column.origin);
+            column.originTable = tableName;
             auto& tables = layout.tables;
             auto found = std::find_if(tables.begin(), tables.end(), [&](const BaseTable& table) {
                 return table.name.compare(tableName, Qt::CaseInsensitive) == 0;

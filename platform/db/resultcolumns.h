@@ -17,6 +17,7 @@ struct ResultColumn {
     ColumnType type = ColumnType::Other;
     int table = -1; // index into ResultLayout::tables, -1 for an expression
     QString origin; // the column's name in its table
+    QString originTable; // that table's name, empty for an expression
 };
 
 struct BaseTable {

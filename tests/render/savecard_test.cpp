@@ -132,12 +132,13 @@ TEST_F(SaveCardTest, FirstSaveKeepsTheTitleAsFileName) {
     EXPECT_EQ(outputFiles(), QStringList{"C2 Sword.BMP"});
 }
 
-TEST_F(SaveCardTest, NullFileNameFailsWithoutTakingTheTitle) {
-    const qint32 cardID = prepareCard({{"FileName", Variant()}});
+// Another tool's Null is no name yet, as an empty one.
+TEST_F(SaveCardTest, NullFileNameTakesTheTitle) {
+    const qint32 cardID = prepareCard({{"Title", "Sword"}, {"FileName", Variant()}});
     frmCard->SaveTheCard2nd();
-    EXPECT_TRUE(rowField("tblCard", "CardID", cardID, "FileName").isNull());
-    EXPECT_TRUE(outputFiles().isEmpty());
-    EXPECT_EQ(messages().size(), 1u);
+    EXPECT_EQ(rowField("tblCard", "CardID", cardID, "FileName").toText(), "Sword");
+    EXPECT_EQ(outputFiles(), QStringList{"C2 Sword.BMP"});
+    EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(SaveCardTest, OutputFolderTakesOneSeparator) {

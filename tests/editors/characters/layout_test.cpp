@@ -105,7 +105,7 @@ TEST_F(CharacterLayout, PicturesAndTheBackOfTheRow) {
 }
 
 // A back of another edition or a damaged stored picture: the layout goes on, the back box
-// empty without a word, and the damage reported once for the whole layout.
+// empty without a word, and the damaged fields named in one message for the character shown.
 TEST_F(CharacterLayout, BadRowsAreLaidOutAsFarAsTheyGo) {
     const QByteArray damaged("not a picture");
     FrmCharacter2nd& form = shown({{"Name", Variant("HERO")},
@@ -116,7 +116,10 @@ TEST_F(CharacterLayout, BadRowsAreLaidOutAsFarAsTheyGo) {
     EXPECT_EQ(form.lblPlayingPieceName.Caption(), "HERO");
     ASSERT_EQ(messageCount(), 1);
     const ShownMessage& message = folder.dialogs().messages()[0];
-    EXPECT_EQ(message.title, "Cannot draw picture correct");
-    EXPECT_TRUE(message.prompt.startsWith("Error while drawing the card.\r\n\r\n481, "))
+    EXPECT_EQ(message.title, "Stored value");
+    EXPECT_TRUE(
+        message.prompt.contains("Picture of character 7 of the set \"Test set\": no picture is shown"))
+        << message.prompt.toStdString();
+    EXPECT_TRUE(message.prompt.contains("Background of character 7 of the set \"Test set\""))
         << message.prompt.toStdString();
 }

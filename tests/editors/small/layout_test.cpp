@@ -232,10 +232,14 @@ TEST_F(Layout, ABadPictureIsReportedOnceAndTheRestIsLaidOut) {
     FrmCard2nd& form = show(frmCard2nd, {{"Picture", QByteArray("no picture")},
                                          {"Background", QByteArray("nor this")},
                                          {"BGColour", 0x00FF00}});
+    // One message for the card shown, naming both fields.
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].title, "Cannot draw picture correct");
-    EXPECT_EQ(messages()[0].style, vbCritical);
-    EXPECT_TRUE(messages()[0].prompt.startsWith("Error while drawing the card.\r\n\r\n481, "));
+    EXPECT_EQ(messages()[0].title, "Stored value");
+    EXPECT_EQ(messages()[0].style, vbExclamation);
+    EXPECT_TRUE(
+        messages()[0].prompt.contains("Picture of card 1 of the set \"Test set\": no picture is shown"));
+    EXPECT_TRUE(
+        messages()[0].prompt.contains("Background of card 1 of the set \"Test set\": no picture is shown"));
     EXPECT_EQ(form.picCard.BackColor(), 0x00FF00);
     EXPECT_FALSE(form.picBack.Picture().isNull());
     EXPECT_EQ(form.txtTitle.Text(), "CARD 1");
