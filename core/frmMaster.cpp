@@ -271,7 +271,7 @@ void FrmMaster::cmdSymbolAdd_Click() {
         dialogs().openFile(pictureFileRequest(QStringLiteral("Choose picture"), QString()));
     if (!path) return;
     try {
-        picSetSymbol.setPicture(LoadPicture(*path));
+        picSetSymbol.setPicture(LoadChosenPicture(*path));
     } catch (const VbError&) {
         return; // not a picture: nothing changes
     }

@@ -80,7 +80,8 @@ QString firstValue(Connection& db, const QString& sql) {
 }
 
 // What a whole copy shares with its database: every table with its number of rows, and the last
-// key given in each table, so that no key is given twice.
+// key given in each table, so that no key is given twice. Sorted: a copy need not list its tables
+// in the same order (VACUUM INTO makes virtual tables, such as full-text ones, last).
 QStringList contentsOf(Connection& db) {
     QStringList contents;
     for (const QString& table : db.tableNames())
@@ -92,6 +93,7 @@ QStringList contentsOf(Connection& db) {
     for (; !keys->eof(); keys->moveNext())
         contents << keys->field(QStringLiteral("name")).concatText() + QLatin1Char(':') +
                         keys->field(QStringLiteral("seq")).concatText();
+    contents.sort();
     return contents;
 }
 
@@ -102,11 +104,25 @@ std::shared_ptr<Connection> openWaiting(const QString& path) {
     return db;
 }
 
+QString integrityOf(Connection& db) {
+    return firstValue(db, QStringLiteral("SELECT integrity_check AS value FROM pragma_integrity_check"));
+}
+
 void requireIntact(Connection& db, const QString& path) {
-    const QString check =
-        firstValue(db, QStringLiteral("SELECT integrity_check AS value FROM pragma_integrity_check"));
+    const QString check = integrityOf(db);
     if (check != QLatin1String("ok"))
         DbError::raiseEngine(QStringLiteral("The database %1 is damaged: %2").arg(path, check));
+}
+
+// SQLite reports some damage as an error instead of a finding. Any other error, such as another
+// program's lock, is no sign of damage: a restore would write over what that program wrote.
+bool failsIntegrityCheck(const QString& database) {
+    try {
+        return integrityOf(*openWaiting(database)) != QLatin1String("ok");
+    } catch (const VbError& error) {
+        return error.description().startsWith(QLatin1String("database disk image is malformed")) ||
+               error.description().startsWith(QLatin1String("file is not a database"));
+    }
 }
 
 // The backup is made from the database as SQLite sees it, so an unfinished transaction that a
@@ -131,26 +147,24 @@ void restoreBackup(const QString& backup, const QString& database) {
     openWaiting(database)->replaceContentWith(*source);
 }
 
-void offerBackup(const VbError& error, bool backupWhole, const QString& backup, const QString& database) {
-    const int answer =
-        MsgBox(QStringLiteral("ZQJ tried to compact the database but a problem occured.\r\n"
-                              "Would you like ZQJ will to try restore its backup?\r\n\r\n") +
-                   QString::number(error.number()) + QStringLiteral(", ") + error.description(),
-               vbYesNo + vbExclamation, QStringLiteral("Repair database"));
-    if (!backupWhole) {
-        // The failure came before the database was touched; an older backup would lose edits.
-        MsgBox(QStringLiteral("No backup of the database was made, so none is restored. The database "
-                              "'\\zqj.mdb' was not changed."),
-               vbInformation, QStringLiteral("Repair"));
-        return;
-    }
+QString causeOf(const VbError& error) {
+    return QStringLiteral("\r\n\r\n") + QString::number(error.number()) + QStringLiteral(", ") +
+           error.description();
+}
+
+// Only for a database damaged after the failure, with this compaction's checked backup at hand.
+void offerBackup(const VbError& error, const QString& backup, const QString& database) {
+    const int answer = MsgBox(QStringLiteral("ZQJ tried to compact the database but a problem occured.\r\n"
+                                             "Would you like ZQJ will to try restore its backup?") +
+                                  causeOf(error),
+                              vbYesNo + vbExclamation, QStringLiteral("Repair database"));
     if (answer == vbYes) {
         try {
             restoreBackup(backup, database);
         } catch (const VbError& failure) {
             MsgBox(QStringLiteral("The backup '\\zqjbup.mdb' is not restored: the database '\\zqj.mdb' "
-                                  "stays as it is.\r\n\r\n") +
-                       QString::number(failure.number()) + QStringLiteral(", ") + failure.description(),
+                                  "stays as it is.") +
+                       causeOf(failure),
                    vbExclamation, QStringLiteral("Repair database"));
             return;
         }
@@ -164,6 +178,28 @@ void offerBackup(const VbError& error, bool backupWhole, const QString& backup, 
     MsgBox(QStringLiteral("The database is backup up as '\\zqjbup.mdb'. You may manually rename it to "
                           "'\\zqj.mdb'."),
            vbInformation, QStringLiteral("Repair"));
+}
+
+// How far a compaction came before it failed.
+enum class Reached { Start, Backup, Compacted };
+
+// A failed VACUUM changes nothing, so a restore is offered only for a database damaged all the
+// same; otherwise an older backup would undo what was written since.
+void reportFailure(const VbError& error, Reached reached, const QString& backup, const QString& database) {
+    const QString title = QStringLiteral("Compact the database");
+    if (reached == Reached::Compacted) {
+        MsgBox(QStringLiteral("The database '\\zqj.mdb' was compacted, but its backup '\\zqjbup.mdb' could "
+                              "not be deleted.") +
+                   causeOf(error),
+               vbExclamation, title);
+    } else if (reached == Reached::Backup && failsIntegrityCheck(database)) {
+        offerBackup(error, backup, database);
+    } else {
+        MsgBox(QStringLiteral("ZQJ tried to compact the database but a problem occured.\r\n"
+                              "The database '\\zqj.mdb' was not changed.") +
+                   causeOf(error),
+               vbExclamation, title);
+    }
 }
 } // namespace
 
@@ -197,7 +233,7 @@ bool CompactDatabase() {
     const QString copy = folder + QStringLiteral("/zqj1.mdb");
     const QString backup = folder + QStringLiteral("/zqjbup.mdb");
     ReplacementFile::removeLeftovers(folder);
-    bool backupWhole = false;
+    Reached reached = Reached::Start;
     try {
         beginStep(CompactStep::RemoveOldCopy);
         // An earlier version compacted into this copy.
@@ -206,16 +242,19 @@ bool CompactDatabase() {
             const std::shared_ptr<Connection> source = openWaiting(database);
             beginStep(CompactStep::Backup);
             makeBackup(*source, backup);
-            backupWhole = true;
+            reached = Reached::Backup;
             beginStep(CompactStep::Compact);
             source->execute(QStringLiteral("VACUUM"));
         }
+        reached = Reached::Compacted;
         beginStep(CompactStep::RemoveBackup);
         Kill(backup);
         return true;
     } catch (const VbError& error) {
-        offerBackup(error, backupWhole, backup, database);
-        return false;
+        // A backup that failed for a full disk leaves SQLite's journal beside its temporary.
+        ReplacementFile::removeLeftovers(folder);
+        reportFailure(error, reached, backup, database);
+        return reached == Reached::Compacted;
     }
 }
 

@@ -3,7 +3,6 @@
 
 #include "forms/picturebox.h"
 #include "runtime/files.h"
-#include "runtime/picture.h"
 #include "runtime/vberror.h"
 
 #include <QFileInfo>
@@ -18,12 +17,16 @@ qint64 StoreFileInField(const QString& path, Field field) {
         if (FileLen(path) > kLargestPicture) return -VbError::Overflow;
         const QByteArray bytes = ReadFileBytes(path);
         if (bytes.isEmpty()) return 0;
-        loadPictureFromBytes(bytes);
+        loadChosenPicture(bytes);
         field = bytes;
         return bytes.size();
     } catch (const VbError& error) {
         return -error.number();
     }
+}
+
+Picture LoadChosenPicture(const QString& path) {
+    return loadChosenPicture(ReadFileBytes(path));
 }
 
 bool SaveFieldToFile(const Field& field, const QString& path) {

@@ -4,6 +4,7 @@
 
 #include "db/recordset.h"
 #include "forms/filedialogrequest.h"
+#include "runtime/picture.h"
 
 #include <QString>
 
@@ -13,7 +14,12 @@ class VbError;
 // Stores the file's bytes in the field; the row is not updated. Returns the length,
 // 0 for an empty file (field untouched), or the negated error number: the file is read
 // whole and must be a picture before the field changes, so a failure changes nothing.
+// The file is one the user chose: it is decoded afresh even if its bytes failed before.
 qint64 StoreFileInField(const QString& path, Field field);
+
+// The picture of a file the user chose in a picture dialog, decoded afresh even if its bytes
+// failed before in this run (that failure may have passed). Raises what LoadPicture raises.
+Picture LoadChosenPicture(const QString& path);
 
 // Writes the field to the file, replacing its whole content. False when the field is
 // empty (file untouched) or the write failed.

@@ -17,7 +17,7 @@ std::optional<Picture> storePictureFile(const RecordEdit& edit, const QString& p
             const qint64 stored = StoreFileInField(path, record.field(field));
             // An empty file is no picture either.
             if (stored <= 0) throw VbError(stored == 0 ? int(VbError::InvalidPicture) : int(-stored));
-            picture = loadPictureFromBytes(record.field(field).toBytes());
+            picture = loadChosenPicture(record.field(field).toBytes());
             if (alsoAssign) alsoAssign(record);
         });
         return picture;

@@ -224,7 +224,7 @@ void FrmCardBacks::cmdLoadPic_Click() {
     if (!path) return;
     Picture picture;
     try {
-        picture = LoadPicture(*path);
+        picture = LoadChosenPicture(*path);
     } catch (const VbError& error) {
         MsgBox(pictureFileRefusal(*path, error), vbExclamation, kChooseTitle);
         return;

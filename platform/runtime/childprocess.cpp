@@ -43,17 +43,18 @@ public:
         while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
         }
     }
-    // Whether the child exited with status 0 before the deadline.
-    bool succeeded(Clock::time_point deadline) {
+    // How the child ended, waiting for it until the deadline.
+    ChildRun::Outcome end(Clock::time_point deadline) {
         for (;;) {
             int status = 0;
             const pid_t done = waitpid(m_pid, &status, WNOHANG);
             if (done == m_pid) {
                 m_pid = 0;
-                return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+                return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ChildRun::Outcome::Succeeded
+                                                                     : ChildRun::Outcome::Failed;
             }
-            if (done < 0 && errno != EINTR) return false;
-            if (Clock::now() >= deadline) return false;
+            if (done < 0 && errno != EINTR) return ChildRun::Outcome::NotStarted;
+            if (Clock::now() >= deadline) return ChildRun::Outcome::OutOfTime;
             // It has closed its output; exiting takes it a moment.
             poll(nullptr, 0, 1);
         }
@@ -98,17 +99,19 @@ int millisecondsUntil(Clock::time_point deadline) {
 }
 } // namespace
 
-std::optional<QByteArray> runChildProcess(const QString& program, const QByteArray& input,
-                                          std::chrono::milliseconds timeLimit, qsizetype maxOutput) {
+ChildRun runChildProcess(const QString& program, const QByteArray& input, std::chrono::milliseconds timeLimit,
+                         qsizetype maxOutput) {
+    using Outcome = ChildRun::Outcome;
     const Clock::time_point deadline = Clock::now() + timeLimit;
     int ends[2];
-    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, ends) != 0) return std::nullopt;
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, ends) != 0)
+        return {Outcome::NotStarted, {}};
     Descriptor ours(ends[0]);
     Descriptor theirs(ends[1]);
     // The child's end is blocking: the helper reads and writes it as plain files.
     fcntl(theirs.get(), F_SETFL, fcntl(theirs.get(), F_GETFL) & ~O_NONBLOCK);
     const pid_t pid = spawn(program, theirs.get());
-    if (pid <= 0) return std::nullopt;
+    if (pid <= 0) return {Outcome::NotStarted, {}};
     Child child(pid);
     theirs.reset();
 
@@ -123,8 +126,8 @@ std::optional<QByteArray> runChildProcess(const QString& program, const QByteArr
         }
         pollfd watched{ours.get(), short(POLLIN | (sending ? POLLOUT : 0)), 0};
         const int ready = poll(&watched, 1, millisecondsUntil(deadline));
-        if (ready < 0 && errno != EINTR) return std::nullopt;
-        if (ready == 0) return std::nullopt; // out of time
+        if (ready < 0 && errno != EINTR) return {Outcome::NotStarted, {}};
+        if (ready == 0) return {Outcome::OutOfTime, {}};
         if (sending && (watched.revents & (POLLOUT | POLLERR | POLLHUP))) {
             const ssize_t put = send(ours.get(), input.constData() + sent, size_t(input.size() - sent),
                                      MSG_NOSIGNAL | MSG_DONTWAIT);
@@ -137,13 +140,14 @@ std::optional<QByteArray> runChildProcess(const QString& program, const QByteArr
             const ssize_t got = recv(ours.get(), block, sizeof block, MSG_DONTWAIT);
             if (got == 0) break; // it closed its output
             if (got > 0) {
-                if (output.size() + got > maxOutput) return std::nullopt;
+                if (output.size() + got > maxOutput) return {Outcome::Failed, {}};
                 output.append(block, got);
             } else if (errno != EAGAIN && errno != EINTR) {
-                return std::nullopt;
+                return {Outcome::Failed, {}};
             }
         }
     }
-    if (!child.succeeded(deadline)) return std::nullopt;
-    return output;
+    const Outcome outcome = child.end(deadline);
+    if (outcome != Outcome::Succeeded) return {outcome, {}};
+    return {outcome, output};
 }

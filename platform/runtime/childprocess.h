@@ -6,9 +6,17 @@
 #include <QByteArray>
 #include <QString>
 #include <chrono>
-#include <optional>
 
-// The child's output when it exited with status 0 within the time limit and wrote at most
-// maxOutput bytes; nothing when it could not start, crashed, failed, wrote more or ran too long.
-std::optional<QByteArray> runChildProcess(const QString& program, const QByteArray& input,
-                                          std::chrono::milliseconds timeLimit, qsizetype maxOutput);
+struct ChildRun {
+    enum class Outcome {
+        Succeeded,  // exited with status 0 within the time limit, having written at most maxOutput
+        NotStarted, // no process, or no way to talk to it
+        OutOfTime,  // killed at the time limit
+        Failed,     // crashed, exited with another status, or wrote more
+    };
+    Outcome outcome;
+    QByteArray output; // when it succeeded
+};
+
+ChildRun runChildProcess(const QString& program, const QByteArray& input, std::chrono::milliseconds timeLimit,
+                         qsizetype maxOutput);

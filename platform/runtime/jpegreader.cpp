@@ -18,6 +18,7 @@ struct Decoder {
     jpeg_progress_mgr progress{};
     std::jmp_buf failed{};
     Clock::time_point deadline;
+    DecodeFailure failure = DecodeFailure::Bytes;
 };
 
 Decoder& decoderOf(j_common_ptr info) {
@@ -25,6 +26,7 @@ Decoder& decoderOf(j_common_ptr info) {
 }
 
 [[noreturn]] void fail(j_common_ptr info) {
+    if (info->err->msg_code == JERR_OUT_OF_MEMORY) decoderOf(info).failure = DecodeFailure::Passing;
     std::longjmp(decoderOf(info).failed, 1);
 }
 
@@ -32,15 +34,12 @@ Decoder& decoderOf(j_common_ptr info) {
 void ignoreMessage(j_common_ptr, int) {}
 
 void checkLimits(j_common_ptr info) {
-    const Decoder& decoder = decoderOf(info);
-    if (decoder.info.input_scan_number > PictureLimits::kMaxScans || Clock::now() > decoder.deadline)
+    Decoder& decoder = decoderOf(info);
+    if (decoder.info.input_scan_number > PictureLimits::kMaxScans) fail(info);
+    if (Clock::now() > decoder.deadline) {
+        decoder.failure = DecodeFailure::OutOfTime;
         fail(info);
-}
-
-bool plausible(const jpeg_decompress_struct& info, qint64 bytes) {
-    const qint64 pixels = qint64(info.image_width) * info.image_height;
-    return PictureLimits::withinPixels(info.image_width, info.image_height) &&
-           pixels / PictureLimits::kMaxJpegPixelsPerByte <= bytes;
+    }
 }
 
 // Qt's reader takes CMYK as Adobe writes it, inverted, and multiplies each colour by black.
@@ -58,7 +57,11 @@ bool decodeInto(Decoder& decoder, const QByteArray& bytes, QImage& image, QByteA
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
-    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK || !plausible(info, bytes.size())) return false;
+    // The declared size alone bounds the work: arithmetic-coded data holds a flat picture of
+    // millions of pixels in a few hundred bytes.
+    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK ||
+        !PictureLimits::withinPixels(info.image_width, info.image_height))
+        return false;
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX; // BGRX is the image's own 0xffRRGGBB
     info.dct_method = JDCT_ISLOW;
@@ -67,7 +70,10 @@ bool decodeInto(Decoder& decoder, const QByteArray& bytes, QImage& image, QByteA
     decoder.progress.progress_monitor = checkLimits;
     decoder.deadline = Clock::now() + PictureLimits::timeLimit();
     image = QImage(int(info.image_width), int(info.image_height), QImage::Format_RGB32);
-    if (image.isNull()) return false;
+    if (image.isNull()) {
+        decoder.failure = DecodeFailure::Passing;
+        return false;
+    }
     if (cmyk) cmykRow.resize(qsizetype(info.image_width) * 4);
     jpeg_start_decompress(&info);
     while (info.output_scanline < info.output_height) {
@@ -81,7 +87,7 @@ bool decodeInto(Decoder& decoder, const QByteArray& bytes, QImage& image, QByteA
 }
 } // namespace
 
-QImage decodeJpeg(const QByteArray& bytes) {
+DecodedPicture decodeJpeg(const QByteArray& bytes) {
     Decoder decoder;
     decoder.info.err = jpeg_std_error(&decoder.errors);
     decoder.errors.error_exit = fail;
@@ -91,5 +97,6 @@ QImage decodeJpeg(const QByteArray& bytes) {
     QByteArray cmykRow;
     const bool decoded = decodeInto(decoder, bytes, image, cmykRow);
     jpeg_destroy_decompress(&decoder.info); // also after a failed create: the struct starts zeroed
-    return decoded ? image : QImage();
+    if (!decoded) return {{}, decoder.failure};
+    return {image};
 }

@@ -4,10 +4,11 @@
 // pixels, CMYK included; neither turns a picture as its Exif data says. A warning of the decoder
 // (damaged scan data) keeps what it decoded, as Qt's reader shows it.
 // The decode runs under the pictures' limits (picturelimits.h): a declared size past the pixel
-// limit or more than the file's bytes can hold is refused before anything is allocated, and the
-// decode stops at the scan limit or the time limit. Any refusal or error gives a null image.
+// limit is refused before anything is allocated, and the decode stops at the scan limit or the
+// time limit. Any refusal or error gives no image; a failed allocation is a passing failure.
+
+#include "decodedpicture.h"
 
 #include <QByteArray>
-#include <QImage>
 
-QImage decodeJpeg(const QByteArray& bytes);
+DecodedPicture decodeJpeg(const QByteArray& bytes);

@@ -21,25 +21,31 @@ constexpr int dotsPerMeterAt96Dpi = 3780;
 
 // Qt's BMP and GIF readers work in proportion to the bytes and the declared size, which the checks
 // before them hold within the limits; Qt's own allocation limit is set to the same pixels.
-QImage readByQt(const QByteArray& bytes, const char* format) {
+DecodedPicture readByQt(const QByteArray& bytes, const char* format) {
     QBuffer buffer;
     buffer.setData(bytes);
     QImageReader reader(&buffer, format);
     reader.setAllocationLimit(int(PictureLimits::kMaxPixels * 4 >> 20));
-    return reader.read();
+    const QSize declared = reader.size();
+    QImage image = reader.read();
+    if (!image.isNull()) return {image};
+    // Qt reports a failed allocation as bad data: a picture of the declared size that cannot be
+    // had now tells them apart.
+    const bool allocatable = !declared.isValid() || !QImage(declared, QImage::Format_ARGB32).isNull();
+    return {{}, allocatable ? DecodeFailure::Bytes : DecodeFailure::Passing};
 }
 
-QImage decode(const QByteArray& bytes) {
+DecodedPicture decode(const QByteArray& bytes) {
     switch (pictureFormatOf(bytes)) {
     case PictureFormat::Bmp: {
         if (!isWholeBmp(bytes)) return {};
         QImage plain = decodePlainBmp(bytes);
-        return plain.isNull() ? readByQt(bytes, "BMP") : plain;
+        return plain.isNull() ? readByQt(bytes, "BMP") : DecodedPicture{plain};
     }
     case PictureFormat::Jpeg:
-        return isWholeJpeg(bytes) ? decodeJpeg(bytes) : QImage();
+        return isWholeJpeg(bytes) ? decodeJpeg(bytes) : DecodedPicture();
     case PictureFormat::Gif:
-        return isWholeGif(bytes) ? readByQt(bytes, "GIF") : QImage();
+        return isWholeGif(bytes) ? readByQt(bytes, "GIF") : DecodedPicture();
     case PictureFormat::Wmf:
         return WmfRenderer::render(bytes); // libwmf refuses a truncated metafile itself
     case PictureFormat::Unknown:
@@ -49,9 +55,11 @@ QImage decode(const QByteArray& bytes) {
 }
 
 // Pictures are kept opaque: a GIF's transparent colour shows white, like a metafile's background.
+// Null when the memory for it cannot be had.
 QImage opaque(const QImage& image) {
     if (!image.hasAlphaChannel()) return image.convertToFormat(QImage::Format_RGB32);
     QImage flat(image.size(), QImage::Format_RGB32);
+    if (flat.isNull()) return flat;
     flat.fill(Qt::white);
     QPainter(&flat).drawImage(0, 0, image);
     return flat;
@@ -84,10 +92,11 @@ private:
     std::deque<std::pair<QByteArray, Picture>> m_entries; // newest first
 };
 
-// Every picture that failed to decode in this run, on any thread, by its size and a digest of
-// its bytes: a metafile refused for running out of time would otherwise cost the time limit
-// again at every layout of its card. Only a picture of a failed one's size is digested:
-// hashing every picture shown would cost more than decoding it.
+// Every picture whose bytes failed to decode in this run, on any thread, by its size and a digest
+// of its bytes: a damaged metafile would otherwise cost the helper's time limit again at every
+// layout of its card. A time-out counts only once it repeats, as a busy machine may cause one;
+// a passing failure not at all. Only a picture of a failed one's size is digested: hashing every
+// picture shown would cost more than decoding it.
 class FailedPictures {
 public:
     bool contains(const QByteArray& bytes) const {
@@ -99,10 +108,25 @@ public:
         const std::lock_guard guard(m_lock);
         return m_digests.value(bytes.size()).contains(digest);
     }
-    void add(const QByteArray& bytes) {
+    void add(const QByteArray& bytes, DecodeFailure failure) {
+        if (failure == DecodeFailure::Passing) return;
         const QByteArray digest = digestOf(bytes);
         const std::lock_guard guard(m_lock);
+        if (failure == DecodeFailure::OutOfTime && !m_outOfTimeOnce.contains(digest)) {
+            m_outOfTimeOnce.insert(digest);
+            return;
+        }
         m_digests[bytes.size()].insert(digest);
+    }
+    // The bytes decoded after all.
+    void remove(const QByteArray& bytes) {
+        const QByteArray digest = digestOf(bytes);
+        const std::lock_guard guard(m_lock);
+        m_outOfTimeOnce.remove(digest);
+        const auto failed = m_digests.find(bytes.size());
+        if (failed == m_digests.end()) return;
+        failed->remove(digest);
+        if (failed->isEmpty()) m_digests.erase(failed);
     }
 
 private:
@@ -111,11 +135,37 @@ private:
     }
     mutable std::mutex m_lock;
     QHash<qsizetype, QSet<QByteArray>> m_digests;
+    QSet<QByteArray> m_outOfTimeOnce;
 };
 
 FailedPictures& failedPictures() {
     static FailedPictures failures;
     return failures;
+}
+
+enum class EarlierFailure { Holds, IsTriedAgain };
+
+Picture load(const QByteArray& bytes, EarlierFailure earlier) {
+    thread_local RecentPictures recent;
+    if (const Picture* known = recent.find(bytes)) return *known;
+    FailedPictures& failures = failedPictures();
+    if (earlier == EarlierFailure::Holds && failures.contains(bytes)) throw VbError(VbError::InvalidPicture);
+    DecodedPicture decoded = decode(bytes);
+    if (!decoded.image.isNull()) {
+        // Held once, so that setting its resolution does not copy its pixels.
+        decoded.image = opaque(decoded.image);
+        if (decoded.image.isNull()) decoded.failure = DecodeFailure::Passing;
+    }
+    if (decoded.image.isNull()) {
+        failures.add(bytes, decoded.failure);
+        throw VbError(VbError::InvalidPicture);
+    }
+    if (earlier == EarlierFailure::IsTriedAgain) failures.remove(bytes);
+    decoded.image.setDotsPerMeterX(dotsPerMeterAt96Dpi);
+    decoded.image.setDotsPerMeterY(dotsPerMeterAt96Dpi);
+    const Picture picture(std::move(decoded.image));
+    recent.add(bytes, picture);
+    return picture;
 }
 } // namespace
 
@@ -125,22 +175,11 @@ Picture LoadPicture(const QString& path) {
 }
 
 Picture loadPictureFromBytes(const QByteArray& bytes) {
-    thread_local RecentPictures recent;
-    if (const Picture* known = recent.find(bytes)) return *known;
-    FailedPictures& failures = failedPictures();
-    if (failures.contains(bytes)) throw VbError(VbError::InvalidPicture);
-    QImage image = decode(bytes);
-    if (image.isNull()) {
-        failures.add(bytes);
-        throw VbError(VbError::InvalidPicture);
-    }
-    // Held once, so that setting its resolution does not copy its pixels.
-    image = opaque(image);
-    image.setDotsPerMeterX(dotsPerMeterAt96Dpi);
-    image.setDotsPerMeterY(dotsPerMeterAt96Dpi);
-    const Picture picture(std::move(image));
-    recent.add(bytes, picture);
-    return picture;
+    return load(bytes, EarlierFailure::Holds);
+}
+
+Picture loadChosenPicture(const QByteArray& bytes) {
+    return load(bytes, EarlierFailure::IsTriedAgain);
 }
 
 void SavePicture(const Picture& picture, const QString& path) {

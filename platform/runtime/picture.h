@@ -3,7 +3,9 @@
 // LoadPicture recognises BMP, JPG, GIF and WMF by content and raises 481 for anything
 // else; SavePicture writes BMP. Metafiles are played out of the process (wmfrenderer.h): one that
 // crashes the player or runs out of its time is 481 too, as is any picture past the limits of
-// picturelimits.h. Bytes that failed once fail at once for the rest of the run.
+// picturelimits.h. Bytes that failed for a fault of their own (damaged, past a limit, out of time
+// twice) fail at once for the rest of the run; a failure that may pass (a helper that could not
+// start, a failed allocation, a first time-out) is tried again at the next load.
 
 #include <QByteArray>
 #include <QImage>
@@ -27,4 +29,7 @@ private:
 // picture raise 481.
 Picture LoadPicture(const QString& path = {});
 Picture loadPictureFromBytes(const QByteArray& bytes);
+// The same for a picture the user has just chosen: decoded afresh even when its bytes failed
+// before in this run, and no longer refused once they decode.
+Picture loadChosenPicture(const QByteArray& bytes);
 void SavePicture(const Picture& picture, const QString& path);

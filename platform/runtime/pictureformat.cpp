@@ -92,10 +92,9 @@ bool isWholeBmp(const QByteArray& bytes) {
         const qint64 rowSize = (width * bitCount + 31) / 32 * 4;
         return rowSize > 0 && available / rowSize >= std::abs(height);
     }
-    case 1: // run-length coded
+    case 1: // run-length coded: an end of line or of the bitmap, or a jump, codes any number of pixels
     case 2:
-        return available >= imageSize &&
-               width * std::abs(height) / PictureLimits::kMaxRlePixelsPerByte <= available;
+        return available >= imageSize;
     default:
         return true; // kinds Qt cannot read fail in the decoder
     }

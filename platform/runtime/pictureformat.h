@@ -1,8 +1,8 @@
 #pragma once
 // Recognises a picture by its first bytes and checks that a raster picture's data is whole:
 // Qt's decoders accept a truncated file and fill in the rest, which must count as an invalid
-// picture instead. A BMP or GIF whose declared size is past the pixel limit (picturelimits.h), or
-// a run-length coded BMP whose data could not fill its declared size, is not whole either.
+// picture instead. A BMP or GIF whose declared size is past the pixel limit (picturelimits.h) is
+// not whole either.
 
 #include <QByteArray>
 

@@ -15,11 +15,6 @@ constexpr int kMaxScans = 100;
 // Wall-clock time of one decode.
 constexpr std::chrono::milliseconds kDefaultTimeLimit{3000};
 
-// Declared size against the bytes that hold it: Huffman-coded JPEG data takes at least a bit for
-// each block of 8 x 8 pixels; BMP run-length data codes at most 255 pixels in two bytes.
-constexpr qint64 kMaxJpegPixelsPerByte = 512;
-constexpr qint64 kMaxRlePixelsPerByte = 128;
-
 constexpr bool withinPixels(qint64 width, qint64 height) {
     // Divided, not multiplied: two sides near 2^31 would overflow the product.
     return width > 0 && height > 0 && width <= kMaxPixels / height;

@@ -36,10 +36,20 @@ QString helperPath() {
 
 namespace WmfRenderer {
 
-QImage render(const QByteArray& bytes) {
-    const auto output =
+DecodedPicture render(const QByteArray& bytes) {
+    const ChildRun run =
         runChildProcess(helperPath(), bytes, PictureLimits::timeLimit(), PixelMessage::kMaxSize);
-    return output ? PixelMessage::read(*output) : QImage();
+    switch (run.outcome) {
+    case ChildRun::Outcome::Succeeded:
+        return {PixelMessage::read(run.output)};
+    case ChildRun::Outcome::NotStarted:
+        return {{}, DecodeFailure::Passing};
+    case ChildRun::Outcome::OutOfTime:
+        return {{}, DecodeFailure::OutOfTime};
+    case ChildRun::Outcome::Failed:
+        break;
+    }
+    return {{}, DecodeFailure::Bytes};
 }
 
 void setHelper(const QString& path) {

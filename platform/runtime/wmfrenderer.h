@@ -4,14 +4,16 @@
 // (picturelimits.h) and is refused. The helper is the one beside the running executable or,
 // failing that, the one the build made (tests run from elsewhere in the build tree).
 
+#include "decodedpicture.h"
+
 #include <QByteArray>
-#include <QImage>
 #include <QString>
 
 namespace WmfRenderer {
 
-// A null image when the helper cannot be run, or fails, crashes or runs out of time.
-QImage render(const QByteArray& bytes);
+// No image when the helper cannot be started (a passing failure), runs out of time, or fails,
+// crashes or answers nonsense (a failure of the bytes).
+DecodedPicture render(const QByteArray& bytes);
 
 // Tests replace the helper; an empty path goes back to finding it.
 void setHelper(const QString& path);

@@ -4,15 +4,19 @@
 #include "modCompact.h"
 #include "modData.h"
 
+#include "db/dberrors.h"
 #include "db/recordset.h"
 #include "runtime/files.h"
 #include "runtime/settings.h"
 #include "runtime/vberror.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -54,13 +58,14 @@ int startsUntilAsked(Reply reply) {
     return 0;
 }
 
-// Every table of the file with its number of rows.
+// Every table of the file with its number of rows, in no particular order.
 QStringList rowCounts(const QString& path) {
     const std::shared_ptr<Connection> db = Connection::open(path);
     QStringList counts;
     for (const QString& table : db->tableNames())
         counts << table + QLatin1Char('=') +
                       db->openSnapshot("SELECT count(*) AS n FROM " + table)->field("n").concatText();
+    counts.sort();
     return counts;
 }
 
@@ -91,6 +96,19 @@ void killMidTransaction(const QString& database) {
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_GT(QFileInfo(database + "-journal").size(), 0);
 }
+
+// Pages of the file overwritten, its header left alone: SQLite opens it and finds it damaged.
+void overwritePages(const QString& path) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek(4096);
+    file.write(QByteArray(3 * 4096, '\x5a'));
+}
+
+const QString kNotChanged = QStringLiteral("ZQJ tried to compact the database but a problem occured.\r\n"
+                                           "The database '\\zqj.mdb' was not changed.\r\n\r\n");
+const QString kQuestion = QStringLiteral("ZQJ tried to compact the database but a problem occured.\r\n"
+                                         "Would you like ZQJ will to try restore its backup?\r\n\r\n");
 
 // A set with one card left of 60 that held pictures; the counter due for the question.
 void prepareCompaction(const ProgramFolder& folder) {
@@ -157,53 +175,127 @@ TEST(Compaction, YesShrinksTheFileKeepsEveryRowAndNeverGivesAKeyAgain) {
     EXPECT_EQ(rowCounts(folder.databasePath()), rows);
 }
 
-TEST(Compaction, AFailureAtAnyStepLeavesAWorkingDatabaseWithEveryRow) {
+// A failed VACUUM changes nothing: no backup is offered, whether one was made or not.
+TEST(Compaction, AFailureAtAnyStepSaysWhatFailedAndOffersNoBackupForAnIntactDatabase) {
     for (const CompactStep failing :
          {CompactStep::RemoveOldCopy, CompactStep::Backup, CompactStep::Compact, CompactStep::RemoveBackup}) {
-        const bool backupWhole = failing > CompactStep::Backup;
-        for (const int restore : {vbYes, vbNo}) {
-            SCOPED_TRACE(testing::Message() << "step " << int(failing) << ", restore " << restore);
-            ProgramFolder folder;
-            prepareCompaction(folder);
-            const QByteArray original = ReadFileBytes(folder.databasePath());
-            const QStringList rows = rowCounts(folder.databasePath());
-            // An earlier run's backup must never take the database's place.
-            WriteFileBytes(folder.file(QStringLiteral("zqjbup.mdb")), "older backup");
-            setCompactStepObserver([&](CompactStep step) {
-                if (step == failing) throw VbError(VbError::PathFileAccessError);
-            });
-            folder.dialogs().answerMessageBox(restore);
-            ASSERT_TRUE(remindAtStart(&FrmCR::cmdYes));
-            setCompactStepObserver({});
+        SCOPED_TRACE(testing::Message() << "step " << int(failing));
+        const bool compacted = failing == CompactStep::RemoveBackup;
+        ProgramFolder folder;
+        prepareCompaction(folder);
+        const QByteArray original = ReadFileBytes(folder.databasePath());
+        const QStringList rows = rowCounts(folder.databasePath());
+        WriteFileBytes(folder.file(QStringLiteral("zqjbup.mdb")), "older backup");
+        setCompactStepObserver([&](CompactStep step) {
+            if (step == failing) throw VbError(VbError::PathFileAccessError);
+        });
+        ASSERT_TRUE(remindAtStart(&FrmCR::cmdYes));
+        setCompactStepObserver({});
 
-            const auto& messages = folder.dialogs().messages();
-            ASSERT_EQ(messages.size(), restore == vbYes && backupWhole ? 1u : 2u);
+        const auto& messages = folder.dialogs().messages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].style, vbExclamation);
+        if (compacted) {
             EXPECT_TRUE(
-                messages[0].prompt.startsWith("ZQJ tried to compact the database but a problem occured.\r\n"
-                                              "Would you like ZQJ will to try restore its backup?\r\n\r\n"));
-            EXPECT_EQ(messages[0].style, 52);
-            EXPECT_EQ(messages[0].title, "Repair database");
-            if (!backupWhole) {
-                // No advice to rename an older backup over the database.
-                EXPECT_EQ(messages[1].prompt, "No backup of the database was made, so none is restored. "
-                                              "The database '\\zqj.mdb' was not changed.");
-                EXPECT_EQ(ReadFileBytes(folder.databasePath()), original);
-                EXPECT_EQ(ReadFileBytes(folder.file(QStringLiteral("zqjbup.mdb"))), "older backup");
-            } else if (restore == vbNo) {
-                EXPECT_EQ(messages[1].prompt, "The database is backup up as '\\zqjbup.mdb'. You may manually "
-                                              "rename it to '\\zqj.mdb'.");
-                EXPECT_EQ(rowCounts(folder.file(QStringLiteral("zqjbup.mdb"))), rows);
-            } else {
-                EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("zqjbup.mdb"))));
-            }
-            EXPECT_EQ(integrity(folder.databasePath()), "ok");
-            EXPECT_EQ(rowCounts(folder.databasePath()), rows);
-            // The reminder stays due after a compaction that did not complete.
-            EXPECT_EQ(storedCount(), "21");
-            storeCount(QStringLiteral("1"));
-            folder.openDatabase();
+                messages[0].prompt.startsWith("The database '\\zqj.mdb' was compacted, but its backup "
+                                              "'\\zqjbup.mdb' could not be deleted.\r\n\r\n75, "));
+            EXPECT_LT(QFileInfo(folder.databasePath()).size(), original.size() / 2);
+        } else {
+            EXPECT_TRUE(messages[0].prompt.startsWith(kNotChanged + "75, "));
+            EXPECT_EQ(ReadFileBytes(folder.databasePath()), original);
         }
+        // Only a backup that passed its check takes an earlier one's place.
+        if (failing <= CompactStep::Backup) {
+            EXPECT_EQ(ReadFileBytes(folder.file(QStringLiteral("zqjbup.mdb"))), "older backup");
+        }
+        EXPECT_EQ(integrity(folder.databasePath()), "ok");
+        EXPECT_EQ(rowCounts(folder.databasePath()), rows);
+        // The reminder stays due after a compaction that did not complete.
+        EXPECT_EQ(storedCount(), compacted ? "1" : "21");
+        storeCount(QStringLiteral("1"));
+        folder.openDatabase();
     }
+}
+
+// What another program writes after the backup was made is never undone by the backup.
+TEST(Compaction, ARowAnotherProgramWroteAfterTheBackupStays) {
+    ProgramFolder folder;
+    prepareCompaction(folder);
+    const std::shared_ptr<Connection> other = Connection::open(folder.databasePath());
+    setCompactStepObserver([&](CompactStep step) {
+        if (step != CompactStep::Compact) return;
+        other->execute("INSERT INTO tblSet (SetName, EditionID, LanguageID) VALUES ('Other', 2, 1)");
+        DbError::raiseEngine(QStringLiteral("database is locked"));
+    });
+    folder.dialogs().answerMessageBox(vbYes);
+    ASSERT_TRUE(remindAtStart(&FrmCR::cmdYes));
+    setCompactStepObserver({});
+
+    ASSERT_EQ(folder.dialogs().messages().size(), 1u);
+    EXPECT_EQ(folder.dialogs().messages()[0].prompt,
+              kNotChanged + QString::number(DbError::Engine) + ", database is locked");
+    EXPECT_EQ(Connection::open(folder.databasePath())
+                  ->openSnapshot("SELECT count(*) AS n FROM tblSet WHERE SetName = 'Other'")
+                  ->field("n")
+                  .toLong(),
+              1);
+}
+
+// A database damaged after the failure gets the backup's rows back, and the backup goes.
+TEST(Compaction, ARestorePutsTheBackupsRowsInPlaceOfADamagedDatabase) {
+    ProgramFolder folder;
+    prepareCompaction(folder);
+    const QStringList rows = rowCounts(folder.databasePath());
+    setCompactStepObserver([&](CompactStep step) {
+        if (step != CompactStep::Compact) return;
+        Connection::open(folder.databasePath())->execute("DELETE FROM tblCard; DELETE FROM tblSet");
+        overwritePages(folder.databasePath());
+        throw VbError(VbError::DiskFull);
+    });
+    folder.dialogs().answerMessageBox(vbYes);
+    ASSERT_TRUE(remindAtStart(&FrmCR::cmdYes));
+    setCompactStepObserver({});
+
+    ASSERT_EQ(folder.dialogs().messages().size(), 1u);
+    EXPECT_TRUE(folder.dialogs().messages()[0].prompt.startsWith(kQuestion));
+    EXPECT_EQ(folder.dialogs().messages()[0].style, 52);
+    EXPECT_EQ(integrity(folder.databasePath()), "ok");
+    EXPECT_EQ(rowCounts(folder.databasePath()), rows);
+    EXPECT_FALSE(QFileInfo::exists(folder.file("zqjbup.mdb")));
+}
+
+// SQLite makes the copy's full-text table after the others; the copy is whole all the same.
+TEST(Compaction, ADatabaseWithAFullTextTableCompacts) {
+    ProgramFolder folder;
+    prepareCompaction(folder);
+    Connection::open(folder.databasePath())
+        ->execute("CREATE VIRTUAL TABLE notes USING fts5(body);"
+                  "INSERT INTO notes (body) VALUES ('a card worth finding')");
+    const QStringList rows = rowCounts(folder.databasePath());
+    ASSERT_TRUE(remindAtStart(&FrmCR::cmdYes));
+    EXPECT_TRUE(folder.dialogs().messages().empty());
+    EXPECT_EQ(storedCount(), "1");
+    EXPECT_EQ(rowCounts(folder.databasePath()), rows);
+}
+
+// A backup cut short by a full disk leaves no file of its own in the program's folder.
+TEST(Compaction, ABackupThatFillsTheDiskLeavesNothingBehind) {
+    ProgramFolder folder;
+    prepareCompaction(folder);
+    const QByteArray original = ReadFileBytes(folder.databasePath());
+    const pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
+        const rlimit limit{16384, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool compacted = CompactDatabase();
+        _exit(!compacted && folder.dialogs().messages().size() == 1 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(QDir(folder.path()).entryList({".zqj-*"}, QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_EQ(ReadFileBytes(folder.databasePath()), original);
 }
 
 TEST(Compaction, TheBackupOfADatabaseLeftMidTransactionHoldsTheCommittedRowsOnly) {
@@ -216,7 +308,6 @@ TEST(Compaction, TheBackupOfADatabaseLeftMidTransactionHoldsTheCommittedRowsOnly
     setCompactStepObserver([](CompactStep step) {
         if (step == CompactStep::Compact) throw VbError(VbError::DiskFull);
     });
-    folder.dialogs().answerMessageBox(vbNo);
     ASSERT_TRUE(remindAtStart(&FrmCR::cmdYes));
     setCompactStepObserver({});
 
@@ -247,11 +338,10 @@ TEST(Compaction, AnotherProgramsConnectionWorksOnTheCompactedDatabaseOrTheCompac
     const QByteArray held = ReadFileBytes(folder.databasePath());
     other->beginTrans();
     other->openSnapshot("SELECT count(*) AS n FROM tblSet");
-    folder.dialogs().answerMessageBox(vbNo);
     ASSERT_TRUE(remindAtStart(&FrmCR::cmdYes));
     other->rollbackTrans();
-    ASSERT_EQ(folder.dialogs().messages().size(), 2u);
-    EXPECT_EQ(folder.dialogs().messages()[0].title, "Repair database");
+    ASSERT_EQ(folder.dialogs().messages().size(), 1u);
+    EXPECT_TRUE(folder.dialogs().messages()[0].prompt.startsWith(kNotChanged));
     EXPECT_EQ(ReadFileBytes(folder.databasePath()), held);
     EXPECT_EQ(integrity(folder.file("zqjbup.mdb")), "ok");
 }
@@ -262,13 +352,7 @@ TEST(Compaction, ARestorePutsNoDamagedOrIncompleteBackupInPlace) {
         std::function<void(const QString&)> apply;
     } cases[] = {
         {"cut short", [](const QString& path) { QFile(path).resize(QFileInfo(path).size() / 2); }},
-        {"pages overwritten",
-         [](const QString& path) {
-             QFile file(path);
-             ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-             file.seek(4096);
-             file.write(QByteArray(3 * 4096, '\x5a'));
-         }},
+        {"pages overwritten", overwritePages},
         {"a table missing",
          [](const QString& path) { Connection::open(path)->execute("DROP TABLE tblCharacterBack"); }},
     };
@@ -276,10 +360,12 @@ TEST(Compaction, ARestorePutsNoDamagedOrIncompleteBackupInPlace) {
         SCOPED_TRACE(test.damage);
         ProgramFolder folder;
         prepareCompaction(folder);
-        const QByteArray original = ReadFileBytes(folder.databasePath());
+        QByteArray damaged;
         setCompactStepObserver([&](CompactStep step) {
             if (step != CompactStep::Compact) return;
             test.apply(folder.file("zqjbup.mdb"));
+            overwritePages(folder.databasePath());
+            damaged = ReadFileBytes(folder.databasePath());
             throw VbError(VbError::DiskFull);
         });
         folder.dialogs().answerMessageBox(vbYes);
@@ -291,7 +377,7 @@ TEST(Compaction, ARestorePutsNoDamagedOrIncompleteBackupInPlace) {
         EXPECT_TRUE(messages[1].prompt.startsWith("The backup '\\zqjbup.mdb' is not restored: the database "
                                                   "'\\zqj.mdb' stays as it is.\r\n\r\n"));
         EXPECT_EQ(messages[1].style, 48);
-        EXPECT_EQ(ReadFileBytes(folder.databasePath()), original);
+        EXPECT_EQ(ReadFileBytes(folder.databasePath()), damaged);
         EXPECT_TRUE(QFileInfo::exists(folder.file("zqjbup.mdb")));
     }
 }

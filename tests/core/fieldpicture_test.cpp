@@ -4,6 +4,7 @@
 #include "modDirBrowse.h"
 #include "modPicture.h"
 #include "programfolder.h"
+#include "runtime/picturelimits.h"
 #include "runtime/vberror.h"
 
 #include <QBuffer>
@@ -87,6 +88,21 @@ TEST_F(FieldPicture, FailedStoresLeaveTheFieldAsItWas) {
     EXPECT_EQ(StoreFileInField(folder.file("text.bmp"), symbol()), -481);
     EXPECT_FALSE(rs->isEditing());
     EXPECT_EQ(symbol().toBytes(), before);
+}
+
+// Two time-outs on a busy machine leave the picture refused in layouts, but not when the user
+// chooses its file again.
+TEST_F(FieldPicture, AChosenFileIsTriedAgainAfterItFailed) {
+    QImage image(2048, 2048, QImage::Format_RGB32);
+    image.fill(qRgb(120, 60, 30));
+    ASSERT_TRUE(image.save(folder.file("slow.jpg"), "JPEG"));
+    const QByteArray bytes = readFile(folder.file("slow.jpg"));
+    PictureLimits::setTimeLimit(std::chrono::milliseconds(1));
+    for (int failures = 0; failures < 2; ++failures)
+        EXPECT_THROW(loadPictureFromBytes(bytes), VbError);
+    PictureLimits::setTimeLimit({});
+    EXPECT_THROW(loadPictureFromBytes(bytes), VbError);
+    EXPECT_EQ(StoreFileInField(folder.file("slow.jpg"), symbol()), bytes.size());
 }
 
 TEST_F(FieldPicture, WorkFileIsReplacedWholeNotOverwrittenInPlace) {
