@@ -120,8 +120,7 @@ bool failsIntegrityCheck(const QString& database) {
     try {
         return integrityOf(*openWaiting(database)) != QLatin1String("ok");
     } catch (const VbError& error) {
-        return error.description().startsWith(QLatin1String("database disk image is malformed")) ||
-               error.description().startsWith(QLatin1String("file is not a database"));
+        return DbError::causeOf(error) == DbError::Cause::Damaged;
     }
 }
 

@@ -276,6 +276,7 @@ VbError changeNotSaved(const VbError& error) {
     case DbError::Cause::ReadOnly:
         why = QStringLiteral("the database or its folder cannot be written.");
         break;
+    case DbError::Cause::Damaged:
     case DbError::Cause::Other:
         why = error.description();
         break;

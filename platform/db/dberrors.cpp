@@ -15,6 +15,9 @@ Cause causeOf(const VbError& error) {
         return Cause::Locked;
     case SQLITE_READONLY:
         return Cause::ReadOnly;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return Cause::Damaged;
     default:
         return Cause::Other;
     }

@@ -31,8 +31,8 @@ private:
 };
 
 // Why the database refused: another connection holds its lock past the wait, it cannot be
-// written (a read-only file or folder), or anything else.
-enum class Cause { Locked, ReadOnly, Other };
+// written (a read-only file or folder), the file is damaged or no database, or anything else.
+enum class Cause { Locked, ReadOnly, Damaged, Other };
 Cause causeOf(const VbError& error);
 
 // resultCode is SQLite's (extended) result code; a generic error when not given.
