@@ -12,6 +12,8 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setGeometry(area->rect());
         area->installEventFilter(this);
+        for (QObject* child : area->children())
+            if (child != this) child->installEventFilter(this);
         raise();
         show();
     }
@@ -19,11 +21,18 @@ public:
     std::vector<Label*> labels;
 
 protected:
-    // Stays the container's size and above every control put in it later.
+    // Stays the container's size and above every control put in it later or raised in it:
+    // the texts are printed after every picture.
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == parentWidget()) {
             if (event->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
-            if (event->type() == QEvent::ChildAdded) raise();
+            if (event->type() == QEvent::ChildAdded) {
+                QObject* child = static_cast<QChildEvent*>(event)->child();
+                if (child != this) child->installEventFilter(this);
+                raise();
+            }
+        } else if (event->type() == QEvent::ZOrderChange) {
+            raise();
         }
         return false;
     }

@@ -7,6 +7,7 @@
 #include "frmCard3rd.h"
 #include "frmCharacter2nd.h"
 #include "frmLarge2nd.h"
+#include "frmMaster.h"
 #include "testrows.h"
 
 #include "frmCreate.h"
@@ -76,6 +77,8 @@ protected:
     // there is one, and gives the box that shows it.
     PictureBox& show(const Case& c) {
         openNewSet(c.edition);
+        // Shown only where a case's set uses its symbol.
+        frmMaster->picSetSymbol.setPicture(Picture(QImage::fromData(bmpBytes(14, 14, QColor(250, 230, 0)))));
         for (const auto& [field, value] : c.setFields)
             setSetField(field, value);
         const bool reached = !c.before.empty();
@@ -332,6 +335,11 @@ INSTANTIATE_TEST_SUITE_P(
              2,
              {{"Information", Variant(kOverflows)}},
              {{"Autonumber", Variant(true)}}},
+        Case{"SmallSecondInformationOverTheSymbol",
+             Kind::SmallCard,
+             2,
+             {{"Information", Variant(kOverflows)}},
+             {{"UseSymbol", Variant(true)}}},
         Case{"LargeCardInformationOverflows",
              Kind::LargeCard,
              2,
