@@ -16,12 +16,15 @@ private:
     PictureBox& m_box;
 };
 
-void paintFramedPicture(PictureBox& canvas, const FramedPicture& picture) {
+// The frame as the editor shows it: its place and its size each rounded to whole pixels.
+FrameGeometry shownFrame(const FramedPicture& picture) {
     const PictureBox& frameBox = picture.frame;
-    const FrameGeometry frame{picture.origin.x() + int(roundHalfEven(frameBox.Left())),
-                              picture.origin.y() + int(roundHalfEven(frameBox.Top())),
-                              int(roundHalfEven(frameBox.Width())), int(roundHalfEven(frameBox.Height())),
-                              picture.border ? 1 : 0};
+    return {picture.origin.x() + int(roundHalfEven(frameBox.Left())),
+            picture.origin.y() + int(roundHalfEven(frameBox.Top())), int(roundHalfEven(frameBox.Width())),
+            int(roundHalfEven(frameBox.Height())), picture.border ? 1 : 0};
+}
+
+void paintFramedPicture(PictureBox& canvas, const FramedPicture& picture, const FrameGeometry& frame) {
     const QSize size(int(roundHalfEven(picture.image.Width())), int(roundHalfEven(picture.image.Height())));
     const int offsetX = CInt(picture.offsetLeft / twipsPerPixel);
     const int offsetY = CInt(picture.offsetTop / twipsPerPixel);
@@ -35,17 +38,15 @@ void paintFramedPicture(PictureBox& canvas, const FramedPicture& picture) {
 
 void paintPictureArea(PictureBox& canvas, const Picture& white, const FramedPicture& picture,
                       bool hasPicture) {
+    FrameGeometry frame;
     {
         const PixelScope imageScale(picture.image);
         const PixelScope frameScale(picture.frame);
-        const double left = picture.origin.x() + picture.frame.Left();
-        const double top = picture.origin.y() + picture.frame.Top();
-        canvas.PaintPicture(white, left, top, picture.frame.Width(), picture.frame.Height());
-        if (hasPicture) paintFramedPicture(canvas, picture);
+        frame = shownFrame(picture);
+        canvas.PaintPicture(white, frame.left, frame.top, frame.width, frame.height);
+        if (hasPicture) paintFramedPicture(canvas, picture, frame);
     }
     if (!picture.border) return;
-    const double left = picture.origin.x() + picture.frame.Left();
-    const double top = picture.origin.y() + picture.frame.Top();
-    canvas.Line(left, top, left + picture.frame.Width() - 1, top + picture.frame.Height() - 1, 0x0,
+    canvas.Line(frame.left, frame.top, frame.left + frame.width - 1, frame.top + frame.height - 1, 0x0,
                 LineShape::Box);
 }
