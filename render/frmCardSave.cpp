@@ -54,21 +54,27 @@ void refuseUnsafeName(const QString& fileName) {
     }
 }
 
+struct SmallCardName {
+    QString base;
+    std::function<void()> storeOnceWritten; // none when the card has its name
+};
+
 // A small card keeps the file name of its first save, so renaming the card later does not
-// rename its files.
-QString smallCardBaseName() {
-    if (!rsCard->field(QStringLiteral("FileName")).isNull() &&
-        rsCard->field(QStringLiteral("FileName")).toText().isEmpty()) {
-        const QString title = rsCard->field(QStringLiteral("Title")).toText();
-        try {
-            rsCard->field(QStringLiteral("FileName")) = title;
-            rsCard->update();
-        } catch (const VbError&) {
-            rsCard->cancelUpdate();
-            throw;
-        }
-    }
-    return rsCard->field(QStringLiteral("FileName")).toText();
+// rename its files. Its title becomes that name only once a file was written under it; the
+// batch has moved on to the next card by then, so the row is found by its key.
+SmallCardName smallCardName() {
+    if (rsCard->field(QStringLiteral("FileName")).isNull() ||
+        !rsCard->field(QStringLiteral("FileName")).toText().isEmpty())
+        return {rsCard->field(QStringLiteral("FileName")).toText(), {}};
+    const QString title = rsCard->field(QStringLiteral("Title")).toText();
+    const qint32 cardID = rsCard->field(QStringLiteral("CardID")).toLong();
+    return {title, [cardID, title] {
+                RecordsetPtr card;
+                OpenRecordset(QStringLiteral("SELECT CardID, FileName FROM tblCard WHERE CardID = ") +
+                                  QString::number(cardID),
+                              card);
+                if (!card->eof()) editRow(*card, [&] { card->field(QStringLiteral("FileName")) = title; });
+            }};
 }
 
 // The back half, or none when the set leaves the backs out.
@@ -85,18 +91,20 @@ void drawOutline(PictureBox& surface, int left, int width, int height) {
 void FrmCard::SaveTheCard2nd() {
     static const CardKind kind{QStringLiteral("C2"), 152, 256, QStringLiteral("Saving the card 2nd.")};
     saveReportingFailure(kind, [this] {
-        const QString baseName = smallCardBaseName();
-        saveComposedCard(kind, baseName, rsCard->field(QStringLiteral("Nr")).toInt(), picACard,
-                         backUnlessNoBack([] { return frmCard2nd->picBack.Picture(); }));
+        const SmallCardName name = smallCardName();
+        saveComposedCard(kind, name.base, rsCard->field(QStringLiteral("Nr")).toInt(), picACard,
+                         backUnlessNoBack([] { return frmCard2nd->picBack.Picture(); }),
+                         name.storeOnceWritten);
     });
 }
 
 void FrmCard::SaveTheCard3rd() {
     static const CardKind kind{QStringLiteral("C3"), 163, 247, QStringLiteral("Saving the card 3rd.")};
     saveReportingFailure(kind, [this] {
-        const QString baseName = smallCardBaseName();
-        saveComposedCard(kind, baseName, rsCard->field(QStringLiteral("Nr")).toInt(), picACard,
-                         backUnlessNoBack([] { return frmCard3rd->picBack.Picture(); }));
+        const SmallCardName name = smallCardName();
+        saveComposedCard(kind, name.base, rsCard->field(QStringLiteral("Nr")).toInt(), picACard,
+                         backUnlessNoBack([] { return frmCard3rd->picBack.Picture(); }),
+                         name.storeOnceWritten);
     });
 }
 
@@ -157,13 +165,24 @@ void FrmCard::saveReportingFailure(const CardKind& kind, const std::function<voi
     }
 }
 
+FrmCard::BatchTargets::BatchTargets(FrmCard& renderer) : m_renderer(renderer) {
+    m_renderer.m_batchTargets.emplace(outputFolder());
+}
+
+FrmCard::BatchTargets::~BatchTargets() {
+    m_renderer.m_batchTargets.reset();
+}
+
 void FrmCard::saveComposedCard(const CardKind& kind, const QString& baseName, qint16 nr, PictureBox& canvas,
-                               const std::function<Picture()>& back) {
+                               const std::function<Picture()>& back, std::function<void()> written) {
     const QString folder = outputFolder();
     const QString fileName = MakeFileName(baseName, nr, kind.code);
     refuseUnsafeName(fileName);
-    // The output folder may be the program's own.
-    refuseProgramFile(folder + fileName);
+    // The output folder may be the program's own, or the file a link to one of its files.
+    if (m_batchTargets)
+        m_batchTargets->refuse(fileName);
+    else
+        ProgramFileCheck(folder).refuse(fileName);
 
     PictureBox& surface = frmClip->picDone;
     surface.setPicture(Picture());
@@ -179,7 +198,7 @@ void FrmCard::saveComposedCard(const CardKind& kind, const QString& baseName, qi
     drawOutline(surface, kind.outlineWidth, kind.outlineWidth, kind.outlineHeight);
     surface.setPicture(surface.Image());
 
-    SaveCardImage(folder + fileName, kind);
+    SaveCardImage(folder + fileName, kind, std::move(written));
 }
 
 QString FrmCard::MakeFileName(QString name, qint16 nr, QString code) {
@@ -195,7 +214,7 @@ QString FrmCard::MakeFileName(QString name, qint16 nr, QString code) {
     return name + QLatin1Char('.') + GetPicFormat(rsSet->field(QStringLiteral("PicFormatID")).toLong());
 }
 
-void FrmCard::SaveCardImage(QString path, const CardKind& kind) {
+void FrmCard::SaveCardImage(QString path, const CardKind& kind, std::function<void()> written) {
     // The write gets its own copy of the surface: the next card is drawn while it runs.
     const Picture picture = frmClip->picDone.Picture();
     const qint32 format = rsSet->field(QStringLiteral("PicFormatID")).toLong();
@@ -243,13 +262,15 @@ void FrmCard::SaveCardImage(QString path, const CardKind& kind) {
         throw VbError(VbError::InvalidPropertyValue,
                       QStringLiteral("There is no writer for picture format %1.").arg(format));
     }
-    m_writer.write([write = std::move(write), kind]() -> Failure {
-        try {
-            return write();
-        } catch (const VbError& error) {
-            return kind.failure(error);
-        }
-    });
+    m_writer.write(
+        [write = std::move(write), kind]() -> Failure {
+            try {
+                return write();
+            } catch (const VbError& error) {
+                return kind.failure(error);
+            }
+        },
+        std::move(written));
 }
 
 QString FrmCard::GetPicFormat(qint32 picFormatId) {
