@@ -182,7 +182,7 @@ void FrmCard::saveComposedCard(const CardKind& kind, const QString& baseName, qi
     if (m_batchTargets)
         m_batchTargets->refuse(fileName);
     else
-        ProgramFileCheck(folder).refuse(fileName);
+        refuseProgramFile(folder + fileName);
 
     PictureBox& surface = frmClip->picDone;
     surface.setPicture(Picture());
