@@ -51,6 +51,8 @@ Phases timePhases(std::vector<Picture>& samples) {
     QElapsedTimer timer;
     const int count = rsCard->recordCount();
     Transaction writes(*cnData); // as the batch writes
+    // As the batch checks its files.
+    const FrmCard::BatchTargets targets(frmCard.get());
     rsCard->moveFirst();
     for (int n = 1; n <= count; ++n) {
         timer.start();

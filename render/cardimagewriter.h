@@ -30,7 +30,9 @@ public:
     CardImageWriter(const CardImageWriter&) = delete;
     CardImageWriter& operator=(const CardImageWriter&) = delete;
 
-    void write(Write write);
+    // `written` runs on the calling thread once the file is written, never after a failed write:
+    // what it stores then names a file that is there.
+    void write(Write write, std::function<void()> written = {});
     // Waits for the write in the background, if any, and shows its failure; raises one that
     // fails every file while in the background.
     void wait();
@@ -53,4 +55,5 @@ private:
     // for a write still running, so the file is finished.
     QThreadPool m_worker;
     std::future<std::optional<Failure>> m_pending;
+    std::function<void()> m_pendingWritten;
 };

@@ -8,6 +8,7 @@
 #include "forms/forminstance.h"
 #include "forms/picturebox.h"
 #include "modRotatePic.h"
+#include "programfiles.h"
 #include "wrapahead.h"
 
 #include <QString>
@@ -48,6 +49,18 @@ public:
     static QString outputFolder();
     // Where the save members' files are written; a batch writes them in the background.
     CardImageWriter& imageWriter() { return m_writer; }
+    // While it lives, the save members check their files against the program's files and the
+    // output folder as they stood at its start: neither changes during a batch.
+    class BatchTargets {
+    public:
+        explicit BatchTargets(FrmCard& renderer);
+        ~BatchTargets();
+        BatchTargets(const BatchTargets&) = delete;
+        BatchTargets& operator=(const BatchTargets&) = delete;
+
+    private:
+        FrmCard& m_renderer;
+    };
 
     PictureBox picACard;
     PictureBox picACardPP;
@@ -85,7 +98,8 @@ private:
     struct CardKind;
     QString MakeFileName(QString name, qint16 nr, QString code);
     // Writes frmClip.picDone in the set's picture format; a failure shows the kind's message.
-    void SaveCardImage(QString path, const CardKind& kind);
+    // `written` runs once the file is written.
+    void SaveCardImage(QString path, const CardKind& kind, std::function<void()> written);
     // The picture formats are reference rows: each is read once per database, like the fonts.
     QString GetPicFormat(qint32 picFormatId);
     // Runs one save member's steps; any error ends them with the kind's failure message, but
@@ -93,15 +107,16 @@ private:
     void saveReportingFailure(const CardKind& kind, const std::function<void()>& steps);
     // Names the file, lays the face (and the back, when there is one) out on the output
     // surface with their outlines and writes it. The back is read after the face became
-    // its canvas's picture.
+    // its canvas's picture; `written` runs once the file is written.
     void saveComposedCard(const CardKind& kind, const QString& baseName, qint16 nr, PictureBox& canvas,
-                          const std::function<Picture()>& back);
+                          const std::function<Picture()>& back, std::function<void()> written = {});
 
     std::weak_ptr<Connection> m_fontDatabase;
     std::map<qint32, std::optional<FontRow>> m_fontRows;
     std::weak_ptr<Connection> m_picFormatDatabase;
     std::map<qint32, QString> m_picFormats;
     CardImageWriter m_writer;
+    std::optional<ProgramFileCheck> m_batchTargets;
     WrapAhead m_wrapAhead;
 };
 

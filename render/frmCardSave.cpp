@@ -50,20 +50,26 @@ void refuseUnsafeName(const QString& fileName) {
     }
 }
 
+struct SmallCardName {
+    QString base;
+    std::function<void()> storeOnceWritten; // none when the card has its name
+};
+
 // A small card keeps the file name of its first save, so renaming the card later does not
-// rename its files.
-QString smallCardBaseName() {
-    if (stored::text(*rsCard, QStringLiteral("FileName")).isEmpty()) {
-        const QString title = stored::text(*rsCard, QStringLiteral("Title"));
-        try {
-            rsCard->field(QStringLiteral("FileName")) = title;
-            rsCard->update();
-        } catch (const VbError&) {
-            rsCard->cancelUpdate();
-            throw;
-        }
-    }
-    return stored::text(*rsCard, QStringLiteral("FileName"));
+// rename its files. Its title becomes that name only once a file was written under it; the
+// batch has moved on to the next card by then, so the row is found by its key.
+SmallCardName smallCardName() {
+    const QString fileName = stored::text(*rsCard, QStringLiteral("FileName"));
+    if (!fileName.isEmpty()) return {fileName, {}};
+    const QString title = stored::text(*rsCard, QStringLiteral("Title"));
+    const qint32 cardID = stored::number(*rsCard, QStringLiteral("CardID"));
+    return {title, [cardID, title] {
+                RecordsetPtr card;
+                OpenRecordset(QStringLiteral("SELECT CardID, FileName FROM tblCard WHERE CardID = ") +
+                                  QString::number(cardID),
+                              card);
+                if (!card->eof()) editRow(*card, [&] { card->field(QStringLiteral("FileName")) = title; });
+            }};
 }
 
 // The back half, or none when the set leaves the backs out.
@@ -80,18 +86,20 @@ void drawOutline(PictureBox& surface, int left, int width, int height) {
 void FrmCard::SaveTheCard2nd() {
     static const CardKind kind{QStringLiteral("C2"), 152, 256, QStringLiteral("Saving the card 2nd.")};
     saveReportingFailure(kind, [this] {
-        const QString baseName = smallCardBaseName();
-        saveComposedCard(kind, baseName, qint16(stored::number(*rsCard, QStringLiteral("Nr"))), picACard,
-                         backUnlessNoBack([] { return frmCard2nd->picBack.Picture(); }));
+        const SmallCardName name = smallCardName();
+        saveComposedCard(kind, name.base, qint16(stored::number(*rsCard, QStringLiteral("Nr"))), picACard,
+                         backUnlessNoBack([] { return frmCard2nd->picBack.Picture(); }),
+                         name.storeOnceWritten);
     });
 }
 
 void FrmCard::SaveTheCard3rd() {
     static const CardKind kind{QStringLiteral("C3"), 163, 247, QStringLiteral("Saving the card 3rd.")};
     saveReportingFailure(kind, [this] {
-        const QString baseName = smallCardBaseName();
-        saveComposedCard(kind, baseName, qint16(stored::number(*rsCard, QStringLiteral("Nr"))), picACard,
-                         backUnlessNoBack([] { return frmCard3rd->picBack.Picture(); }));
+        const SmallCardName name = smallCardName();
+        saveComposedCard(kind, name.base, qint16(stored::number(*rsCard, QStringLiteral("Nr"))), picACard,
+                         backUnlessNoBack([] { return frmCard3rd->picBack.Picture(); }),
+                         name.storeOnceWritten);
     });
 }
 
@@ -152,13 +160,24 @@ void FrmCard::saveReportingFailure(const CardKind& kind, const std::function<voi
     }
 }
 
+FrmCard::BatchTargets::BatchTargets(FrmCard& renderer) : m_renderer(renderer) {
+    m_renderer.m_batchTargets.emplace(outputFolder());
+}
+
+FrmCard::BatchTargets::~BatchTargets() {
+    m_renderer.m_batchTargets.reset();
+}
+
 void FrmCard::saveComposedCard(const CardKind& kind, const QString& baseName, qint16 nr, PictureBox& canvas,
-                               const std::function<Picture()>& back) {
+                               const std::function<Picture()>& back, std::function<void()> written) {
     const QString folder = outputFolder();
     const QString fileName = MakeFileName(baseName, nr, kind.code);
     refuseUnsafeName(fileName);
-    // The output folder may be the program's own.
-    refuseProgramFile(folder + fileName);
+    // The output folder may be the program's own, or the file a link to one of its files.
+    if (m_batchTargets)
+        m_batchTargets->refuse(fileName);
+    else
+        refuseProgramFile(folder + fileName);
 
     PictureBox& surface = frmClip->picDone;
     surface.setPicture(Picture());
@@ -174,7 +193,7 @@ void FrmCard::saveComposedCard(const CardKind& kind, const QString& baseName, qi
     drawOutline(surface, kind.outlineWidth, kind.outlineWidth, kind.outlineHeight);
     surface.setPicture(surface.Image());
 
-    SaveCardImage(folder + fileName, kind);
+    SaveCardImage(folder + fileName, kind, std::move(written));
 }
 
 QString FrmCard::MakeFileName(QString name, qint16 nr, QString code) {
@@ -191,28 +210,30 @@ QString FrmCard::MakeFileName(QString name, qint16 nr, QString code) {
            GetPicFormat(stored::number(*rsSet, QStringLiteral("PicFormatID"), kBmp));
 }
 
-void FrmCard::SaveCardImage(QString path, const CardKind& kind) {
+void FrmCard::SaveCardImage(QString path, const CardKind& kind, std::function<void()> written) {
     // The write gets its own copy of the surface: the next card is drawn while it runs.
     const Picture picture = frmClip->picDone.Picture();
     const qint32 format = stored::number(*rsSet, QStringLiteral("PicFormatID"), kBmp);
     BmpToGif& converter = frmClip->BMP2GIF1;
     using Failure = std::optional<CardImageWriter::Failure>;
-    m_writer.write([picture, path, format, &converter, kind]() -> Failure {
-        try {
-            writePictureFile(picture, path, format, converter);
-            return Failure();
-        } catch (const GifWorkFileError& error) {
-            // Every card after this one would meet the same work file.
-            CardImageWriter::Failure failure = kind.failure(error);
-            failure.failsEveryFile = true;
-            return failure;
-        } catch (const GifConversionError& error) {
-            return Failure({kFailure + kTwoLineBreaks + error.description(),
-                            QStringLiteral("Saving the card"), error.number(), error.description()});
-        } catch (const VbError& error) {
-            return kind.failure(error);
-        }
-    });
+    m_writer.write(
+        [picture, path, format, &converter, kind]() -> Failure {
+            try {
+                writePictureFile(picture, path, format, converter);
+                return Failure();
+            } catch (const GifWorkFileError& error) {
+                // Every card after this one would meet the same work file.
+                CardImageWriter::Failure failure = kind.failure(error);
+                failure.failsEveryFile = true;
+                return failure;
+            } catch (const GifConversionError& error) {
+                return Failure({kFailure + kTwoLineBreaks + error.description(),
+                                QStringLiteral("Saving the card"), error.number(), error.description()});
+            } catch (const VbError& error) {
+                return kind.failure(error);
+            }
+        },
+        std::move(written));
 }
 
 QString FrmCard::GetPicFormat(qint32 picFormatId) {

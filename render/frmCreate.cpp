@@ -177,6 +177,7 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2n
     try {
         // Each file is written while the next card is drawn; all are written before the end.
         const CardImageWriter::Background writing(frmCard->imageWriter());
+        const FrmCard::BatchTargets targets(frmCard.get());
         // An editor loads (and opens its recordset) before its cards are counted.
         if (Card2nd) createSmallCards(frmCard2nd.get(), &FrmCard::CreateCard2nd, &FrmCard::SaveTheCard2nd);
         if (Card3rd) createSmallCards(frmCard3rd.get(), &FrmCard::CreateCard3rd, &FrmCard::SaveTheCard3rd);

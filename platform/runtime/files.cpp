@@ -195,12 +195,10 @@ void WriteWorkFile(const QString& path, const QByteArray& bytes) {
     if (!written) raiseError(VbError::PathFileAccessError);
 }
 
-bool isSameFile(const QString& a, const QString& b) {
-    struct stat first {};
-    struct stat second {};
-    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
-           first.st_ino == second.st_ino;
+std::optional<FileIdentity> fileIdentity(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) return std::nullopt;
+    return FileIdentity{quint64(status.st_dev), quint64(status.st_ino)};
 }
 
 bool canWriteIn(const QString& folder) {

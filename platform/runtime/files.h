@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 constexpr int vbNormal = 0;
 constexpr int vbReadOnly = 1;
@@ -45,10 +46,16 @@ void WriteFileBytes(const QString& path, const QByteArray& bytes);
 // failed write may leave it partly written.
 void WriteWorkFile(const QString& path, const QByteArray& bytes);
 
-// Whether the two paths name one file (the same device and inode), links followed: also true for
-// a hard link or a name in another case on a file system that ignores case. False when either
-// is missing.
-bool isSameFile(const QString& a, const QString& b);
+// What names one file whatever path reaches it: its device and inode. Two paths with the same
+// identity are one file, also through a hard link or a name in another case on a file system
+// that ignores case.
+struct FileIdentity {
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+// The identity of the file at `path`, links followed; none when it is missing.
+std::optional<FileIdentity> fileIdentity(const QString& path);
 
 // Whether this process may create and delete files in the folder.
 bool canWriteIn(const QString& folder);

@@ -6,6 +6,7 @@
 #include "frmCreate.h"
 #include "frmLarge2nd.h"
 #include "modData.h"
+#include "programfiles.h"
 #include "runtime/app.h"
 #include "runtime/replacementfile.h"
 #include "testrows.h"
@@ -14,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTest>
@@ -148,6 +150,70 @@ TEST_F(CreateCardsTest, AFailedWriteInTheBackgroundIsReportedOnceAndTheOtherFile
     EXPECT_EQ(outputFiles(), (QStringList{"C2 001 Axe.BMP", "C2 003 Club.BMP"}));
 }
 
+// Only a written file names its card: a card whose file failed, by its name or in the
+// background, is written under its new title once renamed; a card written once keeps its name.
+TEST_F(CreateCardsTest, OnlyAWrittenFileGivesItsCardItsFileName) {
+    const qint32 axe = insertCard(1, {{"Title", "Axe"}});
+    const qint32 bow = insertCard(2, {{"Title", "Bow"}});
+    const qint32 shield = insertCard(3, {{"Title", "Sword/Shield"}});
+    frmCard2nd.get();
+    ASSERT_TRUE(QDir(outputFolder).mkdir("C2 Bow.BMP"));
+
+    frmCreate->chk2ndCard.setValue(vbChecked);
+    frmCreate->cmdCreate.Click();
+
+    ASSERT_EQ(messages().size(), 3u);
+    EXPECT_EQ(messages()[0].prompt,
+              "Something went wrong.\r\n\r\n75, Path/File access error: " + outputFolder + "/C2 Bow.BMP");
+    EXPECT_EQ(messages()[1].prompt,
+              "Something went wrong.\r\n\r\n52, Bad file name or number: C2 Sword/Shield.BMP");
+    EXPECT_EQ(rowField("tblCard", "CardID", axe, "FileName").toText(), "Axe");
+    EXPECT_EQ(rowField("tblCard", "CardID", bow, "FileName").toText(), "");
+    EXPECT_EQ(rowField("tblCard", "CardID", shield, "FileName").toText(), "");
+
+    ASSERT_TRUE(QDir(outputFolder).rmdir("C2 Bow.BMP"));
+    cnData->execute("UPDATE tblCard SET Title = 'Great Axe' WHERE Title = 'Axe';"
+                    "UPDATE tblCard SET Title = 'Longbow' WHERE Title = 'Bow';"
+                    "UPDATE tblCard SET Title = 'Sword and Shield' WHERE Title = 'Sword/Shield'");
+    frmCreate->cmdCreate.Click();
+
+    EXPECT_EQ(outputFiles(), (QStringList{"C2 Axe.BMP", "C2 Longbow.BMP", "C2 Sword and Shield.BMP"}));
+    EXPECT_EQ(rowField("tblCard", "CardID", axe, "FileName").toText(), "Axe");
+    EXPECT_EQ(rowField("tblCard", "CardID", bow, "FileName").toText(), "Longbow");
+    EXPECT_EQ(rowField("tblCard", "CardID", shield, "FileName").toText(), "Sword and Shield");
+}
+
+// The program's files and the output folder are looked up once per batch, each card's file by
+// itself: a hard link to the database made before the batch is still refused.
+TEST_F(CreateCardsTest, TheBatchLooksUpTheProgramsFilesOnceAndStillRefusesALinkToThem) {
+    int nr = 0;
+    for (const char* title : {"Axe", "Bow", "Club", "Dagger"})
+        insertCard(++nr, {{"Title", title}});
+    frmCard2nd.get();
+    const QString link = QDir(outputFolder).filePath("C2 Bow.BMP");
+    ASSERT_EQ(
+        ::link(QFile::encodeName(folder.databasePath()).constData(), QFile::encodeName(link).constData()), 0);
+    std::map<QString, int> lookups;
+    ProgramFileCheck::setLookupObserver([&](const QString& path) { ++lookups[path]; });
+
+    frmCreate->chk2ndCard.setValue(vbChecked);
+    frmCreate->cmdCreate.Click();
+    ProgramFileCheck::setLookupObserver({});
+
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_EQ(
+        messages()[0].prompt,
+        "Something went wrong.\r\n\r\n75, zqj.mdb is a file of the program itself: choose another name.");
+    EXPECT_EQ(outputFiles(), (QStringList{"C2 Axe.BMP", "C2 Bow.BMP", "C2 Club.BMP", "C2 Dagger.BMP"}));
+    EXPECT_EQ(fileIdentity(link), fileIdentity(folder.databasePath()));
+    const QString cards = QFileInfo(outputFolder).canonicalFilePath() + "/C2 ";
+    for (const auto& [path, count] : lookups) {
+        if (!path.startsWith(cards)) {
+            EXPECT_EQ(count, 1) << path.toStdString();
+        }
+    }
+}
+
 TEST_F(CreateCardsTest, OnlyNumbersThatChangeAreWritten) {
     insertCard(1, {{"Title", "Axe"}, {"FileName", "Axe"}});
     insertCard(2, {{"Title", "Bow"}, {"FileName", "Bow"}});
@@ -232,10 +298,12 @@ TEST_F(CreateCardsTest, TemporariesAKilledBatchLeftAreRemovedAndLookAlikesStay) 
 // A full disk under the program's folder: SQLite undoes the batch's transaction by itself. The
 // batch says so once and stops, and the database is as it was before the batch.
 TEST_F(CreateCardsTest, AFullDatabaseStopsTheBatchWithItsReasonAndKeepsTheDatabaseWhole) {
-    const qint32 first = insertCard(5, {{"Title", "Axe"}});
-    // Its file name, taken from the title at its save, needs a page more than the file has.
-    const qint32 second = insertCard(9, {{"Title", QString(5000, QLatin1Char('W'))}});
-    const qint32 third = insertCard(12, {{"Title", "Club"}});
+    // Their file names, taken from the titles once their files are written, need more pages than
+    // the file has.
+    constexpr int kCards = 30;
+    std::vector<qint32> cards;
+    for (int n = 1; n <= kCards; ++n)
+        cards.push_back(insertCard(n + 4, {{"Title", QString::number(n) + QString(240, QLatin1Char('W'))}}));
     frmCard2nd.get();
     cnData->execute("VACUUM");
     const qint64 pages =
@@ -250,11 +318,10 @@ TEST_F(CreateCardsTest, AFullDatabaseStopsTheBatchWithItsReasonAndKeepsTheDataba
               "Creating the cards stopped.\r\n\r\nError -2147467259: database or disk is full");
     EXPECT_EQ(messages()[0].style, vbCritical);
     EXPECT_FALSE(cnData->inTransaction());
-    EXPECT_EQ(outputFiles(), QStringList{"C2 Axe.BMP"});
-    const std::pair<qint32, int> numbers[] = {{first, 5}, {second, 9}, {third, 12}};
-    for (const auto& [cardID, nr] : numbers) {
-        EXPECT_EQ(rowField("tblCard", "CardID", cardID, "Nr").toInt(), nr);
-        EXPECT_EQ(rowField("tblCard", "CardID", cardID, "FileName").toText(), "");
+    EXPECT_LT(outputFiles().size(), kCards);
+    for (int n = 1; n <= kCards; ++n) {
+        EXPECT_EQ(rowField("tblCard", "CardID", cards[n - 1], "Nr").toInt(), n + 4);
+        EXPECT_EQ(rowField("tblCard", "CardID", cards[n - 1], "FileName").toText(), "");
     }
     EXPECT_EQ(cnData->openSnapshot("PRAGMA integrity_check")->field("integrity_check").toText(), "ok");
 }
