@@ -83,7 +83,13 @@ void keepAbove(QWidget& window, const QWidget& owner) {
     window.windowHandle()->setTransientParent(owner.window()->windowHandle());
 }
 
+void useDialogFrame(QWidget& window) {
+    window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint);
+}
+
 int execCentred(QDialog& dialog) {
+    useDialogFrame(dialog);
     if (const QWidget* owner = dialog.parentWidget())
         new CentreWhileShowing(dialog, *owner); // the dialog owns it
     return dialog.exec();

@@ -16,6 +16,9 @@ QWidget* dialogOwner(const QWidget* dialog = nullptr);
 QRect centredOver(const QSize& size, const QWidget& owner);
 // Ties the top-level window to the owner's, so that it stays above it.
 void keepAbove(QWidget& window, const QWidget& owner);
+// Gives a window that is about to be shown modally a dialog's frame: a title and a close button,
+// no minimise or maximise buttons, which would take the title's room.
+void useDialogFrame(QWidget& window);
 // Runs a Qt dialog modally, centred over its parent (the owner it was made with). Qt's own
 // placement misses under a window manager by the title bar, and a message box settles its
 // size only as it is shown.

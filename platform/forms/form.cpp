@@ -73,6 +73,7 @@ void Form::Show(int modal) {
     if (frame != this) show();
     if (modal == vbModal) {
         frame->hide(); // modality takes effect only when the window is shown
+        if (frame == this) useDialogFrame(*this);
         frame->setWindowModality(Qt::ApplicationModal);
         if (frame == this) placeOverOwner();
     }

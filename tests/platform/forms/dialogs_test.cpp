@@ -236,6 +236,14 @@ protected:
         ASSERT_NE(dialog.windowHandle(), nullptr);
         EXPECT_EQ(dialog.windowHandle()->transientParent(), main.windowHandle());
     }
+    // Only a close button beside the title, which keeps the title's room: without the
+    // customising hint the window manager is told nothing and shows every button.
+    static void expectDialogFrame(const QWidget& dialog) {
+        const Qt::WindowFlags flags = dialog.windowFlags();
+        EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
+        EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    }
 
     MainForm main;
 };
@@ -246,6 +254,7 @@ TEST_F(DialogPlacement, ModalFormOpensCentredOverItsOpener) {
     place(dialog, 0, 0, 4500, 3000);
     QTimer::singleShot(0, &dialog, [&] {
         expectCentredOverMain(dialog);
+        expectDialogFrame(dialog);
         dialog.Hide();
     });
     dialog.Show(vbModal);
@@ -254,6 +263,7 @@ TEST_F(DialogPlacement, ModalFormOpensCentredOverItsOpener) {
 TEST_F(DialogPlacement, MessageBoxOpensCentredOverItsOpener) {
     whenShown<QMessageBox>([&](QMessageBox& box) {
         expectCentredOverMain(box);
+        expectDialogFrame(box);
         box.button(QMessageBox::Ok)->click();
     });
     QtDialogs().messageBox(QStringLiteral("A longer message that widens the box"), vbInformation,
