@@ -46,11 +46,13 @@ bool SaveFieldToFile(const Field& field, const QString& path) {
 }
 
 void ShowFieldPicture(PictureBox& box, const Field& field) {
-    // The work file holds the picture as before; it is decoded from the same bytes in memory.
-    if (!SaveFieldToFile(field, PicTempPath)) {
+    if (field.isNull() || field.actualSize() == 0) {
         box.setPicture(Picture());
         return;
     }
+    // The work file holds the picture as before, where the folder can be written; the picture
+    // is decoded from the same bytes in memory, so a read-only folder still shows it.
+    SaveFieldToFile(field, PicTempPath);
     try {
         box.setPicture(loadPictureFromBytes(field.toBytes()));
     } catch (const VbError&) {

@@ -91,6 +91,14 @@ TEST_F(RefusedWrites, EditorsShowingTheirRecordsInAReadOnlyFolderWriteNothing) {
     ASSERT_EQ(messageCount(), 0) << folder.dialogs().messages().front().prompt.toStdString();
 }
 
+// The work file of the pictures cannot be written there: the preview shows them all the same.
+TEST_F(RefusedWrites, ACardInAReadOnlyFolderShowsItsPicture) {
+    addOpenSet(2);
+    insertRow("tblCard", "CardID", newSmallCardValues(1), {{"Picture", Variant(bmpBytes(40, 30))}});
+    const ReadOnlyFolder readOnly(folder.path());
+    EXPECT_FALSE(frmCard2nd->picImage.Picture().isNull());
+}
+
 // The completion of a lone S is stored by the nested change: refused there, it is reported once.
 TEST_F(RefusedWrites, ARefusedBoldTextCompletionIsReportedOnce) {
     addOpenSet(2);
