@@ -111,7 +111,7 @@ QString integrityOf(Connection& db) {
 void requireIntact(Connection& db, const QString& path) {
     const QString check = integrityOf(db);
     if (check != QLatin1String("ok"))
-        DbError::raiseEngine(QStringLiteral("The database %1 is damaged: %2").arg(path, check));
+        DbError::raiseDamaged(QStringLiteral("The database %1 is damaged: %2").arg(path, check));
 }
 
 // SQLite reports some damage as an error instead of a finding. Any other error, such as another

@@ -54,8 +54,9 @@ namespace {
 std::unique_ptr<FolderLock> runLock;
 
 // Why the start found no usable database. A file that is there is never called missing.
-enum class StartFailure { None, Missing, InUse, NotWritable };
+enum class StartFailure { None, Missing, InUse, NotWritable, Unusable };
 StartFailure startFailure = StartFailure::None;
+QString unusableBecause; // what is wrong with a file that is there, for Unusable
 
 QString databasePath() {
     QString path = App::Path() + QStringLiteral("/") + QStringLiteral("/zqj.mdb");
@@ -76,15 +77,21 @@ bool openInAnotherCopy() {
     return runLock->heldElsewhere();
 }
 
-// A file that is there but cannot be opened: held by another program, or left with a journal
-// (an interrupted write) that cannot be undone where nothing can be written.
+StartFailure unusable(const QString& because) {
+    unusableBecause = because;
+    return StartFailure::Unusable;
+}
+
+// A file that is there but cannot be opened: held by another program, left with a journal (an
+// interrupted write) that cannot be undone where nothing can be written, or broken.
 StartFailure failureOf(const VbError& error, const QString& path) {
+    if (!QFileInfo::exists(path)) return StartFailure::Missing;
     const DbError::Cause cause = DbError::causeOf(error);
     if (cause == DbError::Cause::Locked) return StartFailure::InUse;
     const bool journal = QFileInfo::exists(path + QStringLiteral("-journal"));
     if (cause == DbError::Cause::ReadOnly || (journal && !canWriteIn(databaseFolder())))
         return StartFailure::NotWritable;
-    return StartFailure::Missing;
+    return unusable(error.description());
 }
 
 void reportStartFailure() {
@@ -99,6 +106,12 @@ void reportStartFailure() {
                               "%1\r\n\r\nMake the folder writable, then start the program again.")
                    .arg(databaseFolder()),
                vbCritical, QStringLiteral("Database cannot be written"));
+        return;
+    case StartFailure::Unusable:
+        MsgBox(QStringLiteral("The database zqj.mdb in %1 cannot be used:\r\n\r\n%2\r\n\r\n"
+                              "Put a database of this program in its place, then start the program again.")
+                   .arg(databaseFolder(), unusableBecause),
+               vbCritical, QStringLiteral("Database cannot be used"));
         return;
     default:
         MsgBox(QStringLiteral("The database is missing.\r\n\r\n"
@@ -174,7 +187,10 @@ void OpenDatabase() {
         // Before any connection holds the file, so that a compaction may replace it.
         CheckCompactReminder();
         auto connection = Connection::open(path);
-        if (!hasOurTables(*connection)) return;
+        if (!hasOurTables(*connection)) {
+            startFailure = unusable(QStringLiteral("it does not hold the tables of this program."));
+            return;
+        }
         addCardIndexes(*connection);
         cnData = std::move(connection);
         DatabaseFound = true;

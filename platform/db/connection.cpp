@@ -39,7 +39,8 @@ std::shared_ptr<Connection> Connection::open(const QString& path) {
     const QFileInfo file(path);
     if (!file.isFile()) throw VbError(VbError::FileNotFound, QStringLiteral("File not found: %1").arg(path));
     // SQLite takes an empty file for an empty database; for us it is a broken one.
-    if (file.size() == 0) DbError::raiseEngine(QStringLiteral("file is not a database: %1").arg(path));
+    if (file.size() == 0)
+        DbError::raiseEngine(QStringLiteral("file is not a database: %1").arg(path), SQLITE_NOTADB);
     auto db = std::make_shared<Database>(path, SQLITE_OPEN_READWRITE);
     try {
         db->execute(QStringLiteral("SELECT count(*) FROM sqlite_schema; PRAGMA journal_mode=DELETE"));

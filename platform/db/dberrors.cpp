@@ -27,6 +27,10 @@ void raiseEngine(const QString& message, int resultCode) {
     throw EngineError(resultCode, message);
 }
 
+void raiseDamaged(const QString& message) {
+    raiseEngine(message, SQLITE_CORRUPT);
+}
+
 void raiseLastError(sqlite3* db) {
     raiseEngine(QString::fromUtf8(sqlite3_errmsg(db)), sqlite3_extended_errcode(db));
 }

@@ -38,4 +38,6 @@ Cause causeOf(const VbError& error);
 // resultCode is SQLite's (extended) result code; a generic error when not given.
 [[noreturn]] void raiseEngine(const QString& message, int resultCode = 1);
 [[noreturn]] void raiseLastError(sqlite3* db);
+// An Engine error for a file found damaged, as SQLite's own would be.
+[[noreturn]] void raiseDamaged(const QString& message);
 } // namespace DbError

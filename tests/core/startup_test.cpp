@@ -18,6 +18,7 @@
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -34,6 +35,16 @@ void expectMissingDatabaseMessage(const ProgramFolder& folder) {
     EXPECT_FALSE(DatabaseFound);
 }
 
+// The one message of a start that ended, starting with `text`.
+void expectStartEndedWith(const ProgramFolder& folder, const QString& text, const QString& title) {
+    EXPECT_FALSE(frmMaster.isLoaded());
+    ASSERT_EQ(folder.dialogs().messages().size(), 1u);
+    const ShownMessage& shown = folder.dialogs().messages().front();
+    EXPECT_TRUE(shown.prompt.startsWith(text)) << shown.prompt.toStdString();
+    EXPECT_FALSE(shown.prompt.contains("missing")) << shown.prompt.toStdString();
+    EXPECT_EQ(shown.title, title);
+}
+
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -47,18 +58,31 @@ TEST(Startup, NoDatabaseEndsWithTheMissingMessage) {
     expectMissingDatabaseMessage(folder);
 }
 
-TEST(Startup, FileThatIsNoDatabaseCountsAsMissing) {
-    ProgramFolder folder(ProgramFolder::Database::None);
-    writeFile(folder.databasePath(), "this is a text file, not a database\r\n");
-    EXPECT_FALSE(Main());
-    expectMissingDatabaseMessage(folder);
-}
-
-TEST(Startup, DatabaseWithoutOurTablesCountsAsMissing) {
-    ProgramFolder folder(ProgramFolder::Database::None);
-    Connection::create(folder.databasePath())->execute("CREATE TABLE tblOther (ID INTEGER PRIMARY KEY)");
-    EXPECT_FALSE(Main());
-    expectMissingDatabaseMessage(folder);
+// A file that is there is named with what is wrong with it, never called missing.
+TEST(Startup, AFileThatIsNoDatabaseOfOursSaysWhatIsWrong) {
+    const struct {
+        const char* name;
+        std::function<void(const QString&)> make;
+        const char* because;
+    } cases[] = {
+        {"text", [](const QString& path) { writeFile(path, "this is a text file, not a database\r\n"); },
+         "file is not a database"},
+        {"empty", [](const QString& path) { writeFile(path, ""); }, "file is not a database"},
+        {"other tables",
+         [](const QString& path) {
+             Connection::create(path)->execute("CREATE TABLE tblOther (ID INTEGER PRIMARY KEY)");
+         },
+         "it does not hold the tables of this program."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramFolder folder(ProgramFolder::Database::None);
+        c.make(folder.databasePath());
+        EXPECT_FALSE(Main());
+        EXPECT_FALSE(DatabaseFound);
+        expectStartEndedWith(folder, "The database zqj.mdb in ", "Database cannot be used");
+        EXPECT_TRUE(folder.dialogs().messages().front().prompt.contains(c.because));
+    }
 }
 
 TEST(Startup, GoodDatabaseOpensTheMainWindow) {
@@ -191,16 +215,6 @@ TEST(Startup, AStepOfTheStartThatFailsIsReportedAndTheProgramGoesOn) {
 }
 
 namespace {
-// The one message of a start that ended, starting with `text`.
-void expectStartEndedWith(const ProgramFolder& folder, const QString& text, const QString& title) {
-    EXPECT_FALSE(frmMaster.isLoaded());
-    ASSERT_EQ(folder.dialogs().messages().size(), 1u);
-    const ShownMessage& shown = folder.dialogs().messages().front();
-    EXPECT_TRUE(shown.prompt.startsWith(text)) << shown.prompt.toStdString();
-    EXPECT_FALSE(shown.prompt.contains("missing")) << shown.prompt.toStdString();
-    EXPECT_EQ(shown.title, title);
-}
-
 // A write of another process that ended in the middle: the database keeps its journal.
 bool leaveHotJournal(const QString& database) {
     const QByteArray path = database.toLocal8Bit();
