@@ -225,22 +225,24 @@ void FrmMaster::ShowSetDetails() {
         cmdDelete.setEnabled(false);
         return;
     }
-    {
-        const LoadingScope loading(bLoading);
-        cboSet.setEnabled(true);
-        ptSet.setVisible(true);
-        cmdDelete.setEnabled(true);
-        chkAutonumber.setValue(BoolToCheck(stored::flag(*rsSet, QStringLiteral("Autonumber"))));
-        const bool useSymbol = stored::flag(*rsSet, QStringLiteral("UseSymbol"));
-        if (useSymbol) {
-            stored::showPicture(picSetSymbol, *rsSet, QStringLiteral("Symbol"));
-            picSetSymbol.Refresh();
-        } else {
-            picSetSymbol.setPicture(Picture());
-        }
-        picSetSymbol.setVisible(useSymbol);
-    }
+    showSetOptions();
     SetChange();
+}
+
+void FrmMaster::showSetOptions() {
+    const LoadingScope loading(bLoading);
+    cboSet.setEnabled(true);
+    ptSet.setVisible(true);
+    cmdDelete.setEnabled(true);
+    chkAutonumber.setValue(BoolToCheck(stored::flag(*rsSet, QStringLiteral("Autonumber"))));
+    const bool useSymbol = stored::flag(*rsSet, QStringLiteral("UseSymbol"));
+    if (useSymbol) {
+        stored::showPicture(picSetSymbol, *rsSet, QStringLiteral("Symbol"));
+        picSetSymbol.Refresh();
+    } else {
+        picSetSymbol.setPicture(Picture());
+    }
+    picSetSymbol.setVisible(useSymbol);
 }
 
 // Only editors that are loaded are refreshed: refreshing never loads one.
@@ -254,14 +256,7 @@ void FrmMaster::UpdateEditorDisplays() {
 void FrmMaster::chkAutonumber_Click() {
     if (bLoading || !findOpenSet()) return;
     const bool autonumber = chkAutonumber.Value() == vbChecked;
-    try {
-        updateSetRow([&] { rsSet->field(QStringLiteral("AutoNumber")) = autonumber; });
-    } catch (const VbError& error) {
-        // The box goes back to what the set holds, which the click had just turned over.
-        const LoadingScope loading(bLoading);
-        chkAutonumber.setValue(BoolToCheck(!autonumber));
-        throw changeNotSaved(error);
-    }
+    updateSetRow([&] { rsSet->field(QStringLiteral("AutoNumber")) = autonumber; });
     UpdateEditorDisplays();
 }
 
@@ -401,9 +396,15 @@ bool FrmMaster::findOpenSet() {
     return !rsSet->eof();
 }
 
-// An edit of the set row that fails is cancelled, so nothing half-written stays pending.
+// An edit of the set row that fails is cancelled, so nothing half-written stays pending, and the
+// window shows the set's options as they are stored again.
 void FrmMaster::updateSetRow(const std::function<void()>& write) {
-    editRow(*rsSet, write);
+    try {
+        editRow(*rsSet, write);
+    } catch (const VbError& error) {
+        if (findOpenSet()) showSetOptions();
+        throw changeNotSaved(error);
+    }
 }
 
 std::optional<FrmMaster::SetChoice> FrmMaster::askForSet(const QString& name, qint32 languageID,
@@ -431,7 +432,7 @@ void FrmMaster::writeSetChoice(const SetChoice& choice) {
 // The set row and its font rows are written together or not at all.
 void FrmMaster::addSet(const SetChoice& choice) {
     Transaction transaction(*cnData);
-    updateSetRow([&] {
+    editRow(*rsSet, [&] {
         rsSet->addNew();
         writeSetChoice(choice);
         rsSet->field(QStringLiteral("DefaultCardTypeID")) = 0;

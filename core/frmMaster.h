@@ -58,6 +58,7 @@ private:
     bool closeOtherEditionsSmallCard();
     Form& smallCardEditor();
     void ShowSetDetails();
+    void showSetOptions(); // the open set's autonumber and symbol, as stored
     void UpdateEditorDisplays();
     void chkAutonumber_Click();
     void cmdSymbolAdd_Click();

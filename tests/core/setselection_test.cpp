@@ -121,6 +121,24 @@ TEST_F(SetSelection, AnAutonumberTheDatabaseRefusesIsNotShownAsSet) {
     EXPECT_FALSE(setRow(setID)->field(QStringLiteral("Autonumber")).toBool());
 }
 
+TEST_F(SetSelection, ARemovalOfTheSymbolTheDatabaseRefusesKeepsItShown) {
+    const qint32 setID = newSet(QStringLiteral("Symbolic"), 2);
+    const QString path = folder().file(QStringLiteral("symbol.bmp"));
+    writeBitmap(path, 8, 6);
+    folder().dialogs().answerOpenFile(path);
+    click(frmMaster->cmdSymbolAdd);
+    ASSERT_TRUE(frmMaster->picSetSymbol.Visible());
+    const std::shared_ptr<Connection> other = Connection::open(folder().databasePath());
+    other->execute("BEGIN EXCLUSIVE");
+    click(frmMaster->cmdSymbolDel);
+    EXPECT_TRUE(frmMaster->picSetSymbol.Visible());
+    EXPECT_FALSE(frmMaster->picSetSymbol.Picture().isNull());
+    ASSERT_FALSE(folder().dialogs().messages().empty());
+    EXPECT_TRUE(folder().dialogs().messages().back().prompt.contains("The change was not saved"));
+    other->execute("ROLLBACK");
+    EXPECT_TRUE(setRow(setID)->field(QStringLiteral("UseSymbol")).toBool());
+}
+
 TEST_F(SetSelection, SymbolIsChosenStoredAndShown) {
     const qint32 setID = newSet(QStringLiteral("Symbolic"), 2);
     EXPECT_FALSE(frmMaster->picSetSymbol.Visible());
