@@ -146,7 +146,7 @@ void restoreBackup(const QString& backup, const QString& database) {
     openWaiting(database)->replaceContentWith(*source);
 }
 
-QString causeOf(const VbError& error) {
+QString errorText(const VbError& error) {
     return QStringLiteral("\r\n\r\n") + QString::number(error.number()) + QStringLiteral(", ") +
            error.description();
 }
@@ -155,7 +155,7 @@ QString causeOf(const VbError& error) {
 void offerBackup(const VbError& error, const QString& backup, const QString& database) {
     const int answer = MsgBox(QStringLiteral("ZQJ tried to compact the database but a problem occured.\r\n"
                                              "Would you like ZQJ will to try restore its backup?") +
-                                  causeOf(error),
+                                  errorText(error),
                               vbYesNo + vbExclamation, QStringLiteral("Repair database"));
     if (answer == vbYes) {
         try {
@@ -163,7 +163,7 @@ void offerBackup(const VbError& error, const QString& backup, const QString& dat
         } catch (const VbError& failure) {
             MsgBox(QStringLiteral("The backup '\\zqjbup.mdb' is not restored: the database '\\zqj.mdb' "
                                   "stays as it is.") +
-                       causeOf(failure),
+                       errorText(failure),
                    vbExclamation, QStringLiteral("Repair database"));
             return;
         }
@@ -189,14 +189,14 @@ void reportFailure(const VbError& error, Reached reached, const QString& backup,
     if (reached == Reached::Compacted) {
         MsgBox(QStringLiteral("The database '\\zqj.mdb' was compacted, but its backup '\\zqjbup.mdb' could "
                               "not be deleted.") +
-                   causeOf(error),
+                   errorText(error),
                vbExclamation, title);
     } else if (reached == Reached::Backup && failsIntegrityCheck(database)) {
         offerBackup(error, backup, database);
     } else {
         MsgBox(QStringLiteral("ZQJ tried to compact the database but a problem occured.\r\n"
                               "The database '\\zqj.mdb' was not changed.") +
-                   causeOf(error),
+                   errorText(error),
                vbExclamation, title);
     }
 }

@@ -6,7 +6,6 @@
 #include "layoutsteps.h"
 #include "modData.h"
 #include "modPicture.h"
-#include "pictureplacement.h"
 #include "rowlookup.h"
 #include "storedvalues.h"
 

@@ -4,8 +4,6 @@
 #include "frmMaster.h"
 #include "layoutsteps.h"
 #include "modData.h"
-#include "modPicture.h"
-#include "pictureplacement.h"
 #include "rowlookup.h"
 #include "storedvalues.h"
 
