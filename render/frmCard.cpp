@@ -179,10 +179,11 @@ std::optional<FrmCard::FontRow> FrmCard::fontRow(qint32 fontID) {
     const RecordsetPtr font = GetRecordset(strSQL);
     std::optional<FontRow> row;
     if (!font->eof())
-        row = FontRow{
-            {font->field(QStringLiteral("Font")).toText(), font->field(QStringLiteral("Size")).toDouble(),
-             font->field(QStringLiteral("Bold")).toBool(), font->field(QStringLiteral("Italic")).toBool()},
-            font->field(QStringLiteral("Colour")).toLong()};
+        row = FontRow{{stored::text(*font, QStringLiteral("Font")),
+                       double(stored::number(*font, QStringLiteral("Size"), 7)),
+                       stored::flag(*font, QStringLiteral("Bold")),
+                       stored::flag(*font, QStringLiteral("Italic"))},
+                      stored::colour(*font, QStringLiteral("Colour"))};
     return m_fontRows.emplace(fontID, row).first->second;
 }
 

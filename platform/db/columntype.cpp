@@ -39,7 +39,15 @@ Variant toStorage(ColumnType type, const Variant& value) {
 }
 
 Variant fromStorage(ColumnType type, const Variant& stored) {
-    if (type == ColumnType::Boolean) return Variant(stored.toBool());
+    // What another tool left in a Boolean that is no number or text of one stays as stored, for
+    // its reader to judge, so that opening the rows does not fail on it.
+    if (type == ColumnType::Boolean) {
+        try {
+            return Variant(stored.toBool());
+        } catch (const VbError&) {
+            return stored;
+        }
+    }
     if (type == ColumnType::Double && stored.type() == Variant::Type::Integer)
         return Variant(stored.toDouble());
     return stored;

@@ -226,6 +226,31 @@ TEST(StoredValues, TheBatchNamesTheValuesItMeetsTogetherAtItsEnd) {
     EXPECT_EQ(shown[2].prompt, "Done creating cards.");
 }
 
+// A font row is read as warily as the set's own row: a text in its size gives the default size.
+TEST(StoredValues, AFontRowWithATextForItsSizeStillWritesTheCards) {
+    ProgramFolder folder;
+    folder.openDatabase();
+    addOpenSet(2);
+    insertRow(QStringLiteral("tblCard"), QStringLiteral("CardID"), newSmallCardValues(1), {});
+    cnData->execute(QStringLiteral("UPDATE tblFont SET Size = 'big', Bold = 'yes', Colour = x'00'"));
+    closeDatabase();
+
+    ASSERT_TRUE(Main());
+    const QString output = folder.file(QStringLiteral("out"));
+    ASSERT_TRUE(QDir().mkpath(output));
+    frmCreate->txtSaveTo.setText(output);
+    frmCreate->chk2ndCard.setValue(vbChecked);
+    frmCreate->cmdCreate.Click();
+    frmCreate.unload();
+
+    EXPECT_EQ(QDir(output).entryList(QDir::Files).size(), 1);
+    QStringList prompts;
+    for (const ShownMessage& shown : folder.dialogs().messages())
+        prompts << shown.prompt;
+    EXPECT_TRUE(prompts.join("\n").contains("Size of the row")) << prompts.join("\n").toStdString();
+    EXPECT_FALSE(prompts.join("\n").contains("Error ")) << prompts.join("\n").toStdString();
+}
+
 namespace {
 // A value of each kind another tool can leave in a column: none, a text, a number past every
 // column's range, and bytes that are no picture.
