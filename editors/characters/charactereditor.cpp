@@ -5,7 +5,6 @@
 #include "frmMaster.h"
 #include "layoutsteps.h"
 #include "modData.h"
-#include "modPicture.h"
 #include "rowlookup.h"
 #include "storedvalues.h"
 
@@ -253,7 +252,7 @@ QString CharacterEditor::startAreaText(Recordset& character) const {
 
 void CharacterEditor::showCharacterBack(qint64 characterBackID) {
     if (m_characterBacks && moveToRow(m_characterBacks, QStringLiteral("CharacterBackID"), characterBackID))
-        ShowFieldPicture(picCharacterBack, m_characterBacks->field(QStringLiteral("Picture")));
+        stored::showPicture(picCharacterBack, *m_characterBacks, QStringLiteral("Picture"));
     else
         picCharacterBack.setPicture(Picture());
 }

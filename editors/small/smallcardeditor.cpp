@@ -5,7 +5,6 @@
 #include "frmCard.h"
 #include "frmMaster.h"
 #include "modData.h"
-#include "modPicture.h"
 #include "rowlookup.h"
 #include "storedvalues.h"
 
@@ -379,7 +378,7 @@ void SmallCardEditor::DrawCard() {
         // A back the lookup does not hold leaves the box without a picture.
         if (moveToRow(rsCardBack, QStringLiteral("CardBackID"),
                       stored::number(card, QStringLiteral("CardBackID"))))
-            ShowFieldPicture(picBack, rsCardBack->field(QStringLiteral("Picture")));
+            stored::showPicture(picBack, *rsCardBack, QStringLiteral("Picture"));
         else
             picBack.setPicture(Picture());
     });

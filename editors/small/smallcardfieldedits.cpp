@@ -3,7 +3,6 @@
 
 #include "frmCard.h"
 #include "modData.h"
-#include "modPicture.h"
 #include "rowlookup.h"
 #include "storedvalues.h"
 
@@ -161,7 +160,7 @@ void SmallCardFieldEdits::cboCardBack_Click() {
     const qint64 cardBackID = cboCardBack.ItemData(cboCardBack.ListIndex());
     writeCardField(QStringLiteral("CardBackID"), cardBackID);
     if (moveToRow(rsCardBack, QStringLiteral("CardBackID"), cardBackID))
-        ShowFieldPicture(picBack, rsCardBack->field(QStringLiteral("Picture")));
+        stored::showPicture(picBack, *rsCardBack, QStringLiteral("Picture"));
     else
         picBack.setPicture(Picture());
 }

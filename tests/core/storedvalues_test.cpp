@@ -226,6 +226,25 @@ TEST(StoredValues, TheBatchNamesTheValuesItMeetsTogetherAtItsEnd) {
     EXPECT_EQ(shown[2].prompt, "Done creating cards.");
 }
 
+// A card back whose bytes are no picture is named once, however often a card shows it.
+TEST(StoredValues, ACardBackThatIsNoPictureIsNamedOnce) {
+    ProgramFolder folder;
+    folder.openDatabase();
+    addOpenSet(2);
+    for (int nr : {1, 2})
+        insertRow(QStringLiteral("tblCard"), QStringLiteral("CardID"), newSmallCardValues(nr), {});
+    cnData->execute(QStringLiteral("UPDATE tblCardBack SET Picture = x'00010203' WHERE CardBackID = 1"));
+    closeDatabase();
+
+    ASSERT_TRUE(Main());
+    frmCard2nd.get();
+    for (int move : {2, 0, 2, 0})
+        frmCard2nd->cmdCardNav[move].Click();
+    ASSERT_EQ(folder.dialogs().messages().size(), 1u);
+    EXPECT_TRUE(folder.dialogs().messages().front().prompt.contains("Picture of the row 1 of tblCardBack"))
+        << folder.dialogs().messages().front().prompt.toStdString();
+}
+
 // A font row is read as warily as the set's own row: a text in its size gives the default size.
 TEST(StoredValues, AFontRowWithATextForItsSizeStillWritesTheCards) {
     ProgramFolder folder;
