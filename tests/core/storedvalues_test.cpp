@@ -191,6 +191,20 @@ TEST(StoredValues, HugeStoredSizesAndOffsetsStayWithinTheCard) {
     }
 }
 
+namespace {
+// Runs "Create all cards" for the small cards of the open set; the files it wrote.
+qsizetype smallCardFilesWritten(const ProgramFolder& folder) {
+    const QString output = folder.file(QStringLiteral("out"));
+    QDir().mkpath(output);
+    frmCreate->txtSaveTo.setText(output);
+    frmCreate->chk2ndCard.setValue(vbChecked);
+    frmCreate->cmdCreate.Click();
+    frmCreate.unload();
+    return QDir(output).entryList(QDir::Files).size();
+}
+
+} // namespace
+
 // What the batch meets on cards no editor has shown is named in one message at its end, and
 // every card is written.
 TEST(StoredValues, TheBatchNamesTheValuesItMeetsTogetherAtItsEnd) {
@@ -204,14 +218,7 @@ TEST(StoredValues, TheBatchNamesTheValuesItMeetsTogetherAtItsEnd) {
     closeDatabase();
 
     ASSERT_TRUE(Main());
-    const QString output = folder.file(QStringLiteral("out"));
-    ASSERT_TRUE(QDir().mkpath(output));
-    frmCreate->txtSaveTo.setText(output);
-    frmCreate->chk2ndCard.setValue(vbChecked);
-    frmCreate->cmdCreate.Click();
-    frmCreate.unload();
-
-    EXPECT_EQ(QDir(output).entryList(QDir::Files).size(), 3);
+    EXPECT_EQ(smallCardFilesWritten(folder), 3);
     const std::vector<ShownMessage>& shown = folder.dialogs().messages();
     ASSERT_EQ(shown.size(), 3u);
     // The set chosen at the start, with the card it shows first.
@@ -255,14 +262,7 @@ TEST(StoredValues, AFontRowWithATextForItsSizeStillWritesTheCards) {
     closeDatabase();
 
     ASSERT_TRUE(Main());
-    const QString output = folder.file(QStringLiteral("out"));
-    ASSERT_TRUE(QDir().mkpath(output));
-    frmCreate->txtSaveTo.setText(output);
-    frmCreate->chk2ndCard.setValue(vbChecked);
-    frmCreate->cmdCreate.Click();
-    frmCreate.unload();
-
-    EXPECT_EQ(QDir(output).entryList(QDir::Files).size(), 1);
+    EXPECT_EQ(smallCardFilesWritten(folder), 1);
     QStringList prompts;
     for (const ShownMessage& shown : folder.dialogs().messages())
         prompts << shown.prompt;
