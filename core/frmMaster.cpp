@@ -56,7 +56,8 @@ void toggleEditor(Form& editor) {
 FrmMaster::FrmMaster() : Form(QStringLiteral("frmMaster")) {
     setCaption(QStringLiteral("Quarnell Set Creator"));
 
-    tbar.addButton(Toolbar::Style::Normal, QStringLiteral("exit"), {}, QStringLiteral(":/icons/exit.xpm"));
+    tbar.addButton(Toolbar::Style::Normal, QStringLiteral("exit"), {}, QStringLiteral(":/icons/exit.xpm"),
+                   QStringLiteral("Exit"));
     tbar.addButton(Toolbar::Style::Separator);
     tbar.addButton(Toolbar::Style::Check, QStringLiteral("card2nd"), QStringLiteral("Cards - 2nd edition"));
     tbar.addButton(Toolbar::Style::Check, QStringLiteral("character2nd"),
@@ -86,10 +87,10 @@ FrmMaster::FrmMaster() : Form(QStringLiteral("frmMaster")) {
     Label11.setCaption(QStringLiteral("Symbol:"));
     Label11.Move(3360, 120, 615, 255);
     cmdSymbolAdd.setCaption(QStringLiteral("Select"));
-    cmdSymbolAdd.widget()->setToolTip(QStringLiteral("Select a symbol"));
+    cmdSymbolAdd.setToolTipText(QStringLiteral("Select a symbol"));
     cmdSymbolAdd.Move(4080, 120, 855, 285);
     cmdSymbolDel.setCaption(QStringLiteral("Remove"));
-    cmdSymbolDel.widget()->setToolTip(QStringLiteral("Remove current symbol"));
+    cmdSymbolDel.setToolTipText(QStringLiteral("Remove current symbol"));
     cmdSymbolDel.Move(4080, 405, 855, 285);
     picSetSymbol.Move(5040, 120, 375, 375);
 

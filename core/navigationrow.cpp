@@ -7,7 +7,7 @@ namespace {
 void makePictureButton(CommandButton& button, QStyle::StandardPixmap pixmap, const QString& toolTip) {
     auto* pushButton = static_cast<QPushButton*>(button.widget());
     pushButton->setIcon(pushButton->style()->standardIcon(pixmap));
-    pushButton->setToolTip(toolTip);
+    button.setToolTipText(toolTip);
 }
 } // namespace
 

@@ -86,7 +86,7 @@ FrmCardBacks::FrmCardBacks() : Form(QStringLiteral("frmCardBacks")) {
     txtBackText.MovePixels(52, 25, 188, 23);
     cmdLoadPic.setCaption(QStringLiteral("&Load picture"));
     cmdLoadPic.MovePixels(8, 57, 112, 25);
-    cmdNew.setCaption(QStringLiteral("Add &New"));
+    cmdNew.setCaption(QStringLiteral("&Add New"));
     cmdNew.MovePixels(128, 57, 112, 25);
 
     cmdOK.setCaption(QStringLiteral("OK"));

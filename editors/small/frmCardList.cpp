@@ -49,8 +49,7 @@ struct CardRow {
 
 void makeArrowButton(CommandButton& button, const QString& icon, const QString& name) {
     button.setPicture(Picture(QImage(icon)));
-    button.widget()->setToolTip(name);
-    button.widget()->setAccessibleName(name);
+    button.setToolTipText(name);
 }
 } // namespace
 

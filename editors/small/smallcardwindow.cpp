@@ -225,7 +225,7 @@ SmallCardWindow::Captions SmallCardWindow::addCaptions() {
         {"lblCaptionInformation", "&Information:", 190, &txtInfo},
         {"lblCaptionCardBack", "C&ard back:", 292, &cboCardBack},
         {"lblCaptionColour", "&Colour:", 318, &cmdColour},
-        {"lblCaptionArtist", "Art&ist:", 344, &txtArtist},
+        {"lblCaptionArtist", "Arti&st:", 344, &txtArtist},
     };
     Captions captions;
     for (const Caption& caption : rows) {

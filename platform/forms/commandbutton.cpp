@@ -14,6 +14,19 @@ CommandButton::CommandButton(Container& container, const QString& name)
 void CommandButton::setCaption(const QString& caption) {
     m_caption = caption;
     button()->setText(caption);
+    showAccessibleName();
+}
+
+void CommandButton::setToolTipText(const QString& text) {
+    m_toolTipText = text;
+    button()->setToolTip(text);
+    button()->setAccessibleDescription(text.isEmpty() ? Name() : text);
+    showAccessibleName();
+}
+
+// Qt names a button by its text; a picture button has only its tool tip to be named by.
+void CommandButton::showAccessibleName() {
+    button()->setAccessibleName(m_caption.isEmpty() ? m_toolTipText : QString());
 }
 
 void CommandButton::setDefault(bool value) {

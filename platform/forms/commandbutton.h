@@ -2,7 +2,8 @@
 // A push button. An & in the Caption marks the access key, as the toolkit showed it
 // ("&&" for an ampersand). Click runs when the user presses it. A Default button is
 // pressed by Enter anywhere in its window, a Cancel button by Esc, while it is enabled.
-// A Picture shows beside (or instead of) the caption.
+// A Picture shows beside (or instead of) the caption. The ToolTipText describes the button to
+// screen readers in place of its code name, and names a button that has no caption.
 
 #include "control.h"
 #include "event.h"
@@ -24,6 +25,9 @@ public:
     bool Cancel() const { return m_cancel != nullptr; }
     void setCancel(bool value);
 
+    const QString& ToolTipText() const { return m_toolTipText; }
+    void setToolTipText(const QString& text);
+
     const ::Picture& Picture() const { return m_picture; }
     void setPicture(const ::Picture& picture);
 
@@ -33,7 +37,10 @@ private:
     QPushButton* button() const;
     QShortcut* makeShortcut(std::initializer_list<int> keys);
 
+    void showAccessibleName();
+
     QString m_caption;
+    QString m_toolTipText;
     ::Picture m_picture;
     QShortcut* m_default = nullptr; // owned by the button
     QShortcut* m_cancel = nullptr;

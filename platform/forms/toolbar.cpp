@@ -28,7 +28,8 @@ Toolbar::Toolbar(Container& container, const QString& name)
               {QPalette::Window, QPalette::ButtonText, vbButtonFace, vbButtonText}),
       m_layout(new FlowLayout(widget(), kMargin, kSpacing)) {}
 
-void Toolbar::addButton(Style style, const QString& key, const QString& caption, const QString& icon) {
+void Toolbar::addButton(Style style, const QString& key, const QString& caption, const QString& icon,
+                        const QString& toolTipText) {
     Button added{style, key};
     switch (style) {
     case Style::Separator: {
@@ -50,10 +51,11 @@ void Toolbar::addButton(Style style, const QString& key, const QString& caption,
         // As high as the row, so that text buttons and icon buttons line up.
         toolButton->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
         toolButton->setCheckable(style == Style::Check);
-        toolButton->setToolTip(caption);
+        const QString toolTip = toolTipText.isEmpty() ? caption : toolTipText;
+        toolButton->setToolTip(toolTip);
+        toolButton->setAccessibleName(toolTip);
         toolButton->setIconSize(QSize(16, 16));
         toolButton->setText(caption);
-        if (caption.isEmpty()) toolButton->setAccessibleName(key);
         if (!icon.isEmpty()) toolButton->setIcon(QIcon(icon));
         toolButton->setToolButtonStyle(icon.isEmpty()      ? Qt::ToolButtonTextOnly
                                        : caption.isEmpty() ? Qt::ToolButtonIconOnly

@@ -4,8 +4,8 @@
 // all, so that every button stays reachable (the owner gives the toolbar the height that
 // FittingHeight asks for). A button is normal, a separator, a placeholder (an empty gap) or
 // a toggle (check) button; it shows its icon and its caption beside it, either of them
-// alone when it has only one, and its caption as tool tip. A button without a caption is
-// named by its key for accessibility tools. ButtonClick runs when the user clicks a normal
+// alone when it has only one, and its tool tip (its caption unless given). The tool tip
+// names the button for accessibility tools. ButtonClick runs when the user clicks a normal
 // or toggle button, after a toggle has changed its own Value; setting Value from code runs
 // nothing.
 
@@ -34,7 +34,7 @@ public:
 
     // Adds a button at the end; icon is an image file or resource path, "" for none.
     void addButton(Style style, const QString& key = {}, const QString& caption = {},
-                   const QString& icon = {});
+                   const QString& icon = {}, const QString& toolTipText = {});
     int ButtonCount() const { return int(m_buttons.size()); }
     // Raise 381 for a position outside 1..ButtonCount, setButtonValue 380 for a value
     // other than pressed or unpressed.

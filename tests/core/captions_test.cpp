@@ -10,6 +10,8 @@
 #include "forms/optionbutton.h"
 
 #include <QAbstractButton>
+#include <QKeySequence>
+#include <QMap>
 #include <QGroupBox>
 #include <QLabel>
 #include <QStyle>
@@ -108,5 +110,35 @@ TEST_F(CaptionsFit, EveryCaptionOfEveryWindowFitsItsControl) {
                              "frmCharacter2nd", "frmCardBacks", "frmCardType", "frmCardList", "frmCR"})
         EXPECT_TRUE(windows.contains(QLatin1String(name))) << name;
     EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
+}
+// The caption that gives a control its access key; none for a label that shows data.
+QString accessCaption(const Control& control) {
+    if (const auto* label = dynamic_cast<const Label*>(&control))
+        return label->UseMnemonic() ? label->Caption() : QString();
+    if (const auto* box = dynamic_cast<const CheckBox*>(&control)) return box->Caption();
+    if (const auto* option = dynamic_cast<const OptionButton*>(&control)) return option->Caption();
+    if (const auto* button = dynamic_cast<const CommandButton*>(&control)) return button->Caption();
+    if (const auto* frame = dynamic_cast<const Frame*>(&control)) return frame->Caption();
+    return {};
+}
+
+// Alt with a key used twice in one window reaches only one of its controls.
+TEST_F(CaptionsFit, EveryAccessKeyOfAWindowReachesOneControl) {
+    newSet(QStringLiteral("Keys"), 2);
+    QStringList twice;
+    for (FormInstanceBase* window : FormInstanceBase::all()) {
+        const Form& form = window->form();
+        QMap<QKeySequence, QString> owners;
+        for (const Control* control : form.Controls()) {
+            const QKeySequence key = QKeySequence::mnemonic(accessCaption(*control));
+            if (key.isEmpty()) continue;
+            if (owners.contains(key))
+                twice << QStringLiteral("%1: %2 in %3 and %4")
+                             .arg(form.Name(), key.toString(), owners[key], control->Name());
+            else
+                owners.insert(key, control->Name());
+        }
+    }
+    EXPECT_TRUE(twice.isEmpty()) << twice.join(QLatin1Char('\n')).toStdString();
 }
 } // namespace

@@ -65,11 +65,12 @@ TEST_F(MainToolbar, ButtonsInTheirPlaces) {
     EXPECT_EQ(toolButton(QStringLiteral("card2nd"))->text(), "Cards - 2nd edition");
     EXPECT_TRUE(toolButton(QStringLiteral("card2nd"))->isCheckable());
     EXPECT_EQ(toolButton(QStringLiteral("createall"))->toolTip(), "Create all cards");
-    // Icon and text side by side; the exit button, which has only its icon, is named by its key.
+    // Icon and text side by side; the exit button, which has only its icon, is named by its tool tip.
     EXPECT_EQ(toolButton(QStringLiteral("createall"))->text(), "Create all cards");
     EXPECT_EQ(toolButton(QStringLiteral("exporttotext"))->text(), "Export all texts");
     EXPECT_EQ(toolButton(QStringLiteral("exporttotext"))->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
-    EXPECT_EQ(toolButton(QStringLiteral("exit"))->accessibleName(), "exit");
+    EXPECT_EQ(toolButton(QStringLiteral("exit"))->toolTip(), "Exit");
+    EXPECT_EQ(toolButton(QStringLiteral("exit"))->accessibleName(), "Exit");
 }
 
 // The tops of the toolbar's rows; fails the test for a button outside the toolbar.

@@ -5,6 +5,7 @@
 
 #include "frmCardBacks.h"
 #include "frmCardType.h"
+#include "frmCharacter2nd.h"
 #include "frmCreate.h"
 #include "frmLarge2nd.h"
 
@@ -24,7 +25,7 @@ protected:
             {Qt::Key_B, form.cmdBackPic.widget()},
             {Qt::Key_O, form.txtBold.widget()},
             {Qt::Key_I, form.txtInfo.widget()},
-            {Qt::Key_I, form.txtArtist.widget()}, // "Art&ist" shares the key: the next press
+            {Qt::Key_S, form.txtArtist.widget()},
             {Qt::Key_A, form.cboCardBack.widget()},
             {Qt::Key_C, form.cmdColour.widget()},
             {Qt::Key_M, form.udCopy.widget()},
@@ -54,13 +55,14 @@ TEST_F(AccessKeys, EachCaptionReachesTheControlItNames) {
     expectFocusAfterKeys(frmCard3rd.get());
 }
 
-// Not by the frame the box stands in, nor by a label after it.
+// Not by the frame the box stands in, nor by a label after it; a picture button by its tool tip.
 TEST_F(AccessKeys, EachBoxIsNamedByItsOwnLabel) {
     openNewSet(2);
     const FrmCardType& types = frmCardType.get();
     const FrmCardBacks& backs = frmCardBacks.get();
     const FrmCreate& create = frmCreate.get();
     const FrmLarge2nd& large = frmLarge2nd.get();
+    const FrmCharacter2nd& characters = frmCharacter2nd.get();
     const std::pair<const Control*, const char*> boxes[] = {
         {&types.txtUL, "Upper left:"},
         {&types.txtUR, "Upper right:"},
@@ -72,10 +74,15 @@ TEST_F(AccessKeys, EachBoxIsNamedByItsOwnLabel) {
         {&create.txtFilenamePrefix, "Filename prefix:"},
         {&create.cboSaveFormat, "Save format:"},
         {&large.txtTitleLarge, "Title:"}, // not the record's position shown before it
+        {&frmCard2nd->cmdCardAdd, "Add a new card"},
+        {&frmCard2nd->cmdCardDelete, "Delete current card"},
+        {&characters.cmdCharacterAdd, "Add a new character"},
+        {&characters.cmdCharacterDelete, "Delete current character"},
     };
     for (const auto& [box, name] : boxes)
         EXPECT_EQ(box->widget()->accessibleName(), name) << box->Name().toStdString();
     frmCreate.unload();
     frmLarge2nd.unload();
+    frmCharacter2nd.unload();
 }
 } // namespace
