@@ -126,6 +126,11 @@ protected:
 
     // The face of the case's card in the file that "Create all cards" writes for it.
     QImage printed(const Case& c, QSize face) {
+        return printedFile(c).copy(QRect(QPoint(1, 1), face)).convertToFormat(QImage::Format_RGB32);
+    }
+
+    // The file that "Create all cards" writes for the case's card.
+    QImage printedFile(const Case& c) {
         frmCreate->txtSaveTo.setText(outputFolder);
         frmCreate->chk2ndCard.setValue(c.kind == Kind::SmallCard ? vbChecked : vbUnchecked);
         frmCreate->chk2ndChar.setValue(
@@ -134,10 +139,7 @@ protected:
         frmCreate->cmdCreate.Click();
         const QString prefix = fileNamePrefix(c);
         for (const QString& file : outputFiles())
-            if (file.startsWith(prefix) && !file.contains(kBefore))
-                return outputImage(file)
-                    .copy(QRect(QPoint(1, 1), face))
-                    .convertToFormat(QImage::Format_RGB32);
+            if (file.startsWith(prefix) && !file.contains(kBefore)) return outputImage(file);
         ADD_FAILURE() << "no file for the card among " << outputFiles().join(", ").toStdString();
         return {};
     }
@@ -183,6 +185,57 @@ TEST_F(PreviewAgainstPrint, ALargeCardWhosePictureIsTurnedOffShowsItsPrint) {
     const QImage preview = shown(cardBox);
     EXPECT_LT(differingShare(preview, printed(c, preview.size())), kMostDiffering);
 }
+
+namespace {
+class BackPreviewIsPrint : public PreviewAgainstPrint, public ::testing::WithParamInterface<Case> {
+protected:
+    static PictureBox& backBox(const Case& c) {
+        switch (c.kind) {
+        case Kind::SmallCard:
+            return c.edition == 2 ? frmCard2nd->picBack : frmCard3rd->picBack;
+        case Kind::Character:
+            return frmCharacter2nd->picCharacterBack;
+        default:
+            return frmLarge2nd->picBackLarge;
+        }
+    }
+};
+} // namespace
+
+// A back smaller than the back half leaves the file white around it: so does the preview.
+TEST_P(BackPreviewIsPrint, TheBackPreviewShowsTheBackAsTheBatchWritesIt) {
+    Case c = GetParam();
+    const Variant small(picture(60, 40));
+    const auto backRow = [&](const QString& table, const QString& keyField) {
+        return Variant(insertRow(table, keyField,
+                                 {{"BackText", Variant(QStringLiteral("Small"))},
+                                  {"Picture", small},
+                                  {"LanguageID", Variant(1)},
+                                  {"EditionID", Variant(int(c.edition))},
+                                  {"Original", Variant(false)}},
+                                 {}));
+    };
+    if (c.kind == Kind::SmallCard)
+        c.fields["CardBackID"] = backRow(QStringLiteral("tblCardBack"), QStringLiteral("CardBackID"));
+    else if (c.kind == Kind::Character)
+        c.fields["CharacterBackID"] =
+            backRow(QStringLiteral("tblCharacterBack"), QStringLiteral("CharacterBackID"));
+    else
+        c.fields["LargeCardBack"] = small;
+    show(c);
+    const QImage preview = shown(backBox(c));
+    const QImage file = printedFile(c);
+    const QImage print = file.copy(QRect(QPoint(file.width() / 2 + 1, 1), preview.size()))
+                             .convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(preview.size(), QSize(file.width() / 2 - 2, file.height() - 2));
+    EXPECT_EQ(differingShare(preview, print), 0.0) << "share of the pixels that differ";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryBack, BackPreviewIsPrint,
+    ::testing::Values(Case{"SmallSecond", Kind::SmallCard, 2, {}}, Case{"SmallThird", Kind::SmallCard, 3, {}},
+                      Case{"Character", Kind::Character, 2, {}}, Case{"LargeCard", Kind::LargeCard, 2, {}}),
+    [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     EveryKind, PreviewIsPrint,
