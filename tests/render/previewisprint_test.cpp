@@ -187,48 +187,35 @@ TEST_F(PreviewAgainstPrint, ALargeCardWhosePictureIsTurnedOffShowsItsPrint) {
 }
 
 namespace {
-class BackPreviewIsPrint : public PreviewAgainstPrint, public ::testing::WithParamInterface<Case> {
-protected:
-    static PictureBox& backBox(const Case& c) {
-        switch (c.kind) {
-        case Kind::SmallCard:
-            return c.edition == 2 ? frmCard2nd->picBack : frmCard3rd->picBack;
-        case Kind::Character:
-            return frmCharacter2nd->picCharacterBack;
-        default:
-            return frmLarge2nd->picBackLarge;
-        }
-    }
-};
+class BackPreviewIsPrint : public PreviewAgainstPrint, public ::testing::WithParamInterface<Case> {};
 } // namespace
 
-// A back smaller than the back half leaves the file white around it: so does the preview.
+// A back smaller than the back half leaves the file white around it, and so the preview.
 TEST_P(BackPreviewIsPrint, TheBackPreviewShowsTheBackAsTheBatchWritesIt) {
     Case c = GetParam();
     const Variant small(picture(60, 40));
-    const auto backRow = [&](const QString& table, const QString& keyField) {
-        return Variant(insertRow(table, keyField,
-                                 {{"BackText", Variant(QStringLiteral("Small"))},
-                                  {"Picture", small},
-                                  {"LanguageID", Variant(1)},
-                                  {"EditionID", Variant(int(c.edition))},
-                                  {"Original", Variant(false)}},
-                                 {}));
-    };
-    if (c.kind == Kind::SmallCard)
-        c.fields["CardBackID"] = backRow(QStringLiteral("tblCardBack"), QStringLiteral("CardBackID"));
-    else if (c.kind == Kind::Character)
-        c.fields["CharacterBackID"] =
-            backRow(QStringLiteral("tblCharacterBack"), QStringLiteral("CharacterBackID"));
-    else
+    const bool smallCard = c.kind == Kind::SmallCard;
+    if (c.kind == Kind::LargeCard) {
         c.fields["LargeCardBack"] = small;
+    } else {
+        const QString key = smallCard ? "CardBackID" : "CharacterBackID";
+        c.fields[key] = Variant(insertRow(smallCard ? "tblCardBack" : "tblCharacterBack", key,
+                                          {{"BackText", Variant("Small")},
+                                           {"Picture", small},
+                                           {"LanguageID", Variant(1)},
+                                           {"EditionID", Variant(int(c.edition))},
+                                           {"Original", Variant(false)}},
+                                          {}));
+    }
     show(c);
-    const QImage preview = shown(backBox(c));
+    PictureBox& back = smallCard ? (c.edition == 2 ? frmCard2nd->picBack : frmCard3rd->picBack)
+                       : c.kind == Kind::Character ? frmCharacter2nd->picCharacterBack
+                                                   : frmLarge2nd->picBackLarge;
+    const QImage preview = shown(back);
     const QImage file = printedFile(c);
-    const QImage print = file.copy(QRect(QPoint(file.width() / 2 + 1, 1), preview.size()))
-                             .convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(preview.size(), QSize(file.width() / 2 - 2, file.height() - 2));
-    EXPECT_EQ(differingShare(preview, print), 0.0) << "share of the pixels that differ";
+    const QImage print = file.copy(QRect(QPoint(file.width() / 2 + 1, 1), preview.size()));
+    EXPECT_EQ(differingShare(preview, print.convertToFormat(QImage::Format_RGB32)), 0.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

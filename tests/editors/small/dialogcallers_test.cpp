@@ -173,34 +173,6 @@ TEST_F(DialogCallers, TheEditorFollowsTheCardListsOrder) {
     EXPECT_EQ(editor.lblCurrentCard.Caption(), "1 (3)");
 }
 
-// The set's default back deleted in the dialog: the next card takes the first back of the
-// list, as in a set that never had a default, and the list shows it.
-TEST_F(DialogCallers, AfterItsDefaultBackIsDeletedTheNextCardTakesTheFirstBack) {
-    openNewSet(2);
-    const qint32 zinc = insertRow("tblCardBack", "CardBackID",
-                                  {{"BackText", Variant("Zinc")},
-                                   {"Picture", Variant(bmpBytes(150, 254))},
-                                   {"LanguageID", Variant(1)},
-                                   {"EditionID", Variant(2)},
-                                   {"Original", Variant(false)}},
-                                  {});
-    setSetField("DefaultCardBackID", Variant(zinc));
-    insertCard(1);
-    FrmCard2nd& editor = frmCard2nd.get();
-    const qint64 first = editor.cboCardBack.ItemData(0);
-    whenShown<FrmCardBacks>(frmCardBacks, [zinc](FrmCardBacks& dialog) {
-        clickItem(dialog.lvCardBack, QStringLiteral("CB%1").arg(zinc));
-        click(dialog.cmdDelete);
-        click(dialog.cmdCancel);
-    });
-    click(editor.cmdGetCardBack);
-    click(editor.cmdCardAdd);
-
-    EXPECT_EQ(cardField(editor.shownCardID(), "CardBackID").toLong(), first);
-    EXPECT_EQ(selectedData(editor.cboCardBack), first);
-    EXPECT_EQ(setField("DefaultCardBackID").toLong(), first);
-}
-
 TEST_F(DialogCallers, TheThirdEditionOffersNeitherTypeDialogNorCardList) {
     openNewSet(3);
     insertCard(1);
