@@ -69,6 +69,8 @@ void FillCombo(Combo& combo, Recordset& rs, const QString& textField, const QStr
     }
 }
 
+// An id that no item carries (another edition's, a deleted row's) leaves the list without a
+// choice: it never shows an entry that is not stored.
 template <class Combo> void SelectComboItem(Combo& combo, qint32 id) {
     for (int i = 0; i < combo.ListCount(); ++i) {
         if (combo.ItemData(i) == id) {
@@ -76,6 +78,7 @@ template <class Combo> void SelectComboItem(Combo& combo, qint32 id) {
             return;
         }
     }
+    combo.setListIndex(-1);
 }
 
 template <class ListView> void SortListView(ListView& listView, int column, int order) {

@@ -1,4 +1,5 @@
 #include "frmClip.h"
+#include "printedback.h"
 
 FormInstance<FrmClip> frmClip;
 
@@ -11,5 +12,5 @@ FrmClip::FrmClip()
 
     picDone.setScaleMode(vbPixels);
     picDone.setBorderStyle(vbBSNone);
-    picDone.setBackColor(0xFFFFFF);
+    picDone.setBackColor(kCardImagePaper);
 }

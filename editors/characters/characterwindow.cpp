@@ -3,6 +3,7 @@
 #include "cardresources.h"
 #include "cardtextrows.h"
 #include "navigationrow.h"
+#include "printedback.h"
 
 #include "forms/systemcolours.h"
 #include "runtime/colour.h"
@@ -234,7 +235,7 @@ void CharacterWindow::placeCard() {
     // The card's own texts show as they are printed, over its pictures.
     showAsPrinted(m_cardTexts, characterCardTexts(*this));
 
-    previewBox(picCharacterBack, vbFixedSingle);
+    showBackAsPrinted(picCharacterBack);
     picCharacterBack.Move(304, 0, 304, 256);
 }
 

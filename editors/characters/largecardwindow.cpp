@@ -2,6 +2,7 @@
 
 #include "cardtextrows.h"
 #include "navigationrow.h"
+#include "printedback.h"
 
 #include "runtime/colour.h"
 
@@ -152,8 +153,7 @@ void LargeCardWindow::placePreview() {
     // The card's own texts show as they are printed, over its pictures.
     showAsPrinted(m_cardTexts, largeCardTexts(*this));
 
-    picBackLarge.setBorderStyle(vbFixedSingle);
-    picBackLarge.setScaleMode(vbPixels);
+    showBackAsPrinted(picBackLarge);
     picBackLarge.Move(304, 0, 304, 256);
 }
 

@@ -6,6 +6,7 @@
 #include "programfiles.h"
 #include "rowlookup.h"
 
+#include "db/transaction.h"
 #include "forms/dialogs.h"
 #include "forms/screen.h"
 #include "forms/taborder.h"
@@ -296,7 +297,20 @@ void FrmCardBacks::cmdUpdate_Click() {
     SortBackList(0);
 }
 
-// Only cards keep a back: a set's default may name a deleted one.
+namespace {
+// A set whose default back is deleted has none again: its next card takes the first back of
+// the list, and no set names a back that is gone.
+void clearDefaultBack(qint32 cardBackID) {
+    RecordsetPtr sets;
+    OpenRecordset(QStringLiteral("SELECT SetID, DefaultCardBackID FROM tblSet WHERE DefaultCardBackID = ") +
+                      QString::number(cardBackID),
+                  sets);
+    for (; !sets->eof(); sets->moveNext())
+        editRow(*sets, [&] { sets->field(QStringLiteral("DefaultCardBackID")) = 0; });
+}
+} // namespace
+
+// Only a back that no card uses is deleted, together with every set default that names it.
 void FrmCardBacks::cmdDelete_Click() {
     const ListItem* item = lvCardBack.SelectedItem();
     if (!item) return;
@@ -307,7 +321,12 @@ void FrmCardBacks::cmdDelete_Click() {
         return;
     }
     if (!moveToRow(rsBack, kKeyColumn, id)) return;
-    rsBack->deleteCurrent();
+    {
+        Transaction transaction(*cnData);
+        clearDefaultBack(id);
+        rsBack->deleteCurrent();
+        transaction.commit();
+    }
     FillBackList();
     SortBackList(0);
     // Nothing may go on naming the deleted back.

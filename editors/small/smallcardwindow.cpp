@@ -2,6 +2,7 @@
 
 #include "cardtextrows.h"
 #include "navigationrow.h"
+#include "printedback.h"
 
 #include "runtime/colour.h"
 
@@ -99,6 +100,7 @@ void SmallCardWindow::placePreview() {
     picCard.setBackColor(vbWhite);
     place(picCard, card);
     place(picBack, card.left + card.width, card.top, card.width, card.height);
+    showBackAsPrinted(picBack);
 
     // White where no picture covers the frame, as the printed card's field under the picture.
     place(picFrame, m_layout.frame);

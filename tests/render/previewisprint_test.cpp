@@ -126,6 +126,11 @@ protected:
 
     // The face of the case's card in the file that "Create all cards" writes for it.
     QImage printed(const Case& c, QSize face) {
+        return printedFile(c).copy(QRect(QPoint(1, 1), face)).convertToFormat(QImage::Format_RGB32);
+    }
+
+    // The file that "Create all cards" writes for the case's card.
+    QImage printedFile(const Case& c) {
         frmCreate->txtSaveTo.setText(outputFolder);
         frmCreate->chk2ndCard.setValue(c.kind == Kind::SmallCard ? vbChecked : vbUnchecked);
         frmCreate->chk2ndChar.setValue(
@@ -134,10 +139,7 @@ protected:
         frmCreate->cmdCreate.Click();
         const QString prefix = fileNamePrefix(c);
         for (const QString& file : outputFiles())
-            if (file.startsWith(prefix) && !file.contains(kBefore))
-                return outputImage(file)
-                    .copy(QRect(QPoint(1, 1), face))
-                    .convertToFormat(QImage::Format_RGB32);
+            if (file.startsWith(prefix) && !file.contains(kBefore)) return outputImage(file);
         ADD_FAILURE() << "no file for the card among " << outputFiles().join(", ").toStdString();
         return {};
     }
@@ -183,6 +185,44 @@ TEST_F(PreviewAgainstPrint, ALargeCardWhosePictureIsTurnedOffShowsItsPrint) {
     const QImage preview = shown(cardBox);
     EXPECT_LT(differingShare(preview, printed(c, preview.size())), kMostDiffering);
 }
+
+namespace {
+class BackPreviewIsPrint : public PreviewAgainstPrint, public ::testing::WithParamInterface<Case> {};
+} // namespace
+
+// A back smaller than the back half leaves the file white around it, and so the preview.
+TEST_P(BackPreviewIsPrint, TheBackPreviewShowsTheBackAsTheBatchWritesIt) {
+    Case c = GetParam();
+    const Variant small(picture(60, 40));
+    const bool smallCard = c.kind == Kind::SmallCard;
+    if (c.kind == Kind::LargeCard) {
+        c.fields["LargeCardBack"] = small;
+    } else {
+        const QString key = smallCard ? "CardBackID" : "CharacterBackID";
+        c.fields[key] = Variant(insertRow(smallCard ? "tblCardBack" : "tblCharacterBack", key,
+                                          {{"BackText", Variant("Small")},
+                                           {"Picture", small},
+                                           {"LanguageID", Variant(1)},
+                                           {"EditionID", Variant(int(c.edition))},
+                                           {"Original", Variant(false)}},
+                                          {}));
+    }
+    show(c);
+    PictureBox& back = smallCard ? (c.edition == 2 ? frmCard2nd->picBack : frmCard3rd->picBack)
+                       : c.kind == Kind::Character ? frmCharacter2nd->picCharacterBack
+                                                   : frmLarge2nd->picBackLarge;
+    const QImage preview = shown(back);
+    const QImage file = printedFile(c);
+    EXPECT_EQ(preview.size(), QSize(file.width() / 2 - 2, file.height() - 2));
+    const QImage print = file.copy(QRect(QPoint(file.width() / 2 + 1, 1), preview.size()));
+    EXPECT_EQ(differingShare(preview, print.convertToFormat(QImage::Format_RGB32)), 0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryBack, BackPreviewIsPrint,
+    ::testing::Values(Case{"SmallSecond", Kind::SmallCard, 2, {}}, Case{"SmallThird", Kind::SmallCard, 3, {}},
+                      Case{"Character", Kind::Character, 2, {}}, Case{"LargeCard", Kind::LargeCard, 2, {}}),
+    [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     EveryKind, PreviewIsPrint,

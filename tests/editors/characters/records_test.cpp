@@ -160,7 +160,7 @@ TEST_F(CharacterRecords, WritesAndRedisplayFollowTheShownCharacterWhereverTheRec
     EXPECT_EQ(characterField(first, "Gold").toText(), "1");
 }
 
-TEST_F(CharacterRecords, ShowingACharacterWritesNothingAndUnknownKeysKeepTheListsSelection) {
+TEST_F(CharacterRecords, ShowingACharacterWritesNothingAndUnknownKeysLeaveTheListsWithoutAChoice) {
     addOpenSet(2);
     const FieldValues unknown{{"StartingAreaID", Variant(999)},  {"AlignmentID", Variant(999)},
                               {"CharacterBackID", Variant(999)}, {"Strength", Variant("+9")},
@@ -168,9 +168,9 @@ TEST_F(CharacterRecords, ShowingACharacterWritesNothingAndUnknownKeysKeepTheList
     const qint32 id = insertCharacter(1, unknown);
     FrmCharacter2nd& form = editor();
     ASSERT_EQ(form.shownCharacterID(), id);
-    EXPECT_EQ(form.cboStartArea.ListIndex(), 0);
-    EXPECT_EQ(form.cboAlignment.ListIndex(), 0);
-    EXPECT_EQ(form.cboCharacterCardback.ListIndex(), 0);
+    EXPECT_EQ(form.cboStartArea.ListIndex(), -1);
+    EXPECT_EQ(form.cboAlignment.ListIndex(), -1);
+    EXPECT_EQ(form.cboCharacterCardback.ListIndex(), -1);
     EXPECT_EQ(form.cboCharAttr[0].Text(), "+9");
     EXPECT_EQ(form.chkIncludeBoard.Value(), vbChecked);
     EXPECT_EQ(form.txtSpecialAbilities.Text(), "Flies\r\nSwims");

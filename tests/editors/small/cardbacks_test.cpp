@@ -240,6 +240,7 @@ TEST_F(CardBacks, RenameTakesOnlyANameGiven) {
     EXPECT_EQ(listed(dialog), (QStringList{"Alpha|Yes", "Amber Checks|No", "Indigo Stripes|No"}));
 }
 
+// A back that is only some sets' default is deleted, and those sets have no default again.
 TEST_F(CardBacks, OnlyABackNoCardUsesIsDeleted) {
     const struct {
         const char* name;
@@ -254,6 +255,8 @@ TEST_F(CardBacks, OnlyABackNoCardUsesIsDeleted) {
         frmCardBacks.unload();
     }
     insertCard(1, {{"CardBackID", Variant(backID("Used"))}});
+    // The default of a set that is not open goes too.
+    setSetField("DefaultCardBackID", Variant(backID("Default")));
     openNewSet(2);
     setSetField("DefaultCardBackID", Variant(backID("Default")));
     FrmCardBacks& dialog = openDialog(2);
@@ -266,6 +269,10 @@ TEST_F(CardBacks, OnlyABackNoCardUsesIsDeleted) {
         EXPECT_EQ(backID(c.name) == 0, c.deleted);
         EXPECT_EQ(dialog.lvCardBack.FindListItem("CB" + QString::number(id)) == nullptr, c.deleted);
         if (c.deleted) {
+            EXPECT_TRUE(
+                GetRecordset(QStringLiteral("SELECT SetID FROM tblSet WHERE DefaultCardBackID = %1").arg(id))
+                    ->eof());
+            EXPECT_EQ(setField("DefaultCardBackID").toLong(), 0);
             EXPECT_EQ(dialog.CardBackID, 0);
             EXPECT_EQ(enabled(dialog), (std::vector<bool>(5, false)));
             EXPECT_EQ(folder.dialogs().messages().size(), before);

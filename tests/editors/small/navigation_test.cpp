@@ -91,14 +91,41 @@ TEST_F(Navigation, ButtonsMoveAndStopAtBothEnds) {
     EXPECT_EQ(form.shownCardID(), ids[0]);
 }
 
-TEST_F(Navigation, ACardOutsideTheListsKeepsTheirSelection) {
-    openNewSet(2);
-    insertCard(1, {{"CardTypeID", 8}, {"CardBackID", 3}}); // a 3rd-edition type and back
-    FrmCard2nd& form = frmCard2nd.get();
-    EXPECT_EQ(form.cboType.ListIndex(), 0);
-    EXPECT_EQ(form.cboCardBack.ListIndex(), 0);
-    EXPECT_EQ(form.lblType[0].Caption(), ""); // no corner texts for a type the lookup lacks
-    EXPECT_TRUE(folder.dialogs().messages().empty());
+// A card whose type or back is not in the editor's lists (another edition's, a deleted row's)
+// leaves them without a choice, also after a card that had one; showing it writes nothing.
+TEST_F(Navigation, ACardOutsideTheListsLeavesThemWithoutAChoice) {
+    const FieldValues thirdEdition{{"CardTypeID", Variant(8)}, {"CardBackID", Variant(3)}};
+    const struct {
+        const char* name;
+        qint16 edition;
+        FieldValues listed; // the card shown first
+        FieldValues outside;
+    } cases[] = {
+        {"3rd-edition type and back in a 2nd-edition set", 2, {}, thirdEdition},
+        {"2nd-edition type and back in a set made 3rd edition", 3, thirdEdition, {}},
+        {"deleted type and back", 2, {}, {{"CardTypeID", Variant(999)}, {"CardBackID", Variant(999)}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        openNewSet(c.edition);
+        insertCard(1, c.listed);
+        const qint32 outside = insertCard(2, c.outside);
+        SmallCardEditor& form = c.edition == 2 ? static_cast<SmallCardEditor&>(frmCard2nd.get())
+                                               : static_cast<SmallCardEditor&>(frmCard3rd.get());
+        int writes = 0;
+        cnData->setWriteObserver(
+            [&](Connection::WriteKind, const QString&, qint64, const QStringList&) { ++writes; });
+        click(form.cmdCardNav[2]);
+        cnData->setWriteObserver({});
+        ASSERT_EQ(form.shownCardID(), outside);
+        EXPECT_EQ(form.cboType.ListIndex(), -1);
+        EXPECT_EQ(form.cboCardBack.ListIndex(), -1);
+        EXPECT_EQ(form.lblType[0].Caption(), ""); // as printed: no corner texts for it
+        EXPECT_EQ(writes, 0);
+        EXPECT_TRUE(folder.dialogs().messages().empty());
+        frmCard2nd.unload();
+        frmCard3rd.unload();
+    }
 }
 
 TEST_F(Navigation, ShowingCardsWritesNothing) {
