@@ -69,16 +69,17 @@ void FillCombo(Combo& combo, Recordset& rs, const QString& textField, const QStr
     }
 }
 
+// The first item that carries the id, -1 for none.
+template <class Combo> int ComboIndexOf(const Combo& combo, qint32 id) {
+    for (int i = 0; i < combo.ListCount(); ++i)
+        if (combo.ItemData(i) == id) return i;
+    return -1;
+}
+
 // An id that no item carries (another edition's, a deleted row's) leaves the list without a
 // choice: it never shows an entry that is not stored.
 template <class Combo> void SelectComboItem(Combo& combo, qint32 id) {
-    for (int i = 0; i < combo.ListCount(); ++i) {
-        if (combo.ItemData(i) == id) {
-            combo.setListIndex(i);
-            return;
-        }
-    }
-    combo.setListIndex(-1);
+    combo.setListIndex(ComboIndexOf(combo, id));
 }
 
 template <class ListView> void SortListView(ListView& listView, int column, int order) {

@@ -228,12 +228,13 @@ void SmallCardEditor::cmdCardAdd_Click() {
     txtTitle.SetFocus();
 }
 
-// The set's default type and back, or the first entries of the lists while the set has
-// none; nothing (with a message) when the set has no type or back to give.
+// The set's default type and back, or the first entries of the lists while the set has none
+// that the lists hold (a default of the other edition, after the set's edition changed, counts
+// as none); nothing (with a message) when the set has no type or back to give.
 std::optional<SmallCardEditor::NewCardDefaults> SmallCardEditor::newCardDefaults() {
     NewCardDefaults defaults;
     defaults.cardTypeID = stored::number(*rsSet, QStringLiteral("DefaultCardTypeID"));
-    if (defaults.cardTypeID == 0) {
+    if (ComboIndexOf(cboType, defaults.cardTypeID) < 0) {
         if (cboType.ListCount() == 0) {
             MsgBox(QStringLiteral(
                        "There is no card type for this set's edition and language: no card can be added."),
@@ -251,7 +252,7 @@ std::optional<SmallCardEditor::NewCardDefaults> SmallCardEditor::newCardDefaults
     }
     defaults.number = rsCardType->field(QStringLiteral("Number")).concatText();
     defaults.cardBackID = stored::number(*rsSet, QStringLiteral("DefaultCardBackID"));
-    if (defaults.cardBackID == 0) {
+    if (ComboIndexOf(cboCardBack, defaults.cardBackID) < 0) {
         if (cboCardBack.ListCount() == 0) {
             MsgBox(QStringLiteral(
                        "There is no card back for this set's edition and language: no card can be added."),

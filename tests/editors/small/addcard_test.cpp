@@ -124,13 +124,19 @@ TEST_F(AddCard, RefusedWithAMessageWhenTheSetHasNoTypeOrBack) {
     EXPECT_EQ(setField("DefaultCardTypeID").toLong(), 0); // nothing of the refused add stays
 }
 
-TEST_F(AddCard, RefusedWhenTheDefaultTypeIsNotInTheLookup) {
+// As after the set's edition changed: defaults of the other edition count as none.
+TEST_F(AddCard, DefaultsOutsideTheListsGiveTheFirstEntries) {
     openNewSet(2);
-    setSetField("DefaultCardTypeID", 8); // a 3rd-edition type
-    click(editor().cmdCardAdd);
-    ASSERT_EQ(messageCount(), 1);
-    EXPECT_TRUE(folder.dialogs().messages()[0].prompt.contains("default card type cannot be found"));
-    EXPECT_TRUE(cards().empty());
+    setSetField("DefaultCardTypeID", 8); // 3rd-edition type and back
+    setSetField("DefaultCardBackID", 3);
+    FrmCard2nd& form = editor();
+    click(form.cmdCardAdd);
+    EXPECT_EQ(messageCount(), 0);
+    ASSERT_EQ(cards().size(), 1u);
+    EXPECT_EQ(setField("DefaultCardTypeID").toLong(), form.cboType.ItemData(0));
+    EXPECT_EQ(setField("DefaultCardBackID").toLong(), form.cboCardBack.ItemData(0));
+    EXPECT_EQ(form.cboType.ListIndex(), 0);
+    EXPECT_EQ(form.cboCardBack.ListIndex(), 0);
 }
 
 TEST_F(AddCard, RefusedPastTheLargestCardNumber) {
