@@ -1,6 +1,7 @@
 #include "modFile.h"
 #include "modData.h"
 #include "programfiles.h"
+#include "storedvalues.h"
 
 #include "forms/dialogs.h"
 #include "runtime/replacementfile.h"
@@ -26,9 +27,11 @@ private:
 };
 
 QString text(Recordset& rs, const QString& name) {
-    return rs.field(name).concatText();
+    return stored::text(rs, name);
 }
 
+// Each query also reads the keys of its rows, so that a value that cannot be used is named
+// with its row.
 RecordsetPtr setRows(const QString& select, const QString& from, const QString& table, qint32 SetID) {
     strSQL = select + from + QStringLiteral(" WHERE ") + table + QStringLiteral(".SetID = ") +
              QString::number(SetID) + QStringLiteral(" ORDER BY ") + table + QStringLiteral(".Nr");
@@ -42,7 +45,8 @@ void writeCount(SetTextFile& out, const Recordset& rs, const QString& what) {
 
 void writeCards(SetTextFile& out, qint32 SetID) {
     const RecordsetPtr rs =
-        setRows(QStringLiteral("SELECT tblCard.Nr, tblCard.Title, tblCard.BoldText, tblCard.Information"),
+        setRows(QStringLiteral("SELECT tblCard.Nr, tblCard.Title, tblCard.BoldText, tblCard.Information, "
+                               "tblCard.CardID, tblCard.SetID"),
                 QStringLiteral(" FROM tblCard"), QStringLiteral("tblCard"), SetID);
     if (rs->eof()) return;
     writeCount(out, *rs, QStringLiteral(" Cards"));
@@ -59,7 +63,8 @@ void writeCards(SetTextFile& out, qint32 SetID) {
 
 void writeLargeCards(SetTextFile& out, qint32 SetID) {
     const RecordsetPtr rs =
-        setRows(QStringLiteral("SELECT tblLargeCard.Nr, tblLargeCard.Title, tblLargeCard.Information"),
+        setRows(QStringLiteral("SELECT tblLargeCard.Nr, tblLargeCard.Title, tblLargeCard.Information, "
+                               "tblLargeCard.LargeCardID, tblLargeCard.SetID"),
                 QStringLiteral(" FROM tblLargeCard"), QStringLiteral("tblLargeCard"), SetID);
     if (rs->eof()) return;
     out.blank();
@@ -80,14 +85,15 @@ void writeCharacters(SetTextFile& out, qint32 SetID) {
         QStringLiteral(
             "SELECT tblCharacter.Nr, tblCharacter.Name, tblCharacter.Strength, tblCharacter.Craft, "
             "tblCharacter.Gold, tblCharacter.Lives, tblAlignment.Alignment, tblArea.Board, "
-            "tblArea.Area, tblCharacter.Abilities"),
+            "tblArea.Area, tblCharacter.Abilities, tblCharacter.CharacterID, tblCharacter.SetID, "
+            "tblAlignment.AlignmentID, tblArea.AreaID"),
         QStringLiteral(" FROM tblCharacter"
                        " LEFT JOIN tblAlignment ON tblAlignment.AlignmentID = tblCharacter.AlignmentID"
                        " LEFT JOIN tblArea ON tblArea.AreaID = tblCharacter.StartingAreaID"),
         QStringLiteral("tblCharacter"), SetID);
     if (rs->eof()) return;
     writeCount(out, *rs, QStringLiteral(" Characters"));
-    const auto attribute = [&](const QString& name) { return BlankIfDashes(rs->field(name).toText()); };
+    const auto attribute = [&](const QString& name) { return BlankIfDashes(text(*rs, name)); };
     for (; !rs->eof(); rs->moveNext()) {
         out.line(text(*rs, QStringLiteral("Name")));
         out.line(QStringLiteral("Strength:   ") + attribute(QStringLiteral("Strength")));
@@ -110,10 +116,12 @@ void ExportSetText(const QString& FileName, qint32 SetID) {
         ReplacementFile::removeLeftovers(QFileInfo(FileName).absolutePath());
         ReplacementFile file(FileName);
         SetTextFile out;
+        // Named in one message before the export says how it went.
+        stored::CollectedReports reports(QStringLiteral("Save text"));
         out.line(QStringLiteral("Created with Quarnell Card Set Creator 2.0"));
         out.line(QStringLiteral("https://example.org/cardsets"));
         out.blank();
-        out.line(QStringLiteral("Set: ") + rsSet->field(QStringLiteral("SetName")).concatText());
+        out.line(QStringLiteral("Set: ") + text(*rsSet, QStringLiteral("SetName")));
         out.blank();
         writeCards(out, SetID);
         writeLargeCards(out, SetID);

@@ -60,3 +60,10 @@ void CreateSetFonts(Recordset& rs) {
         rs.field(QString::fromLatin1(setFont.setField)) = rsFont->field(QStringLiteral("FontID")).value();
     }
 }
+
+QStringList SetFontFields() {
+    QStringList fields;
+    for (const SetFont& setFont : kSetFonts)
+        fields << QString::fromLatin1(setFont.setField);
+    return fields;
+}

@@ -2,6 +2,7 @@
 
 #include "modData.h"
 #include "modPicture.h"
+#include "modSetFonts.h"
 #include "pictureplacement.h"
 
 #include "forms/dialogs.h"
@@ -101,9 +102,11 @@ T read(Recordset& row, const QString& name, T fallback, Convert convert,
     return fallback;
 }
 
-std::optional<qint64> rowKey(Recordset& row) {
+// The key of the table's row that the recordset stands on; none when it does not hold it.
+std::optional<qint64> rowKey(Recordset& row, const QString& table) {
     for (int i = 0; i < row.fieldCount(); ++i) {
-        if (row.fieldType(i) != ColumnType::Key) continue;
+        if (row.fieldType(i) != ColumnType::Key || row.fieldTable(i).compare(table, Qt::CaseInsensitive) != 0)
+            continue;
         const std::optional<Variant> key = quietValue(row, row.fieldName(i));
         if (key && key->type() == Variant::Type::Integer) return qint64(key->toDouble());
         return std::nullopt;
@@ -111,42 +114,119 @@ std::optional<qint64> rowKey(Recordset& row) {
     return std::nullopt;
 }
 
+// A text that can name a row; none for anything else.
+std::optional<QString> nameText(const std::optional<Variant>& value) {
+    if (!value || value->type() != Variant::Type::Text || value->toText().trimmed().isEmpty())
+        return std::nullopt;
+    return value->toText();
+}
+
+// The first row of a query run only to name a row; none when it has none or cannot run.
+RecordsetPtr namingRow(const QString& sql) {
+    try {
+        RecordsetPtr rows = GetRecordset(sql);
+        if (!rows->eof()) return rows;
+    } catch (const VbError&) {
+        // The row is named without it.
+    }
+    return nullptr;
+}
+
 QString setName(qint64 setID, const std::optional<Variant>& name) {
-    if (name && name->type() == Variant::Type::Text && !name->toText().isEmpty())
-        return QStringLiteral("the set \"%1\"").arg(name->toText());
+    if (const std::optional<QString> text = nameText(name))
+        return QStringLiteral("the set \"%1\"").arg(*text);
     return QStringLiteral("the set number %1").arg(setID);
 }
 
-// "the set "Name"", "card 3 of the set "Name"", "a character of the set "Name"".
+QString setOfKey(qint64 setID) {
+    const RecordsetPtr sets =
+        namingRow(QStringLiteral("SELECT SetName FROM tblSet WHERE SetID = ") + QString::number(setID));
+    return setName(setID, sets ? quietValue(*sets, QStringLiteral("SetName")) : std::nullopt);
+}
+
+// "the font CardTitleFontID of the set "Name"": the set's column that names the font row.
+QString fontRowName(qint64 fontID) {
+    const QStringList fields = SetFontFields();
+    const QString key = QString::number(fontID);
+    const RecordsetPtr sets = namingRow(QStringLiteral("SELECT SetID, SetName, ") + fields.join(", ") +
+                                        QStringLiteral(" FROM tblSet WHERE ") +
+                                        fields.join(" = " + key + " OR ") + QStringLiteral(" = ") + key);
+    if (!sets) return QStringLiteral("the font row %1").arg(fontID);
+    QString field;
+    for (const QString& name : fields) {
+        const std::optional<Variant> value = quietValue(*sets, name);
+        if (value && value->type() == Variant::Type::Integer && qint64(value->toDouble()) == fontID)
+            field = name;
+    }
+    const std::optional<Variant> set = quietValue(*sets, QStringLiteral("SetID"));
+    return (field.isEmpty() ? QStringLiteral("a font of ") : QStringLiteral("the font %1 of ").arg(field)) +
+           setName(set ? qint64(set->toDouble()) : 0, quietValue(*sets, QStringLiteral("SetName")));
+}
+
+// "the card back "Name"", or by its number when its name cannot be read.
+QString backName(const QString& kind, const QString& table, const QString& keyColumn, qint64 backID) {
+    const RecordsetPtr backs =
+        namingRow(QStringLiteral("SELECT BackText FROM %1 WHERE %2 = %3").arg(table, keyColumn).arg(backID));
+    if (const std::optional<QString> name =
+            backs ? nameText(quietValue(*backs, QStringLiteral("BackText"))) : std::nullopt)
+        return QStringLiteral("the %1 \"%2\"").arg(kind, *name);
+    return QStringLiteral("the %1 number %2").arg(kind).arg(backID);
+}
+
+// "the card type "Encounter / Beast (2)"": its corner texts and number that can be read.
+QString cardTypeName(qint64 typeID) {
+    const RecordsetPtr types = namingRow(
+        QStringLiteral("SELECT UpperLeft, LowerLeft, UpperRight, LowerRight, Number FROM tblCardType "
+                       "WHERE CardTypeID = ") +
+        QString::number(typeID));
+    if (!types) return QStringLiteral("the card type number %1").arg(typeID);
+    const auto readable = [&](const char* field) {
+        return nameText(quietValue(*types, QLatin1String(field)));
+    };
+    QStringList corners;
+    for (const char* corner : {"UpperLeft", "LowerLeft", "UpperRight", "LowerRight"})
+        if (const std::optional<QString> text = readable(corner)) corners << *text;
+    QString name = corners.join(QStringLiteral(" / "));
+    if (const std::optional<QString> number = readable("Number"))
+        name += (name.isEmpty() ? QStringLiteral("(") : QStringLiteral(" (")) + *number + QLatin1Char(')');
+    if (name.isEmpty()) return QStringLiteral("the card type number %1").arg(typeID);
+    return QStringLiteral("the card type \"%1\"").arg(name);
+}
+
+// "the set "Name"", "card 3 of the set "Name"", "a character of the set "Name"", "the card
+// back "Name"", "the font CardTitleFontID of the set "Name"".
 QString rowName(Recordset& row, const QString& table) {
+    const auto is = [&](const char* name) {
+        return table.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+    };
     const std::optional<Variant> setKey = quietValue(row, QStringLiteral("SetID"));
     const qint64 set = setKey ? wholeNumber(ColumnType::Int32, *setKey).value_or(0) : 0;
-    if (table.compare(QLatin1String("tblSet"), Qt::CaseInsensitive) == 0)
-        return setName(set, quietValue(row, QStringLiteral("SetName")));
+    if (is("tblSet")) return setName(set, quietValue(row, QStringLiteral("SetName")));
 
     QString kind;
-    if (table.compare(QLatin1String("tblCard"), Qt::CaseInsensitive) == 0)
+    if (is("tblCard"))
         kind = QStringLiteral("card");
-    else if (table.compare(QLatin1String("tblCharacter"), Qt::CaseInsensitive) == 0)
+    else if (is("tblCharacter"))
         kind = QStringLiteral("character");
-    else if (table.compare(QLatin1String("tblLargeCard"), Qt::CaseInsensitive) == 0)
+    else if (is("tblLargeCard"))
         kind = QStringLiteral("large card");
-    else
-        return QStringLiteral("the row %1 of %2").arg(rowKey(row).value_or(0)).arg(table);
+    const std::optional<qint64> key = rowKey(row, table);
+    if (kind.isEmpty()) {
+        if (!key) return QStringLiteral("a row of ") + table;
+        if (is("tblFont")) return fontRowName(*key);
+        if (is("tblCardBack"))
+            return backName(QStringLiteral("card back"), table, QStringLiteral("CardBackID"), *key);
+        if (is("tblCharacterBack"))
+            return backName(QStringLiteral("character back"), table, QStringLiteral("CharacterBackID"), *key);
+        if (is("tblCardType")) return cardTypeName(*key);
+        return QStringLiteral("the row %1 of %2").arg(*key).arg(table);
+    }
     const std::optional<Variant> nr = quietValue(row, QStringLiteral("Nr"));
     const std::optional<qint64> number = nr ? wholeNumber(ColumnType::Int16, *nr) : std::nullopt;
     const QString card =
         number ? QStringLiteral("%1 %2").arg(kind).arg(*number) : QStringLiteral("a ") + kind;
     if (set == 0) return card;
-    std::optional<Variant> name;
-    try {
-        const RecordsetPtr sets =
-            GetRecordset(QStringLiteral("SELECT SetName FROM tblSet WHERE SetID = ") + QString::number(set));
-        if (!sets->eof()) name = quietValue(*sets, QStringLiteral("SetName"));
-    } catch (const VbError&) {
-        // The row is named without its set's name.
-    }
-    return card + QStringLiteral(" of ") + setName(set, name);
+    return card + QStringLiteral(" of ") + setOfKey(set);
 }
 
 QString sentence(const CollectedReports::Entry& entry) {
@@ -245,7 +325,7 @@ void report(Recordset& row, const QString& field, const QString& consequence, co
         done.database = cnData;
     }
     const QString table = row.field(field).table();
-    if (const std::optional<qint64> key = rowKey(row)) {
+    if (const std::optional<qint64> key = rowKey(row, table)) {
         if (!done.fields.emplace(table.toLower(), *key, field.toLower()).second) return;
     }
     const CollectedReports::Entry entry{field + QStringLiteral(" of ") + rowName(row, table), consequence,

@@ -5,6 +5,7 @@
 #include "picturefilewriter.h"
 #include "programfiles.h"
 #include "rowlookup.h"
+#include "storedvalues.h"
 
 #include "db/transaction.h"
 #include "forms/dialogs.h"
@@ -144,10 +145,11 @@ void FrmCardBacks::InitBacks(qint16 Edition) {
 void FrmCardBacks::FillBackList() {
     lvCardBack.ClearListItems();
     if (rsBack->bof() && rsBack->eof()) return;
+    stored::CollectedReports reports;
     for (rsBack->moveFirst(); !rsBack->eof(); rsBack->moveNext()) {
         ListItem& item = lvCardBack.AddListItem(listKey(kKeyPrefix, rsBack->field(kKeyColumn).toLong()),
-                                                rsBack->field(QStringLiteral("BackText")).concatText());
-        item.setSubItems(1, YesNo(!rsBack->field(QStringLiteral("Original")).toBool()));
+                                                stored::text(*rsBack, QStringLiteral("BackText")));
+        item.setSubItems(1, YesNo(!stored::flag(*rsBack, QStringLiteral("Original"))));
     }
 }
 
@@ -284,13 +286,13 @@ std::optional<qint32> FrmCardBacks::locateSelectedBack() {
 
 void FrmCardBacks::cmdUpdate_Click() {
     if (!locateSelectedBack()) return;
-    if (rsBack->field(QStringLiteral("Original")).toBool()) {
+    if (stored::flag(*rsBack, QStringLiteral("Original"))) {
         cmdUpdate.setEnabled(false);
         return;
     }
     const std::optional<QString> name =
         dialogs().inputBox(QStringLiteral("New name:"), QStringLiteral("Rename Card back"),
-                           rsBack->field(QStringLiteral("BackText")).concatText());
+                           stored::text(*rsBack, QStringLiteral("BackText")));
     if (!name || name->isEmpty()) return;
     editRow(*rsBack, [&] { rsBack->field(QStringLiteral("BackText")) = *name; });
     FillBackList();
@@ -344,7 +346,7 @@ void FrmCardBacks::cmdSavePicture_Click() {
     if (!locateSelectedBack()) return;
     FileDialogRequest request;
     request.title = kSaveTitle;
-    request.fileName = rsBack->field(QStringLiteral("BackText")).concatText();
+    request.fileName = stored::text(*rsBack, QStringLiteral("BackText"));
     request.filter = QStringLiteral("BMP (*.bmp)|*.bmp|JPG (*.jpg)|") + jpgFilePatterns() +
                      QStringLiteral("|GIF (*.gif)|*.gif|");
     request.filterIndex = 1;

@@ -1,6 +1,7 @@
 #include "frmCardList.h"
 #include "modData.h"
 #include "rowlookup.h"
+#include "storedvalues.h"
 
 #include "db/transaction.h"
 #include "runtime/vberror.h"
@@ -22,29 +23,34 @@ constexpr double kClientHeight = 424;
 constexpr double kFrameWidth = 8;
 constexpr double kFrameHeight = 34;
 
-// The columns of one row of the list's query, read wherever the recordset stands.
+// The texts of one row of the list's query, read wherever the recordset stands.
 struct CardRow {
-    explicit CardRow(Recordset& rs)
-        : cardID(rs.field(kCardID)), nr(rs.field(kNr)), title(rs.field(QStringLiteral("Title"))),
-          upperLeft(rs.field(QStringLiteral("UpperLeft"))), lowerLeft(rs.field(QStringLiteral("LowerLeft"))),
-          upperRight(rs.field(QStringLiteral("UpperRight"))), number(rs.field(QStringLiteral("Number"))),
-          backText(rs.field(QStringLiteral("BackText"))), boldText(rs.field(QStringLiteral("BoldText"))),
-          information(rs.field(QStringLiteral("Information"))) {}
+    explicit CardRow(Recordset& rs) : m_rs(rs) {}
+
+    QString text(const QString& field) const { return stored::text(m_rs, field); }
 
     // The upper-left corner, then the lower-left one or else an upper-right one that differs
     // (an empty one adds no stray space), then the card's number in parentheses.
     QString typeText() const {
-        QString result = upperLeft.concatText();
-        if (const QString lower = lowerLeft.concatText(); !lower.isEmpty())
+        QString result = text(QStringLiteral("UpperLeft"));
+        if (const QString lower = text(QStringLiteral("LowerLeft")); !lower.isEmpty())
             result += QLatin1Char(' ') + lower;
-        else if (const QString right = upperRight.concatText(); !right.isEmpty() && right != result)
+        else if (const QString right = text(QStringLiteral("UpperRight"));
+                 !right.isEmpty() && right != result)
             result += QLatin1Char(' ') + right;
-        if (const QString shown = number.concatText(); !shown.isEmpty())
+        if (const QString shown = text(QStringLiteral("Number")); !shown.isEmpty())
             result += QStringLiteral(" (") + shown + QLatin1Char(')');
         return result;
     }
 
-    Field cardID, nr, title, upperLeft, lowerLeft, upperRight, number, backText, boldText, information;
+    // Whether the stored number is already n: anything else is written anew.
+    bool numbered(qint16 n) const {
+        const Variant nr = m_rs.field(kNr).value();
+        return nr.type() == Variant::Type::Integer && nr.toDouble() == n;
+    }
+
+private:
+    Recordset& m_rs;
 };
 
 void makeArrowButton(CommandButton& button, const QString& icon, const QString& name) {
@@ -107,7 +113,8 @@ void FrmCardList::FillList() {
     strSQL =
         QStringLiteral("SELECT tblCard.CardID, tblCard.Nr, tblCard.Title, tblCardType.UpperLeft, "
                        "tblCardType.LowerLeft, tblCardType.UpperRight, tblCardType.LowerRight, "
-                       "tblCard.Number, tblCardBack.BackText, tblCard.BoldText, tblCard.Information"
+                       "tblCard.Number, tblCardBack.BackText, tblCard.BoldText, tblCard.Information, "
+                       "tblCard.SetID, tblCardType.CardTypeID, tblCardBack.CardBackID"
                        " FROM (tblCard LEFT JOIN tblCardType ON tblCardType.CardTypeID = tblCard.CardTypeID)"
                        " LEFT JOIN tblCardBack ON tblCardBack.CardBackID = tblCard.CardBackID"
                        " WHERE tblCard.SetID=") +
@@ -119,17 +126,19 @@ void FrmCardList::FillList() {
     lvCard.ClearListItems();
 
     Transaction transaction(*cnData);
+    stored::CollectedReports reports;
     const CardRow row(*rows);
     qint16 n = 0;
     for (; !rows->eof(); rows->moveNext(), rsCardList->moveNext()) {
         if (n == kLargestNr) throw VbError(VbError::Overflow);
         ++n;
-        ListItem& item = lvCard.AddListItem(listKey(kKeyPrefix, row.cardID.toLong()), row.title.concatText());
+        ListItem& item = lvCard.AddListItem(listKey(kKeyPrefix, rows->field(kCardID).toLong()),
+                                            row.text(QStringLiteral("Title")));
         item.setSubItems(1, row.typeText());
-        item.setSubItems(2, row.backText.concatText());
-        item.setTag(row.boldText.concatText());
-        item.setToolTipText(row.information.concatText());
-        if (row.nr.isNull() || row.nr.toLong() != n) {
+        item.setSubItems(2, row.text(QStringLiteral("BackText")));
+        item.setTag(row.text(QStringLiteral("BoldText")));
+        item.setToolTipText(row.text(QStringLiteral("Information")));
+        if (!row.numbered(n)) {
             rsCardList->field(kNr) = Variant(int(n));
             rsCardList->update();
         }

@@ -3,6 +3,7 @@
 #include "modData.h"
 #include "rowlookup.h"
 #include "smallcardlayout.h"
+#include "storedvalues.h"
 
 #include "runtime/colour.h"
 #include "runtime/vberror.h"
@@ -31,9 +32,9 @@ Font smallFonts(double size) {
     return Font{QStringLiteral("Small Fonts"), size, false, false};
 }
 
-// A Null UsedInSet is no set's and not global either.
-bool isGlobal(const Field& usedInSet) {
-    return !usedInSet.isNull() && usedInSet.toLong() == 0;
+// A Null UsedInSet, or one that cannot be used, is no set's and not global either.
+bool isGlobal(Recordset& type) {
+    return stored::number(type, QStringLiteral("UsedInSet"), -1) == 0;
 }
 } // namespace
 
@@ -182,15 +183,16 @@ void FrmCardType::FillTypeList() {
     lvType.ClearListItems();
     Recordset& rs = *rsType;
     if (rs.bof() && rs.eof()) return;
+    stored::CollectedReports reports;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
         const QString key = listKey(kKeyPrefix, rs.field(QStringLiteral("CardTypeID")).toLong());
-        ListItem& item = lvType.AddListItem(key, rs.field(QStringLiteral("UpperLeft")).concatText());
-        item.setSubItems(1, rs.field(QStringLiteral("LowerLeft")).concatText());
-        item.setSubItems(2, rs.field(QStringLiteral("UpperRight")).concatText());
-        item.setSubItems(3, rs.field(QStringLiteral("LowerRight")).concatText());
-        item.setSubItems(kNumberColumn, rs.field(QStringLiteral("Number")).concatText());
-        item.setSubItems(kCustomColumn, YesNo(!rs.field(QStringLiteral("Original")).toBool()));
-        item.setSubItems(kGlobalColumn, YesNo(isGlobal(rs.field(QStringLiteral("UsedInSet")))));
+        ListItem& item = lvType.AddListItem(key, stored::text(rs, QStringLiteral("UpperLeft")));
+        item.setSubItems(1, stored::text(rs, QStringLiteral("LowerLeft")));
+        item.setSubItems(2, stored::text(rs, QStringLiteral("UpperRight")));
+        item.setSubItems(3, stored::text(rs, QStringLiteral("LowerRight")));
+        item.setSubItems(kNumberColumn, stored::text(rs, QStringLiteral("Number")));
+        item.setSubItems(kCustomColumn, YesNo(!stored::flag(rs, QStringLiteral("Original"))));
+        item.setSubItems(kGlobalColumn, YesNo(isGlobal(rs)));
     }
 }
 
@@ -297,7 +299,7 @@ void FrmCardType::cmdSet_Click() {
     try {
         const qint32 id = keyOfListKey(item->Key(), kKeyPrefix);
         if (!moveToRow(rsType, QStringLiteral("CardTypeID"), id)) return;
-        const bool lock = isGlobal(rsType->field(QStringLiteral("UsedInSet")));
+        const bool lock = isGlobal(*rsType);
         editRow(*rsType, [&] { rsType->field(QStringLiteral("UsedInSet")) = qint64(lock ? iSetID : 0); });
         cmdSet.setCaption(lock ? kGlobalCaption : kLockCaption);
         item->setSubItems(kGlobalColumn, YesNo(!lock));

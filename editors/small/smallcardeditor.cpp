@@ -250,7 +250,7 @@ std::optional<SmallCardEditor::NewCardDefaults> SmallCardEditor::newCardDefaults
                vbExclamation, kAddTitle);
         return std::nullopt;
     }
-    defaults.number = rsCardType->field(QStringLiteral("Number")).concatText();
+    defaults.number = stored::text(*rsCardType, QStringLiteral("Number"));
     defaults.cardBackID = stored::number(*rsSet, QStringLiteral("DefaultCardBackID"));
     if (ComboIndexOf(cboCardBack, defaults.cardBackID) < 0) {
         if (cboCardBack.ListCount() == 0) {
@@ -326,10 +326,9 @@ SmallCardEditor::CornerTexts SmallCardEditor::cardTypeCorners(qint32 cardTypeID)
     // A type the lookup does not hold (another edition's, or deleted) has no corner texts.
     if (!moveToRow(rsCardType, QStringLiteral("CardTypeID"), cardTypeID)) return {};
     Recordset& type = *rsCardType;
-    return {type.field(QStringLiteral("UpperLeft")).concatText(),
-            type.field(QStringLiteral("LowerLeft")).concatText(),
-            type.field(QStringLiteral("UpperRight")).concatText(),
-            type.field(QStringLiteral("LowerRight")).concatText()};
+    return {stored::text(type, QStringLiteral("UpperLeft")), stored::text(type, QStringLiteral("LowerLeft")),
+            stored::text(type, QStringLiteral("UpperRight")),
+            stored::text(type, QStringLiteral("LowerRight"))};
 }
 
 void SmallCardEditor::DrawCard() {

@@ -93,7 +93,7 @@ void SmallCardFieldEdits::placeInformation() {
 void SmallCardFieldEdits::txtArtist_Change() {
     if (bLoading) return;
     writeCardField(QStringLiteral("Artist"), txtArtist.Text());
-    redrawArtist(txtArtist.Text(), !shownCard().field(QStringLiteral("Background")).isNull());
+    redrawArtist(txtArtist.Text(), stored::hasBytes(shownCard(), QStringLiteral("Background")));
 }
 
 void SmallCardFieldEdits::redrawArtist(const QString& artist, bool hasBackground) {
@@ -146,7 +146,7 @@ void SmallCardFieldEdits::cboType_Click() {
     const qint64 cardTypeID = cboType.ItemData(cboType.ListIndex());
     if (!moveToRow(rsCardType, QStringLiteral("CardTypeID"), cardTypeID))
         throw VbError(VbError::NoCurrentRecord);
-    const QString number = rsCardType->field(QStringLiteral("Number")).concatText();
+    const QString number = stored::text(*rsCardType, QStringLiteral("Number"));
     editShownCard([&](Recordset& card) {
         card.field(QStringLiteral("CardTypeID")) = rsCardType->field(QStringLiteral("CardTypeID"));
         card.field(QStringLiteral("Number")) = number;

@@ -1,6 +1,7 @@
 #include "smallcardstatistics.h"
 
 #include "modData.h"
+#include "storedvalues.h"
 
 #include <cmath>
 
@@ -41,20 +42,24 @@ QString percentText(qint32 part, qint32 whole) {
 }
 
 QString cardStatistics(qint32 setID, const QString& typeCorner) {
+    // Named in one message before the statistics show. Each query also reads the key of one
+    // row of each group, so that a text that cannot be used is named with its row.
+    stored::CollectedReports reports;
     const QString corner = QStringLiteral("tblCardType.") + typeCorner;
-    strSQL =
-        QStringLiteral("SELECT Count(tblCardType.CardTypeID) AS NrSort, tblCardType.UpperLeft, ") + corner +
-        QStringLiteral(" FROM tblCardType INNER JOIN tblCard ON tblCardType.CardTypeID = "
-                       "tblCard.CardTypeID") +
-        QStringLiteral(" WHERE tblCard.SetID =  ") + QString::number(setID) +
-        QStringLiteral(" GROUP BY tblCardType.UpperLeft, ") + corner +
-        QStringLiteral(" ORDER BY Count(tblCardType.CardTypeID) DESC , tblCardType.UpperLeft, ") + corner;
+    strSQL = QStringLiteral("SELECT Count(tblCardType.CardTypeID) AS NrSort, tblCardType.UpperLeft, ") +
+             corner + QStringLiteral(", tblCardType.CardTypeID") +
+             QStringLiteral(" FROM tblCardType INNER JOIN tblCard ON tblCardType.CardTypeID = "
+                            "tblCard.CardTypeID") +
+             QStringLiteral(" WHERE tblCard.SetID =  ") + QString::number(setID) +
+             QStringLiteral(" GROUP BY tblCardType.UpperLeft, ") + corner +
+             QStringLiteral(" ORDER BY Count(tblCardType.CardTypeID) DESC , tblCardType.UpperLeft, ") +
+             corner;
     qint32 cards = 0;
     const std::vector<Group> types = groups(
         QStringLiteral("NrSort"),
         [&](Recordset& rs) {
-            return rs.field(QStringLiteral("UpperLeft")).concatText() + QStringLiteral(" ") +
-                   rs.field(typeCorner).concatText();
+            return stored::text(rs, QStringLiteral("UpperLeft")) + QStringLiteral(" ") +
+                   stored::text(rs, typeCorner);
         },
         cards);
     QString text = QString::number(cards) + QStringLiteral(" number of cards in set.") + kLineBreak +
@@ -62,15 +67,16 @@ QString cardStatistics(qint32 setID, const QString& typeCorner) {
                    QStringLiteral(" number of types used.") + kLineBreak + groupLines(types, cards) +
                    kLineBreak + kLineBreak + kLineBreak;
 
-    strSQL = QStringLiteral("SELECT Count(tblCardBack.CardBackID) AS NrBack, tblCardBack.BackText") +
+    strSQL = QStringLiteral("SELECT Count(tblCardBack.CardBackID) AS NrBack, tblCardBack.BackText, "
+                            "tblCardBack.CardBackID") +
              QStringLiteral(" FROM tblCardBack INNER JOIN tblCard ON tblCardBack.CardBackID = "
                             "tblCard.CardBackID") +
              QStringLiteral(" WHERE tblCard.SetID =  ") + QString::number(setID) +
              QStringLiteral(" GROUP BY tblCardBack.BackText") +
              QStringLiteral(" ORDER BY Count(tblCardBack.CardBackID) DESC , tblCardBack.BackText");
     const std::vector<Group> backs = groups(
-        QStringLiteral("NrBack"),
-        [](Recordset& rs) { return rs.field(QStringLiteral("BackText")).concatText(); }, cards);
+        QStringLiteral("NrBack"), [](Recordset& rs) { return stored::text(rs, QStringLiteral("BackText")); },
+        cards);
     text += QString::number(backs.size()) + QStringLiteral(" number of sets used.") + kLineBreak +
             groupLines(backs, cards);
     return text;

@@ -248,7 +248,8 @@ TEST(StoredValues, ACardBackThatIsNoPictureIsNamedOnce) {
     for (int move : {2, 0, 2, 0})
         frmCard2nd->cmdCardNav[move].Click();
     ASSERT_EQ(folder.dialogs().messages().size(), 1u);
-    EXPECT_TRUE(folder.dialogs().messages().front().prompt.contains("Picture of the row 1 of tblCardBack"))
+    EXPECT_TRUE(
+        folder.dialogs().messages().front().prompt.contains("Picture of the card back \"Amber Checks\""))
         << folder.dialogs().messages().front().prompt.toStdString();
 }
 
@@ -266,7 +267,8 @@ TEST(StoredValues, AFontRowWithATextForItsSizeStillWritesTheCards) {
     QStringList prompts;
     for (const ShownMessage& shown : folder.dialogs().messages())
         prompts << shown.prompt;
-    EXPECT_TRUE(prompts.join("\n").contains("Size of the row")) << prompts.join("\n").toStdString();
+    EXPECT_TRUE(prompts.join("\n").contains("Size of the font CardTypeFontID of the set \"Test set\""))
+        << prompts.join("\n").toStdString();
     EXPECT_FALSE(prompts.join("\n").contains("Error ")) << prompts.join("\n").toStdString();
 }
 
