@@ -87,7 +87,7 @@ FrmCreate::FrmCreate() : Form(QStringLiteral("frmCreate")) {
     chkNoBack.Click = [this] { storeOption(QStringLiteral("NoBack"), checked(chkNoBack)); };
     chkReplaceSpace.Click = [this] { storeOption(QStringLiteral("ReplaceSpace"), checked(chkReplaceSpace)); };
     cboSaveFormat.Click = [this] {
-        if (!bLoading && cboSaveFormat.ListIndex() >= 0)
+        if (cboSaveFormat.ListIndex() >= 0)
             storeOption(QStringLiteral("PicFormatID"),
                         qint64(cboSaveFormat.ItemData(cboSaveFormat.ListIndex())));
     };
@@ -111,8 +111,10 @@ void FrmCreate::FillSaveFormats() {
     FillCombo(cboSaveFormat, *rs, QStringLiteral("PicFormat"), QStringLiteral("PicFormatID"));
 }
 
-// Every control whose value changes here writes the same value back into the set row.
+// Showing the stored options writes nothing: a write here could only fail or change a value
+// another program stored in its own way.
 void FrmCreate::ShowCreateSettings() {
+    const LoadingScope loading(bLoading);
     txtSaveTo.setText(stored::text(*rsSet, QStringLiteral("SaveTo")));
     chkFileNr.setValue(BoolToCheck(stored::flag(*rsSet, QStringLiteral("FileCardNr"))));
     chkNoBack.setValue(BoolToCheck(stored::flag(*rsSet, QStringLiteral("NoBack"))));
@@ -127,23 +129,30 @@ void FrmCreate::ShowCreateSettings() {
 
 void FrmCreate::EnableCardKinds() {
     chk2ndCard.setEnabled(hasRows(rsCard));
-    chk2ndChar.setEnabled(hasRows(rsCharacter));
-    chk2ndLarge.setEnabled(hasRows(rsLargeCard));
+    // The batch of any other edition writes only the small cards.
+    const bool secondEdition = iSetEditionID == 2;
+    chk2ndChar.setEnabled(secondEdition && hasRows(rsCharacter));
+    chk2ndLarge.setEnabled(secondEdition && hasRows(rsLargeCard));
 }
 
 void FrmCreate::storeOption(const QString& field, const Variant& value) {
-    // The row written is always the open set's, wherever another window left rsSet.
-    if (rsSet->eof() || rsSet->bof() || rsSet->field(QStringLiteral("SetID")).toLong() != iSetID) {
-        rsSet->moveFirst();
-        rsSet->find(QStringLiteral("SetID = ") + QString::number(iSetID));
-        if (rsSet->eof()) throw VbError(VbError::NoCurrentRecord);
-    }
+    if (bLoading) return;
     try {
-        rsSet->field(field) = value;
-        rsSet->update();
-    } catch (const VbError&) {
-        rsSet->cancelUpdate();
-        throw;
+        // The row written is always the open set's, wherever another window left rsSet.
+        if (rsSet->eof() || rsSet->bof() || rsSet->field(QStringLiteral("SetID")).toLong() != iSetID) {
+            rsSet->moveFirst();
+            rsSet->find(QStringLiteral("SetID = ") + QString::number(iSetID));
+            if (rsSet->eof()) throw VbError(VbError::NoCurrentRecord);
+        }
+        editRow(*rsSet, [&] { rsSet->field(field) = value; });
+    } catch (const VbError& error) {
+        // The batch writes where the dialog shows: the options show what is stored again.
+        try {
+            ShowCreateSettings();
+        } catch (const VbError&) {
+            // The row cannot be read either: the message still says that the change is lost.
+        }
+        throw changeNotSaved(error);
     }
 }
 

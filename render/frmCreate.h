@@ -62,7 +62,8 @@ private:
     // a message naming the folder when it cannot; the temporaries that a killed batch left
     // there go.
     bool prepareOutputFolder();
-    // Writes one option into the open set's row; a write that fails is cancelled.
+    // Writes one option into the open set's row; a write that fails is cancelled and the
+    // options show what is stored again.
     void storeOption(const QString& field, const Variant& value);
     // What the batch walks for one kind of card.
     struct CardKind {

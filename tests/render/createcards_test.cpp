@@ -7,6 +7,7 @@
 #include "frmLarge2nd.h"
 #include "modData.h"
 #include "programfiles.h"
+#include "readonlyfolder.h"
 #include "runtime/app.h"
 #include "runtime/replacementfile.h"
 #include "testrows.h"
@@ -117,6 +118,80 @@ TEST_F(CreateCardsTest, OptionsAreStoredInTheSetRowAtOnce) {
     EXPECT_TRUE(setField("FileCardNr").toBool());
     frmCreate->cboSaveFormat.setListIndex(2);
     EXPECT_EQ(setField("PicFormatID").toLong(), frmCreate->cboSaveFormat.ItemData(2));
+}
+
+// A refused option shows the stored one again, says so once, and the batch writes where the
+// dialog shows; each kind of control once.
+TEST_F(CreateCardsTest, ARefusedOptionShowsTheStoredOneAndSaysSoOnce) {
+    insertCard(1, {{"Title", "Axe"}});
+    frmCard2nd.get();
+    FrmCreate& dialog = frmCreate.get();
+    const std::pair<std::function<void()>, std::function<QString()>> cases[] = {
+        {[&] { dialog.txtFilenamePrefix.setText("Set"); }, [&] { return dialog.txtFilenamePrefix.Text(); }},
+        {[&] { dialog.chkNoBack.setValue(vbChecked); },
+         [&] { return QString::number(dialog.chkNoBack.Value()); }},
+        {[&] { dialog.cboSaveFormat.setListIndex(2); }, [&] { return dialog.cboSaveFormat.Text(); }},
+    };
+    for (const auto& [change, shown] : cases) {
+        const QString stored = shown();
+        {
+            const ReadOnlyFolder readOnly(folder.path());
+            change();
+        }
+        EXPECT_EQ(shown(), stored);
+        EXPECT_EQ(
+            messages().back().prompt,
+            "Error -2147467259: The change was not saved: the database or its folder cannot be written.");
+    }
+    const std::shared_ptr<Connection> other = Connection::open(folder.databasePath());
+    other->execute("BEGIN EXCLUSIVE");
+    dialog.txtSaveTo.setText(outputFolder + "/");
+    other->execute("ROLLBACK");
+    EXPECT_EQ(dialog.txtSaveTo.Text(), outputFolder);
+    EXPECT_EQ(messages().size(), 4u);
+    dialog.chk2ndCard.setValue(vbChecked);
+    dialog.cmdCreate.Click();
+    EXPECT_EQ(outputFiles(), QStringList{"C2 Axe.BMP"});
+}
+
+// Showing the stored options writes nothing, not even a flag another program stored in its own
+// way, and opens under another program's read.
+TEST_F(CreateCardsTest, OpeningTheDialogWritesNothing) {
+    cnData->execute(
+        QStringLiteral("UPDATE tblSet SET FileCardNr = 2147483648, NoBack = 1e400, ReplaceSpace = 1, "
+                       "FilenamePrefix = 'Set', PicFormatID = 3 WHERE SetID = %1")
+            .arg(iSetID));
+    openCards();
+    int writes = 0;
+    cnData->setWriteObserver(
+        [&](Connection::WriteKind, const QString&, qint64, const QStringList&) { ++writes; });
+    const std::shared_ptr<Connection> other = Connection::open(folder.databasePath());
+    other->execute("BEGIN");
+    other->openSnapshot("SELECT * FROM tblSet");
+    FrmCreate& dialog = frmCreate.get();
+    cnData->setWriteObserver({});
+    EXPECT_EQ(writes, 0);
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(dialog.chkFileNr.Value() + dialog.chkNoBack.Value() + dialog.chkReplaceSpace.Value(), 3);
+    EXPECT_EQ(dialog.cboSaveFormat.Text(), "GIF");
+}
+
+// Only the small cards of a 3rd-edition set are written: its other kinds cannot be chosen.
+TEST_F(CreateCardsTest, TheKindsTheEditionWritesCanBeChosen) {
+    for (const qint16 edition : {qint16(2), qint16(3)}) {
+        SCOPED_TRACE(edition);
+        openNewSet(edition);
+        insertCard(1);
+        insertCharacter(1);
+        insertLargeCard(1);
+        openCards();
+        openCharacters();
+        openLargeCards();
+        EXPECT_TRUE(frmCreate->chk2ndCard.Enabled());
+        EXPECT_EQ(frmCreate->chk2ndChar.Enabled(), edition == 2);
+        EXPECT_EQ(frmCreate->chk2ndLarge.Enabled(), edition == 2);
+        frmCreate.unload();
+    }
 }
 
 TEST_F(CreateCardsTest, EmptyFolderIsRefused) {
