@@ -9,6 +9,7 @@
 #include "rowlookup.h"
 #include "storedvalues.h"
 
+#include "db/lockwait.h"
 #include "forms/dialogs.h"
 #include "forms/loadingscope.h"
 #include "forms/screen.h"
@@ -16,12 +17,17 @@
 #include "runtime/replacementfile.h"
 #include "runtime/vberror.h"
 
+#include <QScopedValueRollback>
+
 FormInstance<FrmCreate> frmCreate;
 
 namespace {
 const QString kTitle = QStringLiteral("Create cards");
 constexpr qint32 kRed = 0xFF;
 constexpr qint32 kBlack = 0x0;
+// Another program holding the database is named this soon, and again while it holds on.
+constexpr int kFirstAskMs = 2000;
+constexpr int kAskAgainMs = 15000;
 
 bool hasRows(const RecordsetPtr& rs) {
     return rs && !(rs->bof() && rs->eof());
@@ -184,6 +190,13 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2n
     // Values that cannot be used are named together at the end: the batch writes every card.
     stored::CollectedReports reports(kTitle);
     try {
+        const LockWait lockWait(*cnData, kFirstAskMs, kAskAgainMs, [] {
+            return MsgBox(
+                       QStringLiteral("Another program is using the database: creating the cards waits "
+                                      "until it lets go.\r\n\r\nGo on waiting? No stops creating the cards."),
+                       vbYesNo + vbQuestion, kTitle) == vbYes;
+        });
+        const QScopedValueRollback<const LockWait*> waiting(m_lockWait, &lockWait);
         // Each file is written while the next card is drawn; all are written before the end.
         const CardImageWriter::Background writing(frmCard->imageWriter());
         const FrmCard::BatchTargets targets(frmCard.get());
@@ -285,6 +298,8 @@ void FrmCreate::renumberAndSave(const CardKind& kind) {
     qint16 n = 0;
     records.moveFirst();
     while (!records.eof()) {
+        // The database's work goes on without the lock once the user stopped waiting for it.
+        if (m_lockWait) m_lockWait->raiseIfStopped();
         n = CInt(double(n) + 1);
         // A number already in place is not written again: writing rewrites the row, pictures and all.
         // A number another tool left that is no number is written over like any other.

@@ -17,6 +17,7 @@
 #include <functional>
 
 class FrmCard;
+class LockWait;
 class SmallCardEditor;
 
 class FrmCreate : public Form {
@@ -81,6 +82,8 @@ private:
     void renumberAndSave(const CardKind& kind);
 
     bool bLoading = false;
+    // While a batch runs: its wait for another program's lock on the database.
+    const LockWait* m_lockWait = nullptr;
 };
 
 extern FormInstance<FrmCreate> frmCreate;

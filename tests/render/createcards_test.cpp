@@ -22,7 +22,9 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <future>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -191,6 +193,37 @@ TEST_F(CreateCardsTest, TheKindsTheEditionWritesCanBeChosen) {
         EXPECT_EQ(frmCreate->chk2ndChar.Enabled(), edition == 2);
         EXPECT_EQ(frmCreate->chk2ndLarge.Enabled(), edition == 2);
         frmCreate.unload();
+    }
+}
+
+// Another program's read holds the batch up: the user is asked once within a few seconds, and
+// either waits until it lets go or stops with the numbers as they were.
+TEST_F(CreateCardsTest, ABatchHeldUpByAnotherProgramAsksToWaitOrStop) {
+    const qint32 cardID = insertCard(5, {{"Title", "Axe"}});
+    frmCard2nd.get();
+    for (const auto& [answer, nr, ending] :
+         {std::tuple{vbYes, 1, "Done creating cards."}, std::tuple{vbNo, 5, "Creating the cards stopped."}}) {
+        cnData->execute(QStringLiteral("UPDATE tblCard SET Nr = 5"));
+        openCards();
+        std::promise<void> reading;
+        std::thread other([&] {
+            const std::shared_ptr<Connection> connection = Connection::open(folder.databasePath());
+            connection->execute("BEGIN");
+            connection->openSnapshot("SELECT * FROM tblCard");
+            reading.set_value();
+            std::this_thread::sleep_for(std::chrono::seconds(3));
+            connection->execute("ROLLBACK");
+        });
+        reading.get_future().wait();
+        const size_t shownBefore = messages().size();
+        folder.dialogs().answerMessageBox(answer);
+        frmCreate->chk2ndCard.setValue(vbChecked);
+        frmCreate->cmdCreate.Click();
+        other.join();
+        ASSERT_EQ(messages().size(), shownBefore + 2);
+        EXPECT_TRUE(messages()[shownBefore].prompt.startsWith("Another program is using the database"));
+        EXPECT_TRUE(messages().back().prompt.startsWith(ending)) << messages().back().prompt.toStdString();
+        EXPECT_EQ(rowField("tblCard", "CardID", cardID, "Nr").toInt(), nr);
     }
 }
 
