@@ -298,7 +298,7 @@ void FrmCreate::renumberAndSave(const CardKind& kind) {
     qint16 n = 0;
     records.moveFirst();
     while (!records.eof()) {
-        // The database's work goes on without the lock once the user stopped waiting for it.
+        // The user chose to stop waiting for another program: SQLite may go on without its lock.
         if (m_lockWait) m_lockWait->raiseIfStopped();
         n = CInt(double(n) + 1);
         // A number already in place is not written again: writing rewrites the row, pictures and all.
