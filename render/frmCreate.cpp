@@ -9,6 +9,7 @@
 #include "rowlookup.h"
 #include "storedvalues.h"
 
+#include "db/lockwait.h"
 #include "forms/dialogs.h"
 #include "forms/loadingscope.h"
 #include "forms/screen.h"
@@ -16,12 +17,17 @@
 #include "runtime/replacementfile.h"
 #include "runtime/vberror.h"
 
+#include <QScopedValueRollback>
+
 FormInstance<FrmCreate> frmCreate;
 
 namespace {
 const QString kTitle = QStringLiteral("Create cards");
 constexpr qint32 kRed = 0xFF;
 constexpr qint32 kBlack = 0x0;
+// Another program holding the database is named this soon, and again while it holds on.
+constexpr int kFirstAskMs = 2000;
+constexpr int kAskAgainMs = 15000;
 
 bool hasRows(const RecordsetPtr& rs) {
     return rs && !(rs->bof() && rs->eof());
@@ -87,7 +93,7 @@ FrmCreate::FrmCreate() : Form(QStringLiteral("frmCreate")) {
     chkNoBack.Click = [this] { storeOption(QStringLiteral("NoBack"), checked(chkNoBack)); };
     chkReplaceSpace.Click = [this] { storeOption(QStringLiteral("ReplaceSpace"), checked(chkReplaceSpace)); };
     cboSaveFormat.Click = [this] {
-        if (!bLoading && cboSaveFormat.ListIndex() >= 0)
+        if (cboSaveFormat.ListIndex() >= 0)
             storeOption(QStringLiteral("PicFormatID"),
                         qint64(cboSaveFormat.ItemData(cboSaveFormat.ListIndex())));
     };
@@ -111,8 +117,10 @@ void FrmCreate::FillSaveFormats() {
     FillCombo(cboSaveFormat, *rs, QStringLiteral("PicFormat"), QStringLiteral("PicFormatID"));
 }
 
-// Every control whose value changes here writes the same value back into the set row.
+// Showing the stored options writes nothing: a write here could only fail or change a value
+// another program stored in its own way.
 void FrmCreate::ShowCreateSettings() {
+    const LoadingScope loading(bLoading);
     txtSaveTo.setText(stored::text(*rsSet, QStringLiteral("SaveTo")));
     chkFileNr.setValue(BoolToCheck(stored::flag(*rsSet, QStringLiteral("FileCardNr"))));
     chkNoBack.setValue(BoolToCheck(stored::flag(*rsSet, QStringLiteral("NoBack"))));
@@ -127,23 +135,30 @@ void FrmCreate::ShowCreateSettings() {
 
 void FrmCreate::EnableCardKinds() {
     chk2ndCard.setEnabled(hasRows(rsCard));
-    chk2ndChar.setEnabled(hasRows(rsCharacter));
-    chk2ndLarge.setEnabled(hasRows(rsLargeCard));
+    // The batch of any other edition writes only the small cards.
+    const bool secondEdition = iSetEditionID == 2;
+    chk2ndChar.setEnabled(secondEdition && hasRows(rsCharacter));
+    chk2ndLarge.setEnabled(secondEdition && hasRows(rsLargeCard));
 }
 
 void FrmCreate::storeOption(const QString& field, const Variant& value) {
-    // The row written is always the open set's, wherever another window left rsSet.
-    if (rsSet->eof() || rsSet->bof() || rsSet->field(QStringLiteral("SetID")).toLong() != iSetID) {
-        rsSet->moveFirst();
-        rsSet->find(QStringLiteral("SetID = ") + QString::number(iSetID));
-        if (rsSet->eof()) throw VbError(VbError::NoCurrentRecord);
-    }
+    if (bLoading) return;
     try {
-        rsSet->field(field) = value;
-        rsSet->update();
-    } catch (const VbError&) {
-        rsSet->cancelUpdate();
-        throw;
+        // The row written is always the open set's, wherever another window left rsSet.
+        if (rsSet->eof() || rsSet->bof() || rsSet->field(QStringLiteral("SetID")).toLong() != iSetID) {
+            rsSet->moveFirst();
+            rsSet->find(QStringLiteral("SetID = ") + QString::number(iSetID));
+            if (rsSet->eof()) throw VbError(VbError::NoCurrentRecord);
+        }
+        editRow(*rsSet, [&] { rsSet->field(field) = value; });
+    } catch (const VbError& error) {
+        // The batch writes where the dialog shows: the options show what is stored again.
+        try {
+            ShowCreateSettings();
+        } catch (const VbError&) {
+            // The row cannot be read either: the message still says that the change is lost.
+        }
+        throw changeNotSaved(error);
     }
 }
 
@@ -175,6 +190,13 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2n
     // Values that cannot be used are named together at the end: the batch writes every card.
     stored::CollectedReports reports(kTitle);
     try {
+        const LockWait lockWait(*cnData, kFirstAskMs, kAskAgainMs, [] {
+            return MsgBox(
+                       QStringLiteral("Another program is using the database: creating the cards waits "
+                                      "until it lets go.\r\n\r\nGo on waiting? No stops creating the cards."),
+                       vbYesNo + vbQuestion, kTitle) == vbYes;
+        });
+        const QScopedValueRollback<const LockWait*> waiting(m_lockWait, &lockWait);
         // Each file is written while the next card is drawn; all are written before the end.
         const CardImageWriter::Background writing(frmCard->imageWriter());
         const FrmCard::BatchTargets targets(frmCard.get());
@@ -276,6 +298,8 @@ void FrmCreate::renumberAndSave(const CardKind& kind) {
     qint16 n = 0;
     records.moveFirst();
     while (!records.eof()) {
+        // The user chose to stop waiting for another program: SQLite may go on without its lock.
+        if (m_lockWait) m_lockWait->raiseIfStopped();
         n = CInt(double(n) + 1);
         // A number already in place is not written again: writing rewrites the row, pictures and all.
         // A number another tool left that is no number is written over like any other.

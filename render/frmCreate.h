@@ -17,6 +17,7 @@
 #include <functional>
 
 class FrmCard;
+class LockWait;
 class SmallCardEditor;
 
 class FrmCreate : public Form {
@@ -62,7 +63,8 @@ private:
     // a message naming the folder when it cannot; the temporaries that a killed batch left
     // there go.
     bool prepareOutputFolder();
-    // Writes one option into the open set's row; a write that fails is cancelled.
+    // Writes one option into the open set's row; a write that fails is cancelled and the
+    // options show what is stored again.
     void storeOption(const QString& field, const Variant& value);
     // What the batch walks for one kind of card.
     struct CardKind {
@@ -80,6 +82,8 @@ private:
     void renumberAndSave(const CardKind& kind);
 
     bool bLoading = false;
+    // While a batch runs: its wait for another program's lock on the database.
+    const LockWait* m_lockWait = nullptr;
 };
 
 extern FormInstance<FrmCreate> frmCreate;

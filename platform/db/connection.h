@@ -62,6 +62,7 @@ public:
     void setStatementObserver(StatementObserver observer);
 
 private:
+    friend class LockWait;
     explicit Connection(std::shared_ptr<Database> db) : m_db(std::move(db)) {}
 
     std::shared_ptr<Database> m_db;

@@ -7,6 +7,7 @@
 #include "frmLarge2nd.h"
 #include "modData.h"
 #include "programfiles.h"
+#include "readonlyfolder.h"
 #include "runtime/app.h"
 #include "runtime/replacementfile.h"
 #include "testrows.h"
@@ -21,7 +22,9 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <future>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -117,6 +120,81 @@ TEST_F(CreateCardsTest, OptionsAreStoredInTheSetRowAtOnce) {
     EXPECT_TRUE(setField("FileCardNr").toBool());
     frmCreate->cboSaveFormat.setListIndex(2);
     EXPECT_EQ(setField("PicFormatID").toLong(), frmCreate->cboSaveFormat.ItemData(2));
+}
+
+// A refused option shows the stored one again, which the batch uses, and says so once.
+TEST_F(CreateCardsTest, ARefusedOptionShowsTheStoredOneAndSaysSoOnce) {
+    FrmCreate& dialog = frmCreate.get();
+    const std::pair<std::function<void()>, std::function<QString()>> cases[] = {
+        {[&] { dialog.txtSaveTo.setText("/"); }, [&] { return dialog.txtSaveTo.Text(); }},
+        {[&] { dialog.chkNoBack.setValue(vbChecked); },
+         [&] { return QString::number(dialog.chkNoBack.Value()); }},
+        {[&] { dialog.cboSaveFormat.setListIndex(2); }, [&] { return dialog.cboSaveFormat.Text(); }},
+    };
+    for (const auto& [change, shown] : cases) {
+        const QString stored = shown();
+        const size_t shownBefore = messages().size();
+        {
+            const ReadOnlyFolder readOnly(folder.path());
+            change();
+        }
+        EXPECT_EQ(shown(), stored);
+        ASSERT_EQ(messages().size(), shownBefore + 1);
+        EXPECT_TRUE(
+            messages().back().prompt.contains("The change was not saved: the database or its folder"));
+    }
+}
+
+// Opening writes nothing, not even flags another program stored in its own way, so it opens
+// under another program's read; a 3rd-edition set's batch writes only its small cards.
+TEST_F(CreateCardsTest, OpeningWritesNothingAndOffersTheKindsTheEditionWrites) {
+    for (const qint16 edition : {qint16(2), qint16(3)}) {
+        openNewSet(edition);
+        cnData->execute(
+            QStringLiteral("UPDATE tblSet SET FileCardNr = 2147483648, NoBack = 1e400 WHERE SetID = %1")
+                .arg(iSetID));
+        insertCharacter(1);
+        insertLargeCard(1);
+        openCharacters();
+        openLargeCards();
+        const std::shared_ptr<Connection> other = Connection::open(folder.databasePath());
+        other->execute("BEGIN");
+        other->openSnapshot("SELECT * FROM tblSet");
+        EXPECT_EQ(frmCreate->chkFileNr.Value() + frmCreate->chkNoBack.Value(), 2);
+        EXPECT_EQ(frmCreate->chk2ndChar.Enabled() && frmCreate->chk2ndLarge.Enabled(), edition == 2);
+        EXPECT_TRUE(messages().empty());
+        frmCreate.unload();
+    }
+}
+
+// Another program's read holds the batch up: the user is asked within a few seconds, and either
+// waits until it lets go or stops with the numbers as they were.
+TEST_F(CreateCardsTest, ABatchHeldUpByAnotherProgramAsksToWaitOrStop) {
+    const qint32 cardID = insertCard(5, {{"Title", "Axe"}});
+    frmCard2nd.get();
+    frmCreate->chk2ndCard.setValue(vbChecked);
+    for (const auto& [answer, nr, ending] :
+         {std::tuple{vbYes, 1, "Done"}, std::tuple{vbNo, 5, "Creating the cards stopped."}}) {
+        cnData->execute("UPDATE tblCard SET Nr = 5");
+        openCards();
+        std::promise<void> reading;
+        std::thread other([&] {
+            const std::shared_ptr<Connection> connection = Connection::open(folder.databasePath());
+            connection->execute("BEGIN");
+            connection->openSnapshot("SELECT * FROM tblCard");
+            reading.set_value();
+            std::this_thread::sleep_for(std::chrono::seconds(3));
+        });
+        reading.get_future().wait();
+        const size_t shownBefore = messages().size();
+        folder.dialogs().answerMessageBox(answer);
+        frmCreate->cmdCreate.Click();
+        other.join();
+        ASSERT_EQ(messages().size(), shownBefore + 2);
+        EXPECT_TRUE(messages()[shownBefore].prompt.startsWith("Another program is using the database"));
+        EXPECT_TRUE(messages().back().prompt.startsWith(ending));
+        EXPECT_EQ(rowField("tblCard", "CardID", cardID, "Nr").toInt(), nr);
+    }
 }
 
 TEST_F(CreateCardsTest, EmptyFolderIsRefused) {
