@@ -1,8 +1,11 @@
 #pragma once
 // Stands in for the outside BMP-to-GIF converter: reads a BMP file and writes it as a GIF with a
-// palette of at most 256 colours. A failure is reported as a flag and a reason text, never thrown.
-// The GIF is written under a temporary name beside the target and renamed over it, so a failed
-// conversion leaves an existing target as it was.
+// palette of at most 256 colours, in which the picture's flat colours stay exact (quantiser.h). One
+// converter keeps its work memory from one picture to the next. A failure is reported as a flag
+// and a reason text, never thrown. The GIF is written under a temporary name beside the target and
+// renamed over it, so a failed conversion leaves an existing target as it was.
+
+#include "quantiser.h"
 
 #include <QString>
 
@@ -22,4 +25,5 @@ private:
     bool m_failed = false;
     QString m_reason;
     int m_errorNumber = 0;
+    Quantiser m_quantiser;
 };

@@ -10,6 +10,8 @@
 #include "frmMaster.h"
 #include "testrows.h"
 
+#include "database/backpicture.h"
+
 #include "frmCreate.h"
 
 #include <QCoreApplication>
@@ -45,6 +47,15 @@ const qint32 kDark = 0x302010;
 
 QByteArray picture(int width, int height) {
     return bmpBytes(width, height, QColor(40, 120, 200));
+}
+
+// Every shade of red against every shade of green: more colours than a GIF palette holds.
+QByteArray spectrum(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, (x + y) % 256));
+    return bmpBytes(image);
 }
 
 QString fileNamePrefix(const Case& c) {
@@ -151,6 +162,28 @@ void PrintTo(const Case& c, std::ostream* os) {
     *os << c.name;
 }
 
+// How far a lossy file is from the preview: the mean difference per channel, in levels of 255, and
+// the share of the white pixels that are no longer white.
+struct Difference {
+    double mean = 0;
+    double whiteLost = 0;
+};
+
+Difference difference(const QImage& preview, const QImage& print) {
+    double levels = 0;
+    int white = 0, whiteLost = 0;
+    for (int y = 0; y < preview.height(); ++y)
+        for (int x = 0; x < preview.width(); ++x) {
+            const QRgb a = preview.pixel(x, y), b = print.pixel(x, y);
+            levels += qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
+            if (a == qRgb(255, 255, 255)) {
+                ++white;
+                if (b != a) ++whiteLost;
+            }
+        }
+    return {levels / (3.0 * preview.width() * preview.height()), white ? double(whiteLost) / white : 0};
+}
+
 double differingShare(const QImage& a, const QImage& b) {
     int differing = 0;
     for (int y = 0; y < a.height(); ++y)
@@ -223,6 +256,63 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Case{"SmallSecond", Kind::SmallCard, 2, {}}, Case{"SmallThird", Kind::SmallCard, 3, {}},
                       Case{"Character", Kind::Character, 2, {}}, Case{"LargeCard", Kind::LargeCard, 2, {}}),
     [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
+
+// A GIF or JPG file is the preview within its format's bound: a GIF keeps the card's white (and
+// every other flat colour) exact and approximates only the pictures; a JPG stays within its loss.
+struct FormatCase {
+    Case card;
+    qint32 picFormatID;
+    double mostMeanDifference;
+    double mostWhiteLost;
+};
+
+class PrintInEachFormat : public PreviewAgainstPrint, public ::testing::WithParamInterface<FormatCase> {};
+
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << c.card.name << (c.picFormatID == 2 ? " JPG" : " GIF");
+}
+
+TEST_P(PrintInEachFormat, TheFileIsThePreviewWithinItsFormatsBound) {
+    const FormatCase& c = GetParam();
+    const QImage preview = shown(show(c.card));
+    setSetField("PicFormatID", c.picFormatID);
+    const QImage print = printed(c.card, preview.size());
+    ASSERT_EQ(preview.size(), print.size());
+    const Difference found = difference(preview, print);
+    EXPECT_LE(found.mean, c.mostMeanDifference) << "mean difference per channel";
+    EXPECT_LE(found.whiteLost, c.mostWhiteLost) << "share of the white pixels lost";
+}
+
+const Case kSpectrumCard{"SpectrumCard",
+                         Kind::SmallCard,
+                         2,
+                         {{"Title", Variant(QStringLiteral("OLD TOWER"))},
+                          {"Information", Variant(kWraps)},
+                          {"UsePicture", Variant(true)},
+                          {"Picture", Variant(spectrum(139, 105))}}};
+const Case kSpectrumCharacter{"SpectrumCharacter",
+                              Kind::Character,
+                              2,
+                              {{"Name", Variant(QStringLiteral("WANDERER"))},
+                               {"Abilities", Variant(kWraps)},
+                               {"Picture", Variant(spectrum(140, 100))}}};
+const Case kDarkLargeCard{"DarkLargeCard",
+                          Kind::LargeCard,
+                          2,
+                          {{"BGColour", Variant(kDark)},
+                           {"Information", Variant(kWraps)},
+                           {"Picture", Variant(shadedBmpBytes(150, 200))}}};
+const Case kTextCard{"TextCard", Kind::SmallCard, 2, {{"Information", Variant(kOverflows)}}};
+
+INSTANTIATE_TEST_SUITE_P(
+    GifAndJpg, PrintInEachFormat,
+    ::testing::Values(FormatCase{kSpectrumCard, 3, 3, 0}, FormatCase{kSpectrumCharacter, 3, 3, 0},
+                      FormatCase{kDarkLargeCard, 3, 3, 0}, FormatCase{kTextCard, 3, 0, 0},
+                      FormatCase{kSpectrumCard, 2, 3, 1}, FormatCase{kDarkLargeCard, 2, 3, 1},
+                      FormatCase{kTextCard, 2, 3, 1}),
+    [](const ::testing::TestParamInfo<FormatCase>& param) {
+        return std::string(param.param.card.name) + (param.param.picFormatID == 2 ? "Jpg" : "Gif");
+    });
 
 INSTANTIATE_TEST_SUITE_P(
     EveryKind, PreviewIsPrint,
