@@ -1,0 +1,90 @@
+// Adding and deleting number a set's cards, characters and large cards 1..n by their order,
+// whatever numbers were stored: gaps, repeats and values that are no usable number.
+#include "editorfixture.h"
+#include "frmCard2nd.h"
+#include "frmCharacter2nd.h"
+#include "frmLarge2nd.h"
+
+#include "modData.h"
+
+#include <QCoreApplication>
+
+namespace {
+struct Editor {
+    CommandButton& add;
+    CommandButton& remove;
+    std::deque<CommandButton>& nav;
+    Label& position;
+};
+
+struct Kind {
+    QString table, key, name;
+    FieldValues (*values)(int);
+    Editor (*open)();
+};
+
+const Kind kCard{"tblCard", "CardID", "Title", newSmallCardValues, [] {
+                     FrmCard2nd& f = frmCard2nd.get();
+                     return Editor{f.cmdCardAdd, f.cmdCardDelete, f.cmdCardNav, f.lblCurrentCard};
+                 }};
+const Kind kCharacter{
+    "tblCharacter", "CharacterID", "Name", newCharacterValues, [] {
+        FrmCharacter2nd& f = frmCharacter2nd.get();
+        return Editor{f.cmdCharacterAdd, f.cmdCharacterDelete, f.cmdCharNav, f.lblCurrentCardCharacter};
+    }};
+const Kind kLargeCard{"tblLargeCard", "LargeCardID", "Title", newLargeCardValues, [] {
+                          FrmLarge2nd& f = frmLarge2nd.get();
+                          return Editor{f.cmdCardAdd, f.cmdCardDelete, f.cmdCardNav, f.lblCurrentCard};
+                      }};
+
+class Numbering : public EditorFixture {
+protected:
+    ~Numbering() override { unloadEditors(); }
+    static void unloadEditors() {
+        frmCard2nd.unload();
+        frmCharacter2nd.unload();
+        frmLarge2nd.unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+} // namespace
+
+TEST_F(Numbering, AddingAndDeletingNumberTheRowsOneToNWhateverWasStored) {
+    struct Case {
+        const Kind& kind;
+        QStringList stored; // SQL values of Nr, for rows named A, B, C, ...
+        int deleted;        // the position of the row deleted; 0 adds one
+        QStringList after;
+        const char* position;
+    };
+    for (const Case& c : {
+             Case{kCard, {"1", "2", "3", "5"}, 2, {"1 A", "2 C", "3 D"}, "2 (3)"},
+             Case{kCard, {"NULL", "2", "2", "40000"}, 0, {"1 A", "2 B", "3 C", "4 D", "5 CARD 5"}, "5 (5)"},
+             Case{kCharacter, {"1", "2", "3", "'odd'"}, 4, {"1 A", "2 B", "3 C"}, "3 (3)"},
+             Case{kCharacter, {"1", "'odd'"}, 0, {"1 A", "2 B", "3 CHARACTER 3"}, "3 (3)"},
+             Case{kLargeCard, {"1", "2.5", "3"}, 1, {"1 B", "2 C"}, "1 (2)"},
+             Case{kLargeCard, {"'x'"}, 0, {"1 A", "2 LARGE CARD 2"}, "2 (2)"},
+         }) {
+        SCOPED_TRACE(testing::Message()
+                     << c.kind.table.toStdString() << " " << c.stored.join(", ").toStdString());
+        addOpenSet(2);
+        for (int i = 0; i < c.stored.size(); ++i) {
+            const qint32 id = insertRow(c.kind.table, c.kind.key, c.kind.values(i + 1),
+                                        {{c.kind.name, Variant(QString(QChar('A' + i)))}});
+            cnData->execute(QStringLiteral("UPDATE %1 SET Nr = %2 WHERE %3 = %4")
+                                .arg(c.kind.table, c.stored[i], c.kind.key)
+                                .arg(id));
+        }
+        const Editor editor = c.kind.open();
+        if (c.deleted == 0) {
+            click(editor.add);
+        } else {
+            for (int i = 1; i < c.deleted; ++i)
+                click(editor.nav[2]);
+            click(editor.remove);
+        }
+        EXPECT_EQ(numberedRows(c.kind.table, c.kind.name, c.kind.key), c.after);
+        EXPECT_EQ(editor.position.Caption(), c.position);
+        unloadEditors();
+    }
+}
