@@ -1,7 +1,7 @@
 // Times the start and a set change to a set of 10,000 small cards, each with a JPEG picture of
 // about 9 KB and a BMP background of about 115 KB, against a set of one such card in the same
 // database, moving to the next card as the editor's button does, the card list of the set, and
-// deleting the first card of the set against the first of ten, and the first of as many
+// deleting the first card of the set against the first of ten, and the same for as many
 // characters (each with the card's picture).
 // Usage: zqj_largeset_benchmark [cards]   (QT_QPA_PLATFORM=offscreen where there is no display)
 
@@ -129,6 +129,7 @@ int main(int argc, char** argv) {
     const qint32 single = makeSet(QStringLiteral("One card"), 1, picture, background);
     const qint32 ten = makeSet(QStringLiteral("Ten cards"), 10, picture, background);
     const qint32 characters = makeCharacterSet(QStringLiteral("Characters"), cards, picture);
+    const qint32 tenCharacters = makeCharacterSet(QStringLiteral("Ten characters"), 10, picture);
     std::printf("Made a set of %d cards (picture %lld bytes, background %lld bytes) and a set of one card "
                 "in %.1f s; the database holds %.0f MB\n",
                 cards, qlonglong(picture.size()), qlonglong(background.size()),
@@ -188,11 +189,15 @@ int main(int argc, char** argv) {
     const double largeDeleted = millisecondsOf([&] { editor.cmdCardDelete.Click(); });
     std::printf("Deleting the first card: of 10 cards %.1f ms, of %d cards %.1f ms (large / ten: %.1f); "
                 "now on card %s\n",
-                tenDeleted, cards, largeDeleted, largeDeleted / tenDeleted, qPrintable(editor.txtTitle.Text()));
-    changeSet(characters);
+                tenDeleted, cards, largeDeleted, largeDeleted / tenDeleted,
+                qPrintable(editor.txtTitle.Text()));
     FrmCharacter2nd& characterEditor = frmCharacter2nd.get();
-    const double characterDeleted = millisecondsOf([&] { characterEditor.cmdCharacterDelete.Click(); });
-    std::printf("Deleting the first of %d characters: %.1f ms; now on %s\n", cards, characterDeleted,
+    changeSet(tenCharacters);
+    const double tenCharactersDeleted = millisecondsOf([&] { characterEditor.cmdCharacterDelete.Click(); });
+    changeSet(characters);
+    const double charactersDeleted = millisecondsOf([&] { characterEditor.cmdCharacterDelete.Click(); });
+    std::printf("Deleting the first character: of 10 %.1f ms, of %d %.1f ms (large / ten: %.1f); now on %s\n",
+                tenCharactersDeleted, cards, charactersDeleted, charactersDeleted / tenCharactersDeleted,
                 qPrintable(characterEditor.lblCurrentCardCharacter.Caption()));
     frmCharacter2nd.unload();
     frmCard2nd.unload();
