@@ -11,42 +11,31 @@
 
 namespace {
 struct Editor {
-    CommandButton& add;
-    CommandButton& remove;
-    std::deque<CommandButton>& nav;
+    CommandButton &add, &remove, &next;
     Label& position;
 };
 
 struct Kind {
-    QString table, key, name;
+    const char *table, *key, *name;
     FieldValues (*values)(int);
     Editor (*open)();
 };
 
 const Kind kCard{"tblCard", "CardID", "Title", newSmallCardValues, [] {
                      FrmCard2nd& f = frmCard2nd.get();
-                     return Editor{f.cmdCardAdd, f.cmdCardDelete, f.cmdCardNav, f.lblCurrentCard};
+                     return Editor{f.cmdCardAdd, f.cmdCardDelete, f.cmdCardNav[2], f.lblCurrentCard};
                  }};
 const Kind kCharacter{
     "tblCharacter", "CharacterID", "Name", newCharacterValues, [] {
         FrmCharacter2nd& f = frmCharacter2nd.get();
-        return Editor{f.cmdCharacterAdd, f.cmdCharacterDelete, f.cmdCharNav, f.lblCurrentCardCharacter};
+        return Editor{f.cmdCharacterAdd, f.cmdCharacterDelete, f.cmdCharNav[2], f.lblCurrentCardCharacter};
     }};
 const Kind kLargeCard{"tblLargeCard", "LargeCardID", "Title", newLargeCardValues, [] {
                           FrmLarge2nd& f = frmLarge2nd.get();
-                          return Editor{f.cmdCardAdd, f.cmdCardDelete, f.cmdCardNav, f.lblCurrentCard};
+                          return Editor{f.cmdCardAdd, f.cmdCardDelete, f.cmdCardNav[2], f.lblCurrentCard};
                       }};
 
-class Numbering : public EditorFixture {
-protected:
-    ~Numbering() override { unloadEditors(); }
-    static void unloadEditors() {
-        frmCard2nd.unload();
-        frmCharacter2nd.unload();
-        frmLarge2nd.unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-};
+using Numbering = EditorFixture;
 } // namespace
 
 TEST_F(Numbering, AddingAndDeletingNumberTheRowsOneToNWhateverWasStored) {
@@ -65,26 +54,24 @@ TEST_F(Numbering, AddingAndDeletingNumberTheRowsOneToNWhateverWasStored) {
              Case{kLargeCard, {"1", "2.5", "3"}, 1, {"1 B", "2 C"}, "1 (2)"},
              Case{kLargeCard, {"'x'"}, 0, {"1 A", "2 LARGE CARD 2"}, "2 (2)"},
          }) {
-        SCOPED_TRACE(testing::Message()
-                     << c.kind.table.toStdString() << " " << c.stored.join(", ").toStdString());
+        SCOPED_TRACE(testing::Message() << c.kind.table << " " << c.stored.join(", ").toStdString());
         addOpenSet(2);
         for (int i = 0; i < c.stored.size(); ++i) {
             const qint32 id = insertRow(c.kind.table, c.kind.key, c.kind.values(i + 1),
-                                        {{c.kind.name, Variant(QString(QChar('A' + i)))}});
+                                        {{c.kind.name, QString(QChar('A' + i))}});
             cnData->execute(QStringLiteral("UPDATE %1 SET Nr = %2 WHERE %3 = %4")
                                 .arg(c.kind.table, c.stored[i], c.kind.key)
                                 .arg(id));
         }
         const Editor editor = c.kind.open();
-        if (c.deleted == 0) {
-            click(editor.add);
-        } else {
-            for (int i = 1; i < c.deleted; ++i)
-                click(editor.nav[2]);
-            click(editor.remove);
-        }
+        for (int i = 1; i < c.deleted; ++i)
+            click(editor.next);
+        click(c.deleted == 0 ? editor.add : editor.remove);
         EXPECT_EQ(numberedRows(c.kind.table, c.kind.name, c.kind.key), c.after);
         EXPECT_EQ(editor.position.Caption(), c.position);
-        unloadEditors();
+        frmCard2nd.unload();
+        frmCharacter2nd.unload();
+        frmLarge2nd.unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
