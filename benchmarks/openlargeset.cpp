@@ -1,11 +1,14 @@
 // Times the start and a set change to a set of 10,000 small cards, each with a JPEG picture of
 // about 9 KB and a BMP background of about 115 KB, against a set of one such card in the same
-// database, moving to the next card as the editor's button does, and the card list of the set.
+// database, moving to the next card as the editor's button does, the card list of the set, and
+// deleting the first card of the set against the first of ten, and the same for as many
+// characters (each with the card's picture).
 // Usage: zqj_largeset_benchmark [cards]   (QT_QPA_PLATFORM=offscreen where there is no display)
 
 #include "benchmarksupport.h"
 #include "frmCard2nd.h"
 #include "frmCardList.h"
+#include "frmCharacter2nd.h"
 #include "frmMaster.h"
 #include "modData.h"
 
@@ -66,6 +69,27 @@ qint32 makeSet(const QString& name, int cards, const QByteArray& picture, const 
     return setID;
 }
 
+// Characters written in one statement, each with the picture and the first start area and
+// character back of the set's language.
+qint32 makeCharacterSet(const QString& name, int characters, const QByteArray& picture) {
+    const qint32 setID = addSet(name);
+    cnData->execute(
+        QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+            "INSERT INTO tblCharacter (SetID, Nr, Name, AlignmentID, StartingAreaID, Strength, Craft, Gold, "
+            "Lives, Abilities, UsePicture, UseFrame, Picture, PicTop, PicLeft, PicWidth, PicHeight, "
+            "CharacterBackID, PPTop, PPLeft) "
+            "SELECT %2, i, 'CHARACTER ' || i, 2, "
+            "(SELECT MIN(AreaID) FROM tblArea WHERE EditionID = 2 AND LanguageID = 1), '3', '3', '1', '4', "
+            "'', -1, -1, X'%3', 0, 0, 121, 0, "
+            "(SELECT MIN(CharacterBackID) FROM tblCharacterBack WHERE EditionID = 2 AND LanguageID = 1), "
+            "0, 0 FROM n")
+            .arg(characters)
+            .arg(setID)
+            .arg(QString::fromLatin1(picture.toHex())));
+    return setID;
+}
+
 double millisecondsOf(const std::function<void()>& step) {
     QElapsedTimer timer;
     timer.start();
@@ -103,6 +127,9 @@ int main(int argc, char** argv) {
     // The large set comes first in the list, so the start opens it.
     const qint32 large = makeSet(QStringLiteral("A large set"), cards, picture, background);
     const qint32 single = makeSet(QStringLiteral("One card"), 1, picture, background);
+    const qint32 ten = makeSet(QStringLiteral("Ten cards"), 10, picture, background);
+    const qint32 characters = makeCharacterSet(QStringLiteral("Characters"), cards, picture);
+    const qint32 tenCharacters = makeCharacterSet(QStringLiteral("Ten characters"), 10, picture);
     std::printf("Made a set of %d cards (picture %lld bytes, background %lld bytes) and a set of one card "
                 "in %.1f s; the database holds %.0f MB\n",
                 cards, qlonglong(picture.size()), qlonglong(background.size()),
@@ -154,6 +181,25 @@ int main(int argc, char** argv) {
         "Memory in use: %.1f MB before the start, %.1f MB after it, %.1f MB after the set changes and "
         "moves; peak %.1f MB\n",
         before, afterStart, currentMegabytes(), peakMegabytes());
+
+    // Deleting the first record moves every follower down by one.
+    changeSet(ten);
+    const double tenDeleted = millisecondsOf([&] { editor.cmdCardDelete.Click(); });
+    changeSet(large);
+    const double largeDeleted = millisecondsOf([&] { editor.cmdCardDelete.Click(); });
+    std::printf("Deleting the first card: of 10 cards %.1f ms, of %d cards %.1f ms (large / ten: %.1f); "
+                "now on card %s\n",
+                tenDeleted, cards, largeDeleted, largeDeleted / tenDeleted,
+                qPrintable(editor.txtTitle.Text()));
+    FrmCharacter2nd& characterEditor = frmCharacter2nd.get();
+    changeSet(tenCharacters);
+    const double tenCharactersDeleted = millisecondsOf([&] { characterEditor.cmdCharacterDelete.Click(); });
+    changeSet(characters);
+    const double charactersDeleted = millisecondsOf([&] { characterEditor.cmdCharacterDelete.Click(); });
+    std::printf("Deleting the first character: of 10 %.1f ms, of %d %.1f ms (large / ten: %.1f); now on %s\n",
+                tenCharactersDeleted, cards, charactersDeleted, charactersDeleted / tenCharactersDeleted,
+                qPrintable(characterEditor.lblCurrentCardCharacter.Caption()));
+    frmCharacter2nd.unload();
     frmCard2nd.unload();
     frmMaster.unload();
     return 0;

@@ -10,30 +10,11 @@
 #include "runtime/vberror.h"
 
 namespace {
-// Deletes the current row and moves every follower's Nr down by one, up to the first number
-// that no row carries, in one transaction, so that no two rows are left with one number.
-void deleteAndRenumber(Recordset& rs, qint32 deletedNr) {
-    Transaction transaction(*cnData);
-    try {
-        rs.deleteCurrent();
-        if (!(rs.bof() && rs.eof())) {
-            for (qint32 n = deletedNr + 1;; ++n) {
-                rs.moveFirst();
-                rs.find(keyCriterion(QStringLiteral("Nr"), n));
-                if (rs.eof()) break;
-                rs.field(QStringLiteral("Nr")) = qint64(n - 1);
-                rs.update();
-            }
-        }
-        transaction.commit();
-    } catch (const VbError&) {
-        rs.cancelUpdate();
-        throw;
-    }
-}
+const QString kNr = QStringLiteral("Nr");
 } // namespace
 
-ShownRecord::ShownRecord(RecordsetPtr& rs, QString keyField) : m_rs(rs), m_keyField(std::move(keyField)) {}
+ShownRecord::ShownRecord(RecordsetPtr& rs, QString table, QString keyField)
+    : m_rs(rs), m_table(std::move(table)), m_keyField(std::move(keyField)) {}
 
 bool ShownRecord::hasRows() const {
     return m_rs && !(m_rs->bof() && m_rs->eof());
@@ -70,13 +51,58 @@ void ShownRecord::edit(const std::function<void(Recordset&)>& assign,
 }
 
 void ShownRecord::countInto(Label& position) {
-    if (!hasRows()) {
-        position.setTag(QStringLiteral("0"));
-        return;
+    position.setTag(QString::number(nextNr() - 1));
+}
+
+qint32 ShownRecord::nextNr() const {
+    return (hasRows() ? m_rs->recordCount() : 0) + 1;
+}
+
+void ShownRecord::insertNumbered(qint16 nr, const std::function<void()>& fill) {
+    Transaction transaction(*cnData);
+    try {
+        renumber();
+        m_rs->addNew();
+        m_rs->field(kNr) = int(nr);
+        fill();
+        m_rs->update();
+        transaction.commit();
+    } catch (const VbError&) {
+        m_rs->cancelUpdate();
+        throw;
     }
     m_rs->moveLast();
-    position.setTag(stored::text(*m_rs, QStringLiteral("Nr")));
-    m_rs->moveFirst();
+}
+
+// Numbers by position, so that no stored number (a gap, a repeat, a text another tool left)
+// carries over. A number already in place is not written again: writing rewrites the row,
+// pictures and all.
+void ShownRecord::renumber() {
+    if (!hasRows()) return;
+    if (m_rs->recordCount() > kLargestNr) throw VbError(VbError::Overflow);
+    cnData->execute(QStringLiteral("UPDATE %1 SET Nr = numbered.n FROM (SELECT %2 AS id, "
+                                   "ROW_NUMBER() OVER (ORDER BY Nr, %2) AS n FROM %1 WHERE SetID = %3) "
+                                   "AS numbered WHERE %1.%2 = numbered.id AND %1.Nr IS NOT numbered.n")
+                        .arg(m_table, m_keyField)
+                        .arg(iSetID));
+}
+
+std::optional<qint32> ShownRecord::deleteAndRenumber() {
+    Transaction transaction(*cnData);
+    std::optional<qint32> follower;
+    try {
+        m_rs->deleteCurrent();
+        if (hasRows()) {
+            m_rs->moveNext();
+            if (!m_rs->eof()) follower = storedKey(m_rs->field(m_keyField));
+            renumber();
+        }
+        transaction.commit();
+    } catch (const VbError&) {
+        m_rs->cancelUpdate();
+        throw;
+    }
+    return follower;
 }
 
 void ShownRecord::showCurrentOrNone(const RecordView& view) {
@@ -96,9 +122,9 @@ void ShownRecord::deleteShown(const RecordView& view, const QString& title, cons
         view.showCurrent();
         return;
     }
-    const qint32 deletedNr = stored::number(*m_rs, QStringLiteral("Nr"));
+    std::optional<qint32> follower;
     try {
-        deleteAndRenumber(*m_rs, deletedNr);
+        follower = deleteAndRenumber();
     } catch (const VbError& error) {
         reopenAfterFailedWrite(view, title, what, error);
         return;
@@ -110,11 +136,9 @@ void ShownRecord::deleteShown(const RecordView& view, const QString& title, cons
         forget();
         return;
     }
-    m_rs->moveLast();
-    const qint32 count = stored::number(*m_rs, QStringLiteral("Nr"));
-    if (!moveToRow(m_rs, QStringLiteral("Nr"), deletedNr)) m_rs->moveLast();
+    if (!follower || !moveToRow(m_rs, m_keyField, *follower)) m_rs->moveLast();
     view.showCurrent();
-    showPosition(view.position, stored::text(*m_rs, QStringLiteral("Nr")), count);
+    showPosition(view.position, stored::text(*m_rs, kNr), m_rs->recordCount());
 }
 
 void ShownRecord::reopenAfterFailedWrite(const RecordView& view, const QString& title, const QString& what,

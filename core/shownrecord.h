@@ -2,11 +2,14 @@
 // The record an editor shows, kept by its key. The editor's recordset is shared with the
 // batch (and, for small cards, with the other editor), which may move it meanwhile, so
 // every write first puts the recordset back on that record.
+// The records of a set carry the numbers Nr 1..n in the recordset's order (Nr, then the key):
+// adding and deleting number them so, whatever they held before.
 
 #include "db/connection.h"
 #include "db/recordset.h"
 
 #include <functional>
+#include <optional>
 
 class Label;
 class VbError;
@@ -19,9 +22,13 @@ struct RecordView {
     Label& position;
 };
 
+// Nr is a 16-bit number: a set holds at most this many records of a kind.
+constexpr qint32 kLargestNr = 32767;
+
 class ShownRecord {
 public:
-    ShownRecord(RecordsetPtr& rs, QString keyField);
+    // The recordset holds the open set's records of `table`, ordered by Nr and then the key.
+    ShownRecord(RecordsetPtr& rs, QString table, QString keyField);
 
     // The recordset is open and holds rows.
     bool hasRows() const;
@@ -40,12 +47,17 @@ public:
     // into the edit controls, and the caller gets the error saying that the change was not saved.
     void edit(const std::function<void(Recordset&)>& assign, const std::function<void()>& showStored);
 
-    // The last row's Nr, the number of records, into the position label's Tag ("0" without
-    // rows); the first row is current afterwards.
+    // The number of records into the position label's Tag.
     void countInto(Label& position);
+    // The number a new record takes: one past the number of records.
+    qint32 nextNr() const;
+    // Numbers the records 1..n, adds a record numbered `nr`, lets `fill` set its other fields and
+    // stores it, all or nothing; the new record is current afterwards.
+    void insertNumbered(qint16 nr, const std::function<void()>& fill);
     // Shows the current record, or without rows leaves the editor with its controls disabled.
     void showCurrentOrNone(const RecordView& view);
-    // Deletes the record shown and shows the one that took its number, or the new last one.
+    // Deletes the record shown, numbers the rest 1..n and shows the one that followed it, or
+    // the new last one.
     // A refused delete is reported under `title`, with `what` failed, and undone.
     void deleteShown(const RecordView& view, const QString& title, const QString& what);
 
@@ -60,7 +72,15 @@ public:
     void navigate(int index);
 
 private:
+    // Numbers the set's records 1..n in the recordset's order, in one statement; raises 6 past
+    // the largest number.
+    void renumber();
+    // Deletes the current row and numbers the rest, in one transaction; the key of the row
+    // that followed it, none when it was the last.
+    std::optional<qint32> deleteAndRenumber();
+
     RecordsetPtr& m_rs;
+    QString m_table;
     QString m_keyField;
     qint32 m_id = 0;
 };

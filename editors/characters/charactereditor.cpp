@@ -16,7 +16,6 @@
 #include <algorithm>
 
 namespace {
-constexpr qint32 kLargestNr = 32767;
 // A new character's alignment, when the set's language has it.
 constexpr qint32 kDefaultAlignmentID = 2;
 
@@ -35,7 +34,8 @@ QString frameDimensions(const PictureBox& frame) {
 }
 } // namespace
 
-CharacterEditor::CharacterEditor() : m_shown(rsCharacter, QStringLiteral("CharacterID")) {
+CharacterEditor::CharacterEditor()
+    : m_shown(rsCharacter, QStringLiteral("tblCharacter"), QStringLiteral("CharacterID")) {
     cmdCharacterAdd.Click = [this] { cmdCharacterAdd_Click(); };
     cmdCharacterDelete.Click = [this] { cmdCharacterDelete_Click(); };
     for (int i = 0; i < int(cmdCharNav.size()); ++i)
@@ -74,8 +74,9 @@ void CharacterEditor::Initialise() {
 void CharacterEditor::OpenCharacterRecordset() {
     if (rsCharacter) rsCharacter->close();
     rsCharacter.reset();
+    // The key orders characters that share a number, as the renumbering does.
     strSQL = QStringLiteral("SELECT * FROM tblCharacter WHERE SetID = ") + QString::number(iSetID) +
-             QStringLiteral(" ORDER BY Nr");
+             QStringLiteral(" ORDER BY Nr, CharacterID");
     OpenRecordset(strSQL, rsCharacter);
 }
 
@@ -295,31 +296,19 @@ void CharacterEditor::cmdCharacterAdd_Click() {
     if (iSetID == 0) return;
     const std::optional<NewCharacterDefaults> defaults = newCharacterDefaults();
     if (!defaults) return;
-    qint32 n = 0;
-    if (m_shown.hasRows()) {
-        rsCharacter->moveLast();
-        n = stored::number(*rsCharacter, QStringLiteral("Nr"));
-    }
-    ++n;
-    // The name counts from the position label, which holds the number of characters.
-    const qint64 nameNumber = (QStringLiteral("0") + lblCurrentCardCharacter.Tag()).toLongLong() + 1;
-    if (n > kLargestNr || nameNumber > kLargestNr) {
+    const qint32 n = m_shown.nextNr();
+    if (n > kLargestNr) {
         MsgBox(QStringLiteral("A set holds at most 32767 characters: no character can be added."),
                vbExclamation, kAddTitle);
         return;
     }
     try {
-        rsCharacter->addNew();
-        rsCharacter->field(QStringLiteral("Nr")) = qint64(n);
-        SetNewCharacterDefaults(*defaults, qint16(nameNumber));
-        rsCharacter->update();
+        m_shown.insertNumbered(qint16(n), [&] { SetNewCharacterDefaults(*defaults, qint16(n)); });
     } catch (const VbError& error) {
-        rsCharacter->cancelUpdate();
         m_shown.reopenAfterFailedWrite(recordView(), kAddTitle,
                                        QStringLiteral("The character could not be added."), error);
         return;
     }
-    rsCharacter->moveLast();
     EnableCharacterControls(true);
     DrawCharacter();
     ShowCharacterFields();
@@ -351,10 +340,10 @@ std::optional<CharacterEditor::NewCharacterDefaults> CharacterEditor::newCharact
     return defaults;
 }
 
-void CharacterEditor::SetNewCharacterDefaults(const NewCharacterDefaults& defaults, qint16 nameNumber) {
+void CharacterEditor::SetNewCharacterDefaults(const NewCharacterDefaults& defaults, qint16 nr) {
     Recordset& character = *rsCharacter;
     character.field(QStringLiteral("SetID")) = rsSet->field(QStringLiteral("SetID")).value();
-    character.field(QStringLiteral("Name")) = QStringLiteral("CHARACTER ") + QString::number(nameNumber);
+    character.field(QStringLiteral("Name")) = QStringLiteral("CHARACTER ") + QString::number(nr);
     character.field(QStringLiteral("StartingAreaID")) = qint64(defaults.startingAreaID);
     character.field(QStringLiteral("AlignmentID")) = qint64(defaults.alignmentID);
     character.field(QStringLiteral("Strength")) = QStringLiteral("3");

@@ -88,7 +88,7 @@ private:
     void FillAttributeCombos();
     void EnableCharacterControls(bool b);
     void ShowCharacterFields();
-    void SetNewCharacterDefaults(const NewCharacterDefaults& defaults, qint16 nameNumber);
+    void SetNewCharacterDefaults(const NewCharacterDefaults& defaults, qint16 nr);
 
     // Fills a lookup combo from the query of the open set's language and hands its rows
     // back, or empties it when no set is open.

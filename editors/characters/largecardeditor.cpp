@@ -15,7 +15,6 @@
 #include <algorithm>
 
 namespace {
-constexpr qint32 kLargestNr = 32767;
 // Where the frame stands, and where the handle stands when no picture is used.
 constexpr double kFrameTop = 8;
 constexpr double kFrameHeight = 238;
@@ -25,7 +24,8 @@ const QString kAddTitle = QStringLiteral("New large card");
 const QString kDeleteTitle = QStringLiteral("Delete large card");
 } // namespace
 
-LargeCardEditor::LargeCardEditor() : m_shown(rsLargeCard, QStringLiteral("LargeCardID")) {
+LargeCardEditor::LargeCardEditor()
+    : m_shown(rsLargeCard, QStringLiteral("tblLargeCard"), QStringLiteral("LargeCardID")) {
     cmdCardAdd.Click = [this] { cmdCardAdd_Click(); };
     cmdCardDelete.Click = [this] { cmdCardDelete_Click(); };
     for (int i = 0; i < int(cmdCardNav.size()); ++i)
@@ -58,8 +58,9 @@ void LargeCardEditor::InitLarge2nd() {
 void LargeCardEditor::OpenLargeCardRecordset() {
     if (rsLargeCard) rsLargeCard->close();
     rsLargeCard.reset();
+    // The key orders cards that share a number, as the renumbering does.
     strSQL = QStringLiteral("SELECT * FROM tblLargeCard WHERE SetID = ") + QString::number(iSetID) +
-             QStringLiteral(" ORDER BY Nr");
+             QStringLiteral(" ORDER BY Nr, LargeCardID");
     OpenRecordset(strSQL, rsLargeCard);
 }
 
@@ -145,29 +146,19 @@ void LargeCardEditor::udCopyLarge_Change() {
 
 void LargeCardEditor::cmdCardAdd_Click() {
     if (iSetID == 0) return;
-    qint32 last = 0;
-    if (m_shown.hasRows()) {
-        rsLargeCard->moveLast();
-        last = stored::number(*rsLargeCard, QStringLiteral("Nr"));
-    }
-    const qint32 nr = last + 1;
+    const qint32 nr = m_shown.nextNr();
     if (nr > kLargestNr) {
         MsgBox(QStringLiteral("A set holds at most 32767 large cards: no large card can be added."),
                vbExclamation, kAddTitle);
         return;
     }
     try {
-        rsLargeCard->addNew();
-        rsLargeCard->field(QStringLiteral("Nr")) = qint64(nr);
-        SetNewLargeCardDefaults();
-        rsLargeCard->update();
+        m_shown.insertNumbered(qint16(nr), [this] { SetNewLargeCardDefaults(); });
     } catch (const VbError& error) {
-        rsLargeCard->cancelUpdate();
         m_shown.reopenAfterFailedWrite(recordView(), kAddTitle,
                                        QStringLiteral("The large card could not be added."), error);
         return;
     }
-    rsLargeCard->moveLast();
     EnableCardControls(true);
     DrawLargeCard();
     ShowLargeCardFields();

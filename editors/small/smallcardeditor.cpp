@@ -16,7 +16,6 @@
 #include <algorithm>
 
 namespace {
-constexpr qint32 kLargestNr = 32767;
 
 const QString kAddTitle = QStringLiteral("New card");
 const QString kDeleteTitle = QStringLiteral("Delete card");
@@ -24,7 +23,7 @@ const QString kDeleteTitle = QStringLiteral("Delete card");
 } // namespace
 
 SmallCardEditor::SmallCardEditor(const SmallCardLayout& layout)
-    : SmallCardWindow(layout), m_shown(rsCard, QStringLiteral("CardID")) {
+    : SmallCardWindow(layout), m_shown(rsCard, QStringLiteral("tblCard"), QStringLiteral("CardID")) {
     cmdCardAdd.Click = [this] { cmdCardAdd_Click(); };
     cmdCardDelete.Click = [this] { cmdCardDelete_Click(); };
     for (int i = 0; i < int(cmdCardNav.size()); ++i)
@@ -199,27 +198,21 @@ void SmallCardEditor::cmdCardAdd_Click() {
     if (iSetID == 0) return;
     const std::optional<NewCardDefaults> defaults = newCardDefaults();
     if (!defaults) return;
-    qint32 n = 0;
-    if (hasCards()) {
-        rsCard->moveLast();
-        n = stored::number(*rsCard, QStringLiteral("Nr"));
-    }
-    ++n;
-    // The title counts from the position label, which holds the number of cards.
-    const qint64 titleNumber = (QStringLiteral("0") + lblCurrentCard.Tag()).toLongLong() + 1;
-    if (n > kLargestNr || titleNumber > kLargestNr) {
+    const qint32 n = m_shown.nextNr();
+    if (n > kLargestNr) {
         MsgBox(QStringLiteral("A set holds at most 32767 cards: no card can be added."), vbExclamation,
                kAddTitle);
         return;
     }
     try {
-        insertCard(qint16(n), qint16(titleNumber), *defaults);
+        // The new card and the set's new defaults are stored together or not at all.
+        m_shown.insertNumbered(qint16(n), [&] { SetNewCardDefaults(*defaults, qint16(n)); });
     } catch (const VbError& error) {
+        rsSet->cancelUpdate();
         m_shown.reopenAfterFailedWrite(recordView(), kAddTitle,
                                        QStringLiteral("The card could not be added."), error);
         return;
     }
-    rsCard->moveLast();
     EnableCardControls(true);
     DrawCard();
     ShowCardFields();
@@ -265,26 +258,10 @@ std::optional<SmallCardEditor::NewCardDefaults> SmallCardEditor::newCardDefaults
     return defaults;
 }
 
-// The new card and the set's new defaults are stored together or not at all.
-void SmallCardEditor::insertCard(qint16 nr, qint16 titleNumber, const NewCardDefaults& defaults) {
-    Transaction transaction(*cnData);
-    try {
-        rsCard->addNew();
-        rsCard->field(QStringLiteral("Nr")) = int(nr);
-        SetNewCardDefaults(defaults, titleNumber);
-        rsCard->update();
-        transaction.commit();
-    } catch (const VbError&) {
-        rsCard->cancelUpdate();
-        rsSet->cancelUpdate();
-        throw;
-    }
-}
-
-void SmallCardEditor::SetNewCardDefaults(const NewCardDefaults& defaults, qint16 titleNumber) {
+void SmallCardEditor::SetNewCardDefaults(const NewCardDefaults& defaults, qint16 nr) {
     Recordset& card = *rsCard;
     card.field(QStringLiteral("SetID")) = rsSet->field(QStringLiteral("SetID")).value();
-    card.field(QStringLiteral("Title")) = QStringLiteral("CARD ") + QString::number(titleNumber);
+    card.field(QStringLiteral("Title")) = QStringLiteral("CARD ") + QString::number(nr);
     card.field(QStringLiteral("Copies")) = 1;
     if (defaults.storeCardType) {
         rsSet->field(QStringLiteral("DefaultCardTypeID")) = qint64(defaults.cardTypeID);

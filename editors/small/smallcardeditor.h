@@ -93,13 +93,12 @@ private:
     void openCards();
     void cmdCardAdd_Click();
     void cmdCardDelete_Click();
-    void SetNewCardDefaults(const NewCardDefaults& defaults, qint16 titleNumber);
+    void SetNewCardDefaults(const NewCardDefaults& defaults, qint16 nr);
 
     bool hasCards() const { return m_shown.hasRows(); }
     bool locateShownCard() { return m_shown.locate(); }
     void showPosition(const QString& nr, qint32 count) { ::showPosition(lblCurrentCard, nr, count); }
     std::optional<NewCardDefaults> newCardDefaults();
-    void insertCard(qint16 nr, qint16 titleNumber, const NewCardDefaults& defaults);
     // What the shown record needs of this editor to show its cards.
     RecordView recordView();
     CornerTexts cardTypeCorners(qint32 cardTypeID) const;

@@ -128,8 +128,9 @@ TEST_F(CardTableQueries, NoStatementOnTheCardTablesSortsTheirRows) {
         const QStringList plan = columnValues(
             *cnData->openSnapshot(QStringLiteral("EXPLAIN QUERY PLAN ") + sql), QStringLiteral("detail"));
         for (const QString& step : plan)
+            // A scan of the set's rows numbered in a subquery reads no other set.
             EXPECT_FALSE(step.contains(QStringLiteral("TEMP B-TREE")) ||
-                         step.startsWith(QStringLiteral("SCAN ")))
+                         (step.startsWith(QStringLiteral("SCAN ")) && cardTable.match(step).hasMatch()))
                 << sql.toStdString() << ": " << step.toStdString();
     }
     for (const char* table : {"tblCard", "tblCharacter", "tblLargeCard"})

@@ -86,6 +86,18 @@ FieldValues newLargeCardValues(int nr) {
             {"Copies", Variant(1)}};
 }
 
+QStringList numberedRows(const QString& table, const QString& nameField, const QString& keyField) {
+    const RecordsetPtr rs =
+        cnData->openSnapshot(QStringLiteral("SELECT Nr, %1 AS Name FROM %2 WHERE SetID = %3 ORDER BY Nr, %4")
+                                 .arg(nameField, table)
+                                 .arg(iSetID)
+                                 .arg(keyField));
+    QStringList rows;
+    for (; !rs->eof(); rs->moveNext())
+        rows << rs->field("Nr").concatText() + " " + rs->field("Name").toText();
+    return rows;
+}
+
 qint32 insertRow(const QString& table, const QString& keyField, FieldValues values,
                  const FieldValues& fields) {
     const RecordsetPtr rs =

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <map>
 
 using FieldValues = std::map<QString, Variant>;
@@ -21,6 +22,9 @@ FieldValues newCharacterValues(int nr);
 
 // The values a new large card of the open set gets.
 FieldValues newLargeCardValues(int nr);
+
+// "Nr Name" of the open set's rows of `table`, in Nr order and then by key, `nameField` as the name.
+QStringList numberedRows(const QString& table, const QString& nameField, const QString& keyField);
 
 // Inserts a row of `values` changed by `fields`; returns its key.
 qint32 insertRow(const QString& table, const QString& keyField, FieldValues values,

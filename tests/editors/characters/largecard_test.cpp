@@ -28,14 +28,6 @@ protected:
             ->field(field)
             .value();
     }
-    QStringList titlesInOrder() const {
-        const RecordsetPtr rs = cnData->openSnapshot(
-            QStringLiteral("SELECT Nr, Title FROM tblLargeCard WHERE SetID = %1 ORDER BY Nr").arg(iSetID));
-        QStringList titles;
-        for (; !rs->eof(); rs->moveNext())
-            titles << rs->field("Nr").concatText() + " " + rs->field("Title").toText();
-        return titles;
-    }
 };
 } // namespace
 
@@ -82,7 +74,7 @@ TEST_F(LargeCards, DeletingRenumbersTheFollowers) {
         for (int nr = cards; nr > std::max(c.deleted, 1); --nr)
             click(form.cmdCardNav[1]);
         click(form.cmdCardDelete);
-        EXPECT_EQ(titlesInOrder(), c.left);
+        EXPECT_EQ(numberedRows("tblLargeCard", "Title", "LargeCardID"), c.left);
         EXPECT_EQ(form.lblCurrentCard.Caption(), c.shown);
         EXPECT_EQ(form.picLargeCard.Visible(), !c.left.isEmpty());
         frmLarge2nd.unload();

@@ -141,12 +141,16 @@ TEST_F(AddCard, DefaultsOutsideTheListsGiveTheFirstEntries) {
 
 TEST_F(AddCard, RefusedPastTheLargestCardNumber) {
     openNewSet(2);
-    insertCard(32767);
+    insertCard(1);
+    cnData->execute(
+        QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 2 UNION ALL SELECT i + 1 FROM n WHERE i < 32767) "
+                       "INSERT INTO tblCard (SetID, Nr, Title) SELECT %1, i, 'CARD ' || i FROM n")
+            .arg(iSetID));
     FrmCard2nd& form = editor();
     click(form.cmdCardAdd);
     ASSERT_EQ(messageCount(), 1);
     EXPECT_TRUE(folder.dialogs().messages()[0].prompt.contains("32767"));
-    EXPECT_EQ(cards().size(), 1u);
+    EXPECT_EQ(cards().size(), 32767u);
     EXPECT_EQ(setField("DefaultCardTypeID").toLong(), 0);
 }
 
