@@ -30,6 +30,7 @@ QString WrittenFiles::sharedNames(bool numbered) const {
     }
     if (m_shared.size() > kFilesNamed)
         lines << QStringLiteral("and %1 more such files").arg(m_shared.size() - kFilesNamed);
+    lines << QString();
     // A file name keeps the last three digits of a number, so 1 and 1001 still meet.
     lines << (numbered ? QStringLiteral("Their numbers end in the same three digits: give these cards titles "
                                         "of their own to keep a file for each.")

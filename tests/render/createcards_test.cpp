@@ -196,7 +196,7 @@ TEST_F(CreateCardsTest, OnlyAWrittenFileGivesItsCardItsFileName) {
 // file, its cards and the one it holds. Names apart only in case are two files here.
 TEST_F(CreateCardsTest, CardsThatShareAFileNameAreNamedAtTheEnd) {
     const QString shared = "\r\n\r\nCards that share a file name were written over each other: each of these "
-                           "files holds only the last card written to it.\r\n\"C2 Sword.BMP\": %1\r\n"
+                           "files holds only the last card written to it.\r\n\"C2 Sword.BMP\": %1\r\n\r\n"
                            "Tick \"Add card number to created cards filename\" to keep a file for each card.";
     struct Case {
         QString firstTitle, firstFileName, secondTitle, cards;
