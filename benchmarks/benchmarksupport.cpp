@@ -34,6 +34,15 @@ double currentMegabytes() {
     return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
 }
 
+double writtenMegabytes() {
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : io.readAll().split('\n')) {
+        if (line.startsWith("wchar:")) return line.mid(6).trimmed().toDouble() / (1024.0 * 1024.0);
+    }
+    return 0;
+}
+
 QByteArray encoded(const QImage& image, const char* format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -26,6 +26,7 @@ private:
 
 double peakMegabytes();
 double currentMegabytes(); // resident now
+double writtenMegabytes(); // handed to write calls so far
 
 QByteArray encoded(const QImage& image, const char* format);
 QImage gradient(int width, int height, int seed);

@@ -10,6 +10,7 @@
 #include "modRotatePic.h"
 #include "programfiles.h"
 #include "wrapahead.h"
+#include "writtenfiles.h"
 
 #include <QString>
 #include <functional>
@@ -18,6 +19,7 @@
 #include <optional>
 
 class Connection;
+class KeyedUpdate;
 
 class SmallCardWindow;
 
@@ -50,7 +52,8 @@ public:
     // Where the save members' files are written; a batch writes them in the background.
     CardImageWriter& imageWriter() { return m_writer; }
     // While it lives, the save members check their files against the program's files and the
-    // output folder as they stood at its start: neither changes during a batch.
+    // output folder as they stood at its start (neither changes during a batch), and store the
+    // small cards' file names through one prepared update. Its start clears writtenFiles().
     class BatchTargets {
     public:
         explicit BatchTargets(FrmCard& renderer);
@@ -61,6 +64,9 @@ public:
     private:
         FrmCard& m_renderer;
     };
+
+    // The files written since the last batch began, with their cards.
+    const WrittenFiles& writtenFiles() const { return m_writtenFiles; }
 
     PictureBox picACard;
     PictureBox picACardPP;
@@ -108,8 +114,10 @@ private:
     // Names the file, lays the face (and the back, when there is one) out on the output
     // surface with their outlines and writes it. The back is read after the face became
     // its canvas's picture; `written` runs once the file is written.
-    void saveComposedCard(const CardKind& kind, const QString& baseName, qint16 nr, PictureBox& canvas,
-                          const std::function<Picture()>& back, std::function<void()> written = {});
+    // `title` is the record's title or name as the user knows it.
+    void saveComposedCard(const CardKind& kind, const QString& baseName, const QString& title, qint16 nr,
+                          PictureBox& canvas, const std::function<Picture()>& back,
+                          std::function<void()> written = {});
 
     std::weak_ptr<Connection> m_fontDatabase;
     std::map<qint32, std::optional<FontRow>> m_fontRows;
@@ -117,6 +125,9 @@ private:
     std::map<qint32, QString> m_picFormats;
     CardImageWriter m_writer;
     std::optional<ProgramFileCheck> m_batchTargets;
+    // Kept by the batch; a file's callback holds it until the file is written.
+    std::shared_ptr<KeyedUpdate> m_fileNames;
+    WrittenFiles m_writtenFiles;
     WrapAhead m_wrapAhead;
 };
 

@@ -14,6 +14,7 @@
 #include "storedvalues.h"
 
 #include "db/dberrors.h"
+#include "db/keyedupdate.h"
 #include "forms/dialogs.h"
 #include "runtime/vberror.h"
 
@@ -21,6 +22,7 @@
 
 struct FrmCard::CardKind {
     QString code;
+    QString noun; // what the user calls a card of the kind
     // The face half's outline; the back half's has the same size beside it.
     int outlineWidth;
     int outlineHeight;
@@ -50,26 +52,34 @@ void refuseUnsafeName(const QString& fileName) {
     }
 }
 
+std::shared_ptr<KeyedUpdate> prepareFileNames() {
+    return std::make_shared<KeyedUpdate>(
+        cnData->prepareUpdate(QStringLiteral("tblCard"), {QStringLiteral("FileName")}));
+}
+
 struct SmallCardName {
     QString base;
+    QString title;
     std::function<void()> storeOnceWritten; // none when the card has its name
 };
 
 // A small card keeps the file name of its first save, so renaming the card later does not
 // rename its files. Its title becomes that name only once a file was written under it; the
-// batch has moved on to the next card by then, so the row is found by its key.
-SmallCardName smallCardName() {
+// batch has moved on to the next card by then, so the row is written by its key, without
+// reading it again. `fileNames` is the batch's, or none outside a batch.
+SmallCardName smallCardName(std::shared_ptr<KeyedUpdate> fileNames) {
     const QString fileName = stored::text(*rsCard, QStringLiteral("FileName"));
-    if (!fileName.isEmpty()) return {fileName, {}};
     const QString title = stored::text(*rsCard, QStringLiteral("Title"));
+    if (!fileName.isEmpty()) return {fileName, title, {}};
     const qint32 cardID = stored::number(*rsCard, QStringLiteral("CardID"));
-    return {title, [cardID, title] {
-                RecordsetPtr card;
-                OpenRecordset(QStringLiteral("SELECT CardID, FileName FROM tblCard WHERE CardID = ") +
-                                  QString::number(cardID),
-                              card);
-                if (!card->eof()) editRow(*card, [&] { card->field(QStringLiteral("FileName")) = title; });
-            }};
+    if (!fileNames) fileNames = prepareFileNames();
+    return {title, title, [fileNames, cardID, title] { fileNames->run(cardID, {title}); }};
+}
+
+// A title on several lines names its file, and is named, on one.
+QString oneLine(QString text) {
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    return text.replace(lineBreak, QStringLiteral(" "));
 }
 
 // The back half, or none when the set leaves the backs out.
@@ -84,51 +94,56 @@ void drawOutline(PictureBox& surface, int left, int width, int height) {
 } // namespace
 
 void FrmCard::SaveTheCard2nd() {
-    static const CardKind kind{QStringLiteral("C2"), 152, 256, QStringLiteral("Saving the card 2nd.")};
+    static const CardKind kind{QStringLiteral("C2"), QStringLiteral("card"), 152, 256,
+                               QStringLiteral("Saving the card 2nd.")};
     saveReportingFailure(kind, [this] {
-        const SmallCardName name = smallCardName();
-        saveComposedCard(kind, name.base, qint16(stored::number(*rsCard, QStringLiteral("Nr"))), picACard,
-                         backUnlessNoBack([] { return frmCard2nd->picBack.Picture(); }),
+        const SmallCardName name = smallCardName(m_fileNames);
+        saveComposedCard(kind, name.base, name.title, qint16(stored::number(*rsCard, QStringLiteral("Nr"))),
+                         picACard, backUnlessNoBack([] { return frmCard2nd->picBack.Picture(); }),
                          name.storeOnceWritten);
     });
 }
 
 void FrmCard::SaveTheCard3rd() {
-    static const CardKind kind{QStringLiteral("C3"), 163, 247, QStringLiteral("Saving the card 3rd.")};
+    static const CardKind kind{QStringLiteral("C3"), QStringLiteral("card"), 163, 247,
+                               QStringLiteral("Saving the card 3rd.")};
     saveReportingFailure(kind, [this] {
-        const SmallCardName name = smallCardName();
-        saveComposedCard(kind, name.base, qint16(stored::number(*rsCard, QStringLiteral("Nr"))), picACard,
-                         backUnlessNoBack([] { return frmCard3rd->picBack.Picture(); }),
+        const SmallCardName name = smallCardName(m_fileNames);
+        saveComposedCard(kind, name.base, name.title, qint16(stored::number(*rsCard, QStringLiteral("Nr"))),
+                         picACard, backUnlessNoBack([] { return frmCard3rd->picBack.Picture(); }),
                          name.storeOnceWritten);
     });
 }
 
 void FrmCard::SaveTheCharacter2nd() {
-    static const CardKind kind{QStringLiteral("CH2"), 304, 256, QStringLiteral("Saving the character 2nd")};
+    static const CardKind kind{QStringLiteral("CH2"), QStringLiteral("character"), 304, 256,
+                               QStringLiteral("Saving the character 2nd")};
     saveReportingFailure(kind, [this] {
-        saveComposedCard(kind, stored::text(*rsCharacter, QStringLiteral("Name")),
-                         qint16(stored::number(*rsCharacter, QStringLiteral("Nr"))), picACard,
+        const QString name = stored::text(*rsCharacter, QStringLiteral("Name"));
+        saveComposedCard(kind, name, name, qint16(stored::number(*rsCharacter, QStringLiteral("Nr"))),
+                         picACard,
                          backUnlessNoBack([] { return frmCharacter2nd->picCharacterBack.Picture(); }));
     });
 }
 
 // The piece file always shows the piece twice, whatever NoBack says.
 void FrmCard::SaveThePlayingPiece2nd() {
-    static const CardKind kind{QStringLiteral("PP2"), 152, 256,
+    static const CardKind kind{QStringLiteral("PP2"), QStringLiteral("playing piece"), 152, 256,
                                QStringLiteral("Saving the playing piece 2nd.")};
     saveReportingFailure(kind, [this] {
-        saveComposedCard(kind, stored::text(*rsCharacter, QStringLiteral("Name")),
-                         qint16(stored::number(*rsCharacter, QStringLiteral("Nr"))), picACardPP,
-                         [this] { return picACardPP.Picture(); });
+        const QString name = stored::text(*rsCharacter, QStringLiteral("Name"));
+        saveComposedCard(kind, name, name, qint16(stored::number(*rsCharacter, QStringLiteral("Nr"))),
+                         picACardPP, [this] { return picACardPP.Picture(); });
     });
 }
 
 void FrmCard::SaveTheLargeCard() {
-    static const CardKind kind{QStringLiteral("LC2"), 304, 256, QStringLiteral("Saving the large card")};
+    static const CardKind kind{QStringLiteral("LC2"), QStringLiteral("large card"), 304, 256,
+                               QStringLiteral("Saving the large card")};
     saveReportingFailure(kind, [this] {
-        saveComposedCard(kind, stored::text(*rsLargeCard, QStringLiteral("Title")),
-                         qint16(stored::number(*rsLargeCard, QStringLiteral("Nr"))), picACard,
-                         backUnlessNoBack([] { return frmLarge2nd->picBackLarge.Picture(); }));
+        const QString title = stored::text(*rsLargeCard, QStringLiteral("Title"));
+        saveComposedCard(kind, title, title, qint16(stored::number(*rsLargeCard, QStringLiteral("Nr"))),
+                         picACard, backUnlessNoBack([] { return frmLarge2nd->picBackLarge.Picture(); }));
     });
 }
 
@@ -162,14 +177,18 @@ void FrmCard::saveReportingFailure(const CardKind& kind, const std::function<voi
 
 FrmCard::BatchTargets::BatchTargets(FrmCard& renderer) : m_renderer(renderer) {
     m_renderer.m_batchTargets.emplace(outputFolder());
+    m_renderer.m_fileNames = prepareFileNames();
+    m_renderer.m_writtenFiles.clear();
 }
 
 FrmCard::BatchTargets::~BatchTargets() {
     m_renderer.m_batchTargets.reset();
+    m_renderer.m_fileNames.reset();
 }
 
-void FrmCard::saveComposedCard(const CardKind& kind, const QString& baseName, qint16 nr, PictureBox& canvas,
-                               const std::function<Picture()>& back, std::function<void()> written) {
+void FrmCard::saveComposedCard(const CardKind& kind, const QString& baseName, const QString& title, qint16 nr,
+                               PictureBox& canvas, const std::function<Picture()>& back,
+                               std::function<void()> written) {
     const QString folder = outputFolder();
     const QString fileName = MakeFileName(baseName, nr, kind.code);
     refuseUnsafeName(fileName);
@@ -193,13 +212,15 @@ void FrmCard::saveComposedCard(const CardKind& kind, const QString& baseName, qi
     drawOutline(surface, kind.outlineWidth, kind.outlineWidth, kind.outlineHeight);
     surface.setPicture(surface.Image());
 
-    SaveCardImage(folder + fileName, kind, std::move(written));
+    const QString card = QStringLiteral("%1 %2 \"%3\"").arg(kind.noun).arg(nr).arg(oneLine(title));
+    SaveCardImage(folder + fileName, kind, [this, fileName, card, written = std::move(written)] {
+        m_writtenFiles.add(fileName, card);
+        if (written) written();
+    });
 }
 
 QString FrmCard::MakeFileName(QString name, qint16 nr, QString code) {
-    // A title on several lines names its file on one.
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    name.replace(lineBreak, QStringLiteral(" "));
+    name = oneLine(name);
     if (setOption(QStringLiteral("FileCardNr")))
         name = (QStringLiteral("000") + QString::number(nr)).right(3) + QLatin1Char(' ') + name;
     if (!code.isEmpty()) name = code + QLatin1Char(' ') + name;

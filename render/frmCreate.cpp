@@ -220,13 +220,10 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2n
                              frmCard->SaveTheLargeCard();
                          }});
         }
-        // The last file's failure stops the batch as any other's would; the background's end
-        // could not report it.
-        frmCard->imageWriter().wait();
     } catch (const VbError& error) {
-        MsgBox(QStringLiteral("Creating the cards stopped.\r\n\r\nError %1: %2")
-                   .arg(error.number())
-                   .arg(error.description()),
+        MsgBox(withSharedFileNames(QStringLiteral("Creating the cards stopped.\r\n\r\nError %1: %2")
+                                       .arg(error.number())
+                                       .arg(error.description())),
                vbCritical, kTitle);
         stopped = true;
     }
@@ -240,7 +237,13 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2n
     for (Label* counter : {&lblNr2ndCards, &lblNr2ndChar, &lblNr2ndLarge})
         counter->setForeColor(kBlack);
     reports.show();
-    if (!stopped) MsgBox(QStringLiteral("Done creating cards."), vbInformation, kTitle);
+    if (!stopped) MsgBox(withSharedFileNames(QStringLiteral("Done creating cards.")), vbInformation, kTitle);
+}
+
+QString FrmCreate::withSharedFileNames(const QString& message) {
+    const QString shared =
+        frmCard->writtenFiles().sharedNames(stored::flag(*rsSet, QStringLiteral("FileCardNr")));
+    return shared.isEmpty() ? message : message + QStringLiteral("\r\n\r\n") + shared;
 }
 
 bool FrmCreate::prepareOutputFolder() {
@@ -279,6 +282,9 @@ void FrmCreate::createCards(const CardKind& kind) {
     Transaction writes(*cnData);
     try {
         renumberAndSave(kind);
+        // The last file's name is stored with the others, and its failure stops the batch as
+        // any other's would: the background's end could not report it.
+        frmCard->imageWriter().wait();
     } catch (const VbError&) {
         // After a full disk SQLite has undone the whole transaction itself: nothing is left to commit.
         if (writes.active()) {

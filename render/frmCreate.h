@@ -63,6 +63,8 @@ private:
     // a message naming the folder when it cannot; the temporaries that a killed batch left
     // there go.
     bool prepareOutputFolder();
+    // The batch's closing message, with the files that cards shared, if any.
+    static QString withSharedFileNames(const QString& message);
     // Writes one option into the open set's row; a write that fails is cancelled and the
     // options show what is stored again.
     void storeOption(const QString& field, const Variant& value);

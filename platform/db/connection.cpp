@@ -1,6 +1,7 @@
 #include "connection.h"
 #include "database.h"
 #include "dberrors.h"
+#include "keyedupdate.h"
 #include "keysonlyquery.h"
 #include "liverecordset.h"
 #include "runtime/vberror.h"
@@ -91,6 +92,10 @@ RecordsetPtr Connection::openLive(const QString& sql) {
     std::vector<int> allColumns(layout.columns.size());
     std::iota(allColumns.begin(), allColumns.end(), 0);
     return std::make_shared<LiveRecordset>(m_db, statement, allColumns, layout);
+}
+
+KeyedUpdate Connection::prepareUpdate(const QString& table, const QStringList& columns) {
+    return KeyedUpdate(m_db, table, columns);
 }
 
 void Connection::beginTrans() {

@@ -18,6 +18,7 @@
 #include <memory>
 
 class Database;
+class KeyedUpdate;
 class Recordset;
 using RecordsetPtr = std::shared_ptr<Recordset>;
 
@@ -34,6 +35,8 @@ public:
 
     RecordsetPtr openSnapshot(const QString& sql);
     RecordsetPtr openLive(const QString& sql);
+    // An update of `columns` of the table's rows by key, for many rows (see keyedupdate.h).
+    KeyedUpdate prepareUpdate(const QString& table, const QStringList& columns);
 
     // One transaction at a time; beginning a second, or committing or rolling back
     // none, raises DbError::Engine.

@@ -236,6 +236,12 @@ TEST_F(CreateCardsTest, OnlyAWrittenFileGivesItsCardItsFileName) {
     const qint32 shield = insertCard(3, {{"Title", "Sword/Shield"}});
     frmCard2nd.get();
     ASSERT_TRUE(QDir(outputFolder).mkdir("C2 Bow.BMP"));
+    std::vector<std::pair<qint64, bool>> named; // the card, and whether the batch's transaction was open
+    cnData->setWriteObserver(
+        [&](Connection::WriteKind, const QString& table, qint64 key, const QStringList& columns) {
+            if (table == "tblCard" && columns.contains("FileName"))
+                named.emplace_back(key, cnData->inTransaction());
+        });
 
     frmCreate->chk2ndCard.setValue(vbChecked);
     frmCreate->cmdCreate.Click();
@@ -254,11 +260,47 @@ TEST_F(CreateCardsTest, OnlyAWrittenFileGivesItsCardItsFileName) {
                     "UPDATE tblCard SET Title = 'Longbow' WHERE Title = 'Bow';"
                     "UPDATE tblCard SET Title = 'Sword and Shield' WHERE Title = 'Sword/Shield'");
     frmCreate->cmdCreate.Click();
+    cnData->setWriteObserver({});
 
     EXPECT_EQ(outputFiles(), (QStringList{"C2 Axe.BMP", "C2 Longbow.BMP", "C2 Sword and Shield.BMP"}));
     EXPECT_EQ(rowField("tblCard", "CardID", axe, "FileName").toText(), "Axe");
     EXPECT_EQ(rowField("tblCard", "CardID", bow, "FileName").toText(), "Longbow");
     EXPECT_EQ(rowField("tblCard", "CardID", shield, "FileName").toText(), "Sword and Shield");
+    // The last card's name too is committed with the batch's other writes.
+    EXPECT_EQ(named, (std::vector<std::pair<qint64, bool>>{{axe, true}, {bow, true}, {shield, true}}));
+}
+
+// Cards whose files share a name leave one file, the last written: the closing message names the
+// file, its cards and the one it holds. Names apart only in case are two files here.
+TEST_F(CreateCardsTest, CardsThatShareAFileNameAreNamedAtTheEnd) {
+    const QString shared = "\r\n\r\nCards that share a file name were written over each other: each of these "
+                           "files holds only the last card written to it.\r\n\"C2 Sword.BMP\": %1\r\n\r\n"
+                           "Tick \"Add card number to created cards filename\" to keep a file for each card.";
+    struct Case {
+        QString firstTitle, firstFileName, secondTitle, cards;
+    } cases[] = {
+        {"Sword", "", "Sword", R"(card 1 "Sword", card 2 "Sword" (in the file))"},
+        // A renamed card keeps its first file name, which a new card with its old title takes.
+        {"Great\r\nSword", "Sword", "Sword", R"(card 1 "Great Sword", card 2 "Sword" (in the file))"},
+        {"Sword", "", "sword", ""},
+    };
+    for (const Case& c : cases) {
+        frmCreate.unload();
+        frmCard2nd.unload();
+        cnData->execute("DELETE FROM tblCard");
+        for (const QString& file : outputFiles())
+            QFile::remove(QDir(outputFolder).filePath(file));
+        insertCard(1, {{"Title", c.firstTitle}, {"FileName", c.firstFileName}});
+        insertCard(2, {{"Title", c.secondTitle}});
+        frmCard2nd.get();
+
+        frmCreate->chk2ndCard.setValue(vbChecked);
+        frmCreate->cmdCreate.Click();
+
+        EXPECT_EQ(messages().back().prompt,
+                  "Done creating cards." + (c.cards.isEmpty() ? QString() : shared.arg(c.cards)))
+            << c.secondTitle.toStdString();
+    }
 }
 
 // The program's files and the output folder are looked up once per batch, each card's file by
