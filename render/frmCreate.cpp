@@ -202,10 +202,7 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2n
         // could not report it.
         frmCard->imageWriter().wait();
     } catch (const VbError& error) {
-        MsgBox(QStringLiteral("Creating the cards stopped.\r\n\r\nError %1: %2")
-                   .arg(error.number())
-                   .arg(error.description()),
-               vbCritical, kTitle);
+        MsgBox(QStringLiteral("Creating the cards stopped.\r\n\r\n") + error.shownText(), vbCritical, kTitle);
         stopped = true;
     }
     // The editors show their recordset's current row again, so controls and record agree.
