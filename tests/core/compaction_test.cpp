@@ -247,20 +247,18 @@ TEST(Compaction, ARowAnotherProgramWroteAfterTheBackupStays) {
 // disk is told apart by the integrity check and reported once, by the start, with what to do.
 TEST(Compaction, AFullDiskALockAndDamageAreSaidInWordsWithTheFolder) {
     const struct {
-        const char* name;
         CompactStep step;
         int resultCode;
         bool damage;
         const char* words;
     } cases[] = {
-        {"full disk", CompactStep::Compact, SQLITE_FULL, false, "was not changed.\r\n\r\nThe disk is full."},
-        {"locked", CompactStep::Backup, SQLITE_BUSY, false,
+        {CompactStep::Compact, SQLITE_FULL, false, "was not changed.\r\n\r\nThe disk is full."},
+        {CompactStep::Backup, SQLITE_BUSY, false,
          "was not changed.\r\n\r\nThe database is in use by another program."},
-        {"damaged", CompactStep::Backup, SQLITE_FULL, true,
-         "is damaged.\r\n\r\nThere is no backup zqjbup.mdb"},
+        {CompactStep::Backup, SQLITE_FULL, true, "is damaged.\r\n\r\nThere is no backup zqjbup.mdb"},
     };
     for (const auto& test : cases) {
-        SCOPED_TRACE(test.name);
+        SCOPED_TRACE(test.words);
         ProgramFolder folder;
         prepareCompaction(folder);
         setCompactStepObserver([&](CompactStep step) {
@@ -278,8 +276,8 @@ TEST(Compaction, AFullDiskALockAndDamageAreSaidInWordsWithTheFolder) {
         ASSERT_EQ(messages.size(), test.damage ? 1u : 2u);
         EXPECT_TRUE(messages[0].prompt.contains(folder.path() + ' ' + test.words))
             << messages[0].prompt.toStdString();
-        EXPECT_FALSE(messages[0].prompt.contains(QString::number(DbError::Engine)));
-        EXPECT_FALSE(messages[0].prompt.contains("own words"));
+        EXPECT_FALSE(messages[0].prompt.contains(QString::number(DbError::Engine)) ||
+                     messages[0].prompt.contains("own words"));
     }
 }
 
