@@ -14,6 +14,8 @@
 #include "runtime/settings.h"
 #include "runtime/vberror.h"
 
+#include <QFileInfo>
+
 #include <limits>
 
 namespace {
@@ -120,7 +122,8 @@ bool failsIntegrityCheck(const QString& database) {
     try {
         return integrityOf(*openWaiting(database)) != QLatin1String("ok");
     } catch (const VbError& error) {
-        return DbError::causeOf(error) == DbError::Cause::Damaged;
+        const DbError::Cause cause = DbError::causeOf(error);
+        return cause == DbError::Cause::Damaged || cause == DbError::Cause::NotADatabase;
     }
 }
 
@@ -146,9 +149,14 @@ void restoreBackup(const QString& backup, const QString& database) {
     openWaiting(database)->replaceContentWith(*source);
 }
 
+// The file as the start's messages name it: its name and its folder.
+QString named(const QString& path) {
+    const QFileInfo file(path);
+    return QStringLiteral("%1 in %2").arg(file.fileName(), file.absolutePath());
+}
+
 QString errorText(const VbError& error) {
-    return QStringLiteral("\r\n\r\n") + QString::number(error.number()) + QStringLiteral(", ") +
-           error.description();
+    return QStringLiteral("\r\n\r\n") + error.shownText();
 }
 
 // Only for a database damaged after the failure, with this compaction's checked backup at hand.
@@ -161,8 +169,8 @@ void offerBackup(const VbError& error, const QString& backup, const QString& dat
         try {
             restoreBackup(backup, database);
         } catch (const VbError& failure) {
-            MsgBox(QStringLiteral("The backup '\\zqjbup.mdb' is not restored: the database '\\zqj.mdb' "
-                                  "stays as it is.") +
+            MsgBox(QStringLiteral("The backup %1 is not restored: the database %2 stays as it is.")
+                           .arg(named(backup), named(database)) +
                        errorText(failure),
                    vbExclamation, QStringLiteral("Repair database"));
             return;
@@ -174,8 +182,8 @@ void offerBackup(const VbError& error, const QString& backup, const QString& dat
         }
         return;
     }
-    MsgBox(QStringLiteral("The database is backup up as '\\zqjbup.mdb'. You may manually rename it to "
-                          "'\\zqj.mdb'."),
+    MsgBox(QStringLiteral("The database is backup up as '") + backup +
+               QStringLiteral("'. You may manually rename it to '") + database + QStringLiteral("'."),
            vbInformation, QStringLiteral("Repair"));
 }
 
@@ -183,22 +191,29 @@ void offerBackup(const VbError& error, const QString& backup, const QString& dat
 enum class Reached { Start, Backup, Compacted };
 
 // A failed VACUUM changes nothing, so a restore is offered only for a database damaged all the
-// same; otherwise an older backup would undo what was written since.
+// same; otherwise an older backup would undo what was written since. Damage found before this
+// compaction's backup goes to the start, which reports it once with what the user can do.
 void reportFailure(const VbError& error, Reached reached, const QString& backup, const QString& database) {
     const QString title = QStringLiteral("Compact the database");
     if (reached == Reached::Compacted) {
-        MsgBox(QStringLiteral("The database '\\zqj.mdb' was compacted, but its backup '\\zqjbup.mdb' could "
-                              "not be deleted.") +
+        MsgBox(QStringLiteral("The database %1 was compacted, but its backup %2 could not be deleted.")
+                       .arg(named(database), QFileInfo(backup).fileName()) +
                    errorText(error),
                vbExclamation, title);
-    } else if (reached == Reached::Backup && failsIntegrityCheck(database)) {
-        offerBackup(error, backup, database);
-    } else {
-        MsgBox(QStringLiteral("ZQJ tried to compact the database but a problem occured.\r\n"
-                              "The database '\\zqj.mdb' was not changed.") +
-                   errorText(error),
-               vbExclamation, title);
+        return;
     }
+    // SQLite reports some damage as a full disk; a lock is no sign of damage.
+    if (DbError::causeOf(error) != DbError::Cause::Locked && failsIntegrityCheck(database)) {
+        if (reached == Reached::Start)
+            DbError::raiseDamaged(QStringLiteral("The database %1 is damaged.").arg(database));
+        offerBackup(error, backup, database);
+        return;
+    }
+    MsgBox(QStringLiteral("ZQJ tried to compact the database but a problem occured.\r\n"
+                          "The database %1 was not changed.")
+                   .arg(named(database)) +
+               errorText(error),
+           vbExclamation, title);
 }
 } // namespace
 
@@ -211,8 +226,10 @@ void CheckCompactReminder() {
     switch (askToCompact()) {
     case kAnswerYes: {
         const HourglassScope hourglass;
-        // A failed compaction leaves the reminder due.
-        storeCount(CompactDatabase() ? kAfterCompacting : nextCount(count));
+        // Asked again after as many starts whether or not the compaction succeeds: a database
+        // that cannot be compacted now is not asked about at every start.
+        storeCount(kAfterCompacting);
+        CompactDatabase();
         break;
     }
     case kAnswerNo:

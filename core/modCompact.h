@@ -14,7 +14,8 @@
 // Counts the start; once the count has reached 20, asks whether to compact and does as answered.
 void CheckCompactReminder();
 // Compacts zqj.mdb, or reports why it could not; the backup is offered only when zqj.mdb fails its
-// integrity check after the failure. True when it compacted.
+// integrity check after the failure. A database found damaged before any backup was made is
+// raised as a damaged database's error, for the start to report. True when it compacted.
 bool CompactDatabase();
 
 // The steps of a compaction, in their order.

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
 
 std::shared_ptr<Connection> cnData;
 QString PicTempPath;
@@ -54,7 +55,7 @@ namespace {
 std::unique_ptr<FolderLock> runLock;
 
 // Why the start found no usable database. A file that is there is never called missing.
-enum class StartFailure { None, Missing, InUse, NotWritable, Unusable };
+enum class StartFailure { None, Missing, InUse, NotWritable, OtherOwner, Damaged, Unusable };
 StartFailure startFailure = StartFailure::None;
 QString unusableBecause; // what is wrong with a file that is there, for Unusable
 
@@ -88,10 +89,35 @@ StartFailure failureOf(const VbError& error, const QString& path) {
     if (!QFileInfo::exists(path)) return StartFailure::Missing;
     const DbError::Cause cause = DbError::causeOf(error);
     if (cause == DbError::Cause::Locked) return StartFailure::InUse;
+    if (cause == DbError::Cause::Damaged) return StartFailure::Damaged;
     const bool journal = QFileInfo::exists(path + QStringLiteral("-journal"));
     if (cause == DbError::Cause::ReadOnly || (journal && !canWriteIn(databaseFolder())))
         return StartFailure::NotWritable;
     return unusable(error.description());
+}
+
+// What the user can do about a damaged database: go back to the backup the last compaction kept,
+// or save what SQLite can still read.
+QString damageAdvice() {
+    const QFileInfo backup(App::Path() + QStringLiteral("/zqjbup.mdb"));
+    if (backup.exists())
+        return QStringLiteral("Its backup zqjbup.mdb of %1 is in the same folder. To go back to it, rename "
+                              "zqj.mdb to keep it, then rename zqjbup.mdb to zqj.mdb; what was changed "
+                              "since the backup is lost.")
+            .arg(QLocale().toString(backup.lastModified(), QLocale::ShortFormat));
+    return QStringLiteral("There is no backup zqjbup.mdb beside it. SQLite can save what is still "
+                          "readable into a new file, with this command in that folder:\r\n\r\n"
+                          "sqlite3 zqj.mdb .recover | sqlite3 zqj-recovered.mdb\r\n\r\n"
+                          "Rename zqj.mdb to keep it, then rename zqj-recovered.mdb to zqj.mdb.");
+}
+
+// Who may not use the file, and for what.
+QString otherOwnersFile(const QString& path) {
+    const QFileInfo file(path);
+    return QStringLiteral("The database zqj.mdb in %1 belongs to the user %2 and cannot be %3 by you.\r\n\r\n"
+                          "Make the file yours (or start the program as that user), then start it again.")
+        .arg(databaseFolder(), file.owner().isEmpty() ? QString::number(file.ownerId()) : file.owner(),
+             fileAccess(path).readable ? QStringLiteral("written") : QStringLiteral("read"));
 }
 
 void reportStartFailure() {
@@ -106,6 +132,14 @@ void reportStartFailure() {
                               "%1\r\n\r\nMake the folder writable, then start the program again.")
                    .arg(databaseFolder()),
                vbCritical, QStringLiteral("Database cannot be written"));
+        return;
+    case StartFailure::OtherOwner:
+        MsgBox(otherOwnersFile(databasePath()), vbCritical, QStringLiteral("Database of another user"));
+        return;
+    case StartFailure::Damaged:
+        MsgBox(QStringLiteral("The database zqj.mdb in %1 is damaged.\r\n\r\n").arg(databaseFolder()) +
+                   damageAdvice() + QStringLiteral("\r\n\r\nThen start the program again."),
+               vbCritical, QStringLiteral("Database damaged"));
         return;
     case StartFailure::Unusable:
         MsgBox(QStringLiteral("The database zqj.mdb in %1 cannot be used:\r\n\r\n%2\r\n\r\n"
@@ -141,6 +175,19 @@ public:
 private:
     Recordset& m_rs;
 };
+
+// A damaged database met while the windows come up ends the start with one message that says
+// what can be done, instead of an error for each window.
+void runStartStep(const std::function<void()>& step) {
+    runGuarded([&] {
+        try {
+            step();
+        } catch (const VbError& error) {
+            if (DbError::causeOf(error) != DbError::Cause::Damaged) throw;
+            startFailure = StartFailure::Damaged;
+        }
+    });
+}
 } // namespace
 
 bool Main() {
@@ -161,19 +208,25 @@ bool Main() {
         return false;
     }
     iSetID = 0;
-    runGuarded([] {
+    runStartStep([] {
         frmMaster->Show();
         frmMaster->InitialiseSet();
     });
-    // Without its main window the program could not be ended.
-    if (!frmMaster.isLoaded()) return false;
     // The editors are loaded hidden, unless the first set change already did it.
-    runGuarded([] {
-        frmCard2nd.get();
-        frmCharacter2nd.get();
-        frmLarge2nd.get();
-    });
-    return true;
+    if (frmMaster.isLoaded() && startFailure == StartFailure::None) {
+        runStartStep([] {
+            frmCard2nd.get();
+            frmCharacter2nd.get();
+            frmLarge2nd.get();
+        });
+    }
+    if (startFailure != StartFailure::None) {
+        frmMaster.unload();
+        reportStartFailure();
+        return false;
+    }
+    // Without its main window the program could not be ended.
+    return frmMaster.isLoaded();
 }
 
 void OpenDatabase() {
@@ -183,7 +236,14 @@ void OpenDatabase() {
     startFailure = StartFailure::Missing;
     try {
         if (Dir(path, vbNormal).isEmpty()) return;
-        SetAttr(path, vbNormal);
+        const FileAccess access = fileAccess(path);
+        if (!access.owned && !(access.readable && access.writable)) {
+            startFailure = StartFailure::OtherOwner;
+            return;
+        }
+        // Only the owner may change a file's mode; another user's file that may be written is
+        // used as it is.
+        if (access.owned) SetAttr(path, vbNormal);
         // Before any connection holds the file, so that a compaction may replace it.
         CheckCompactReminder();
         auto connection = Connection::open(path);
@@ -284,18 +344,11 @@ void editRow(Recordset& rs, const std::function<void()>& assign) {
 }
 
 VbError changeNotSaved(const VbError& error) {
-    QString why;
-    switch (DbError::causeOf(error)) {
-    case DbError::Cause::Locked:
-        why = QStringLiteral("the database is in use by another program.");
-        break;
-    case DbError::Cause::ReadOnly:
-        why = QStringLiteral("the database or its folder cannot be written.");
-        break;
-    case DbError::Cause::Damaged:
-    case DbError::Cause::Other:
-        why = error.description();
-        break;
-    }
-    return VbError(error.number(), QStringLiteral("The change was not saved: ") + why, error.source());
+    const QString reason = DbError::reasonOf(error);
+    if (reason.isEmpty())
+        return VbError(error.number(), QStringLiteral("The change was not saved: ") + error.description(),
+                       error.source());
+    return VbError::withWords(error.number(),
+                              QStringLiteral("The change was not saved: ") + reason + QLatin1Char('.'),
+                              error.source());
 }

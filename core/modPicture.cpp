@@ -64,20 +64,21 @@ void ShowFieldPicture(PictureBox& box, const Field& field) {
 
 QString pictureFileRefusal(const QString& path, const VbError& error) {
     const QString name = QFileInfo(path).fileName();
-    switch (error.number()) {
-    case VbError::InvalidPicture:
-        return QStringLiteral("\"%1\" is not a picture that can be shown.\r\n\r\n"
-                              "Choose a BMP, JPG, GIF or WMF file.")
-            .arg(name);
-    case VbError::FileNotFound:
-    case VbError::PathNotFound:
-        return QStringLiteral("The file \"%1\" cannot be found.").arg(path);
-    default:
-        return QStringLiteral("\"%1\" cannot be used.\r\n\r\nError %2: %3")
-            .arg(name)
-            .arg(error.number())
-            .arg(error.description());
+    // An error that says in words what is wrong with the file (a picture too large) says it.
+    if (!error.hasWords()) {
+        switch (error.number()) {
+        case VbError::InvalidPicture:
+            return QStringLiteral("\"%1\" is not a picture that can be shown.\r\n\r\n"
+                                  "Choose a BMP, JPG, GIF or WMF file.")
+                .arg(name);
+        case VbError::FileNotFound:
+        case VbError::PathNotFound:
+            return QStringLiteral("The file \"%1\" cannot be found.").arg(path);
+        default:
+            break;
+        }
     }
+    return QStringLiteral("\"%1\" cannot be used.\r\n\r\n").arg(name) + error.shownText();
 }
 
 QString jpgFilePatterns() {

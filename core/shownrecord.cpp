@@ -153,8 +153,7 @@ void ShownRecord::reopenAfterFailedWrite(const RecordView& view, const QString& 
         view.enable(false);
         forget();
     }
-    MsgBox(what + QStringLiteral("\r\n\r\nError %1: %2").arg(error.number()).arg(error.description()),
-           vbCritical, title);
+    MsgBox(what + QStringLiteral("\r\n\r\n") + error.shownText(), vbCritical, title);
 }
 
 void ShownRecord::navigate(int index) {

@@ -221,9 +221,7 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2n
                          }});
         }
     } catch (const VbError& error) {
-        MsgBox(withSharedFileNames(QStringLiteral("Creating the cards stopped.\r\n\r\nError %1: %2")
-                                       .arg(error.number())
-                                       .arg(error.description())),
+        MsgBox(withSharedFileNames(QStringLiteral("Creating the cards stopped.\r\n\r\n") + error.shownText()),
                vbCritical, kTitle);
         stopped = true;
     }

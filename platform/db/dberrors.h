@@ -20,7 +20,7 @@ inline constexpr int BadCriterion = 3001;
 inline constexpr int FileExists = 58;
 
 // An Engine error that keeps SQLite's result code, so that a lock or a file that cannot be
-// written can be told from a broken one.
+// written can be told from a broken one. Where the code tells the cause, it is shown in words.
 class EngineError : public VbError {
 public:
     EngineError(int resultCode, const QString& message);
@@ -31,9 +31,14 @@ private:
 };
 
 // Why the database refused: another connection holds its lock past the wait, it cannot be
-// written (a read-only file or folder), the file is damaged or no database, or anything else.
-enum class Cause { Locked, ReadOnly, Damaged, Other };
+// written (a read-only file or folder), no room is left for it, the file is damaged, the file is
+// no database at all, or anything else. SQLite reports some damage as a full disk: only an
+// integrity check tells them apart.
+enum class Cause { Locked, ReadOnly, Full, Damaged, NotADatabase, Other };
 Cause causeOf(const VbError& error);
+// The cause in words, to follow a colon ("the database is in use by another program"); empty
+// for an error of no known cause.
+QString reasonOf(const VbError& error);
 
 // resultCode is SQLite's (extended) result code; a generic error when not given.
 [[noreturn]] void raiseEngine(const QString& message, int resultCode = 1);

@@ -14,7 +14,7 @@ void runGuarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const VbError& error) {
-        showUnhandled(QStringLiteral("Error %1: %2").arg(error.number()).arg(error.description()));
+        showUnhandled(error.shownText());
     } catch (const std::exception& error) {
         showUnhandled(QStringLiteral("Error: %1").arg(QString::fromLocal8Bit(error.what())));
     } catch (...) {

@@ -13,4 +13,5 @@ enum class DecodeFailure {
 struct DecodedPicture {
     QImage image;                                 // null when the decode failed
     DecodeFailure failure = DecodeFailure::Bytes; // why, when it failed
+    QSize oversize{};                             // the declared size, when past the pixel limit
 };

@@ -205,3 +205,11 @@ bool canWriteIn(const QString& folder) {
     // The effective ids and rights, as a file created there would get them.
     return ::faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) == 0;
 }
+
+FileAccess fileAccess(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    const bool owned = ::stat(name.constData(), &status) == 0 && status.st_uid == ::geteuid();
+    return {owned, ::faccessat(AT_FDCWD, name.constData(), R_OK, AT_EACCESS) == 0,
+            ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) == 0};
+}

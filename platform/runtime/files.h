@@ -59,3 +59,11 @@ std::optional<FileIdentity> fileIdentity(const QString& path);
 
 // Whether this process may create and delete files in the folder.
 bool canWriteIn(const QString& folder);
+
+// What this process may do with a file: only its owner may change its mode.
+struct FileAccess {
+    bool owned = false;
+    bool readable = false;
+    bool writable = false;
+};
+FileAccess fileAccess(const QString& path);

@@ -19,6 +19,7 @@ struct Decoder {
     std::jmp_buf failed{};
     Clock::time_point deadline;
     DecodeFailure failure = DecodeFailure::Bytes;
+    QSize oversize;
 };
 
 Decoder& decoderOf(j_common_ptr info) {
@@ -59,9 +60,11 @@ bool decodeInto(Decoder& decoder, const QByteArray& bytes, QImage& image, QByteA
                  static_cast<unsigned long>(bytes.size()));
     // The declared size alone bounds the work: arithmetic-coded data holds a flat picture of
     // millions of pixels in a few hundred bytes.
-    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK ||
-        !PictureLimits::withinPixels(info.image_width, info.image_height))
+    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) return false;
+    if (!PictureLimits::withinPixels(info.image_width, info.image_height)) {
+        decoder.oversize = QSize(int(info.image_width), int(info.image_height));
         return false;
+    }
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX; // BGRX is the image's own 0xffRRGGBB
     info.dct_method = JDCT_ISLOW;
@@ -97,6 +100,6 @@ DecodedPicture decodeJpeg(const QByteArray& bytes) {
     QByteArray cmykRow;
     const bool decoded = decodeInto(decoder, bytes, image, cmykRow);
     jpeg_destroy_decompress(&decoder.info); // also after a failed create: the struct starts zeroed
-    if (!decoded) return {{}, decoder.failure};
+    if (!decoded) return {{}, decoder.failure, decoder.oversize};
     return {image};
 }

@@ -158,6 +158,14 @@ Picture load(const QByteArray& bytes, EarlierFailure earlier) {
     }
     if (decoded.image.isNull()) {
         failures.add(bytes, decoded.failure);
+        if (decoded.oversize.isValid())
+            throw VbError::withWords(
+                VbError::InvalidPicture,
+                QStringLiteral(
+                    "The picture is too large: %1 × %2 pixels. A picture can have at most %L3 pixels.")
+                    .arg(decoded.oversize.width())
+                    .arg(decoded.oversize.height())
+                    .arg(PictureLimits::kMaxPixels));
         throw VbError(VbError::InvalidPicture);
     }
     if (earlier == EarlierFailure::IsTriedAgain) failures.remove(bytes);

@@ -10,6 +10,16 @@ VbError::VbError(int number, QString description, QString source)
     m_what = QStringLiteral("Error %1: %2").arg(m_number).arg(m_description).toStdString();
 }
 
+VbError VbError::withWords(int number, const QString& words, QString source) {
+    VbError error(number, words, std::move(source));
+    error.setWords(words);
+    return error;
+}
+
+QString VbError::shownText() const {
+    return m_words.isEmpty() ? QStringLiteral("Error %1: %2").arg(m_number).arg(m_description) : m_words;
+}
+
 QString VbError::standardDescription(int number) {
     switch (number) {
     case Overflow:

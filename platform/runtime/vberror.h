@@ -30,10 +30,15 @@ public:
 
     // The description defaults to the runtime's own text for the number.
     explicit VbError(int number, QString description = {}, QString source = {});
+    // An error whose description already says in words what happened: shown without its number.
+    static VbError withWords(int number, const QString& words, QString source = {});
 
     int number() const noexcept { return m_number; }
     const QString& description() const noexcept { return m_description; }
     const QString& source() const noexcept { return m_source; }
+    bool hasWords() const noexcept { return !m_words.isEmpty(); }
+    // What the user is shown: the words when the cause is known, else "Error " number ": " description.
+    QString shownText() const;
     const char* what() const noexcept override { return m_what.c_str(); }
 
     static QString standardDescription(int number);
@@ -46,9 +51,13 @@ public:
     // system's own words are kept as the cause where they say more than the number.
     static VbError fromSystemError(int systemError, const QString& path);
 
+protected:
+    void setWords(QString words) { m_words = std::move(words); }
+
 private:
     int m_number;
     QString m_description;
     QString m_source;
+    QString m_words;
     std::string m_what;
 };

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <csignal>
+#include <sqlite3.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -105,8 +106,10 @@ void overwritePages(const QString& path) {
     file.write(QByteArray(3 * 4096, '\x5a'));
 }
 
-const QString kNotChanged = QStringLiteral("ZQJ tried to compact the database but a problem occured.\r\n"
-                                           "The database '\\zqj.mdb' was not changed.\r\n\r\n");
+QString notChanged(const ProgramFolder& folder) {
+    return "ZQJ tried to compact the database but a problem occured.\r\nThe database zqj.mdb in " +
+           folder.path() + " was not changed.\r\n\r\n";
+}
 const QString kQuestion = QStringLiteral("ZQJ tried to compact the database but a problem occured.\r\n"
                                          "Would you like ZQJ will to try restore its backup?\r\n\r\n");
 
@@ -196,12 +199,12 @@ TEST(Compaction, AFailureAtAnyStepSaysWhatFailedAndOffersNoBackupForAnIntactData
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].style, vbExclamation);
         if (compacted) {
-            EXPECT_TRUE(
-                messages[0].prompt.startsWith("The database '\\zqj.mdb' was compacted, but its backup "
-                                              "'\\zqjbup.mdb' could not be deleted.\r\n\r\n75, "));
+            EXPECT_TRUE(messages[0].prompt.startsWith("The database zqj.mdb in " + folder.path() +
+                                                      " was compacted, but its backup zqjbup.mdb could not "
+                                                      "be deleted.\r\n\r\nError 75: "));
             EXPECT_LT(QFileInfo(folder.databasePath()).size(), original.size() / 2);
         } else {
-            EXPECT_TRUE(messages[0].prompt.startsWith(kNotChanged + "75, "));
+            EXPECT_TRUE(messages[0].prompt.startsWith(notChanged(folder) + "Error 75: "));
             EXPECT_EQ(ReadFileBytes(folder.databasePath()), original);
         }
         // Only a backup that passed its check takes an earlier one's place.
@@ -210,8 +213,8 @@ TEST(Compaction, AFailureAtAnyStepSaysWhatFailedAndOffersNoBackupForAnIntactData
         }
         EXPECT_EQ(integrity(folder.databasePath()), "ok");
         EXPECT_EQ(rowCounts(folder.databasePath()), rows);
-        // The reminder stays due after a compaction that did not complete.
-        EXPECT_EQ(storedCount(), compacted ? "1" : "21");
+        // Asked again after 20 starts, as after a compaction that completed.
+        EXPECT_EQ(storedCount(), "1");
         storeCount(QStringLiteral("1"));
         folder.openDatabase();
     }
@@ -232,13 +235,50 @@ TEST(Compaction, ARowAnotherProgramWroteAfterTheBackupStays) {
     setCompactStepObserver({});
 
     ASSERT_EQ(folder.dialogs().messages().size(), 1u);
-    EXPECT_EQ(folder.dialogs().messages()[0].prompt,
-              kNotChanged + QString::number(DbError::Engine) + ", database is locked");
+    EXPECT_TRUE(folder.dialogs().messages()[0].prompt.startsWith(notChanged(folder)));
     EXPECT_EQ(Connection::open(folder.databasePath())
                   ->openSnapshot("SELECT count(*) AS n FROM tblSet WHERE SetName = 'Other'")
                   ->field("n")
                   .toLong(),
               1);
+}
+
+// Each failure is named in words with the database's folder; damage that SQLite reports as a full
+// disk is told apart by the integrity check and reported once, by the start, with what to do.
+TEST(Compaction, AFullDiskALockAndDamageAreSaidInWordsWithTheFolder) {
+    const struct {
+        CompactStep step;
+        int resultCode;
+        bool damage;
+        const char* words;
+    } cases[] = {
+        {CompactStep::Compact, SQLITE_FULL, false, "was not changed.\r\n\r\nThe disk is full."},
+        {CompactStep::Backup, SQLITE_BUSY, false,
+         "was not changed.\r\n\r\nThe database is in use by another program."},
+        {CompactStep::Backup, SQLITE_FULL, true, "is damaged.\r\n\r\nThere is no backup zqjbup.mdb"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.words);
+        ProgramFolder folder;
+        prepareCompaction(folder);
+        setCompactStepObserver([&](CompactStep step) {
+            if (step != test.step) return;
+            if (test.damage) overwritePages(folder.databasePath());
+            DbError::raiseEngine(QStringLiteral("SQLite's own words"), test.resultCode);
+        });
+        bool started = false;
+        ASSERT_TRUE(remindAtStart(&FrmCR::cmdYes, [&] { started = Main(); }));
+        setCompactStepObserver({});
+
+        EXPECT_EQ(started, !test.damage);
+        const auto& messages = folder.dialogs().messages();
+        // The set's card holds no picture: the editor says so after the compaction's message.
+        ASSERT_EQ(messages.size(), test.damage ? 1u : 2u);
+        EXPECT_TRUE(messages[0].prompt.contains(folder.path() + ' ' + test.words))
+            << messages[0].prompt.toStdString();
+        EXPECT_FALSE(messages[0].prompt.contains(QString::number(DbError::Engine)) ||
+                     messages[0].prompt.contains("own words"));
+    }
 }
 
 // A database damaged after the failure gets the backup's rows back, and the backup goes.
@@ -341,7 +381,7 @@ TEST(Compaction, AnotherProgramsConnectionWorksOnTheCompactedDatabaseOrTheCompac
     ASSERT_TRUE(remindAtStart(&FrmCR::cmdYes));
     other->rollbackTrans();
     ASSERT_EQ(folder.dialogs().messages().size(), 1u);
-    EXPECT_TRUE(folder.dialogs().messages()[0].prompt.startsWith(kNotChanged));
+    EXPECT_TRUE(folder.dialogs().messages()[0].prompt.startsWith(notChanged(folder)));
     EXPECT_EQ(ReadFileBytes(folder.databasePath()), held);
     EXPECT_EQ(integrity(folder.file("zqjbup.mdb")), "ok");
 }
@@ -374,8 +414,9 @@ TEST(Compaction, ARestorePutsNoDamagedOrIncompleteBackupInPlace) {
 
         const auto& messages = folder.dialogs().messages();
         ASSERT_EQ(messages.size(), 2u);
-        EXPECT_TRUE(messages[1].prompt.startsWith("The backup '\\zqjbup.mdb' is not restored: the database "
-                                                  "'\\zqj.mdb' stays as it is.\r\n\r\n"));
+        EXPECT_TRUE(messages[1].prompt.startsWith("The backup zqjbup.mdb in " + folder.path() +
+                                                  " is not restored: the database zqj.mdb in " +
+                                                  folder.path() + " stays as it is.\r\n\r\n"));
         EXPECT_EQ(messages[1].style, 48);
         EXPECT_EQ(ReadFileBytes(folder.databasePath()), damaged);
         EXPECT_TRUE(QFileInfo::exists(folder.file("zqjbup.mdb")));

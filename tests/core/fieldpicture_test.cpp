@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -103,6 +104,30 @@ TEST_F(FieldPicture, AChosenFileIsTriedAgainAfterItFailed) {
     PictureLimits::setTimeLimit({});
     EXPECT_THROW(loadPictureFromBytes(bytes), VbError);
     EXPECT_EQ(StoreFileInField(folder.file("slow.jpg"), symbol()), bytes.size());
+}
+
+// Past the pixel limit a picture is called too large, with its size and the limit.
+TEST_F(FieldPicture, APictureTooLargeSaysItsSizeAndTheLimit) {
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(image.save(&buffer, "JPEG"));
+    // The frame header declares 4097 rows of 8192 pixels.
+    const qsizetype frame = bytes.indexOf("\xff\xc0");
+    ASSERT_GT(frame, 0);
+    bytes.replace(frame + 5, 4, QByteArray("\x10\x01\x20\x00", 4));
+    writeFile(folder.file("large.jpg"), bytes);
+    QString text;
+    try {
+        LoadChosenPicture(folder.file("large.jpg"));
+    } catch (const VbError& error) {
+        text = pictureFileRefusal(folder.file("large.jpg"), error);
+    }
+    EXPECT_TRUE(text.contains("too large: 8192 × 4097 pixels. A picture can have at most " +
+                              QLocale().toString(PictureLimits::kMaxPixels)))
+        << text.toStdString();
 }
 
 TEST_F(FieldPicture, WorkFileIsReplacedWholeNotOverwrittenInPlace) {

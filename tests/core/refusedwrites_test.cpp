@@ -58,6 +58,7 @@ TEST_F(RefusedWrites, ATextRefusedUnderAnotherProgramsLockGoesBackToTheStoredOne
         EXPECT_TRUE(folder.dialogs().messages().back().prompt.contains(
             "The change was not saved: the database is in use by another program."))
             << folder.dialogs().messages().back().prompt.toStdString();
+        EXPECT_FALSE(folder.dialogs().messages().back().prompt.contains("Error"));
         other->execute("ROLLBACK");
 
         const RecordsetPtr row = cnData->openSnapshot(

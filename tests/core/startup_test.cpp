@@ -14,6 +14,7 @@
 #include "runtime/settings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
@@ -282,4 +283,43 @@ TEST(Startup, EveryWindowCarriesTheProgramsIcon) {
                                   static_cast<QWidget*>(&frmSetName.get())})
         EXPECT_EQ(window->windowIcon().pixmap(32).toImage(), icon) << window->objectName().toStdString();
     frmSetName.unload();
+}
+
+// Damage met while the windows come up ends the start with one message that says what to do.
+TEST(Startup, ADamagedDatabaseIsNamedOnceWithItsBackup) {
+    ProgramFolder folder;
+    const std::shared_ptr<Connection> db = Connection::open(folder.databasePath());
+    db->execute("INSERT INTO tblSet (SetName, EditionID, LanguageID) VALUES ('Mine', 2, 1)");
+    const qint64 page = db->openSnapshot("SELECT rootpage FROM sqlite_master WHERE name = 'tblSet'")
+                            ->field("rootpage")
+                            .toLong();
+    ASSERT_TRUE(QFile::copy(folder.databasePath(), folder.file("zqjbup.mdb")));
+    QFile file(folder.databasePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek((page - 1) * 4096);
+    file.write(QByteArray(4096, '\x5a'));
+    file.close();
+    EXPECT_FALSE(Main());
+    expectStartEndedWith(
+        folder, "The database zqj.mdb in " + folder.path() + " is damaged.\r\n\r\nIts backup zqjbup.mdb of ",
+        "Database damaged");
+}
+
+// A file of another user may be a good database: it is never to be replaced.
+TEST(Startup, AnotherUsersDatabaseSaysWhoseItIsAndThatItCannotBeWritten) {
+    constexpr uid_t kNobody = 65534;
+    ProgramFolder folder;
+    ASSERT_EQ(::chown(QFile::encodeName(folder.path()).constData(), kNobody, kNobody), 0);
+    const QString expected = "The database zqj.mdb in " + folder.path() + " belongs to the user " +
+                             QFileInfo(folder.databasePath()).owner() + " and cannot be written by you.";
+    const pid_t child = fork();
+    if (child == 0) {
+        const bool user = ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+        const bool started = Main();
+        const auto& shown = folder.dialogs().messages();
+        _exit(user && !started && shown.size() == 1 && shown[0].prompt.startsWith(expected) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }

@@ -434,8 +434,7 @@ TEST_F(CreateCardsTest, AFullDatabaseStopsTheBatchWithItsReasonAndKeepsTheDataba
     frmCreate->cmdCreate.Click();
 
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].prompt,
-              "Creating the cards stopped.\r\n\r\nError -2147467259: database or disk is full");
+    EXPECT_EQ(messages()[0].prompt, "Creating the cards stopped.\r\n\r\nThe disk is full.");
     EXPECT_EQ(messages()[0].style, vbCritical);
     EXPECT_FALSE(cnData->inTransaction());
     EXPECT_LT(outputFiles().size(), kCards);
