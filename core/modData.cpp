@@ -344,11 +344,10 @@ void editRow(Recordset& rs, const std::function<void()>& assign) {
 }
 
 VbError changeNotSaved(const VbError& error) {
-    const QString reason = DbError::reasonOf(error);
-    if (reason.isEmpty())
-        return VbError(error.number(), QStringLiteral("The change was not saved: ") + error.description(),
-                       error.source());
-    return VbError::withWords(error.number(),
-                              QStringLiteral("The change was not saved: ") + reason + QLatin1Char('.'),
-                              error.source());
+    const QString notSaved = QStringLiteral("The change was not saved: ");
+    if (const QString reason = DbError::reasonOf(error); !reason.isEmpty())
+        return VbError::withWords(error.number(), notSaved + reason + QLatin1Char('.'), error.source());
+    // A cause already in words (a picture too large) stays in words.
+    if (error.hasWords()) return VbError::withWords(error.number(), notSaved + error.shownText(), error.source());
+    return VbError(error.number(), notSaved + error.description(), error.source());
 }
