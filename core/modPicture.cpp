@@ -14,15 +14,19 @@ constexpr qint64 kLargestPicture = qint64(32768) * 32768 - 1;
 
 qint64 StoreFileInField(const QString& path, Field field) {
     try {
-        if (FileLen(path) > kLargestPicture) return -VbError::Overflow;
-        const QByteArray bytes = ReadFileBytes(path);
-        if (bytes.isEmpty()) return 0;
-        loadChosenPicture(bytes);
-        field = bytes;
-        return bytes.size();
+        return storeFileInFieldOrRaise(path, field);
     } catch (const VbError& error) {
         return -error.number();
     }
+}
+
+qint64 storeFileInFieldOrRaise(const QString& path, Field field) {
+    if (FileLen(path) > kLargestPicture) throw VbError(VbError::Overflow);
+    const QByteArray bytes = ReadFileBytes(path);
+    if (bytes.isEmpty()) return 0;
+    loadChosenPicture(bytes);
+    field = bytes;
+    return bytes.size();
 }
 
 Picture LoadChosenPicture(const QString& path) {

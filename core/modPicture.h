@@ -16,6 +16,9 @@ class VbError;
 // whole and must be a picture before the field changes, so a failure changes nothing.
 // The file is one the user chose: it is decoded afresh even if its bytes failed before.
 qint64 StoreFileInField(const QString& path, Field field);
+// The same, raising the error that stopped it, so that its words (a picture too large) reach
+// the user.
+qint64 storeFileInFieldOrRaise(const QString& path, Field field);
 
 // The picture of a file the user chose in a picture dialog, decoded afresh even if its bytes
 // failed before in this run (that failure may have passed). Raises what LoadPicture raises.

@@ -14,9 +14,8 @@ std::optional<Picture> storePictureFile(const RecordEdit& edit, const QString& p
     try {
         Picture picture;
         edit([&](Recordset& record) {
-            const qint64 stored = StoreFileInField(path, record.field(field));
             // An empty file is no picture either.
-            if (stored <= 0) throw VbError(stored == 0 ? int(VbError::InvalidPicture) : int(-stored));
+            if (storeFileInFieldOrRaise(path, record.field(field)) == 0) throw VbError(VbError::InvalidPicture);
             picture = loadChosenPicture(record.field(field).toBytes());
             if (alsoAssign) alsoAssign(record);
         });

@@ -3,6 +3,7 @@
 #include "modData.h"
 #include "modDirBrowse.h"
 #include "modPicture.h"
+#include "picturechoice.h"
 #include "programfolder.h"
 #include "runtime/picturelimits.h"
 #include "runtime/vberror.h"
@@ -106,8 +107,8 @@ TEST_F(FieldPicture, AChosenFileIsTriedAgainAfterItFailed) {
     EXPECT_EQ(StoreFileInField(folder.file("slow.jpg"), symbol()), bytes.size());
 }
 
-// Past the pixel limit a picture is called too large, with its size and the limit, also after
-// an editor's edit of its record gave up.
+// Past the pixel limit a picture chosen in an editor is called too large, with its size and the
+// limit.
 TEST_F(FieldPicture, APictureTooLargeSaysItsSizeAndTheLimit) {
     QImage image(8, 8, QImage::Format_RGB32);
     image.fill(Qt::gray);
@@ -120,18 +121,20 @@ TEST_F(FieldPicture, APictureTooLargeSaysItsSizeAndTheLimit) {
     ASSERT_GT(frame, 0);
     bytes.replace(frame + 5, 4, QByteArray("\x10\x01\x20\x00", 4));
     writeFile(folder.file("large.jpg"), bytes);
-    QStringList texts;
-    try {
-        LoadChosenPicture(folder.file("large.jpg"));
-    } catch (const VbError& error) {
-        texts << pictureFileRefusal(folder.file("large.jpg"), error)
-              << pictureFileRefusal(folder.file("large.jpg"), changeNotSaved(error));
-    }
-    ASSERT_EQ(texts.size(), 2);
-    for (const QString& text : texts)
-        EXPECT_TRUE(text.contains("too large: 8192 × 4097 pixels. A picture can have at most " +
-                                  QLocale().toString(PictureLimits::kMaxPixels)))
-            << text.toStdString();
+    // The editors' edit of the record they show.
+    const RecordEdit edit = [this](const RecordAssign& assign) {
+        try {
+            editRow(*rs, [&] { assign(*rs); });
+        } catch (const VbError& error) {
+            throw changeNotSaved(error);
+        }
+    };
+    EXPECT_FALSE(storePictureFile(edit, folder.file("large.jpg"), "Symbol", "Symbol"));
+    ASSERT_EQ(folder.dialogs().messages().size(), 1u);
+    const QString text = folder.dialogs().messages()[0].prompt;
+    EXPECT_TRUE(text.contains("too large: 8192 × 4097 pixels. A picture can have at most " +
+                              QLocale().toString(PictureLimits::kMaxPixels)))
+        << text.toStdString();
 }
 
 TEST_F(FieldPicture, WorkFileIsReplacedWholeNotOverwrittenInPlace) {
