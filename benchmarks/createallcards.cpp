@@ -6,6 +6,7 @@
 
 #include "benchmarksupport.h"
 #include "cDIBSection.h"
+#include "cardtables.h"
 #include "frmCard.h"
 #include "frmCard2nd.h"
 #include "frmClip.h"
@@ -69,7 +70,8 @@ void timeFirstAndLaterBatches(int cards) {
     std::vector<double> first, later, extra;
     double firstMB = 0, laterMB = 0;
     for (int pair = 0; pair < kBatchPairs; ++pair) {
-        cnData->execute(QStringLiteral("UPDATE tblCard SET FileName = ''"));
+        cnData->execute(QStringLiteral("UPDATE %1 SET FileName = ''")
+                            .arg(tableWithoutLargeValues(QStringLiteral("tblCard"))));
         const Batch a = timeBatch();
         const Batch b = timeBatch();
         first.push_back(a.ms / cards);

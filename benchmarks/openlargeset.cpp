@@ -6,6 +6,7 @@
 // Usage: zqj_largeset_benchmark [cards]   (QT_QPA_PLATFORM=offscreen where there is no display)
 
 #include "benchmarksupport.h"
+#include "cardtables.h"
 #include "frmCard2nd.h"
 #include "frmCardList.h"
 #include "frmCharacter2nd.h"
@@ -166,7 +167,9 @@ int main(int argc, char** argv) {
         FrmCardList& list = frmCardList.get();
         const double listed = millisecondsOf([&] { list.FillList(); });
         // Every card one number up, so that the list writes them all.
-        cnData->execute(QStringLiteral("UPDATE tblCard SET Nr = Nr + 1 WHERE SetID = %1").arg(large));
+        cnData->execute(QStringLiteral("UPDATE %1 SET Nr = Nr + 1 WHERE SetID = %2")
+                            .arg(tableWithoutLargeValues(QStringLiteral("tblCard")))
+                            .arg(large));
         const double renumbered = millisecondsOf([&] { list.FillList(); });
         ListItem& middle = list.lvCard.ListItemAt(list.lvCard.ListItemCount() / 2);
         list.lvCard.setSelectedItem(&middle);

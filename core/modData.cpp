@@ -7,6 +7,7 @@
 #include "rowlookup.h"
 
 #include "cardindexes.h"
+#include "cardtables.h"
 
 #include "db/dberrors.h"
 #include "forms/dialogs.h"
@@ -44,7 +45,9 @@ const QStringList kTables = {"tblSet",      "tblFont",      "tblLanguage",      
 bool hasOurTables(const Connection& connection) {
     const QStringList present = connection.tableNames();
     for (const QString& table : kTables) {
-        if (!present.contains(table, Qt::CaseInsensitive)) return false;
+        if (!present.contains(table, Qt::CaseInsensitive) &&
+            !present.contains(tableWithoutLargeValues(table), Qt::CaseInsensitive))
+            return false;
     }
     return true;
 }
@@ -251,6 +254,12 @@ void OpenDatabase() {
             startFailure = unusable(QStringLiteral("it does not hold the tables of this program."));
             return;
         }
+        {
+            // A database of an earlier build keeps the pictures in the card rows.
+            Transaction transaction(*connection);
+            keepLargeValuesApart(*connection);
+            transaction.commit();
+        }
         addCardIndexes(*connection);
         cnData = std::move(connection);
         DatabaseFound = true;
@@ -348,6 +357,7 @@ VbError changeNotSaved(const VbError& error) {
     if (const QString reason = DbError::reasonOf(error); !reason.isEmpty())
         return VbError::withWords(error.number(), notSaved + reason + QLatin1Char('.'), error.source());
     // A cause already in words (a picture too large) stays in words.
-    if (error.hasWords()) return VbError::withWords(error.number(), notSaved + error.shownText(), error.source());
+    if (error.hasWords())
+        return VbError::withWords(error.number(), notSaved + error.shownText(), error.source());
     return VbError(error.number(), notSaved + error.description(), error.source());
 }

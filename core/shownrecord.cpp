@@ -1,5 +1,6 @@
 #include "shownrecord.h"
 
+#include "cardtables.h"
 #include "modData.h"
 #include "rowlookup.h"
 #include "storedvalues.h"
@@ -83,7 +84,7 @@ void ShownRecord::renumber() {
     cnData->execute(QStringLiteral("UPDATE %1 SET Nr = numbered.n FROM (SELECT %2 AS id, "
                                    "ROW_NUMBER() OVER (ORDER BY Nr, %2) AS n FROM %1 WHERE SetID = %3) "
                                    "AS numbered WHERE %1.%2 = numbered.id AND %1.Nr IS NOT numbered.n")
-                        .arg(m_table, m_keyField)
+                        .arg(tableWithoutLargeValues(m_table), m_keyField)
                         .arg(iSetID));
 }
 

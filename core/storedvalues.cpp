@@ -1,5 +1,6 @@
 #include "storedvalues.h"
 
+#include "cardtables.h"
 #include "modData.h"
 #include "modPicture.h"
 #include "modSetFonts.h"
@@ -105,7 +106,8 @@ T read(Recordset& row, const QString& name, T fallback, Convert convert,
 // The key of the table's row that the recordset stands on; none when it does not hold it.
 std::optional<qint64> rowKey(Recordset& row, const QString& table) {
     for (int i = 0; i < row.fieldCount(); ++i) {
-        if (row.fieldType(i) != ColumnType::Key || row.fieldTable(i).compare(table, Qt::CaseInsensitive) != 0)
+        if (row.fieldType(i) != ColumnType::Key ||
+            cardTableOf(row.fieldTable(i)).compare(table, Qt::CaseInsensitive) != 0)
             continue;
         const std::optional<Variant> key = quietValue(row, row.fieldName(i));
         if (key && key->type() == Variant::Type::Integer) return qint64(key->toDouble());
@@ -324,7 +326,8 @@ void report(Recordset& row, const QString& field, const QString& consequence, co
         done.fields.clear();
         done.database = cnData;
     }
-    const QString table = row.field(field).table();
+    // A card's pictures and its other values are one row to the user.
+    const QString table = cardTableOf(row.field(field).table());
     if (const std::optional<qint64> key = rowKey(row, table)) {
         if (!done.fields.emplace(table.toLower(), *key, field.toLower()).second) return;
     }

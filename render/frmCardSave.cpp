@@ -2,6 +2,7 @@
 // the face and back laid out side by side on frmClip.picDone, and the writer of the set's
 // picture format. Every file is written under a temporary name and renamed over the old one.
 #include "cardimagewriter.h"
+#include "cardtables.h"
 #include "frmCard.h"
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
@@ -53,8 +54,8 @@ void refuseUnsafeName(const QString& fileName) {
 }
 
 std::shared_ptr<KeyedUpdate> prepareFileNames() {
-    return std::make_shared<KeyedUpdate>(
-        cnData->prepareUpdate(QStringLiteral("tblCard"), {QStringLiteral("FileName")}));
+    return std::make_shared<KeyedUpdate>(cnData->prepareUpdate(
+        tableWithoutLargeValues(QStringLiteral("tblCard")), {QStringLiteral("FileName")}));
 }
 
 struct SmallCardName {

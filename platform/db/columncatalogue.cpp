@@ -31,5 +31,13 @@ const TableInfo& ColumnCatalogue::table(const QString& name) {
         if (type == ColumnType::Key) info.keyColumn = column.name;
         info.types.insert(column.name.toLower(), type);
     }
+    if (!info.keyColumn.isEmpty()) {
+        SqlStatement references(m_db,
+                                QStringLiteral("SELECT \"table\", \"from\" FROM pragma_foreign_key_list(?)"));
+        references.bind(1, Variant(name));
+        while (references.next())
+            if (references.value(1).toText().compare(info.keyColumn, Qt::CaseInsensitive) == 0)
+                info.extends = references.value(0).toText();
+    }
     return m_tables.emplace(id, std::move(info)).first->second;
 }

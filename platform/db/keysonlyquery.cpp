@@ -166,6 +166,22 @@ bool isPosition(const Tokens& tokens, Range term) {
     return number;
 }
 
+// A column that a * stands for, named so that it means the same in the FROM: by the qualifier of
+// its "name.*", unqualified where no other result column has its name (the FROM may name a view,
+// whose columns come from other tables), else by its base table.
+QString starColumn(const Tokens& tokens, Range star, const ResultLayout& layout, size_t column) {
+    const ResultColumn& info = layout.columns[column];
+    QString qualifier;
+    if (star.size() > 1)
+        qualifier = tokens.text({star.begin, star.end - 2}) + QLatin1Char('.');
+    else if (std::count_if(layout.columns.begin(), layout.columns.end(), [&](const ResultColumn& other) {
+                 return other.name.compare(info.name, Qt::CaseInsensitive) == 0;
+             }) > 1)
+        qualifier = quoteIdentifier(layout.tables[size_t(info.table)].name) + QLatin1Char('.');
+    return QStringLiteral("%1%2 AS %3")
+        .arg(qualifier, quoteIdentifier(info.name), quoteIdentifier(info.name));
+}
+
 } // namespace
 
 std::optional<KeysOnlyQuery> keysOnlyQuery(const QString& sql, const ResultLayout& layout) {
@@ -216,9 +232,7 @@ std::optional<KeysOnlyQuery> keysOnlyQuery(const QString& sql, const ResultLayou
         if (!isStar(tokens, item))
             selected << tokens.text(item);
         else if (info.table >= 0)
-            selected << QStringLiteral("%1.%2 AS %3")
-                            .arg(quoteIdentifier(layout.tables[size_t(info.table)].name),
-                                 quoteIdentifier(info.origin), quoteIdentifier(info.name));
+            selected << starColumn(tokens, item, layout, column);
         else
             return std::nullopt;
     }

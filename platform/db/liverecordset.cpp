@@ -9,7 +9,7 @@ LiveRecordset::LiveRecordset(std::shared_ptr<Database> db, SqlStatement& rows,
     : Recordset(Kind::Live, layout.columns), m_db(std::move(db)), m_statements(m_db->handle()),
       m_tables(layout.tables) {
     for (size_t t = 0; t < m_tables.size() && m_identity < 0; ++t)
-        if (m_tables[t].keyResult >= 0) m_identity = int(t);
+        if (m_tables[t].keyResult >= 0 && m_tables[t].extends < 0) m_identity = int(t);
     for (int column = 0; column < int(layout.columns.size()); ++column)
         m_keptSlot.push_back(layout.readByKey(column) ? -1 : m_keptCount++);
 
@@ -112,7 +112,7 @@ void LiveRecordset::assign(int column, const Variant& value) {
     if (!index && !cursor().onNewRow()) throw VbError(VbError::NoCurrentRecord);
     const ResultColumn& info = columns()[size_t(column)];
     if (isKept(column)) raiseNotUpdatable(info.name);
-    const bool hasRow = index ? key(size_t(*index), info.table).has_value() : info.table == m_identity;
+    const bool hasRow = index ? key(size_t(*index), info.table).has_value() : goesIntoNewRow(info.table);
     if (!hasRow) raiseNotUpdatable(info.name);
     m_assigned[column] = toStorage(info.type, value);
 }
@@ -176,70 +176,85 @@ std::optional<Variant> LiveRecordset::readStored(size_t row, int column) {
     return statement.firstValue();
 }
 
+// The row goes into the identity table; the tables that extend it get their columns by its new key,
+// in the same savepoint, on the rows that the database made for it.
 void LiveRecordset::insertNewRow() {
     const BaseTable& table = m_tables[size_t(m_identity)];
-    QStringList names, quoted, marks;
-    for (const auto& assigned : m_assigned) {
-        names << columns()[size_t(assigned.first)].origin;
-        quoted << quoteIdentifier(names.back());
+    std::map<int, TableWrite> writes = assignedByTable();
+    const TableWrite own = writes[m_identity];
+    writes.erase(m_identity);
+    QStringList quoted, marks;
+    for (const QString& name : own.names) {
+        quoted << quoteIdentifier(name);
         marks << QStringLiteral("?");
     }
-    const QString sql = names.isEmpty()
+    const QString sql = own.names.isEmpty()
                             ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(table.name))
                             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                   .arg(quoteIdentifier(table.name), quoted.join(QStringLiteral(", ")),
                                        marks.join(QStringLiteral(", ")));
+    std::optional<Savepoint> savepoint;
+    if (!writes.empty()) savepoint.emplace(*m_db);
     SqlStatement& statement = m_statements.get(sql);
     int parameter = 1;
-    for (const auto& assigned : m_assigned)
-        statement.bind(parameter++, assigned.second);
+    for (const Variant& value : own.values)
+        statement.bind(parameter++, value);
     statement.run();
-
     const qint64 newKey = m_db->lastInsertKey();
+    for (const auto& [extension, write] : writes)
+        writeByKey(extension, write, newKey);
+    if (savepoint) savepoint->release();
+
     const size_t keysAt = m_keys.size();
     m_keys.resize(keysAt + m_tables.size());
-    m_keys[keysAt + size_t(m_identity)] = newKey;
+    for (size_t t = 0; t < m_tables.size(); ++t)
+        if (goesIntoNewRow(int(t))) m_keys[keysAt + t] = newKey;
     m_kept.resize(m_kept.size() + size_t(m_keptCount));
     m_assigned.clear();
     cursor().appendNewRow();
-    m_db->notifyWrite(Connection::WriteKind::Insert, table.name, newKey, names);
+    m_db->notifyWrite(Connection::WriteKind::Insert, table.name, newKey, own.names);
+    for (const auto& [extension, write] : writes)
+        m_db->notifyWrite(Connection::WriteKind::Update, m_tables[size_t(extension)].name, newKey,
+                          write.names);
 }
 
-void LiveRecordset::updateCurrentRow() {
-    const size_t row = size_t(*cursor().row());
-    const bool rowKnown = m_current.row == row && m_current.version == m_db->version(m_tables);
-    struct TableWrite {
-        QStringList names;
-        std::vector<Variant> values;
-    };
-    std::map<int, TableWrite> writes; // by base table
+std::map<int, LiveRecordset::TableWrite> LiveRecordset::assignedByTable() const {
+    std::map<int, TableWrite> writes;
     for (const auto& [column, value] : m_assigned) {
         TableWrite& write = writes[columns()[size_t(column)].table];
         write.names << columns()[size_t(column)].origin;
         write.values.push_back(value);
     }
+    return writes;
+}
 
+void LiveRecordset::writeByKey(int tableIndex, const TableWrite& write, qint64 rowKey) {
+    const BaseTable& table = m_tables[size_t(tableIndex)];
+    QStringList sets;
+    for (const QString& name : write.names)
+        sets << quoteIdentifier(name) + QStringLiteral(" = ?");
+    SqlStatement& statement =
+        m_statements.get(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                             .arg(quoteIdentifier(table.name), sets.join(QStringLiteral(", ")),
+                                  quoteIdentifier(table.keyColumn)));
+    int parameter = 1;
+    for (const Variant& value : write.values)
+        statement.bind(parameter++, value);
+    statement.bind(parameter, rowKey);
+    statement.run();
+    if (m_db->changes() == 0)
+        throw VbError(VbError::NoCurrentRecord,
+                      QStringLiteral("The row was deleted in the meantime; its changes cannot be written."));
+}
+
+void LiveRecordset::updateCurrentRow() {
+    const size_t row = size_t(*cursor().row());
+    const bool rowKnown = m_current.row == row && m_current.version == m_db->version(m_tables);
+    const std::map<int, TableWrite> writes = assignedByTable();
     std::optional<Savepoint> savepoint;
     if (writes.size() > 1) savepoint.emplace(*m_db);
-    for (const auto& [tableIndex, write] : writes) {
-        const BaseTable& table = m_tables[size_t(tableIndex)];
-        QStringList sets;
-        for (const QString& name : write.names)
-            sets << quoteIdentifier(name) + QStringLiteral(" = ?");
-        SqlStatement& statement =
-            m_statements.get(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                                 .arg(quoteIdentifier(table.name), sets.join(QStringLiteral(", ")),
-                                      quoteIdentifier(table.keyColumn)));
-        int parameter = 1;
-        for (const Variant& value : write.values)
-            statement.bind(parameter++, value);
-        statement.bind(parameter, *key(row, tableIndex));
-        statement.run();
-        if (m_db->changes() == 0)
-            throw VbError(
-                VbError::NoCurrentRecord,
-                QStringLiteral("The row was deleted in the meantime; its changes cannot be written."));
-    }
+    for (const auto& [tableIndex, write] : writes)
+        writeByKey(tableIndex, write, *key(row, tableIndex));
     if (savepoint) savepoint->release();
     for (const auto& [tableIndex, write] : writes)
         m_db->notifyWrite(Connection::WriteKind::Update, m_tables[size_t(tableIndex)].name,

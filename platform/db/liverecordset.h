@@ -8,8 +8,9 @@
 // keys and kept columns, through a keys-only statement where keysonlyquery.h allows. A column
 // whose table has no key in the result is kept from the opening run, like a computed
 // one, and cannot be assigned; a result with no key at all cannot be updated (3251).
-// A new row may be assigned only columns of the table it goes into; after its insert its
-// computed columns and other tables' columns read Null. deleteCurrent() on a new row
+// A new row may be assigned only columns of the table it goes into and of the tables that
+// extend it (see resultcolumns.h); after its insert its computed columns and other tables'
+// columns read Null. deleteCurrent() on a new row
 // that is not yet inserted only drops it.
 
 #include "database.h"
@@ -60,6 +61,17 @@ private:
         QString sql;
     };
     const TableRead& tableRead(int table);
+    // Whether a new row has a row in the table: the one it goes into and those extending it.
+    bool goesIntoNewRow(int table) const {
+        return table == m_identity || m_tables[size_t(table)].extends == m_identity;
+    }
+    struct TableWrite {
+        QStringList names; // columns in the table
+        std::vector<Variant> values;
+    };
+    std::map<int, TableWrite> assignedByTable() const; // by base table
+    // Writes one table's columns to its row with the key; raises 3021 when there is none.
+    void writeByKey(int table, const TableWrite& write, qint64 rowKey);
     void insertNewRow();
     void updateCurrentRow();
     [[noreturn]] static void raiseNotUpdatable(const QString& column);

@@ -23,5 +23,16 @@ ResultLayout describeResult(const SqlStatement& statement, ColumnCatalogue& cata
         }
         layout.columns.push_back(std::move(column));
     }
+    for (BaseTable& table : layout.tables) {
+        if (table.keyResult >= 0) continue;
+        const QString& extended = catalogue.table(table.name).extends;
+        const auto base =
+            std::find_if(layout.tables.begin(), layout.tables.end(), [&](const BaseTable& other) {
+                return other.keyResult >= 0 && other.name.compare(extended, Qt::CaseInsensitive) == 0;
+            });
+        if (extended.isEmpty() || base == layout.tables.end()) continue;
+        table.keyResult = base->keyResult;
+        table.extends = int(base - layout.tables.begin());
+    }
     return layout;
 }

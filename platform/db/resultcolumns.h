@@ -3,7 +3,8 @@
 // table and the column there), found through SQLite's column metadata. A column with no
 // origin (an expression, Count(*)) has type Other and no table. Base tables are listed
 // in the order their first column appears, each with the result column that holds its
-// key, if any.
+// key, if any. A table that extends another one (see TableInfo::extends) has its rows by the
+// key of that one, when the result holds it and not its own.
 
 #include "columntype.h"
 
@@ -15,8 +16,8 @@ class SqlStatement;
 struct ResultColumn {
     QString name;
     ColumnType type = ColumnType::Other;
-    int table = -1; // index into ResultLayout::tables, -1 for an expression
-    QString origin; // the column's name in its table
+    int table = -1;      // index into ResultLayout::tables, -1 for an expression
+    QString origin;      // the column's name in its table
     QString originTable; // that table's name, empty for an expression
 };
 
@@ -24,6 +25,7 @@ struct BaseTable {
     QString name;
     QString keyColumn;  // empty when the table has no key
     int keyResult = -1; // result column holding the key, -1 when the result has none
+    int extends = -1;   // the table of the layout whose key is this one's, -1 for none
 };
 
 struct ResultLayout {

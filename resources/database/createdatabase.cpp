@@ -1,6 +1,6 @@
 #include "createdatabase.h"
 
-#include "cardindexes.h"
+#include "cardtables.h"
 #include "db/connection.h"
 #include "runtime/vberror.h"
 #include "seedpictures.h"
@@ -31,7 +31,7 @@ void createDatabase(const QString& path) {
         const std::shared_ptr<Connection> db = Connection::create(temporary.path());
         db->execute(QStringLiteral("BEGIN"));
         db->execute(resourceText(QStringLiteral(":/database/schema.sql")));
-        db->execute(cardIndexStatements());
+        keepLargeValuesApart(*db);
         db->execute(expandPictures(resourceText(QStringLiteral(":/database/seed.sql"))));
         db->execute(QStringLiteral("COMMIT"));
     } // closed before the move, so the journal is gone

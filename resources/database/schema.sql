@@ -8,8 +8,10 @@
 --   TEXT COLLATE NOCASE                one-line text
 --   LONGTEXT COLLATE NOCASE            memo, may hold CR LF
 --   BLOB                               the bytes of a picture file
--- No foreign keys, triggers or unique constraints: rows of a deleted set stay behind and
--- numbers pass through duplicates. The only indexes are the card tables' (cardindexes.cpp).
+-- No unique constraints: rows of a deleted set stay behind and numbers pass through
+-- duplicates. The card tables are made here whole and then stored as two tables each behind a
+-- view, with the triggers and the reference that this takes, and their indexes
+-- (cardtables.cpp, cardindexes.cpp).
 
 CREATE TABLE tblLanguage (
     LanguageID INTEGER PRIMARY KEY AUTOINCREMENT,

@@ -172,9 +172,10 @@ TEST(Compaction, YesShrinksTheFileKeepsEveryRowAndNeverGivesAKeyAgain) {
     EXPECT_EQ(storedCount(), "1");
     EXPECT_TRUE(folder.dialogs().messages().empty());
     cnData->execute("INSERT INTO tblCard (SetID, Nr) VALUES (1, 2); DELETE FROM tblCard WHERE Nr = 2");
-    EXPECT_EQ(
-        cnData->openSnapshot("SELECT seq FROM sqlite_sequence WHERE name = 'tblCard'")->field("seq").toLong(),
-        61);
+    EXPECT_EQ(cnData->openSnapshot("SELECT seq FROM sqlite_sequence WHERE name = 'tblCardData'")
+                  ->field("seq")
+                  .toLong(),
+              61);
     EXPECT_EQ(rowCounts(folder.databasePath()), rows);
 }
 

@@ -239,7 +239,7 @@ TEST_F(CreateCardsTest, OnlyAWrittenFileGivesItsCardItsFileName) {
     std::vector<std::pair<qint64, bool>> named; // the card, and whether the batch's transaction was open
     cnData->setWriteObserver(
         [&](Connection::WriteKind, const QString& table, qint64 key, const QStringList& columns) {
-            if (table == "tblCard" && columns.contains("FileName"))
+            if (table == "tblCardData" && columns.contains("FileName"))
                 named.emplace_back(key, cnData->inTransaction());
         });
 
@@ -342,7 +342,7 @@ TEST_F(CreateCardsTest, OnlyNumbersThatChangeAreWritten) {
     std::vector<std::pair<qint64, QStringList>> cardWrites;
     cnData->setWriteObserver(
         [&](Connection::WriteKind, const QString& table, qint64 key, const QStringList& columns) {
-            if (table == "tblCard") cardWrites.emplace_back(key, columns);
+            if (table.startsWith("tblCard")) cardWrites.emplace_back(key, columns);
         });
 
     frmCreate->chk2ndCard.setValue(vbChecked);

@@ -82,7 +82,7 @@ TEST_F(DeleteCharacter, DeletingTheOnlyCharacterEmptiesTheWindow) {
 TEST_F(DeleteCharacter, ARefusedDeleteKeepsEveryCharacterAndTellsTheUser) {
     FrmCharacter2nd& form = showCharacter(3, 1);
     const qint32 shown = form.shownCharacterID();
-    cnData->execute("CREATE TRIGGER refuse BEFORE UPDATE OF Nr ON tblCharacter WHEN NEW.Nr = 2 "
+    cnData->execute("CREATE TRIGGER refuse BEFORE UPDATE OF Nr ON tblCharacterData WHEN NEW.Nr = 2 "
                     "BEGIN SELECT RAISE(ABORT, 'refused'); END");
 
     click(form.cmdCharacterDelete); // character 2 moves to 1, character 3 cannot move to 2

@@ -159,7 +159,7 @@ TEST_F(CharacterFields, ShowingACharacterWritesNothingAndAppliesTheFrameOptions)
                              "Strength",  "Craft",           "Gold",           "Lives",
                              "Abilities", "CharacterBackID", "UsePicture",     "UseFrame"};
     for (const char* column : columns)
-        cnData->execute(QStringLiteral("CREATE TRIGGER w%1 AFTER UPDATE OF %1 ON tblCharacter "
+        cnData->execute(QStringLiteral("CREATE TRIGGER w%1 AFTER UPDATE OF %1 ON tblCharacterData "
                                        "BEGIN INSERT INTO written VALUES ('%1'); END")
                             .arg(QLatin1String(column)));
 
@@ -233,7 +233,7 @@ TEST_F(CharacterFields, ARefusedWriteIsReportedAndLeavesNothingPending) {
     addOpenSet(2);
     const qint32 id = insertCharacter(1);
     FrmCharacter2nd& form = editor();
-    cnData->execute("CREATE TRIGGER refuse BEFORE UPDATE OF Name ON tblCharacter "
+    cnData->execute("CREATE TRIGGER refuse BEFORE UPDATE OF Name ON tblCharacterData "
                     "BEGIN SELECT RAISE(ABORT, 'refused'); END");
 
     form.txtCharName.setText("Zara");

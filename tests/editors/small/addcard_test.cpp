@@ -160,7 +160,7 @@ TEST_F(AddCard, AFailedInsertLeavesNeitherCardNorSetDefaults) {
     FrmCard2nd& form = editor();
     const qint32 shown = form.shownCardID();
     cnData->execute(
-        "CREATE TRIGGER refuse BEFORE INSERT ON tblCard BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        "CREATE TRIGGER refuse BEFORE INSERT ON tblCardData BEGIN SELECT RAISE(ABORT, 'refused'); END");
 
     click(form.cmdCardAdd);
 

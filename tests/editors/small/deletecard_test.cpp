@@ -77,7 +77,7 @@ TEST_F(DeleteCard, AFailedRenumberingRestoresTheDeletedCardAndTheNumbers) {
     openNewSet(2);
     FrmCard2nd& form = showCard(5, 2);
     const qint32 shown = form.shownCardID();
-    cnData->execute("CREATE TRIGGER refuse BEFORE UPDATE OF Nr ON tblCard WHEN NEW.Nr = 3 "
+    cnData->execute("CREATE TRIGGER refuse BEFORE UPDATE OF Nr ON tblCardData WHEN NEW.Nr = 3 "
                     "BEGIN SELECT RAISE(ABORT, 'refused'); END");
 
     click(form.cmdCardDelete); // card 3 moves to 2, card 4 cannot move to 3

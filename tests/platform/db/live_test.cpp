@@ -245,6 +245,46 @@ TEST_F(LiveTest, AFailedWriteToOneTableUndoesTheOther) {
     db->rollbackTrans();
 }
 
+// A table whose key refers to another's extends its rows: a recordset over a view of both opens on
+// the keys alone, and writes each column to its table, a new row's by its new key, all or nothing.
+TEST_F(LiveTest, AnExtendingTableReadsAndWritesThroughAViewAsOneTable) {
+    db->execute(QStringLiteral(
+        "CREATE TABLE tblItemNote (ItemID INTEGER PRIMARY KEY REFERENCES tblItem (ItemID), Note BLOB);"
+        "INSERT INTO tblItemNote (ItemID, Note) SELECT ItemID, x'01' FROM tblItem;"
+        "CREATE TRIGGER itemNote AFTER INSERT ON tblItem BEGIN INSERT INTO tblItemNote (ItemID) VALUES "
+        "(NEW.ItemID); END;"
+        "CREATE VIEW vItem AS SELECT i.ItemID, i.Name, n.Note FROM tblItem AS i "
+        "LEFT JOIN tblItemNote AS n ON n.ItemID = i.ItemID"));
+    const QString query = QStringLiteral("SELECT * FROM vItem ORDER BY ItemID");
+    db->openSnapshot(query); // the column catalogue reads the tables' declarations once
+    QStringList run;
+    db->setStatementObserver([&](const QString& sql) { run << sql; });
+    rs = db->openLive(query);
+    db->setStatementObserver({});
+    EXPECT_EQ(run, QStringList(R"(SELECT "ItemID" AS "ItemID" FROM vItem ORDER BY ItemID, 1)"));
+    EXPECT_EQ(field("Note").value().toBytes(), QByteArray("\x01"));
+
+    field("Name") = "first";
+    field("Note") = QByteArray("\x02");
+    rs->update();
+    rs->addNew();
+    field("Name") = "new";
+    field("Note") = QByteArray("\x03");
+    rs->update();
+    EXPECT_EQ(id(), 7);
+    EXPECT_EQ(stored(QStringLiteral("SELECT group_concat(hex(Note)) AS v FROM tblItemNote")).toText(),
+              QStringLiteral("02,01,01,01,01,01,03"));
+    EXPECT_EQ(writes.back().table, QStringLiteral("tblItemNote"));
+
+    db->execute(QStringLiteral(
+        "CREATE TRIGGER refuse BEFORE UPDATE ON tblItemNote BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    rs->addNew();
+    field("Name") = "refused";
+    field("Note") = QByteArray("\x04");
+    EXPECT_EQ(errorOf([&] { rs->update(); }), DbError::Engine);
+    EXPECT_EQ(stored(QStringLiteral("SELECT count(*) AS v FROM tblItem")).toInt(), 7);
+}
+
 TEST_F(LiveTest, CloseDropsAPendingEdit) {
     field("Name") = "never written";
     rs->close();

@@ -1,12 +1,15 @@
-// The card tables' indexes: added to a database of an earlier build when it opens, and used
-// by every statement the program runs on those tables.
+// The card tables' layout and indexes: a database of an earlier build is brought to them when it
+// opens, and every statement the program runs on those tables uses the indexes.
 
 #include "cardindexes.h"
 #include "modData.h"
 #include "programfolder.h"
 #include "smallcardfixture.h"
 
+#include "runtime/files.h"
+
 #include <QCryptographicHash>
+#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -34,20 +37,30 @@ QStringList indexes(Connection& db) {
     return columnValues(*rs);
 }
 
-// The schema apart from the indexes, and every row of every table.
-QStringList contents(Connection& db) {
-    QStringList dump = columnValues(*db.openSnapshot(QStringLiteral(
-        "SELECT type || ' ' || name || ' ' || sql FROM sqlite_schema WHERE type <> 'index' ORDER BY rowid")));
-    for (const QString& table : db.tableNames()) {
-        const RecordsetPtr rs = db.openSnapshot(QStringLiteral("SELECT * FROM %1").arg(table));
+// Every row of every table as the program reads it, whatever table or view holds it.
+QStringList readableRows(Connection& db) {
+    QStringList dump;
+    for (const char* table :
+         {"tblSet", "tblFont", "tblLanguage", "tblPicFormat", "tblArea", "tblAlignment", "tblCharacterBack",
+          "tblCardType", "tblCardBack", "tblCard", "tblCharacter", "tblLargeCard"}) {
+        const RecordsetPtr rs = db.openSnapshot(QStringLiteral("SELECT * FROM %1 ORDER BY 1").arg(table));
         for (; !rs->eof(); rs->moveNext()) {
-            QString row = table;
+            QString row = QString::fromLatin1(table);
             for (int i = 0; i < rs->fieldCount(); ++i)
-                row += QLatin1Char('|') + text(rs->field(rs->fieldName(i)).value());
+                row += QLatin1Char('|') + rs->fieldName(i) + QLatin1Char('=') +
+                       text(rs->field(rs->fieldName(i)).value());
             dump << row;
         }
     }
     return dump;
+}
+
+// The schema apart from the indexes, and every row.
+QStringList contents(Connection& db) {
+    return columnValues(
+               *db.openSnapshot(QStringLiteral("SELECT type || ' ' || name || ' ' || sql FROM sqlite_schema "
+                                               "WHERE type <> 'index' ORDER BY rowid"))) +
+           readableRows(db);
 }
 
 // Makes the folder's database one of an earlier build, with a set of two cards; its contents.
@@ -61,7 +74,56 @@ QStringList makeOldDatabase(const ProgramFolder& folder) {
     return contents(*db);
 }
 
+// Makes the folder's database one that an earlier build kept its card tables whole in: pictures
+// and long texts in the rows, the last card's key deleted.
+void makeWholeTablesDatabase(const ProgramFolder& folder) {
+    QFile::remove(folder.databasePath());
+    QFile schema(QStringLiteral(":/database/schema.sql"));
+    ASSERT_TRUE(schema.open(QIODevice::ReadOnly));
+    const auto db = Connection::create(folder.databasePath());
+    db->execute(QString::fromUtf8(schema.readAll()));
+    db->execute(QStringLiteral(
+        "INSERT INTO tblSet (SetName) VALUES ('Old');"
+        "INSERT INTO tblCard (SetID, Nr, Title, Information, Picture, Background, FileName) VALUES "
+        "(1, 1, 'Axe', 'Cuts' || char(13, 10) || 'twice', x'0102', NULL, 'Axe'), (1, 2, 'Bow', NULL, NULL, "
+        "x'03', NULL), "
+        "(1, 3, 'Gone', NULL, NULL, NULL, NULL);"
+        "DELETE FROM tblCard WHERE Title = 'Gone';"
+        "INSERT INTO tblCharacter (SetID, Nr, Name, Abilities, Picture, PlayingPiece) VALUES (1, 1, 'Hero', "
+        "'Swims', x'04', x'05');"
+        "INSERT INTO tblLargeCard (SetID, Nr, Title, BGPicture, LargeCardBack) VALUES (1, 1, 'Map', x'06', "
+        "x'07');"));
+}
+
 } // namespace
+
+// The rows stay as they were, the pictures and long texts move apart in one step, and no key
+// is given again; a database that another program holds is not opened and stays as it was.
+TEST(CardTablesOnOpening, AWholeTablesDatabaseKeepsEveryValueAndKey) {
+    ProgramFolder folder;
+    makeWholeTablesDatabase(folder);
+    const QStringList before = readableRows(*Connection::open(folder.databasePath()));
+    {
+        const QByteArray file = ReadFileBytes(folder.databasePath());
+        const auto other = Connection::open(folder.databasePath());
+        other->execute(QStringLiteral("BEGIN IMMEDIATE"));
+        OpenDatabase();
+        EXPECT_FALSE(DatabaseFound);
+        other->execute(QStringLiteral("ROLLBACK"));
+        EXPECT_EQ(ReadFileBytes(folder.databasePath()), file);
+    }
+
+    folder.openDatabase();
+    EXPECT_EQ(readableRows(*cnData), before);
+    EXPECT_EQ(indexes(*cnData), kIndexes);
+    EXPECT_EQ(
+        columnValues(*cnData->openSnapshot(QStringLiteral(
+            "SELECT hex(Picture) || '/' || ifnull(Information, '-') FROM tblCardBulk ORDER BY CardID"))),
+        QStringList({"0102/Cuts\r\ntwice", "/-"}));
+    cnData->execute(QStringLiteral("INSERT INTO tblCard (SetID, Nr) VALUES (1, 3)"));
+    EXPECT_EQ(columnValues(*cnData->openSnapshot(QStringLiteral("SELECT max(CardID) FROM tblCard"))),
+              QStringList("4"));
+}
 
 TEST(CardIndexesOnOpening, AnOldDatabaseGainsTheIndexesAndNothingElseChanges) {
     ProgramFolder folder;
@@ -119,7 +181,7 @@ TEST_F(CardTableQueries, NoStatementOnTheCardTablesSortsTheirRows) {
     }
     cnData->setStatementObserver({});
 
-    const QRegularExpression cardTable(QStringLiteral("\\btbl(Card|Character|LargeCard)\\b"),
+    const QRegularExpression cardTable(QStringLiteral("\\btbl(Card|Character|LargeCard)(Data)?\\b"),
                                        QRegularExpression::CaseInsensitiveOption);
     QStringList checked;
     for (const QString& sql : run) {
