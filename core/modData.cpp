@@ -18,9 +18,13 @@
 #include "runtime/vberror.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLabel>
 #include <QLocale>
+#include <QScreen>
+#include <QWindow>
 
 std::shared_ptr<Connection> cnData;
 QString PicTempPath;
@@ -58,7 +62,7 @@ namespace {
 std::unique_ptr<FolderLock> runLock;
 
 // Why the start found no usable database. A file that is there is never called missing.
-enum class StartFailure { None, Missing, InUse, NotWritable, OtherOwner, Damaged, Unusable };
+enum class StartFailure { None, Missing, InUse, NotWritable, DiskFull, OtherOwner, Damaged, Unusable };
 StartFailure startFailure = StartFailure::None;
 QString unusableBecause; // what is wrong with a file that is there, for Unusable
 
@@ -93,6 +97,7 @@ StartFailure failureOf(const VbError& error, const QString& path) {
     const DbError::Cause cause = DbError::causeOf(error);
     if (cause == DbError::Cause::Locked) return StartFailure::InUse;
     if (cause == DbError::Cause::Damaged) return StartFailure::Damaged;
+    if (cause == DbError::Cause::Full) return StartFailure::DiskFull;
     const bool journal = QFileInfo::exists(path + QStringLiteral("-journal"));
     if (cause == DbError::Cause::ReadOnly || (journal && !canWriteIn(databaseFolder())))
         return StartFailure::NotWritable;
@@ -136,6 +141,14 @@ void reportStartFailure() {
                    .arg(databaseFolder()),
                vbCritical, QStringLiteral("Database cannot be written"));
         return;
+    case StartFailure::DiskFull:
+        // SQLite undoes what the start began writing, at the latest when the file is next opened.
+        MsgBox(QStringLiteral("The database zqj.mdb in %1 cannot be opened: the disk is full. Nothing in it "
+                              "was changed.\r\n\r\nFree twice as much space as zqj.mdb takes, then start the "
+                              "program again.")
+                   .arg(databaseFolder()),
+               vbCritical, QStringLiteral("Disk full"));
+        return;
     case StartFailure::OtherOwner:
         MsgBox(otherOwnersFile(databasePath()), vbCritical, QStringLiteral("Database of another user"));
         return;
@@ -165,6 +178,29 @@ void addCardIndexes(Connection& connection) {
         connection.execute(cardIndexStatements());
     } catch (const VbError&) {
     }
+}
+
+// A database of an earlier build keeps pictures and long texts in the card rows. Moving them out
+// takes seconds for a large set, before any window shows: a notice says why.
+void rearrangeCardTables(Connection& connection) {
+    if (!keepsLargeValuesWhole(connection)) return;
+    QLabel notice(QStringLiteral("Rearranging the sets in zqj.mdb for this version of the program.\n"
+                                 "This is done once; for a large set it takes some seconds."));
+    notice.setWindowFlags(Qt::SplashScreen);
+    notice.setMargin(16);
+    notice.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        notice.move(screen->availableGeometry().center() - notice.rect().center());
+    notice.show();
+    // Shown only once the window system has mapped it; the move itself gives no event loop a turn.
+    QElapsedTimer waited;
+    waited.start();
+    while (!notice.windowHandle()->isExposed() && waited.elapsed() < 1000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    QApplication::processEvents();
+    Transaction transaction(connection);
+    keepLargeValuesApart(connection);
+    transaction.commit();
 }
 
 // Clears a lookup's filter however its reading ends.
@@ -254,12 +290,7 @@ void OpenDatabase() {
             startFailure = unusable(QStringLiteral("it does not hold the tables of this program."));
             return;
         }
-        {
-            // A database of an earlier build keeps the pictures in the card rows.
-            Transaction transaction(*connection);
-            keepLargeValuesApart(*connection);
-            transaction.commit();
-        }
+        rearrangeCardTables(*connection);
         addCardIndexes(*connection);
         cnData = std::move(connection);
         DatabaseFound = true;

@@ -6,6 +6,7 @@
 #include "db/sqlstatement.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -131,6 +132,11 @@ void separate(Connection& db, const CardTable& table) {
 }
 
 } // namespace
+
+bool keepsLargeValuesWhole(Connection& db) {
+    return std::any_of(std::begin(kCardTables), std::end(kCardTables),
+                       [&](const CardTable& table) { return isWhole(db, table); });
+}
 
 void keepLargeValuesApart(Connection& db) {
     bool separated = false;

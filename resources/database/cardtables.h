@@ -12,6 +12,9 @@
 class Connection;
 class QString;
 
+// Whether a card table is still kept whole, as a database made before this layout keeps it.
+bool keepsLargeValuesWhole(Connection& db);
+
 // Brings the card tables that a database made before this layout keeps whole to it, with their
 // indexes; does nothing where all are apart. Runs in the caller's transaction, so that a failure
 // (a full disk) leaves the file as it was.

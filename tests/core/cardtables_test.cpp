@@ -2,10 +2,12 @@
 // opens, and every statement the program runs on those tables uses the indexes.
 
 #include "cardindexes.h"
+#include "cardtables.h"
 #include "modData.h"
 #include "programfolder.h"
 #include "smallcardfixture.h"
 
+#include "db/dberrors.h"
 #include "runtime/files.h"
 
 #include <QCryptographicHash>
@@ -112,6 +114,19 @@ TEST(CardTablesOnOpening, AWholeTablesDatabaseKeepsEveryValueAndKey) {
         other->execute(QStringLiteral("ROLLBACK"));
         EXPECT_EQ(ReadFileBytes(folder.databasePath()), file);
     }
+    {
+        const auto full = Connection::open(folder.databasePath());
+        const QString pages = columnValues(*full->openSnapshot(QStringLiteral("PRAGMA page_count")))[0];
+        full->execute(QStringLiteral("PRAGMA max_page_count = ") + pages); // no room to grow
+        Transaction transaction(*full);
+        try {
+            keepLargeValuesApart(*full);
+            ADD_FAILURE() << "the disk was not full";
+        } catch (const VbError& error) {
+            EXPECT_EQ(DbError::causeOf(error), DbError::Cause::Full);
+        }
+    }
+    EXPECT_EQ(readableRows(*Connection::open(folder.databasePath())), before);
 
     folder.openDatabase();
     EXPECT_EQ(readableRows(*cnData), before);
