@@ -1,17 +1,17 @@
 #pragma once
 // The live recordset (see recordset.h): a keyset over the query's base tables. For each
-// row it keeps the key of every base table whose key column is in the result; the row's
-// identity is the key of the first such table, which is also the table addNew inserts
-// into. Values are read by key, one column at a time, with cached statements, and kept for
+// row it keeps the key of every base table whose key column is in the result (a table that
+// extends another has that one's); the row's identity is the key of the first such table that
+// extends none, which is also the table addNew inserts into. Values are read by key, one column at a time, with cached statements, and kept for
 // the current row until it moves or the database may have changed (its own update of the row
 // keeps them, with the values written); the opening reads only the
 // keys and kept columns, through a keys-only statement where keysonlyquery.h allows. A column
 // whose table has no key in the result is kept from the opening run, like a computed
 // one, and cannot be assigned; a result with no key at all cannot be updated (3251).
 // A new row may be assigned only columns of the table it goes into and of the tables that
-// extend it (see resultcolumns.h); after its insert its computed columns and other tables'
-// columns read Null. deleteCurrent() on a new row
-// that is not yet inserted only drops it.
+// extend it (see resultcolumns.h), whose rows the database makes with it; after its insert its
+// computed columns and other tables' columns read Null. deleteCurrent() on a new row that is
+// not yet inserted only drops it.
 
 #include "database.h"
 #include "recordset.h"
