@@ -38,14 +38,15 @@ DecodedPicture readByQt(const QByteArray& bytes, const char* format) {
 DecodedPicture decode(const QByteArray& bytes) {
     switch (pictureFormatOf(bytes)) {
     case PictureFormat::Bmp: {
-        if (!isWholeBmp(bytes)) return {};
+        if (!isWholeBmp(bytes)) return {{}, DecodeFailure::Bytes, sizePastPixelLimit(bytes)};
         QImage plain = decodePlainBmp(bytes);
         return plain.isNull() ? readByQt(bytes, "BMP") : DecodedPicture{plain};
     }
     case PictureFormat::Jpeg:
         return isWholeJpeg(bytes) ? decodeJpeg(bytes) : DecodedPicture();
     case PictureFormat::Gif:
-        return isWholeGif(bytes) ? readByQt(bytes, "GIF") : DecodedPicture();
+        return isWholeGif(bytes) ? readByQt(bytes, "GIF")
+                                 : DecodedPicture{{}, DecodeFailure::Bytes, sizePastPixelLimit(bytes)};
     case PictureFormat::Wmf:
         return WmfRenderer::render(bytes); // libwmf refuses a truncated metafile itself
     case PictureFormat::Unknown:

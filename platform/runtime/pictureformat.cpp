@@ -3,6 +3,7 @@
 
 #include <QByteArrayView>
 #include <QtEndian>
+#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -142,4 +143,29 @@ bool isWholeGif(const QByteArray& bytes) {
         }
     }
     return false;
+}
+
+QSize sizePastPixelLimit(const QByteArray& bytes) {
+    const auto past = [](qint64 width, qint64 height) {
+        const bool sized = width > 0 && height > 0 && width <= INT_MAX && height <= INT_MAX;
+        return sized && !PictureLimits::withinPixels(width, height) ? QSize(int(width), int(height))
+                                                                    : QSize();
+    };
+    switch (pictureFormatOf(bytes)) {
+    case PictureFormat::Bmp:
+        if (bytes.size() < 26) return {};
+        if (littleEndian32(bytes, 14) == 12)
+            return past(littleEndian16(bytes, 18), littleEndian16(bytes, 20));
+        return past(qint32(littleEndian32(bytes, 18)), std::abs(qint64(qint32(littleEndian32(bytes, 22)))));
+    case PictureFormat::Gif: {
+        if (bytes.size() < 13) return {};
+        const QSize screen = past(littleEndian16(bytes, 6), littleEndian16(bytes, 8));
+        if (screen.isValid()) return screen;
+        const qsizetype image = 13 + gifColourTableSize(byteAt(bytes, 10));
+        if (bytes.size() < image + 9 || byteAt(bytes, image) != 0x2C) return {};
+        return past(littleEndian16(bytes, image + 5), littleEndian16(bytes, image + 7));
+    }
+    default:
+        return {};
+    }
 }

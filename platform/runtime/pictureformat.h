@@ -5,6 +5,7 @@
 // not whole either.
 
 #include <QByteArray>
+#include <QSize>
 
 enum class PictureFormat { Unknown, Bmp, Jpeg, Gif, Wmf };
 
@@ -14,3 +15,7 @@ bool isWholeBmp(const QByteArray& bytes);
 bool isWholeJpeg(const QByteArray& bytes);
 // Only the first image of a GIF is shown, so only its data must be whole.
 bool isWholeGif(const QByteArray& bytes);
+
+// The size a BMP or GIF declares (a GIF's screen or first image), when it is past the pixel
+// limit; an invalid size otherwise, also for a header cut short.
+QSize sizePastPixelLimit(const QByteArray& bytes);

@@ -108,19 +108,32 @@ TEST_F(FieldPicture, AChosenFileIsTriedAgainAfterItFailed) {
 }
 
 // Past the pixel limit a picture chosen in an editor is called too large, with its size and the
-// limit.
+// limit, whatever its kind.
 TEST_F(FieldPicture, APictureTooLargeSaysItsSizeAndTheLimit) {
     QImage image(8, 8, QImage::Format_RGB32);
     image.fill(Qt::gray);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(image.save(&buffer, "JPEG"));
-    // The frame header declares 4097 rows of 8192 pixels.
-    const qsizetype frame = bytes.indexOf("\xff\xc0");
-    ASSERT_GT(frame, 0);
-    bytes.replace(frame + 5, 4, QByteArray("\x10\x01\x20\x00", 4));
-    writeFile(folder.file("large.jpg"), bytes);
+    const auto saved = [&](const char* format) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, format);
+        return bytes;
+    };
+    // Qt writes no GIF: the smallest one by hand, of 8 by 8 pixels.
+    const QByteArray gif("GIF89a\x08\x00\x08\x00\x80\x00\x00\x00\x00\x00\xff\xff\xff,\x00\x00\x00\x00\x08\x00"
+                         "\x08\x00\x00\x02\x02\x4c\x01\x00;",
+                         35);
+    // Where each kind declares its width and height: 8192 by 4097 pixels.
+    const struct {
+        QByteArray picture;
+        QByteArray marker;
+        int offset;
+        QByteArray size;
+    } cases[] = {
+        {saved("JPEG"), QByteArray("\xff\xc0"), 5, QByteArray("\x10\x01\x20\x00", 4)},
+        {saved("BMP"), QByteArray("BM"), 18, QByteArray("\x00\x20\x00\x00\x01\x10\x00\x00", 8)},
+        {gif, QByteArray("GIF"), 6, QByteArray("\x00\x20\x01\x10", 4)},
+    };
     // The editors' edit of the record they show.
     const RecordEdit edit = [this](const RecordAssign& assign) {
         try {
@@ -129,12 +142,21 @@ TEST_F(FieldPicture, APictureTooLargeSaysItsSizeAndTheLimit) {
             throw changeNotSaved(error);
         }
     };
-    EXPECT_FALSE(storePictureFile(edit, folder.file("large.jpg"), "Symbol", "Symbol"));
-    ASSERT_EQ(folder.dialogs().messages().size(), 1u);
-    const QString text = folder.dialogs().messages()[0].prompt;
-    EXPECT_TRUE(text.contains("too large: 8192 × 4097 pixels. A picture can have at most " +
-                              QLocale().toString(PictureLimits::kMaxPixels)))
-        << text.toStdString();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.marker.toStdString());
+        QByteArray bytes = c.picture;
+        const qsizetype at = bytes.indexOf(c.marker);
+        ASSERT_GE(at, 0);
+        bytes.replace(at + c.offset, c.size.size(), c.size);
+        writeFile(folder.file("large.pic"), bytes);
+        const size_t shown = folder.dialogs().messages().size();
+        EXPECT_FALSE(storePictureFile(edit, folder.file("large.pic"), "Symbol", "Symbol"));
+        ASSERT_EQ(folder.dialogs().messages().size(), shown + 1);
+        const QString text = folder.dialogs().messages().back().prompt;
+        EXPECT_TRUE(text.contains("too large: 8192 × 4097 pixels. A picture can have at most " +
+                                  QLocale().toString(PictureLimits::kMaxPixels)))
+            << text.toStdString();
+    }
 }
 
 TEST_F(FieldPicture, WorkFileIsReplacedWholeNotOverwrittenInPlace) {
