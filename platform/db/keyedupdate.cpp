@@ -2,15 +2,19 @@
 #include "database.h"
 #include "dberrors.h"
 
-namespace {
-QString updateText(Database& db, const QString& table, const QStringList& columns) {
-    const QString key = db.catalogue().table(table).keyColumn;
-    if (key.isEmpty()) DbError::raiseEngine(QStringLiteral("no key to find a row of %1 by").arg(table));
+QString updateByKeyText(const QString& table, const QStringList& columns, const QString& keyColumn) {
     QStringList sets;
     for (const QString& column : columns)
         sets << quoteIdentifier(column) + QStringLiteral(" = ?");
     return QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-        .arg(quoteIdentifier(table), sets.join(QStringLiteral(", ")), quoteIdentifier(key));
+        .arg(quoteIdentifier(table), sets.join(QStringLiteral(", ")), quoteIdentifier(keyColumn));
+}
+
+namespace {
+QString updateText(Database& db, const QString& table, const QStringList& columns) {
+    const QString key = db.catalogue().table(table).keyColumn;
+    if (key.isEmpty()) DbError::raiseEngine(QStringLiteral("no key to find a row of %1 by").arg(table));
+    return updateByKeyText(table, columns, key);
 }
 } // namespace
 

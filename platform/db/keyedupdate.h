@@ -15,6 +15,10 @@
 
 class Database;
 
+// The statement that writes `columns` of the row with the key: "UPDATE table SET c = ? ... WHERE
+// key = ?", the values bound in the columns' order and the key last.
+QString updateByKeyText(const QString& table, const QStringList& columns, const QString& keyColumn);
+
 class KeyedUpdate {
 public:
     KeyedUpdate(std::shared_ptr<Database> db, const QString& table, const QStringList& columns);

@@ -1,6 +1,7 @@
 #include "liverecordset.h"
 #include "database.h"
 #include "dberrors.h"
+#include "keyedupdate.h"
 #include "runtime/vberror.h"
 #include "savepoint.h"
 
@@ -230,13 +231,7 @@ std::map<int, LiveRecordset::TableWrite> LiveRecordset::assignedByTable() const 
 
 void LiveRecordset::writeByKey(int tableIndex, const TableWrite& write, qint64 rowKey) {
     const BaseTable& table = m_tables[size_t(tableIndex)];
-    QStringList sets;
-    for (const QString& name : write.names)
-        sets << quoteIdentifier(name) + QStringLiteral(" = ?");
-    SqlStatement& statement =
-        m_statements.get(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                             .arg(quoteIdentifier(table.name), sets.join(QStringLiteral(", ")),
-                                  quoteIdentifier(table.keyColumn)));
+    SqlStatement& statement = m_statements.get(updateByKeyText(table.name, write.names, table.keyColumn));
     int parameter = 1;
     for (const Variant& value : write.values)
         statement.bind(parameter++, value);

@@ -62,11 +62,12 @@ QString declaration(const Column& column) {
     return text;
 }
 
-QString joined(const std::vector<Column>& columns, const std::function<QString(const Column&)>& text) {
+QString joined(const std::vector<Column>& columns, const std::function<QString(const Column&)>& text,
+               const QString& separator = QStringLiteral(", ")) {
     QStringList parts;
     for (const Column& column : columns)
         parts << text(column);
-    return parts.join(QStringLiteral(", "));
+    return parts.join(separator);
 }
 
 void separate(Connection& db, const CardTable& table) {
@@ -78,9 +79,9 @@ void separate(Connection& db, const CardTable& table) {
     const QString key = quoteIdentifier(table.key);
     const auto name = [](const Column& c) { return c.quoted(); };
     const QString dataNames = joined(data, name), largeNames = joined(large, name);
-    const QString changedLarge = joined(large, [](const Column& c) {
-                                     return QStringLiteral("NEW.%1 IS NOT OLD.%1").arg(c.quoted());
-                                 }).replace(QStringLiteral(", "), QStringLiteral(" OR "));
+    const QString changedLarge = joined(
+        large, [](const Column& c) { return QStringLiteral("NEW.%1 IS NOT OLD.%1").arg(c.quoted()); },
+        QStringLiteral(" OR "));
     const QString setLarge =
         joined(large, [](const Column& c) { return QStringLiteral("%1 = NEW.%1").arg(c.quoted()); });
 
