@@ -70,13 +70,6 @@ qint16 askToCompact() {
     return answered ? answered->Answer : 0;
 }
 
-// A text as an SQL string literal.
-QString sqlText(const QString& text) {
-    QString quoted = text;
-    quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
-}
-
 QString firstValue(Connection& db, const QString& sql) {
     return db.openSnapshot(sql)->field(QStringLiteral("value")).concatText();
 }
@@ -131,7 +124,7 @@ bool failsIntegrityCheck(const QString& database) {
 // killed program left is rolled back first; it takes the old backup's place only once checked.
 void makeBackup(Connection& database, const QString& backup) {
     ReplacementFile file(backup);
-    database.execute(QStringLiteral("VACUUM INTO ") + sqlText(file.temporaryPath()));
+    database.execute(QStringLiteral("VACUUM INTO ") + quoteText(file.temporaryPath()));
     {
         const std::shared_ptr<Connection> copy = Connection::open(file.temporaryPath());
         requireIntact(*copy, backup);

@@ -8,6 +8,7 @@
 
 #include "cardindexes.h"
 #include "cardtables.h"
+#include "layoutconversion.h"
 
 #include "db/dberrors.h"
 #include "forms/dialogs.h"
@@ -46,14 +47,21 @@ const QStringList kTables = {"tblSet",      "tblFont",      "tblLanguage",      
                              "tblCardBack", "tblCard",      "tblCharacter",     "tblLargeCard"};
 } // namespace
 
-bool hasOurTables(const Connection& connection) {
+QStringList missingTables(const Connection& connection) {
     const QStringList present = connection.tableNames();
+    QStringList missing;
     for (const QString& table : kTables) {
-        if (!present.contains(table, Qt::CaseInsensitive) &&
-            !present.contains(tableWithoutLargeValues(table), Qt::CaseInsensitive))
-            return false;
+        // A card table of the current layout is a view: its rows are in its data table.
+        const QString stored =
+            cardTableOf(tableWithoutLargeValues(table)) == table ? tableWithoutLargeValues(table) : table;
+        if (!present.contains(table, Qt::CaseInsensitive) && !present.contains(stored, Qt::CaseInsensitive))
+            missing << stored;
     }
-    return true;
+    return missing;
+}
+
+bool hasOurTables(const Connection& connection) {
+    return missingTables(connection).isEmpty();
 }
 
 namespace {
@@ -62,9 +70,20 @@ namespace {
 std::unique_ptr<FolderLock> runLock;
 
 // Why the start found no usable database. A file that is there is never called missing.
-enum class StartFailure { None, Missing, InUse, NotWritable, DiskFull, OtherOwner, Damaged, Unusable };
+enum class StartFailure {
+    None,
+    Missing,
+    InUse,
+    NotWritable,
+    DiskFull,
+    OtherOwner,
+    Damaged,
+    Unusable,
+    NotConverted
+};
 StartFailure startFailure = StartFailure::None;
 QString unusableBecause; // what is wrong with a file that is there, for Unusable
+QString failureDetail;   // why the conversion of an earlier layout failed, in its own words
 
 QString databasePath() {
     QString path = App::Path() + QStringLiteral("/") + QStringLiteral("/zqj.mdb");
@@ -131,8 +150,12 @@ QString otherOwnersFile(const QString& path) {
 void reportStartFailure() {
     switch (startFailure) {
     case StartFailure::InUse:
-        MsgBox(QStringLiteral("The database zqj.mdb is in use by another program.\r\n\r\n"
-                              "Close that program, then start this one again."),
+        // The conversion names a program that holds the file open without a lock.
+        MsgBox(QStringLiteral("The database zqj.mdb is in use by another program%1.\r\n\r\n"
+                              "Close that program, then start this one again.")
+                   .arg(failureDetail.startsWith(QLatin1String("it is open in"))
+                            ? QStringLiteral(": ") + failureDetail
+                            : QString()),
                vbExclamation, QStringLiteral("Database in use"));
         return;
     case StartFailure::NotWritable:
@@ -143,10 +166,16 @@ void reportStartFailure() {
         return;
     case StartFailure::DiskFull:
         // SQLite undoes what the start began writing, at the latest when the file is next opened.
-        MsgBox(QStringLiteral("The database zqj.mdb in %1 cannot be opened: the disk is full. Nothing in it "
-                              "was changed.\r\n\r\nFree twice as much space as zqj.mdb takes, then start the "
-                              "program again.")
-                   .arg(databaseFolder()),
+        MsgBox(failureDetail.isEmpty()
+                   ? QStringLiteral(
+                         "The database zqj.mdb in %1 cannot be opened: the disk is full. Nothing in it "
+                         "was changed.\r\n\r\nFree some space, then start the program again.")
+                         .arg(databaseFolder())
+                   : QStringLiteral(
+                         "The sets in zqj.mdb in %1 must be rearranged for this version of the program "
+                         "into a new file beside it: %2. Nothing in zqj.mdb was changed.\r\n\r\n"
+                         "Free that much space, then start the program again.")
+                         .arg(databaseFolder(), failureDetail),
                vbCritical, QStringLiteral("Disk full"));
         return;
     case StartFailure::OtherOwner:
@@ -162,6 +191,12 @@ void reportStartFailure() {
                               "Put a database of this program in its place, then start the program again.")
                    .arg(databaseFolder(), unusableBecause),
                vbCritical, QStringLiteral("Database cannot be used"));
+        return;
+    case StartFailure::NotConverted:
+        MsgBox(QStringLiteral("The sets in zqj.mdb in %1 could not be rearranged for this version of the "
+                              "program:\r\n\r\n%2\r\n\r\nNothing in zqj.mdb was changed.")
+                   .arg(databaseFolder(), failureDetail),
+               vbCritical, QStringLiteral("Database not rearranged"));
         return;
     default:
         MsgBox(QStringLiteral("The database is missing.\r\n\r\n"
@@ -180,10 +215,9 @@ void addCardIndexes(Connection& connection) {
     }
 }
 
-// A database of an earlier build keeps pictures and long texts in the card rows. Moving them out
+// A database of an earlier build keeps its card tables in an earlier layout. Converting it
 // takes seconds for a large set, before any window shows: a notice says why.
-void rearrangeCardTables(Connection& connection) {
-    if (!keepsLargeValuesWhole(connection)) return;
+ConvertedDatabase convertWithNotice(const QString& path) {
     QLabel notice(QStringLiteral("Rearranging the sets in zqj.mdb for this version of the program.\n"
                                  "This is done once; for a large set it takes some seconds."));
     notice.setWindowFlags(Qt::SplashScreen);
@@ -198,9 +232,31 @@ void rearrangeCardTables(Connection& connection) {
     while (!notice.windowHandle()->isExposed() && waited.elapsed() < 1000)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     QApplication::processEvents();
-    Transaction transaction(connection);
-    keepLargeValuesApart(connection);
-    transaction.commit();
+    try {
+        return convertCardLayout(path);
+    } catch (const VbError& error) {
+        startFailure = failureOf(error, path);
+        if (startFailure == StartFailure::Unusable) startFailure = StartFailure::NotConverted;
+        failureDetail = error.description();
+        throw;
+    }
+}
+
+void reportConversion(const ConvertedDatabase& converted) {
+    const QFileInfo kept(converted.keptAs);
+    QString text =
+        QStringLiteral("The sets in zqj.mdb were rearranged for this version of the program.\r\n\r\n"
+                       "The earlier file is kept as %1 in %2. The earlier version of the program "
+                       "opens it when it is named zqj.mdb. Delete it when you no longer need it: "
+                       "what you change from now on is only in zqj.mdb.")
+            .arg(kept.fileName(), kept.absolutePath());
+    if (!converted.notCarried.isEmpty())
+        text +=
+            QStringLiteral("\r\n\r\nWhat you made in the file that could not be carried over, and is only in "
+                           "the earlier file:\r\n") +
+            converted.notCarried.join(QStringLiteral("\r\n"));
+    MsgBox(text, converted.notCarried.isEmpty() ? vbInformation : vbExclamation,
+           QStringLiteral("Database rearranged"));
 }
 
 // Clears a lookup's filter however its reading ends.
@@ -273,6 +329,7 @@ void OpenDatabase() {
     const QString path = databasePath();
     DatabaseFound = false;
     startFailure = StartFailure::Missing;
+    failureDetail.clear();
     try {
         if (Dir(path, vbNormal).isEmpty()) return;
         const FileAccess access = fileAccess(path);
@@ -286,17 +343,33 @@ void OpenDatabase() {
         // Before any connection holds the file, so that a compaction may replace it.
         CheckCompactReminder();
         auto connection = Connection::open(path);
-        if (!hasOurTables(*connection)) {
-            startFailure = unusable(QStringLiteral("it does not hold the tables of this program."));
+        // A file that lacks only some was ours: its missing tables are named.
+        if (const QStringList missing = missingTables(*connection); !missing.isEmpty()) {
+            startFailure = unusable(missing.size() == kTables.size()
+                                        ? QStringLiteral("it does not hold the tables of this program.")
+                                        : QStringLiteral("these tables of it are missing: %1.")
+                                              .arg(missing.join(QStringLiteral(", "))));
             return;
         }
-        rearrangeCardTables(*connection);
+        std::optional<ConvertedDatabase> converted;
+        if (hasEarlierCardLayout(*connection)) {
+            connection.reset();
+            converted = convertWithNotice(path);
+            connection = Connection::open(path);
+        }
+        const QStringList mended = mendCardTables(*connection);
         addCardIndexes(*connection);
         cnData = std::move(connection);
         DatabaseFound = true;
         startFailure = StartFailure::None;
+        if (converted) reportConversion(*converted);
+        if (!mended.isEmpty())
+            MsgBox(QStringLiteral(
+                       "zqj.mdb lacked parts of the program's card tables, which were made again:\r\n") +
+                       mended.join(QStringLiteral("\r\n")),
+                   vbExclamation, QStringLiteral("Database mended"));
     } catch (const VbError& error) {
-        startFailure = failureOf(error, path);
+        if (startFailure == StartFailure::Missing) startFailure = failureOf(error, path);
     }
 }
 

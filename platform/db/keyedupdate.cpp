@@ -10,6 +10,19 @@ QString updateByKeyText(const QString& table, const QStringList& columns, const 
         .arg(quoteIdentifier(table), sets.join(QStringLiteral(", ")), quoteIdentifier(keyColumn));
 }
 
+QString upsertByKeyText(const QString& table, const QStringList& columns, const QString& keyColumn) {
+    QStringList names, marks, sets;
+    for (const QString& column : columns) {
+        names << quoteIdentifier(column);
+        marks << QStringLiteral("?");
+        sets << QStringLiteral("%1 = excluded.%1").arg(quoteIdentifier(column));
+    }
+    const QString key = quoteIdentifier(keyColumn);
+    return QStringLiteral("INSERT INTO %1 (%2, %3) VALUES (%4, ?) ON CONFLICT (%3) DO UPDATE SET %5")
+        .arg(quoteIdentifier(table), names.join(QStringLiteral(", ")), key, marks.join(QStringLiteral(", ")),
+             sets.join(QStringLiteral(", ")));
+}
+
 namespace {
 QString updateText(Database& db, const QString& table, const QStringList& columns) {
     const QString key = db.catalogue().table(table).keyColumn;

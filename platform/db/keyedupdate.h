@@ -18,6 +18,8 @@ class Database;
 // The statement that writes `columns` of the row with the key: "UPDATE table SET c = ? ... WHERE
 // key = ?", the values bound in the columns' order and the key last.
 QString updateByKeyText(const QString& table, const QStringList& columns, const QString& keyColumn);
+// The same write that makes the row when the key has none: the values bound as there.
+QString upsertByKeyText(const QString& table, const QStringList& columns, const QString& keyColumn);
 
 class KeyedUpdate {
 public:

@@ -231,13 +231,18 @@ std::map<int, LiveRecordset::TableWrite> LiveRecordset::assignedByTable() const 
 
 void LiveRecordset::writeByKey(int tableIndex, const TableWrite& write, qint64 rowKey) {
     const BaseTable& table = m_tables[size_t(tableIndex)];
-    SqlStatement& statement = m_statements.get(updateByKeyText(table.name, write.names, table.keyColumn));
+    // A row that extends another is made when another program deleted it: the row it extends
+    // is there, and takes the change.
+    const bool extends = table.extends >= 0;
+    SqlStatement& statement =
+        m_statements.get(extends ? upsertByKeyText(table.name, write.names, table.keyColumn)
+                                 : updateByKeyText(table.name, write.names, table.keyColumn));
     int parameter = 1;
     for (const Variant& value : write.values)
         statement.bind(parameter++, value);
     statement.bind(parameter, rowKey);
     statement.run();
-    if (m_db->changes() == 0)
+    if (!extends && m_db->changes() == 0)
         throw VbError(VbError::NoCurrentRecord,
                       QStringLiteral("The row was deleted in the meantime; its changes cannot be written."));
 }

@@ -43,3 +43,5 @@ private:
 
 // An identifier quoted for SQL text ("name", with inner quotes doubled).
 QString quoteIdentifier(const QString& name);
+// A text as an SQL string literal ('text', with inner quotes doubled).
+QString quoteText(const QString& text);

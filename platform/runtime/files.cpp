@@ -2,6 +2,7 @@
 #include "replacementfile.h"
 #include "vberror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -199,6 +200,29 @@ std::optional<FileIdentity> fileIdentity(const QString& path) {
     struct stat status {};
     if (::stat(QFile::encodeName(path).constData(), &status) != 0) return std::nullopt;
     return FileIdentity{quint64(status.st_dev), quint64(status.st_ino)};
+}
+
+QStringList processesHolding(const QString& path) {
+    QStringList holders;
+    const std::optional<FileIdentity> file = fileIdentity(path);
+    if (!file) return holders;
+    const QString own = QString::number(QCoreApplication::applicationPid());
+    for (const QString& process :
+         QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (process == own || process.toLongLong() <= 0) continue;
+        const QDir descriptors(QStringLiteral("/proc/%1/fd").arg(process));
+        // Another user's processes cannot be looked into; they are none of ours.
+        for (const QString& descriptor :
+             descriptors.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+            if (fileIdentity(descriptors.filePath(descriptor)) != file) continue;
+            QFile name(QStringLiteral("/proc/%1/comm").arg(process));
+            const QString command =
+                name.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(name.readAll()).trimmed() : QString();
+            holders << QStringLiteral("%1 (process %2)").arg(command, process);
+            break;
+        }
+    }
+    return holders;
 }
 
 bool canWriteIn(const QString& folder) {

@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 constexpr int vbNormal = 0;
@@ -56,6 +57,10 @@ struct FileIdentity {
 };
 // The identity of the file at `path`, links followed; none when it is missing.
 std::optional<FileIdentity> fileIdentity(const QString& path);
+
+// The other processes of this user that hold the file at `path` open, as "name (process id)":
+// a file renamed under them would stay theirs.
+QStringList processesHolding(const QString& path);
 
 // Whether this process may create and delete files in the folder.
 bool canWriteIn(const QString& folder);

@@ -6,6 +6,7 @@
 // (numbers pass through duplicates) and cover no table's columns, so that unordered
 // reads still come in key order.
 
-#include <QString>
+#include <QStringList>
 
 QString cardIndexStatements();
+QStringList cardIndexNames();

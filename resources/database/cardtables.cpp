@@ -4,39 +4,23 @@
 #include "db/connection.h"
 #include "db/recordset.h"
 #include "db/sqlstatement.h"
+#include "runtime/vberror.h"
 
-#include <QStringList>
+#include <QFile>
 #include <algorithm>
 #include <functional>
+#include <map>
+#include <optional>
 
 namespace {
 
-struct CardTable {
-    QString name, key;
-    QString data() const { return name + QStringLiteral("Data"); }
-    QString bulk() const { return name + QStringLiteral("Bulk"); }
-};
+const QString kBulk = QStringLiteral("Bulk"); // the earlier table of pictures and long texts
 
-const CardTable kCardTables[] = {{QStringLiteral("tblCard"), QStringLiteral("CardID")},
-                                 {QStringLiteral("tblCharacter"), QStringLiteral("CharacterID")},
-                                 {QStringLiteral("tblLargeCard"), QStringLiteral("LargeCardID")}};
-
-struct Column {
-    QString name, type, defaultValue;
-    bool notNull = false, key = false;
-    // Pictures and long texts: kept apart, they are not written again with the number or file name.
-    bool large() const {
-        return type.compare(QLatin1String("BLOB"), Qt::CaseInsensitive) == 0 ||
-               type.compare(QLatin1String("LONGTEXT"), Qt::CaseInsensitive) == 0;
-    }
-    QString quoted() const { return quoteIdentifier(name); }
-};
-
-std::vector<Column> columnsOf(Connection& db, const QString& table) {
+std::vector<CardColumn> columnsOf(Connection& db, const QString& table, const QString& schema) {
     const RecordsetPtr rs = db.openSnapshot(
-        QStringLiteral("SELECT name, type, \"notnull\", dflt_value, pk FROM pragma_table_info('%1')")
-            .arg(table));
-    std::vector<Column> columns;
+        QStringLiteral("SELECT name, type, \"notnull\", dflt_value, pk FROM pragma_table_info(%1, %2)")
+            .arg(quoteText(table), quoteText(schema)));
+    std::vector<CardColumn> columns;
     for (; !rs->eof(); rs->moveNext())
         columns.push_back(
             {rs->field(QStringLiteral("name")).toText(), rs->field(QStringLiteral("type")).toText(),
@@ -45,109 +29,256 @@ std::vector<Column> columnsOf(Connection& db, const QString& table) {
     return columns;
 }
 
-bool isWhole(Connection& db, const CardTable& table) {
-    return !db.openSnapshot(QStringLiteral("SELECT 1 FROM sqlite_schema WHERE type = 'table' AND name = '%1'")
-                                .arg(table.name))
+bool same(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool exists(Connection& db, const QString& type, const QString& name, const QString& schema = {}) {
+    const QString catalogue = schema.isEmpty() ? QStringLiteral("sqlite_schema")
+                                               : quoteIdentifier(schema) + QStringLiteral(".sqlite_schema");
+    return !db.openSnapshot(QStringLiteral("SELECT 1 FROM %1 WHERE type = %2 AND name = %3 COLLATE NOCASE")
+                                .arg(catalogue, quoteText(type), quoteText(name)))
                 ->eof();
 }
 
-// The declaration as the schema writes it: keys AUTOINCREMENT, texts compared without regard to case.
-QString declaration(const Column& column) {
-    if (column.key) return column.quoted() + QStringLiteral(" INTEGER PRIMARY KEY AUTOINCREMENT");
-    QString text = column.quoted() + QLatin1Char(' ') + column.type;
-    if (column.type.endsWith(QLatin1String("TEXT"), Qt::CaseInsensitive))
-        text += QStringLiteral(" COLLATE NOCASE");
-    if (column.notNull) text += QStringLiteral(" NOT NULL");
-    if (!column.defaultValue.isEmpty()) text += QStringLiteral(" DEFAULT ") + column.defaultValue;
-    return text;
+// The card tables as the program's schema makes them, whole: the order of their columns.
+const std::map<QString, std::vector<CardColumn>>& schemaColumns() {
+    static const std::map<QString, std::vector<CardColumn>> columns = [] {
+        QFile schema(QStringLiteral(":/database/schema.sql"));
+        if (!schema.open(QIODevice::ReadOnly)) throw VbError(VbError::FileNotFound, schema.fileName());
+        const std::shared_ptr<Connection> db = Connection::create(QStringLiteral(":memory:"));
+        db->execute(QString::fromUtf8(schema.readAll()));
+        std::map<QString, std::vector<CardColumn>> byTable;
+        for (const CardTable& table : cardTables())
+            byTable[table.name] = columnsOf(*db, table.name, QStringLiteral("main"));
+        return byTable;
+    }();
+    return columns;
 }
 
-QString joined(const std::vector<Column>& columns, const std::function<QString(const Column&)>& text,
+QString joined(const std::vector<CardColumn>& columns, const std::function<QString(const CardColumn&)>& text,
                const QString& separator = QStringLiteral(", ")) {
     QStringList parts;
-    for (const Column& column : columns)
+    for (const CardColumn& column : columns)
         parts << text(column);
     return parts.join(separator);
 }
 
-void separate(Connection& db, const CardTable& table) {
-    const std::vector<Column> all = columnsOf(db, table.name);
-    std::vector<Column> data, large;
-    for (const Column& column : all)
-        (column.large() ? large : data).push_back(column);
-    const QString whole = table.name + QStringLiteral("Whole");
-    const QString key = quoteIdentifier(table.key);
-    const auto name = [](const Column& c) { return c.quoted(); };
-    const QString dataNames = joined(data, name), largeNames = joined(large, name);
-    const QString changedLarge = joined(
-        large, [](const Column& c) { return QStringLiteral("NEW.%1 IS NOT OLD.%1").arg(c.quoted()); },
-        QStringLiteral(" OR "));
-    const QString setLarge =
-        joined(large, [](const Column& c) { return QStringLiteral("%1 = NEW.%1").arg(c.quoted()); });
+std::vector<CardColumn> picturesOf(const std::vector<CardColumn>& columns, bool pictures) {
+    std::vector<CardColumn> part;
+    std::copy_if(columns.begin(), columns.end(), std::back_inserter(part),
+                 [&](const CardColumn& c) { return c.isPicture() == pictures; });
+    return part;
+}
 
-    db.execute(QStringLiteral("ALTER TABLE %1 RENAME TO %2;").arg(table.name, whole) +
-               QStringLiteral("CREATE TABLE %1 (%2);").arg(table.data(), joined(data, declaration)) +
-               QStringLiteral("CREATE TABLE %1 (%2 INTEGER PRIMARY KEY REFERENCES %3 (%2), %4);")
-                   .arg(table.bulk(), key, table.data(), joined(large, declaration)) +
-               // The last key given stays given: no card gets the key of a deleted one.
-               QStringLiteral("INSERT INTO sqlite_sequence (name, seq) SELECT '%1', seq FROM sqlite_sequence "
-                              "WHERE name = '%2';")
-                   .arg(table.data(), whole) +
-               QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3;").arg(table.data(), dataNames, whole) +
-               QStringLiteral("INSERT INTO %1 (%2, %3) SELECT %2, %3 FROM %4;")
-                   .arg(table.bulk(), key, largeNames, whole) +
-               QStringLiteral("DROP TABLE %1;").arg(whole));
+QString quotedName(const CardColumn& column) {
+    return quoteIdentifier(column.name);
+}
 
-    const QString viewColumns = joined(all, [](const Column& c) {
-        return (c.large() ? QStringLiteral("b.") : QStringLiteral("d.")) + c.quoted();
-    });
-    // A view has no defaults: a column the insert leaves out takes the table's.
-    const QString insertValues = joined(data, [](const Column& c) {
-        return c.notNull && !c.defaultValue.isEmpty()
-                   ? QStringLiteral("COALESCE(NEW.%1, %2)").arg(c.quoted(), c.defaultValue)
-                   : QStringLiteral("NEW.") + c.quoted();
-    });
-    db.execute(
-        QStringLiteral("CREATE VIEW %1 AS SELECT %2 FROM %3 AS d LEFT JOIN %4 AS b ON b.%5 = d.%5;")
-            .arg(table.name, viewColumns, table.data(), table.bulk(), key) +
-        QStringLiteral("CREATE TRIGGER %1Insert AFTER INSERT ON %1 BEGIN "
-                       "INSERT OR IGNORE INTO %2 (%3) VALUES (NEW.%3); END;")
-            .arg(table.data(), table.bulk(), key) +
-        QStringLiteral("CREATE TRIGGER %1Delete AFTER DELETE ON %1 BEGIN "
-                       "DELETE FROM %2 WHERE %3 = OLD.%3; END;")
-            .arg(table.data(), table.bulk(), key) +
-        QStringLiteral("CREATE TRIGGER %1Insert INSTEAD OF INSERT ON %1 BEGIN "
-                       "INSERT INTO %2 (%3) VALUES (%4); "
-                       "UPDATE %5 SET %6 WHERE %7 = last_insert_rowid(); END;")
-            .arg(table.name, table.data(), dataNames, insertValues, table.bulk(), setLarge, key) +
-        QStringLiteral("CREATE TRIGGER %1Update INSTEAD OF UPDATE ON %1 BEGIN "
-                       "UPDATE %2 SET %3 WHERE %4 = OLD.%4; "
-                       "UPDATE %5 SET %4 = NEW.%4 WHERE %4 = OLD.%4 AND NEW.%4 IS NOT OLD.%4; "
-                       "UPDATE %5 SET %6 WHERE %4 = NEW.%4 AND (%7); END;")
-            .arg(table.name, table.data(),
-                 joined(data, [](const Column& c) { return QStringLiteral("%1 = NEW.%1").arg(c.quoted()); }),
-                 key, table.bulk(), setLarge, changedLarge) +
-        QStringLiteral("CREATE TRIGGER %1Delete INSTEAD OF DELETE ON %1 BEGIN "
-                       "DELETE FROM %2 WHERE %3 = OLD.%3; END;")
-            .arg(table.name, table.data(), key));
+void createPicturesTable(Connection& db, const CardTable& table, const std::vector<CardColumn>& pictures) {
+    db.execute(QStringLiteral("CREATE TABLE %1 (%2 INTEGER PRIMARY KEY REFERENCES %3 (%2), %4)")
+                   .arg(table.pictures(), quoteIdentifier(table.key), table.data(),
+                        joined(pictures, &CardColumn::declaration)));
+}
+
+QString storedSql(Connection& db, const QString& name) {
+    const RecordsetPtr rs = db.openSnapshot(
+        QStringLiteral("SELECT sql FROM sqlite_schema WHERE name = %1 COLLATE NOCASE").arg(quoteText(name)));
+    return rs->eof() ? QString() : rs->field(QStringLiteral("sql")).concatText();
 }
 
 } // namespace
 
-bool keepsLargeValuesWhole(Connection& db) {
-    return std::any_of(std::begin(kCardTables), std::end(kCardTables),
-                       [&](const CardTable& table) { return isWhole(db, table); });
+bool CardColumn::isPicture() const {
+    return type.compare(QLatin1String("BLOB"), Qt::CaseInsensitive) == 0;
 }
 
-void keepLargeValuesApart(Connection& db) {
-    bool separated = false;
-    for (const CardTable& table : kCardTables) {
-        if (!isWhole(db, table)) continue;
-        separate(db, table);
-        separated = true;
+QString CardColumn::declaration() const {
+    if (key) return quoteIdentifier(name) + QStringLiteral(" INTEGER PRIMARY KEY AUTOINCREMENT");
+    QString text = quoteIdentifier(name) + QLatin1Char(' ') + type;
+    // Texts compare without regard to case, as the schema declares them.
+    if (type.endsWith(QLatin1String("TEXT"), Qt::CaseInsensitive)) text += QStringLiteral(" COLLATE NOCASE");
+    if (notNull) text += QStringLiteral(" NOT NULL");
+    if (!defaultValue.isEmpty()) text += QStringLiteral(" DEFAULT ") + defaultValue;
+    return text;
+}
+
+const std::vector<CardTable>& cardTables() {
+    static const std::vector<CardTable> tables = {
+        {QStringLiteral("tblCard"), QStringLiteral("CardID")},
+        {QStringLiteral("tblCharacter"), QStringLiteral("CharacterID")},
+        {QStringLiteral("tblLargeCard"), QStringLiteral("LargeCardID")}};
+    return tables;
+}
+
+std::vector<CardColumn> storedColumns(Connection& db, const CardTable& table, const QString& schema) {
+    std::vector<CardColumn> stored = columnsOf(db, table.data(), schema);
+    for (const CardColumn& picture : columnsOf(db, table.pictures(), schema))
+        if (!picture.key) stored.push_back(picture);
+    std::vector<CardColumn> ordered;
+    for (const CardColumn& known : schemaColumns().at(table.name)) {
+        const auto found = std::find_if(stored.begin(), stored.end(),
+                                        [&](const CardColumn& c) { return same(c.name, known.name); });
+        if (found == stored.end()) continue;
+        ordered.push_back(*found);
+        stored.erase(found);
     }
-    // The whole tables' indexes went with them.
-    if (separated) db.execute(cardIndexStatements());
+    ordered.insert(ordered.end(), stored.begin(), stored.end()); // columns a user added
+    return ordered;
+}
+
+std::vector<CardColumn> earlierColumns(Connection& db, const CardTable& table, const QString& schema) {
+    if (exists(db, QStringLiteral("table"), table.name, schema)) return columnsOf(db, table.name, schema);
+    // Long texts and pictures were kept together, in the view's order.
+    std::vector<CardColumn> kept = columnsOf(db, table.data(), schema);
+    for (const CardColumn& column : columnsOf(db, table.name + kBulk, schema))
+        if (!column.key) kept.push_back(column);
+    std::vector<CardColumn> ordered;
+    for (const CardColumn& shown : columnsOf(db, table.name, schema)) {
+        const auto found = std::find_if(kept.begin(), kept.end(),
+                                        [&](const CardColumn& c) { return same(c.name, shown.name); });
+        if (found != kept.end()) ordered.push_back(*found);
+    }
+    return ordered;
+}
+
+void createStoredTables(Connection& db, const CardTable& table, const std::vector<CardColumn>& columns) {
+    db.execute(QStringLiteral("CREATE TABLE %1 (%2)")
+                   .arg(table.data(), joined(picturesOf(columns, false), &CardColumn::declaration)));
+    createPicturesTable(db, table, picturesOf(columns, true));
+}
+
+std::vector<std::pair<QString, QString>> accessStatements(const CardTable& table,
+                                                          const std::vector<CardColumn>& columns) {
+    const std::vector<CardColumn> data = picturesOf(columns, false), pictures = picturesOf(columns, true);
+    const QString key = quoteIdentifier(table.key), dataNames = joined(data, quotedName);
+    const QString setPictures = joined(
+        pictures, [](const CardColumn& c) { return QStringLiteral("%1 = NEW.%1").arg(quotedName(c)); });
+    const QString changedPictures = joined(
+        pictures,
+        [](const CardColumn& c) { return QStringLiteral("NEW.%1 IS NOT OLD.%1").arg(quotedName(c)); },
+        QStringLiteral(" OR "));
+    // A view has no defaults: a column the insert leaves out takes the table's.
+    const QString insertValues = joined(data, [](const CardColumn& c) {
+        return c.notNull && !c.defaultValue.isEmpty()
+                   ? QStringLiteral("COALESCE(NEW.%1, %2)").arg(quotedName(c), c.defaultValue)
+                   : QStringLiteral("NEW.") + quotedName(c);
+    });
+    const QString view = table.name, stored = table.data(), extra = table.pictures();
+    return {
+        {view, QStringLiteral("CREATE VIEW %1 AS SELECT %2 FROM %3 AS d LEFT JOIN %4 AS b ON b.%5 = d.%5")
+                   .arg(view,
+                        joined(columns,
+                               [](const CardColumn& c) {
+                                   return (c.isPicture() ? QStringLiteral("b.") : QStringLiteral("d.")) +
+                                          quotedName(c);
+                               }),
+                        stored, extra, key)},
+        // A pictures row that no card holds (a tool deleted the card's row) is never taken over
+        // by a new card.
+        {stored + QStringLiteral("FreeKey"),
+         QStringLiteral(
+             "CREATE TRIGGER %1FreeKey BEFORE INSERT ON %1 BEGIN "
+             "DELETE FROM %2 WHERE %3 > IFNULL((SELECT max(%3) FROM %1), 0); "
+             "DELETE FROM %2 WHERE %3 = NEW.%3 AND NOT EXISTS (SELECT 1 FROM %1 WHERE %3 = NEW.%3); END")
+             .arg(stored, extra, key)},
+        // Guarded instead of OR IGNORE: a statement's own conflict choice (OR REPLACE) would
+        // take its place and empty the pictures of a row it replaces.
+        {stored + QStringLiteral("Insert"),
+         QStringLiteral("CREATE TRIGGER %1Insert AFTER INSERT ON %1 BEGIN INSERT INTO %2 (%3) SELECT NEW.%3 "
+                        "WHERE NOT EXISTS (SELECT 1 FROM %2 WHERE %3 = NEW.%3); END")
+             .arg(stored, extra, key)},
+        {stored + QStringLiteral("MoveKey"),
+         QStringLiteral("CREATE TRIGGER %1MoveKey AFTER UPDATE OF %3 ON %1 WHEN NEW.%3 IS NOT OLD.%3 BEGIN "
+                        "DELETE FROM %2 WHERE %3 = NEW.%3; UPDATE %2 SET %3 = NEW.%3 WHERE %3 = OLD.%3; END")
+             .arg(stored, extra, key)},
+        {stored + QStringLiteral("Delete"),
+         QStringLiteral(
+             "CREATE TRIGGER %1Delete AFTER DELETE ON %1 BEGIN DELETE FROM %2 WHERE %3 = OLD.%3; END")
+             .arg(stored, extra, key)},
+        // changes() tells whether the row went in: one that OR IGNORE left out writes no pictures,
+        // and last_insert_rowid() is then another row's key.
+        {view + QStringLiteral("Insert"),
+         QStringLiteral("CREATE TRIGGER %1Insert INSTEAD OF INSERT ON %1 BEGIN "
+                        "INSERT INTO %2 (%3) VALUES (%4); "
+                        "UPDATE %5 SET %6 WHERE changes() > 0 AND %7 = last_insert_rowid(); END")
+             .arg(view, stored, dataNames, insertValues, extra, setPictures, key)},
+        // The pictures follow the key by the data table's own trigger; they are written only when the
+        // row was, and only when they changed.
+        {view + QStringLiteral("Update"),
+         QStringLiteral(
+             "CREATE TRIGGER %1Update INSTEAD OF UPDATE ON %1 BEGIN "
+             "INSERT INTO %2 (%3) SELECT OLD.%3 WHERE NOT EXISTS (SELECT 1 FROM %2 WHERE %3 = OLD.%3); "
+             "UPDATE %4 SET %5 WHERE %3 = OLD.%3; "
+             "UPDATE %2 SET %6 WHERE changes() > 0 AND %3 = NEW.%3 AND (%7); END")
+             .arg(
+                 view, extra, key, stored,
+                 joined(data,
+                        [](const CardColumn& c) { return QStringLiteral("%1 = NEW.%1").arg(quotedName(c)); }),
+                 setPictures, changedPictures)},
+        {view + QStringLiteral("Delete"),
+         QStringLiteral(
+             "CREATE TRIGGER %1Delete INSTEAD OF DELETE ON %1 BEGIN DELETE FROM %2 WHERE %3 = OLD.%3; END")
+             .arg(view, stored, key)}};
+}
+
+bool isOwnCardObject(const QString& name) {
+    if (cardIndexNames().contains(name, Qt::CaseInsensitive)) return true;
+    for (const CardTable& table : cardTables()) {
+        for (const QString& own : {table.name, table.data(), table.pictures(), table.name + kBulk})
+            if (same(name, own)) return true;
+        for (const QString& base : {table.name, table.data()})
+            for (const char* trigger : {"Insert", "Update", "Delete", "FreeKey", "MoveKey"})
+                if (same(name, base + QLatin1String(trigger))) return true;
+    }
+    return false;
+}
+
+void storeCardTablesApart(Connection& db) {
+    for (const CardTable& table : cardTables()) {
+        const std::vector<CardColumn> columns = columnsOf(db, table.name, QStringLiteral("main"));
+        db.execute(QStringLiteral("DROP TABLE %1").arg(table.name));
+        createStoredTables(db, table, columns);
+        for (const auto& [name, sql] : accessStatements(table, columns))
+            db.execute(sql);
+    }
+    db.execute(cardIndexStatements());
+}
+
+bool hasEarlierCardLayout(Connection& db) {
+    return std::any_of(cardTables().begin(), cardTables().end(), [&](const CardTable& table) {
+        return exists(db, QStringLiteral("table"), table.name) ||
+               exists(db, QStringLiteral("table"), table.name + kBulk);
+    });
+}
+
+QStringList mendCardTables(Connection& db) {
+    QStringList mended;
+    std::optional<Transaction> transaction;
+    for (const CardTable& table : cardTables()) {
+        if (!exists(db, QStringLiteral("table"), table.data()))
+            throw VbError(VbError::FileNotFound,
+                          QStringLiteral("the table %1, which holds the rows of %2, is missing.")
+                              .arg(table.data(), table.name));
+        if (!exists(db, QStringLiteral("table"), table.pictures())) {
+            if (!transaction) transaction.emplace(db);
+            createPicturesTable(db, table, picturesOf(schemaColumns().at(table.name), true));
+            db.execute(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3")
+                           .arg(table.pictures(), quoteIdentifier(table.key), table.data()));
+            mended << QStringLiteral("the table %1 (the pictures it held are lost)").arg(table.pictures());
+        }
+        for (const auto& [name, sql] : accessStatements(table, storedColumns(db, table))) {
+            if (storedSql(db, name) == sql) continue;
+            if (!transaction) transaction.emplace(db);
+            const bool view = same(name, table.name);
+            db.execute(QStringLiteral("DROP %1 IF EXISTS %2")
+                           .arg(view ? QStringLiteral("VIEW") : QStringLiteral("TRIGGER"), name));
+            db.execute(sql);
+            mended << (view ? QStringLiteral("the view %1") : QStringLiteral("the trigger %1")).arg(name);
+        }
+    }
+    if (transaction) transaction->commit();
+    return mended;
 }
 
 QString tableWithoutLargeValues(const QString& cardTable) {
@@ -155,8 +286,8 @@ QString tableWithoutLargeValues(const QString& cardTable) {
 }
 
 QString cardTableOf(const QString& storedTable) {
-    for (const CardTable& table : kCardTables)
-        for (const QString& stored : {table.name, table.data(), table.bulk()})
-            if (stored.compare(storedTable, Qt::CaseInsensitive) == 0) return table.name;
+    for (const CardTable& table : cardTables())
+        for (const QString& stored : {table.name, table.data(), table.pictures(), table.name + kBulk})
+            if (same(stored, storedTable)) return table.name;
     return storedTable;
 }

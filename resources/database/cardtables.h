@@ -1,28 +1,67 @@
 #pragma once
 // The card tables (tblCard, tblCharacter, tblLargeCard) as the file keeps them. Each keeps its
-// large values, pictures and long texts, in a table of their own (tblCardBulk beside
-// tblCardData, one row each by the same key): SQLite writes a row whole, so renumbering a set
-// or storing a card's file name would otherwise write every picture and text of the set again.
-// The name the program reads (tblCard) is a view of the two whose triggers write through it,
-// so any statement reads and writes it as the one table it was; statements that write many
-// rows (renumbering, file names) write the other table itself. The large table's key
-// REFERENCES the other's, so that a recordset over the view writes a new row's large values by
-// its new key.
+// pictures in a table of their own (tblCardPictures beside tblCardData, one row each by the
+// same key): SQLite writes a row whole, so a keystroke in a title, renumbering a set or storing a
+// card's file name would otherwise write every picture of the row again. The name the program
+// reads (tblCard) is a view of the two whose triggers write through it, so that any statement
+// reads and writes it as the one table it was; statements that write many rows (renumbering,
+// file names) write the data table itself. The pictures table's key REFERENCES the data
+// table's, so that a recordset over the view writes a new row's pictures by its new key.
+//
+// Earlier layouts: the card tables kept whole, and then long texts kept with the pictures in
+// tblCardBulk. Such a file is converted into a new one (layoutconversion.h).
+
+#include <QString>
+#include <QStringList>
+#include <vector>
 
 class Connection;
-class QString;
 
-// Whether a card table is still kept whole, as a database made before this layout keeps it.
-bool keepsLargeValuesWhole(Connection& db);
+struct CardColumn {
+    QString name, type, defaultValue;
+    bool notNull = false, key = false;
+    bool isPicture() const;
+    QString declaration() const; // as the schema declares it
+};
 
-// Brings the card tables that a database made before this layout keeps whole to it, with their
-// indexes; does nothing where all are apart. Runs in the caller's transaction, so that a failure
-// (a full disk) leaves the file as it was.
-void keepLargeValuesApart(Connection& db);
+struct CardTable {
+    QString name, key;
+    QString data() const { return name + QStringLiteral("Data"); }
+    QString pictures() const { return name + QStringLiteral("Pictures"); }
+};
 
-// Where a card table's columns other than its large values are stored: "tblCardData" for "tblCard".
+// tblCard, tblCharacter and tblLargeCard.
+const std::vector<CardTable>& cardTables();
+
+// A card table's columns in the order the program's schema gives them (columns the schema does
+// not know follow), read from its stored tables in the schema (database) named.
+std::vector<CardColumn> storedColumns(Connection& db, const CardTable& table,
+                                      const QString& schema = QStringLiteral("main"));
+// The columns of a card table of an earlier layout, in its own order.
+std::vector<CardColumn> earlierColumns(Connection& db, const CardTable& table, const QString& schema);
+
+// Creates the two stored tables of a card table, empty and without triggers.
+void createStoredTables(Connection& db, const CardTable& table, const std::vector<CardColumn>& columns);
+// The statements of the view and its triggers, by the name of what each makes.
+std::vector<std::pair<QString, QString>> accessStatements(const CardTable& table,
+                                                          const std::vector<CardColumn>& columns);
+// Whether a schema object is one of the card tables' own, in this layout or an earlier one.
+bool isOwnCardObject(const QString& name);
+
+// Replaces the whole card tables of a new database, still empty, by their stored layout.
+void storeCardTablesApart(Connection& db);
+
+// Whether the card tables are kept in an earlier layout.
+bool hasEarlierCardLayout(Connection& db);
+
+// Makes again what the layout defines and a tool dropped or changed: a view, a trigger, the
+// pictures table (its pictures are gone). Returns what it made again, named, in one
+// transaction; raises VbError, naming it, when a data table is missing, which cannot be mended.
+QStringList mendCardTables(Connection& db);
+
+// Where a card table's columns other than its pictures are stored: "tblCardData" for "tblCard".
 QString tableWithoutLargeValues(const QString& cardTable);
 
-// The card table that a stored table belongs to ("tblCard" for "tblCardBulk"); any other
+// The card table that a stored table belongs to ("tblCard" for "tblCardPictures"); any other
 // name as it is.
 QString cardTableOf(const QString& storedTable);

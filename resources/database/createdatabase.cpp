@@ -31,7 +31,7 @@ void createDatabase(const QString& path) {
         const std::shared_ptr<Connection> db = Connection::create(temporary.path());
         db->execute(QStringLiteral("BEGIN"));
         db->execute(resourceText(QStringLiteral(":/database/schema.sql")));
-        keepLargeValuesApart(*db);
+        storeCardTablesApart(*db);
         db->execute(expandPictures(resourceText(QStringLiteral(":/database/seed.sql"))));
         db->execute(QStringLiteral("COMMIT"));
     } // closed before the move, so the journal is gone

@@ -3,6 +3,7 @@
 
 #include "cardindexes.h"
 #include "cardtables.h"
+#include "layoutconversion.h"
 #include "modData.h"
 #include "programfolder.h"
 #include "smallcardfixture.h"
@@ -11,8 +12,11 @@
 #include "runtime/files.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QThread>
 
 namespace {
 
@@ -39,15 +43,17 @@ QStringList indexes(Connection& db) {
     return columnValues(*rs);
 }
 
-// Every row of every table as the program reads it, whatever table or view holds it.
-QStringList readableRows(Connection& db) {
+const QStringList kAllTables = {"tblSet",      "tblFont",      "tblLanguage",      "tblPicFormat",
+                                "tblArea",     "tblAlignment", "tblCharacterBack", "tblCardType",
+                                "tblCardBack", "tblCard",      "tblCharacter",     "tblLargeCard"};
+
+// Every row of the tables as the program reads it, whatever table or view holds it.
+QStringList readableRows(Connection& db, const QStringList& tables = kAllTables) {
     QStringList dump;
-    for (const char* table :
-         {"tblSet", "tblFont", "tblLanguage", "tblPicFormat", "tblArea", "tblAlignment", "tblCharacterBack",
-          "tblCardType", "tblCardBack", "tblCard", "tblCharacter", "tblLargeCard"}) {
+    for (const QString& table : tables) {
         const RecordsetPtr rs = db.openSnapshot(QStringLiteral("SELECT * FROM %1 ORDER BY 1").arg(table));
         for (; !rs->eof(); rs->moveNext()) {
-            QString row = QString::fromLatin1(table);
+            QString row = table;
             for (int i = 0; i < rs->fieldCount(); ++i)
                 row += QLatin1Char('|') + rs->fieldName(i) + QLatin1Char('=') +
                        text(rs->field(rs->fieldName(i)).value());
@@ -76,14 +82,18 @@ QStringList makeOldDatabase(const ProgramFolder& folder) {
     return contents(*db);
 }
 
+QString schemaText() {
+    QFile schema(QStringLiteral(":/database/schema.sql"));
+    EXPECT_TRUE(schema.open(QIODevice::ReadOnly));
+    return QString::fromUtf8(schema.readAll());
+}
+
 // Makes the folder's database one that an earlier build kept its card tables whole in: pictures
 // and long texts in the rows, the last card's key deleted.
 void makeWholeTablesDatabase(const ProgramFolder& folder) {
     QFile::remove(folder.databasePath());
-    QFile schema(QStringLiteral(":/database/schema.sql"));
-    ASSERT_TRUE(schema.open(QIODevice::ReadOnly));
     const auto db = Connection::create(folder.databasePath());
-    db->execute(QString::fromUtf8(schema.readAll()));
+    db->execute(schemaText());
     db->execute(QStringLiteral(
         "INSERT INTO tblSet (SetName) VALUES ('Old');"
         "INSERT INTO tblCard (SetID, Nr, Title, Information, Picture, Background, FileName) VALUES "
@@ -99,45 +109,178 @@ void makeWholeTablesDatabase(const ProgramFolder& folder) {
 
 } // namespace
 
-// The rows stay as they were, the pictures and long texts move apart in one step, and no key
-// is given again; a database that another program holds is not opened and stays as it was.
-TEST(CardTablesOnOpening, AWholeTablesDatabaseKeepsEveryValueAndKey) {
+// A failure at any step of the conversion, another program's lock or a program that holds the
+// file leaves the folder as it was and says why; the next start converts into a new file, keeps
+// the earlier one as it was, and carries over what the user made in it or names it.
+TEST(CardTablesOnOpening, AnEarlierFileIsConvertedIntoANewOneAndKept) {
     ProgramFolder folder;
     makeWholeTablesDatabase(folder);
+    Connection::open(folder.databasePath())
+        ->execute(
+            QStringLiteral("CREATE TABLE myNotes (Note TEXT); INSERT INTO myNotes VALUES ('mine');"
+                           "CREATE VIEW myTitles AS SELECT Title FROM tblCard ORDER BY Title;"
+                           "CREATE VIEW myMaps AS SELECT Title, length(BGPicture) AS Size FROM tblLargeCard;"
+                           "CREATE INDEX myTitleIndex ON tblCard (Title);"
+                           "CREATE TRIGGER myStamp AFTER INSERT ON tblCard BEGIN INSERT INTO myNotes VALUES "
+                           "('added'); END;"));
     const QStringList before = readableRows(*Connection::open(folder.databasePath()));
+    const QByteArray file = ReadFileBytes(folder.databasePath());
+    const QStringList files = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+    const auto& messages = folder.dialogs().messages();
+    const auto refusedStart = [&](const char* said) {
+        const size_t shown = messages.size();
+        EXPECT_FALSE(Main());
+        ASSERT_EQ(messages.size(), shown + 1);
+        EXPECT_TRUE(folder.dialogs().messages().back().prompt.contains(said))
+            << folder.dialogs().messages().back().prompt.toStdString();
+        EXPECT_EQ(ReadFileBytes(folder.databasePath()), file);
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), files);
+    };
+
+    const struct {
+        ConversionStep step;
+        int code;
+        const char* said;
+    } kFailures[] = {{ConversionStep::Lock, 10, "could not be rearranged"},
+                     {ConversionStep::Write, 13, "MB free in"}, // the disk full
+                     {ConversionStep::Keep, 10, "could not be rearranged"},
+                     {ConversionStep::PutInPlace, 10, "could not be rearranged"}};
+    for (const auto& failure : kFailures) {
+        SCOPED_TRACE(int(failure.step));
+        setConversionStepObserver([&](ConversionStep step) {
+            if (step == failure.step) DbError::raiseEngine(QStringLiteral("refused"), failure.code);
+        });
+        refusedStart(failure.said);
+    }
+    setConversionStepObserver({});
     {
-        const QByteArray file = ReadFileBytes(folder.databasePath());
         const auto other = Connection::open(folder.databasePath());
         other->execute(QStringLiteral("BEGIN IMMEDIATE"));
-        OpenDatabase();
-        EXPECT_FALSE(DatabaseFound);
-        other->execute(QStringLiteral("ROLLBACK"));
-        EXPECT_EQ(ReadFileBytes(folder.databasePath()), file);
+        refusedStart("in use by another program");
     }
     {
-        const auto full = Connection::open(folder.databasePath());
-        const QString pages = columnValues(*full->openSnapshot(QStringLiteral("PRAGMA page_count")))[0];
-        full->execute(QStringLiteral("PRAGMA max_page_count = ") + pages); // no room to grow
-        Transaction transaction(*full);
-        try {
-            keepLargeValuesApart(*full);
-            ADD_FAILURE() << "the disk was not full";
-        } catch (const VbError& error) {
-            EXPECT_EQ(DbError::causeOf(error), DbError::Cause::Full);
-        }
+        // Open without a lock: once renamed, the file would stay that program's.
+        QProcess holder;
+        holder.start(QStringLiteral("bash"),
+                     {QStringLiteral("-c"), QStringLiteral("exec 3<\"$1\"; exec sleep 60"),
+                      QStringLiteral("bash"), folder.databasePath()});
+        ASSERT_TRUE(holder.waitForStarted());
+        for (int tries = 0; tries < 500 && processesHolding(folder.databasePath()).isEmpty(); ++tries)
+            QThread::msleep(10);
+        refusedStart("it is open in sleep");
+        holder.kill();
+        holder.waitForFinished();
     }
-    EXPECT_EQ(readableRows(*Connection::open(folder.databasePath())), before);
 
-    folder.openDatabase();
+    const size_t shown = messages.size();
+    ASSERT_TRUE(Main());
     EXPECT_EQ(readableRows(*cnData), before);
-    EXPECT_EQ(indexes(*cnData), kIndexes);
-    EXPECT_EQ(
-        columnValues(*cnData->openSnapshot(QStringLiteral(
-            "SELECT hex(Picture) || '/' || ifnull(Information, '-') FROM tblCardBulk ORDER BY CardID"))),
-        QStringList({"0102/Cuts\r\ntwice", "/-"}));
+    ASSERT_GT(messages.size(), shown);
+    const QString prompt = messages[shown].prompt;
+    EXPECT_TRUE(prompt.contains(earlierFileName()) && prompt.contains(QStringLiteral("myStamp")))
+        << prompt.toStdString();
+    EXPECT_EQ(ReadFileBytes(folder.file(earlierFileName())), file);
+    const auto values = [&](const QString& sql) { return columnValues(*cnData->openSnapshot(sql)); };
+    EXPECT_EQ(values(QStringLiteral("SELECT * FROM myTitles")), QStringList({"Axe", "Bow"}));
+    EXPECT_EQ(values(QStringLiteral("SELECT Size FROM myMaps")), QStringList("1"));
+    EXPECT_EQ(values(QStringLiteral("SELECT tbl_name FROM sqlite_schema WHERE name = 'myTitleIndex'")),
+              QStringList("tblCardData"));
+    EXPECT_EQ(values(QStringLiteral("SELECT freelist_count FROM pragma_freelist_count")), QStringList("0"));
     cnData->execute(QStringLiteral("INSERT INTO tblCard (SetID, Nr) VALUES (1, 3)"));
-    EXPECT_EQ(columnValues(*cnData->openSnapshot(QStringLiteral("SELECT max(CardID) FROM tblCard"))),
-              QStringList("4"));
+    EXPECT_EQ(values(QStringLiteral("SELECT max(CardID) FROM tblCard")), QStringList("4"));
+    EXPECT_EQ(values(QStringLiteral("SELECT Note FROM myNotes")), QStringList("mine"));
+}
+
+// Through the views every write leaves the rows that the plain tables of an earlier file leave,
+// or fails in both and changes nothing.
+TEST(CardTablesAsViews, EveryWriteLeavesTheRowsOfAPlainTable) {
+    const char* const kWrites[] = {
+        "INSERT INTO tblCard (SetID, Title, Picture) VALUES (1, 'New', x'AA')",
+        "INSERT INTO tblCard (CardID, Title) VALUES (7, 'Seven')",
+        "INSERT INTO tblCard (CardID, Title, Picture) VALUES (1, 'X', x'FF')",
+        "INSERT OR IGNORE INTO tblCard (CardID, Title, Picture) VALUES (1, 'X', x'FF')",
+        "INSERT OR REPLACE INTO tblCard (CardID, Title) VALUES (1, 'X')",
+        "INSERT OR FAIL INTO tblCard (CardID, Title) VALUES (2, 'X')",
+        "INSERT INTO tblCard (SetID, Title, Picture) SELECT SetID, Title || '2', Picture FROM tblCard",
+        "UPDATE tblCard SET Title = 'Card One', Information = 'TEXT' WHERE CardID = 1",
+        "UPDATE tblCard SET Picture = x'BB', Nr = 5 WHERE CardID = 2",
+        "UPDATE tblCard SET CardID = 9 WHERE CardID = 1",
+        "UPDATE tblCard SET CardID = 2 WHERE CardID = 1",
+        "UPDATE OR IGNORE tblCard SET CardID = 2, Picture = x'CC' WHERE CardID = 1",
+        "UPDATE OR REPLACE tblCard SET CardID = 2 WHERE CardID = 1",
+        "UPDATE OR IGNORE tblCard SET OneLine = NULL, Picture = x'CC'",
+        "DELETE FROM tblCard WHERE CardID = 2; INSERT INTO tblCard (Title) VALUES ('Next')",
+    };
+    for (const char* write : kWrites) {
+        SCOPED_TRACE(write);
+        QStringList rows[2];
+        bool failed[2] = {false, false};
+        for (int layout = 0; layout < 2; ++layout) {
+            const auto db = Connection::create(QStringLiteral(":memory:"));
+            db->execute(schemaText());
+            if (layout == 1) storeCardTablesApart(*db);
+            // The last insert is a set's, whose key is also a card's.
+            db->execute(QStringLiteral(
+                "INSERT INTO tblCard (SetID, Nr, Title, Information, Picture, Background) VALUES "
+                "(1, 1, 'card one', 'text', x'01', x'02'), (1, 2, 'card two', NULL, x'03', NULL);"
+                "INSERT INTO tblSet (SetName) VALUES ('a'), ('b')"));
+            try {
+                db->execute(QString::fromLatin1(write));
+            } catch (const VbError&) {
+                failed[layout] = true;
+            }
+            rows[layout] = readableRows(*db, {QStringLiteral("tblCard")}) +
+                           columnValues(*db->openSnapshot(QStringLiteral(
+                               "SELECT seq FROM sqlite_sequence WHERE name IN ('tblCard', 'tblCardData')")));
+        }
+        EXPECT_EQ(failed[1], failed[0]);
+        EXPECT_EQ(rows[1], rows[0]);
+    }
+}
+
+// What a tool broke in the stored tables is made again at the start, or named when it cannot
+// be; a card whose pictures row is gone takes a new picture, and a new card never takes over
+// a pictures row that no card holds.
+TEST(CardTablesOnOpening, WhatAToolBrokeIsMendedOrNamed) {
+    const struct {
+        const char* damage;
+        bool opens;
+        const char* named;
+    } kDamages[] = {{"DROP TRIGGER tblCardInsert", true, "tblCardInsert"},
+                    {"DROP VIEW tblCharacter", true, "tblCharacter"},
+                    {"DROP TABLE tblLargeCardPictures", true, "tblLargeCardPictures"},
+                    {"DROP TABLE tblCardData", false, "tblCardData"},
+                    {"DELETE FROM tblCardPictures WHERE CardID = 1; "
+                     "INSERT INTO tblCardPictures (CardID, Picture) VALUES (3, x'EE'); "
+                     "INSERT OR REPLACE INTO tblCardData (CardID, SetID, Nr, Title) VALUES (2, 1, 2, 'Two')",
+                     true, nullptr}};
+    for (const auto& damage : kDamages) {
+        SCOPED_TRACE(damage.damage);
+        ProgramFolder folder;
+        Connection::open(folder.databasePath())
+            ->execute(QStringLiteral("INSERT INTO tblCard (SetID, Nr, Title, Picture) VALUES "
+                                     "(1, 1, 'One', x'01'), (1, 2, 'Two', x'02');") +
+                      QString::fromLatin1(damage.damage));
+        EXPECT_EQ(Main(), damage.opens);
+        const auto& messages = folder.dialogs().messages();
+        EXPECT_EQ(messages.size(), damage.named ? 1u : 0u);
+        if (damage.named && !messages.empty()) {
+            EXPECT_TRUE(messages[0].prompt.contains(damage.named)) << messages[0].prompt.toStdString();
+        }
+        if (!damage.opens) continue;
+
+        RecordsetPtr cards;
+        OpenRecordset(QStringLiteral("SELECT * FROM tblCard ORDER BY CardID"), cards);
+        cards->field(QStringLiteral("Picture")) = Variant(QByteArray("\x09"));
+        cards->update();
+        cards->addNew();
+        cards->field(QStringLiteral("Title")) = Variant(QStringLiteral("Three"));
+        cards->update();
+        cnData->execute(QStringLiteral("INSERT INTO tblCard (CardID, Title) VALUES (9, 'Nine')"));
+        EXPECT_EQ(columnValues(*cnData->openSnapshot(
+                      QStringLiteral("SELECT CardID || ' ' || Title || ' ' || quote(Picture) FROM tblCard"))),
+                  QStringList({"1 One X'09'", "2 Two X'02'", "3 Three NULL", "9 Nine NULL"}));
+    }
 }
 
 TEST(CardIndexesOnOpening, AnOldDatabaseGainsTheIndexesAndNothingElseChanges) {

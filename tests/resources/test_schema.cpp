@@ -61,14 +61,14 @@ ColumnDeclaration expected(const QString& logical) {
     return {};
 }
 
-// A card table is a view of two: its pictures and long texts stored apart from its other columns.
+// A card table is a view of two: its pictures stored apart from its other columns.
 bool isCardTable(const QString& table) {
     return table == "tblCard" || table == "tblCharacter" || table == "tblLargeCard";
 }
 
 QString storedIn(const QString& table, const QString& logical) {
     if (!isCardTable(table)) return table;
-    return table + (logical == "bytes" || logical == "memo" ? "Bulk" : "Data");
+    return table + (logical == "bytes" ? "Pictures" : "Data");
 }
 
 class Schema : public MadeDatabase {};
@@ -80,7 +80,7 @@ TEST_F(Schema, HasExactlyTheTwelveTablesTheCardTablesAsViewsOfTwo) {
             want << table.first;
             continue;
         }
-        want << table.first + "Data" << table.first + "Bulk";
+        want << table.first + "Data" << table.first + "Pictures";
         views << table.first;
     }
     QStringList have = db().tables();
@@ -128,7 +128,8 @@ TEST_F(Schema, HasOnlyTheCardTablesIndexesTriggersAndReferences) {
     for (const QString table : {"tblCard", "tblCharacter", "tblLargeCard"})
         want << table + ": " + table + "Delete" << table + ": " + table + "Insert"
              << table + ": " + table + "Update" << table + "Data: " + table + "DataDelete"
-             << table + "Data: " + table + "DataInsert";
+             << table + "Data: " + table + "DataInsert" << table + "Data: " + table + "DataFreeKey"
+             << table + "Data: " + table + "DataMoveKey";
     triggers.sort();
     want.sort();
     EXPECT_EQ(triggers, want);
@@ -144,9 +145,9 @@ TEST_F(Schema, HasOnlyTheCardTablesIndexesTriggersAndReferences) {
                                                      "sqlite_master m, pragma_foreign_key_list(m.name) f "
                                                      "WHERE m.type = 'table' ORDER BY m.name");
     const QList<QVariantList> wantReferences = {
-        {"tblCardBulk", "CardID", "tblCardData", "CardID"},
-        {"tblCharacterBulk", "CharacterID", "tblCharacterData", "CharacterID"},
-        {"tblLargeCardBulk", "LargeCardID", "tblLargeCardData", "LargeCardID"}};
+        {"tblCardPictures", "CardID", "tblCardData", "CardID"},
+        {"tblCharacterPictures", "CharacterID", "tblCharacterData", "CharacterID"},
+        {"tblLargeCardPictures", "LargeCardID", "tblLargeCardData", "LargeCardID"}};
     EXPECT_EQ(references, wantReferences);
 }
 

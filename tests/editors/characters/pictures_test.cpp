@@ -160,7 +160,7 @@ TEST_F(PictureChoosers, ARefusedRemoveKeepsThePicture) {
     const qint32 id = insertCharacterWithPictures();
     FrmCharacter2nd& form = editor();
     previewWithOld(kChoosers[1]);
-    cnData->execute("CREATE TRIGGER refuse BEFORE UPDATE OF Background ON tblCharacterBulk "
+    cnData->execute("CREATE TRIGGER refuse BEFORE UPDATE OF Background ON tblCharacterPictures "
                     "BEGIN SELECT RAISE(ABORT, 'refused'); END");
 
     click(form.cmdDelBackCharPic);

@@ -35,7 +35,9 @@ TEST_F(FieldEdits, EachControlWritesItsFieldOfTheCardShown) {
 
     form.txtTitle.setText("Dragon");
     EXPECT_EQ(cardField(second, "Title").toText(), "Dragon");
-    EXPECT_EQ(form.lblTitle.Caption(), "Dragon");
+    form.txtTitle.setText("DRAGON"); // texts compare without case; a change of case is still one
+    EXPECT_EQ(cardField(second, "Title").toText(), "DRAGON");
+    EXPECT_EQ(form.lblTitle.Caption(), "DRAGON");
     form.cboNumber.setText("x7");
     EXPECT_EQ(cardField(second, "Number").toText(), "x7");
     EXPECT_EQ(form.lblNumber.Caption(), "x7");
