@@ -131,4 +131,12 @@ TEST_F(Install, AnEarlierDatabaseMovesWithItsBackupUnderNamesOfTheirOwn) {
     }
 }
 
+// A copy cut off (by a read error here, a full disk for the user) leaves no part of the program.
+TEST_F(Install, AFailedCopyLeavesNothingAndSaysWhy) {
+    makeBuild("first");
+    ASSERT_TRUE(QFile::remove(build + "/zqj_wmf") && QFile::link("/proc/self/mem", build + "/zqj_wmf"));
+    EXPECT_TRUE(install(1).contains("cp: "));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"zqj"});
+}
+
 } // namespace
