@@ -190,7 +190,8 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2n
     // Values that cannot be used are named together at the end: the batch writes every card.
     stored::CollectedReports reports(kTitle);
     try {
-        const LockWait lockWait(*cnData, kFirstAskMs, kAskAgainMs, [] {
+        // Not const: SQLite's busy handler records the wait in it.
+        LockWait lockWait(*cnData, kFirstAskMs, kAskAgainMs, [] {
             return MsgBox(
                        QStringLiteral("Another program is using the database: creating the cards waits "
                                       "until it lets go.\r\n\r\nGo on waiting? No stops creating the cards."),

@@ -5,7 +5,8 @@
 // again after each further askAgainMs, so that the user can be told and choose. Once it says
 // no, every wait of the scope gives up at once: the statement fails as locked or, where SQLite
 // can do without the lock (writing its cache out early), goes on; raiseIfStopped() then stops
-// the caller. keepWaiting runs inside SQLite's wait: it must not use the connection.
+// the caller. keepWaiting runs inside SQLite's wait: it must not use the connection. SQLite's
+// busy handler changes the object, so it is never declared const.
 
 #include <QElapsedTimer>
 #include <functional>

@@ -3,6 +3,7 @@
 #include "sqlitefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -45,15 +46,25 @@ TEST(MakeDb, LeavesAnExistingDatabaseByteForByte) {
     EXPECT_EQ(contents(path), before);
 }
 
-TEST(MakeDb, FailuresExitWithAMessage) {
+// A link to a missing file stands for a drive not mounted: a new database there would hide the sets.
+TEST(MakeDb, FailuresExitWithAMessageAndChangeNothing) {
     const QTemporaryDir folder;
-    const ToolRun missingFolder = makedb({folder.filePath("missing/zqj.mdb")});
-    EXPECT_NE(missingFolder.exitCode, 0);
-    EXPECT_TRUE(missingFolder.errors.contains("missing/zqj.mdb")) << missingFolder.errors.toStdString();
-
-    const ToolRun noPath = makedb({});
-    EXPECT_NE(noPath.exitCode, 0);
-    EXPECT_TRUE(noPath.errors.contains("usage")) << noPath.errors.toStdString();
+    const QString link = folder.filePath("zqj.mdb");
+    ASSERT_TRUE(QFile::link(folder.filePath("drive/zqj.mdb"), link));
+    const struct {
+        QStringList arguments;
+        QString says;
+    } cases[] = {
+        {{folder.filePath("missing/zqj.mdb")}, "missing/zqj.mdb"},
+        {{}, "usage"},
+        {{link}, link + " is a link to " + folder.filePath("drive/zqj.mdb") + ", which is missing"},
+    };
+    for (const auto& [arguments, says] : cases) {
+        const ToolRun run = makedb(arguments);
+        EXPECT_NE(run.exitCode, 0) << says.toStdString();
+        EXPECT_TRUE(run.errors.contains(says)) << run.errors.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(link).isSymLink() && !QFileInfo::exists(link));
 }
 
 } // namespace
