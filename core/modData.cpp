@@ -172,9 +172,9 @@ void reportStartFailure() {
                          "was changed.\r\n\r\nFree some space, then start the program again.")
                          .arg(databaseFolder())
                    : QStringLiteral(
-                         "The sets in zqj.mdb in %1 must be rearranged for this version of the program "
-                         "into a new file beside it: %2. Nothing in zqj.mdb was changed.\r\n\r\n"
-                         "Free that much space, then start the program again.")
+                         "The sets in zqj.mdb in %1 must be rearranged for this version of the program, "
+                         "into a new file beside it, but the disk has too little room: %2. Nothing in zqj.mdb "
+                         "was changed.\r\n\r\nThen start the program again.")
                          .arg(databaseFolder(), failureDetail),
                vbCritical, QStringLiteral("Disk full"));
         return;

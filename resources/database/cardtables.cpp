@@ -25,7 +25,7 @@ std::vector<CardColumn> columnsOf(Connection& db, const QString& table, const QS
         columns.push_back(
             {rs->field(QStringLiteral("name")).toText(), rs->field(QStringLiteral("type")).toText(),
              rs->field(QStringLiteral("dflt_value")).concatText(),
-             rs->field(QStringLiteral("notnull")).toBool(), rs->field(QStringLiteral("pk")).toBool()});
+             rs->field(QStringLiteral("notnull")).toBool(), rs->field(QStringLiteral("pk")).toBool(), table});
     return columns;
 }
 
@@ -127,19 +127,31 @@ std::vector<CardColumn> storedColumns(Connection& db, const CardTable& table, co
     return ordered;
 }
 
-std::vector<CardColumn> earlierColumns(Connection& db, const CardTable& table, const QString& schema) {
-    if (exists(db, QStringLiteral("table"), table.name, schema)) return columnsOf(db, table.name, schema);
-    // Long texts and pictures were kept together, in the view's order.
+QString EarlierCardTable::source(const CardColumn& column) const {
+    return (column.storedIn.endsWith(kBulk) ? QStringLiteral("b.") : QStringLiteral("d.")) +
+           quoteIdentifier(column.name);
+}
+
+EarlierCardTable earlierCardTable(Connection& db, const CardTable& table, const QString& schema) {
+    const QString prefix = quoteIdentifier(schema) + QLatin1Char('.');
+    if (exists(db, QStringLiteral("table"), table.name, schema))
+        return {columnsOf(db, table.name, schema), prefix + table.name + QStringLiteral(" AS d")};
+    // Long texts and pictures were kept together, and the view showed the columns in its order.
     std::vector<CardColumn> kept = columnsOf(db, table.data(), schema);
     for (const CardColumn& column : columnsOf(db, table.name + kBulk, schema))
         if (!column.key) kept.push_back(column);
     std::vector<CardColumn> ordered;
     for (const CardColumn& shown : columnsOf(db, table.name, schema)) {
-        const auto found = std::find_if(kept.begin(), kept.end(),
-                                        [&](const CardColumn& c) { return same(c.name, shown.name); });
-        if (found != kept.end()) ordered.push_back(*found);
+        const auto found =
+            std::find_if(kept.begin(), kept.end(), [&](const CardColumn& c) { return same(c.name, shown.name); });
+        if (found == kept.end()) continue;
+        ordered.push_back(*found);
+        kept.erase(found);
     }
-    return ordered;
+    ordered.insert(ordered.end(), kept.begin(), kept.end());
+    const QString key = quoteIdentifier(table.key);
+    return {ordered, QStringLiteral("%1%2 AS d LEFT JOIN %1%3 AS b ON b.%4 = d.%4")
+                         .arg(prefix, table.data(), table.name + kBulk, key)};
 }
 
 void createStoredTables(Connection& db, const CardTable& table, const std::vector<CardColumn>& columns) {

@@ -20,6 +20,7 @@ class Connection;
 struct CardColumn {
     QString name, type, defaultValue;
     bool notNull = false, key = false;
+    QString storedIn; // the table it was read from
     bool isPicture() const;
     QString declaration() const; // as the schema declares it
 };
@@ -37,8 +38,15 @@ const std::vector<CardTable>& cardTables();
 // not know follow), read from its stored tables in the schema (database) named.
 std::vector<CardColumn> storedColumns(Connection& db, const CardTable& table,
                                       const QString& schema = QStringLiteral("main"));
-// The columns of a card table of an earlier layout, in its own order.
-std::vector<CardColumn> earlierColumns(Connection& db, const CardTable& table, const QString& schema);
+// A card table of an earlier layout: its columns in its own order (those a user added to its
+// stored tables last), and the rows that hold them, in which a column is read as
+// "alias.name" where earlierSource() says.
+struct EarlierCardTable {
+    std::vector<CardColumn> columns;
+    QString rows; // "schema.table AS w", or the two stored tables joined as "d" and "b"
+    QString source(const CardColumn& column) const;
+};
+EarlierCardTable earlierCardTable(Connection& db, const CardTable& table, const QString& schema);
 
 // Creates the two stored tables of a card table, empty and without triggers.
 void createStoredTables(Connection& db, const CardTable& table, const std::vector<CardColumn>& columns);

@@ -49,12 +49,13 @@ qint64 dataSize(Connection& db) {
 }
 
 [[noreturn]] void raiseNoRoom(qint64 needed, const QString& folder) {
-    DbError::raiseEngine(
-        QStringLiteral("it needs %1 MB free in %2 to be rearranged, and %3 MB are free")
-            .arg(megabytes(needed), folder, megabytes(QStorageInfo(folder).bytesAvailable())),
-        SQLITE_FULL);
+    const qint64 free = QStorageInfo(folder).bytesAvailable();
+    const QString room =
+        free < needed ? QStringLiteral("%1 MB of free space are needed, and %2 MB are free. Free %3 MB more in %4")
+                            .arg(megabytes(needed), QString::number(free >> 20), megabytes(needed - free), folder)
+                      : QStringLiteral("the disk filled up while it was written. Free more space in %1").arg(folder);
+    DbError::raiseEngine(room, SQLITE_FULL);
 }
-
 // The file would stay theirs once the converted one takes its name.
 void requireNoOtherHolder(const QString& path) {
     const QStringList holders = processesHolding(path);
@@ -155,15 +156,18 @@ QStringList writeConverted(Connection& db, const QString& earlierPath) {
         db.execute(
             QStringLiteral("INSERT INTO main.%1 SELECT * FROM %2.%1").arg(quoteIdentifier(table), kEarlier));
     for (const CardTable& table : cardTables()) {
-        const std::vector<CardColumn> columns = earlierColumns(db, table, kEarlier);
-        createStoredTables(db, table, columns);
-        for (const QString& part : {table.data(), table.pictures()}) {
-            QStringList names;
-            for (const CardColumn& column : storedColumns(db, table))
-                if (column.key || column.isPicture() == (part == table.pictures()))
-                    names << quoteIdentifier(column.name);
-            db.execute(QStringLiteral("INSERT INTO main.%1 (%2) SELECT %2 FROM %3.%4")
-                           .arg(part, names.join(QStringLiteral(", ")), kEarlier, table.name));
+        const EarlierCardTable earlier = earlierCardTable(db, table, kEarlier);
+        createStoredTables(db, table, earlier.columns);
+        for (const bool pictures : {false, true}) {
+            QStringList names, sources;
+            for (const CardColumn& column : earlier.columns) {
+                if (!column.key && column.isPicture() != pictures) continue;
+                names << quoteIdentifier(column.name);
+                sources << earlier.source(column);
+            }
+            db.execute(QStringLiteral("INSERT INTO main.%1 (%2) SELECT %3 FROM %4")
+                           .arg(pictures ? table.pictures() : table.data(), names.join(QStringLiteral(", ")),
+                                sources.join(QStringLiteral(", ")), earlier.rows));
         }
     }
     db.execute(lastKeysStatements());
@@ -237,8 +241,9 @@ ConvertedDatabase convertCardLayout(const QString& databasePath) {
         beginStep(ConversionStep::Write);
         converted.notCarried = writeConverted(*Connection::create(target.path()), path);
     } catch (const VbError& error) {
-        if (DbError::causeOf(error) == DbError::Cause::Full) raiseNoRoom(needed, file.absolutePath());
-        throw;
+        if (DbError::causeOf(error) != DbError::Cause::Full) throw;
+        target.remove(); // before the free space is told
+        raiseNoRoom(needed, file.absolutePath());
     }
     beginStep(ConversionStep::Keep);
     const KeptFile kept = keepEarlier(path);

@@ -21,6 +21,10 @@ TemporaryDatabase::TemporaryDatabase(const QFileInfo& target)
           QStringLiteral("%1.%2.tmp").arg(target.fileName(), QUuid::createUuid().toString(QUuid::Id128)))) {}
 
 TemporaryDatabase::~TemporaryDatabase() {
+    remove();
+}
+
+void TemporaryDatabase::remove() {
     if (m_placed) return;
     QFile::remove(m_path);
     QFile::remove(m_path + QStringLiteral("-journal"));

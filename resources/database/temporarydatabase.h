@@ -14,6 +14,8 @@ public:
 
     const QString& path() const { return m_path; }
 
+    // Removes it now, as the destructor would.
+    void remove();
     // Replaces whatever is at target in one step. Raises VbError 75 when it cannot.
     void placeAt(const QString& target);
     // Puts it at target only when nothing is there, in one step: an existing file is never

@@ -142,7 +142,7 @@ TEST(CardTablesOnOpening, AnEarlierFileIsConvertedIntoANewOneAndKept) {
         int code;
         const char* said;
     } kFailures[] = {{ConversionStep::Lock, 10, "could not be rearranged"},
-                     {ConversionStep::Write, 13, "MB free in"}, // the disk full
+                     {ConversionStep::Write, 13, "too little room"}, // the disk full
                      {ConversionStep::Keep, 10, "could not be rearranged"},
                      {ConversionStep::PutInPlace, 10, "could not be rearranged"}};
     for (const auto& failure : kFailures) {
