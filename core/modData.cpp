@@ -79,7 +79,8 @@ enum class StartFailure {
     OtherOwner,
     Damaged,
     Unusable,
-    NotConverted
+    NotConverted,
+    NotMended
 };
 StartFailure startFailure = StartFailure::None;
 QString unusableBecause; // what is wrong with a file that is there, for Unusable
@@ -166,17 +167,18 @@ void reportStartFailure() {
         return;
     case StartFailure::DiskFull:
         // SQLite undoes what the start began writing, at the latest when the file is next opened.
-        MsgBox(failureDetail.isEmpty()
-                   ? QStringLiteral(
-                         "The database zqj.mdb in %1 cannot be opened: the disk is full. Nothing in it "
-                         "was changed.\r\n\r\nFree some space, then start the program again.")
-                         .arg(databaseFolder())
-                   : QStringLiteral(
-                         "The sets in zqj.mdb in %1 must be rearranged for this version of the program, "
-                         "into a new file beside it, but the disk has too little room: %2. Nothing in zqj.mdb "
-                         "was changed.\r\n\r\nThen start the program again.")
-                         .arg(databaseFolder(), failureDetail),
-               vbCritical, QStringLiteral("Disk full"));
+        MsgBox(
+            failureDetail.isEmpty()
+                ? QStringLiteral(
+                      "The database zqj.mdb in %1 cannot be opened: the disk is full. Nothing in it "
+                      "was changed.\r\n\r\nFree some space, then start the program again.")
+                      .arg(databaseFolder())
+                : QStringLiteral(
+                      "The sets in zqj.mdb in %1 must be rearranged for this version of the program, "
+                      "into a new file beside it, but the disk has too little room: %2. Nothing in zqj.mdb "
+                      "was changed.\r\n\r\nThen start the program again.")
+                      .arg(databaseFolder(), failureDetail),
+            vbCritical, QStringLiteral("Disk full"));
         return;
     case StartFailure::OtherOwner:
         MsgBox(otherOwnersFile(databasePath()), vbCritical, QStringLiteral("Database of another user"));
@@ -198,6 +200,13 @@ void reportStartFailure() {
                    .arg(databaseFolder(), failureDetail),
                vbCritical, QStringLiteral("Database not rearranged"));
         return;
+    case StartFailure::NotMended:
+        MsgBox(
+            QStringLiteral("The database zqj.mdb in %1 lacks parts of the program's card tables, which could "
+                           "not be made again:\r\n\r\n%2\r\n\r\nNothing in zqj.mdb was changed.")
+                .arg(databaseFolder(), failureDetail),
+            vbCritical, QStringLiteral("Database not mended"));
+        return;
     default:
         MsgBox(QStringLiteral("The database is missing.\r\n\r\n"
                               "Make sure the file ZQJ.MDB is in the same folder as the program."),
@@ -213,6 +222,14 @@ void addCardIndexes(Connection& connection) {
         connection.execute(cardIndexStatements());
     } catch (const VbError&) {
     }
+}
+
+// A step that changes a database of ours failed: its sets are whole, so nothing advises putting
+// another database in its place.
+void failStep(const VbError& error, const QString& path, StartFailure failure) {
+    startFailure = failureOf(error, path);
+    if (startFailure == StartFailure::Unusable) startFailure = failure;
+    failureDetail = error.description();
 }
 
 // A database of an earlier build keeps its card tables in an earlier layout. Converting it
@@ -235,9 +252,17 @@ ConvertedDatabase convertWithNotice(const QString& path) {
     try {
         return convertCardLayout(path);
     } catch (const VbError& error) {
-        startFailure = failureOf(error, path);
-        if (startFailure == StartFailure::Unusable) startFailure = StartFailure::NotConverted;
-        failureDetail = error.description();
+        failStep(error, path, StartFailure::NotConverted);
+        throw;
+    }
+}
+
+// Makes again what a tool dropped of the card tables.
+QStringList mendWithCause(Connection& connection, const QString& path) {
+    try {
+        return mendCardTables(connection);
+    } catch (const VbError& error) {
+        failStep(error, path, StartFailure::NotMended);
         throw;
     }
 }
@@ -357,7 +382,7 @@ void OpenDatabase() {
             converted = convertWithNotice(path);
             connection = Connection::open(path);
         }
-        const QStringList mended = mendCardTables(*connection);
+        const QStringList mended = mendWithCause(*connection, path);
         addCardIndexes(*connection);
         cnData = std::move(connection);
         DatabaseFound = true;

@@ -142,8 +142,8 @@ EarlierCardTable earlierCardTable(Connection& db, const CardTable& table, const 
         if (!column.key) kept.push_back(column);
     std::vector<CardColumn> ordered;
     for (const CardColumn& shown : columnsOf(db, table.name, schema)) {
-        const auto found =
-            std::find_if(kept.begin(), kept.end(), [&](const CardColumn& c) { return same(c.name, shown.name); });
+        const auto found = std::find_if(kept.begin(), kept.end(),
+                                        [&](const CardColumn& c) { return same(c.name, shown.name); });
         if (found == kept.end()) continue;
         ordered.push_back(*found);
         kept.erase(found);

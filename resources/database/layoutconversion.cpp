@@ -51,9 +51,10 @@ qint64 dataSize(Connection& db) {
 [[noreturn]] void raiseNoRoom(qint64 needed, const QString& folder) {
     const qint64 free = QStorageInfo(folder).bytesAvailable();
     const QString room =
-        free < needed ? QStringLiteral("%1 MB of free space are needed, and %2 MB are free. Free %3 MB more in %4")
-                            .arg(megabytes(needed), QString::number(free >> 20), megabytes(needed - free), folder)
-                      : QStringLiteral("the disk filled up while it was written. Free more space in %1").arg(folder);
+        free < needed
+            ? QStringLiteral("%1 MB of free space are needed, and %2 MB are free. Free %3 MB more in %4")
+                  .arg(megabytes(needed), QString::number(free >> 20), megabytes(needed - free), folder)
+            : QStringLiteral("the disk filled up while it was written. Free more space in %1").arg(folder);
     DbError::raiseEngine(room, SQLITE_FULL);
 }
 // The file would stay theirs once the converted one takes its name.
