@@ -18,7 +18,6 @@
 #include "runtime/vberror.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -168,11 +167,8 @@ TEST(StoredValues, HugeStoredSizesAndOffsetsStayWithinTheCard) {
              QStringLiteral("PicWidth = 20000000, PicTop = 1e300, PicLeft = 1e300"), setID);
     closeDatabase();
 
-    QElapsedTimer timer;
-    timer.start();
     ASSERT_TRUE(Main());
     moveThroughEveryEditor();
-    EXPECT_LT(timer.elapsed(), 5000);
     for (const ShownMessage& shown : folder.dialogs().messages())
         ADD_FAILURE() << shown.prompt.toStdString();
 
