@@ -104,19 +104,25 @@ private:
     struct CardKind;
     QString MakeFileName(QString name, qint16 nr, QString code);
     // Writes frmClip.picDone in the set's picture format; a failure shows the kind's message.
-    // `written` runs once the file is written.
-    void SaveCardImage(QString path, const CardKind& kind, std::function<void()> written);
+    // A GIF keeps the pixels of `exactColours` exact. `written` runs once the file is written.
+    void SaveCardImage(QString path, const CardKind& kind, std::vector<qint32> exactColours,
+                       std::function<void()> written);
     // The picture formats are reference rows: each is read once per database, like the fonts.
     QString GetPicFormat(qint32 picFormatId);
     // Runs one save member's steps; any error ends them with the kind's failure message, but
     // an error of the database, which goes to the caller.
     void saveReportingFailure(const CardKind& kind, const std::function<void()>& steps);
+    // The colours the canvas's card was drawn in, texts and lines, which its GIF keeps exact
+    // whatever its pictures hold: each font colour of the set, the artist's, white, black, the
+    // card's own colour, the colours of the kind's text labels (the watermark's, ...) and `more`.
+    std::vector<qint32> drawnColours(const PictureBox& canvas, const std::vector<CardText>& texts,
+                                     const std::vector<qint32>& more = {});
     // Names the file, lays the face (and the back, when there is one) out on the output
     // surface with their outlines and writes it. The back is read after the face became
     // its canvas's picture; `written` runs once the file is written.
     // `title` is the record's title or name as the user knows it.
     void saveComposedCard(const CardKind& kind, const QString& baseName, const QString& title, qint16 nr,
-                          PictureBox& canvas, const std::function<Picture()>& back,
+                          PictureBox& canvas, std::vector<qint32> drawn, const std::function<Picture()>& back,
                           std::function<void()> written = {});
 
     std::weak_ptr<Connection> m_fontDatabase;

@@ -3,6 +3,7 @@
 // picture format. Every file is written under a temporary name and renamed over the old one.
 #include "cardimagewriter.h"
 #include "cardtables.h"
+#include "characterattributes.h"
 #include "frmCard.h"
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
@@ -10,6 +11,7 @@
 #include "frmClip.h"
 #include "frmLarge2nd.h"
 #include "modData.h"
+#include "modSetFonts.h"
 #include "picturefilewriter.h"
 #include "programfiles.h"
 #include "storedvalues.h"
@@ -17,6 +19,8 @@
 #include "db/dberrors.h"
 #include "db/keyedupdate.h"
 #include "forms/dialogs.h"
+#include "forms/systemcolours.h"
+#include "runtime/colour.h"
 #include "runtime/vberror.h"
 
 #include <QRegularExpression>
@@ -89,6 +93,22 @@ std::function<Picture()> backUnlessNoBack(std::function<Picture()> back) {
     return back;
 }
 
+// The texts the editor shows, which the card was drawn from; none when it is not loaded, so that
+// no editor loads here and composes over the canvas.
+template <typename Editor, typename Window>
+std::vector<CardText> shownTexts(FormInstance<Editor>& editor, std::vector<CardText> (*texts)(Window&)) {
+    if (!editor.isLoaded()) return {};
+    return texts(editor.get());
+}
+
+// The character's attribute boxes print their names in colours of their own.
+std::vector<qint32> attributeColours() {
+    std::vector<qint32> colours;
+    for (const CharacterAttribute& attribute : kCharacterAttributes)
+        colours.push_back(attribute.colour);
+    return colours;
+}
+
 void drawOutline(PictureBox& surface, int left, int width, int height) {
     surface.Line(left, 0, left + width - 1, height - 1, kBlack, LineShape::Box);
 }
@@ -100,7 +120,8 @@ void FrmCard::SaveTheCard2nd() {
     saveReportingFailure(kind, [this] {
         const SmallCardName name = smallCardName(m_fileNames);
         saveComposedCard(kind, name.base, name.title, qint16(stored::number(*rsCard, QStringLiteral("Nr"))),
-                         picACard, backUnlessNoBack([] { return frmCard2nd->picBack.Picture(); }),
+                         picACard, drawnColours(picACard, shownTexts(frmCard2nd, smallCardTexts)),
+                         backUnlessNoBack([] { return frmCard2nd->picBack.Picture(); }),
                          name.storeOnceWritten);
     });
 }
@@ -111,7 +132,8 @@ void FrmCard::SaveTheCard3rd() {
     saveReportingFailure(kind, [this] {
         const SmallCardName name = smallCardName(m_fileNames);
         saveComposedCard(kind, name.base, name.title, qint16(stored::number(*rsCard, QStringLiteral("Nr"))),
-                         picACard, backUnlessNoBack([] { return frmCard3rd->picBack.Picture(); }),
+                         picACard, drawnColours(picACard, shownTexts(frmCard3rd, smallCardTexts)),
+                         backUnlessNoBack([] { return frmCard3rd->picBack.Picture(); }),
                          name.storeOnceWritten);
     });
 }
@@ -121,9 +143,10 @@ void FrmCard::SaveTheCharacter2nd() {
                                QStringLiteral("Saving the character 2nd")};
     saveReportingFailure(kind, [this] {
         const QString name = stored::text(*rsCharacter, QStringLiteral("Name"));
-        saveComposedCard(kind, name, name, qint16(stored::number(*rsCharacter, QStringLiteral("Nr"))),
-                         picACard,
-                         backUnlessNoBack([] { return frmCharacter2nd->picCharacterBack.Picture(); }));
+        saveComposedCard(
+            kind, name, name, qint16(stored::number(*rsCharacter, QStringLiteral("Nr"))), picACard,
+            drawnColours(picACard, shownTexts(frmCharacter2nd, characterCardTexts), attributeColours()),
+            backUnlessNoBack([] { return frmCharacter2nd->picCharacterBack.Picture(); }));
     });
 }
 
@@ -134,7 +157,8 @@ void FrmCard::SaveThePlayingPiece2nd() {
     saveReportingFailure(kind, [this] {
         const QString name = stored::text(*rsCharacter, QStringLiteral("Name"));
         saveComposedCard(kind, name, name, qint16(stored::number(*rsCharacter, QStringLiteral("Nr"))),
-                         picACardPP, [this] { return picACardPP.Picture(); });
+                         picACardPP, drawnColours(picACardPP, shownTexts(frmCharacter2nd, playingPieceTexts)),
+                         [this] { return picACardPP.Picture(); });
     });
 }
 
@@ -144,7 +168,8 @@ void FrmCard::SaveTheLargeCard() {
     saveReportingFailure(kind, [this] {
         const QString title = stored::text(*rsLargeCard, QStringLiteral("Title"));
         saveComposedCard(kind, title, title, qint16(stored::number(*rsLargeCard, QStringLiteral("Nr"))),
-                         picACard, backUnlessNoBack([] { return frmLarge2nd->picBackLarge.Picture(); }));
+                         picACard, drawnColours(picACard, shownTexts(frmLarge2nd, largeCardTexts)),
+                         backUnlessNoBack([] { return frmLarge2nd->picBackLarge.Picture(); }));
     });
 }
 
@@ -187,9 +212,24 @@ FrmCard::BatchTargets::~BatchTargets() {
     m_renderer.m_fileNames.reset();
 }
 
+std::vector<qint32> FrmCard::drawnColours(const PictureBox& canvas, const std::vector<CardText>& texts,
+                                          const std::vector<qint32>& more) {
+    std::vector<qint32> colours{vbWhite, vbBlack, canvas.BackColor(),
+                                stored::colour(*rsSet, QStringLiteral("ArtistColour"))};
+    for (const QString& field : SetFontFields())
+        colours.push_back(cardFont(stored::number(*rsSet, field)).colour);
+    for (const CardText& text : texts)
+        colours.push_back(text.label->ForeColor());
+    colours.insert(colours.end(), more.begin(), more.end());
+    // A canvas or label may keep a system colour.
+    for (qint32& colour : colours)
+        colour = fromQColor(displayColour(colour));
+    return colours;
+}
+
 void FrmCard::saveComposedCard(const CardKind& kind, const QString& baseName, const QString& title, qint16 nr,
-                               PictureBox& canvas, const std::function<Picture()>& back,
-                               std::function<void()> written) {
+                               PictureBox& canvas, std::vector<qint32> drawn,
+                               const std::function<Picture()>& back, std::function<void()> written) {
     const QString folder = outputFolder();
     const QString fileName = MakeFileName(baseName, nr, kind.code);
     refuseUnsafeName(fileName);
@@ -214,10 +254,11 @@ void FrmCard::saveComposedCard(const CardKind& kind, const QString& baseName, co
     surface.setPicture(surface.Image());
 
     const QString card = QStringLiteral("%1 %2 \"%3\"").arg(kind.noun).arg(nr).arg(oneLine(title));
-    SaveCardImage(folder + fileName, kind, [this, fileName, card, written = std::move(written)] {
-        m_writtenFiles.add(fileName, card);
-        if (written) written();
-    });
+    SaveCardImage(folder + fileName, kind, std::move(drawn),
+                  [this, fileName, card, written = std::move(written)] {
+                      m_writtenFiles.add(fileName, card);
+                      if (written) written();
+                  });
 }
 
 QString FrmCard::MakeFileName(QString name, qint16 nr, QString code) {
@@ -232,16 +273,17 @@ QString FrmCard::MakeFileName(QString name, qint16 nr, QString code) {
            GetPicFormat(stored::number(*rsSet, QStringLiteral("PicFormatID"), kBmp));
 }
 
-void FrmCard::SaveCardImage(QString path, const CardKind& kind, std::function<void()> written) {
+void FrmCard::SaveCardImage(QString path, const CardKind& kind, std::vector<qint32> exactColours,
+                            std::function<void()> written) {
     // The write gets its own copy of the surface: the next card is drawn while it runs.
     const Picture picture = frmClip->picDone.Picture();
     const qint32 format = stored::number(*rsSet, QStringLiteral("PicFormatID"), kBmp);
     BmpToGif& converter = frmClip->BMP2GIF1;
     using Failure = std::optional<CardImageWriter::Failure>;
     m_writer.write(
-        [picture, path, format, &converter, kind]() -> Failure {
+        [picture, path, format, &converter, kind, exactColours = std::move(exactColours)]() -> Failure {
             try {
-                writePictureFile(picture, path, format, converter);
+                writePictureFile(picture, path, format, converter, exactColours);
                 return Failure();
             } catch (const GifWorkFileError& error) {
                 // Every card after this one would meet the same work file.

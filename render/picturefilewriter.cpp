@@ -9,7 +9,8 @@
 namespace {
 constexpr qint32 kJpegQuality = 90;
 
-void writeGif(const Picture& picture, const QString& path, BmpToGif& converter) {
+void writeGif(const Picture& picture, const QString& path, BmpToGif& converter,
+              const std::vector<qint32>& exactColours) {
     // The work file stays in the program's folder, replaced at each GIF save.
     const QString workFile = App::Path() + QStringLiteral("/zqjtemp.bmp");
     try {
@@ -18,12 +19,13 @@ void writeGif(const Picture& picture, const QString& path, BmpToGif& converter) 
         throw GifWorkFileError(error);
     }
     // The converter replaces the target only with a whole file, and names it in its reason.
-    converter.convert(workFile, path);
+    converter.convert(workFile, path, exactColours);
     if (converter.failed()) throw GifConversionError(converter.errorNumber(), converter.reason());
 }
 } // namespace
 
-void writePictureFile(const Picture& picture, const QString& path, qint32 format, BmpToGif& converter) {
+void writePictureFile(const Picture& picture, const QString& path, qint32 format, BmpToGif& converter,
+                      const std::vector<qint32>& exactColours) {
     switch (format) {
     case kBmp:
         SavePicture(picture, path);
@@ -35,7 +37,7 @@ void writePictureFile(const Picture& picture, const QString& path, qint32 format
         return;
     }
     case kGif:
-        writeGif(picture, path, converter);
+        writeGif(picture, path, converter, exactColours);
         return;
     default:
         throw VbError(VbError::InvalidPropertyValue,

@@ -7,6 +7,7 @@
 #include "runtime/vberror.h"
 
 #include <QtGlobal>
+#include <vector>
 
 class BmpToGif;
 class Picture;
@@ -28,5 +29,6 @@ public:
 };
 
 // Writes the picture to path in the format; the writers' errors are raised, naming the target.
-// A format with no writer raises 380.
-void writePictureFile(const Picture& picture, const QString& path, qint32 format, BmpToGif& converter);
+// A format with no writer raises 380. A GIF keeps the pixels of `exactColours` (&HBBGGRR) exact.
+void writePictureFile(const Picture& picture, const QString& path, qint32 format, BmpToGif& converter,
+                      const std::vector<qint32>& exactColours = {});

@@ -1,4 +1,5 @@
 #include "bmptogif.h"
+#include "runtime/colour.h"
 #include "runtime/files.h"
 #include "runtime/picture.h"
 #include "runtime/vberror.h"
@@ -65,7 +66,8 @@ struct Failure {
     int errorNumber = 0;
 };
 
-Failure conversionFailure(const QString& bmpPath, const QString& gifPath, Quantiser& quantiser) {
+Failure conversionFailure(const QString& bmpPath, const QString& gifPath, const std::vector<QRgb>& exact,
+                          Quantiser& quantiser) {
     Picture picture;
     try {
         picture = LoadPicture(bmpPath);
@@ -76,7 +78,7 @@ Failure conversionFailure(const QString& bmpPath, const QString& gifPath, Quanti
     if (picture.isNull()) return {QStringLiteral("No picture was given to convert.")};
 
     QByteArray gif;
-    if (const QString failure = encode(quantiser.quantise(picture.image()), gif); !failure.isEmpty())
+    if (const QString failure = encode(quantiser.quantise(picture.image(), exact), gif); !failure.isEmpty())
         return {failure};
 
     try {
@@ -90,9 +92,14 @@ Failure conversionFailure(const QString& bmpPath, const QString& gifPath, Quanti
 }
 } // namespace
 
-void BmpToGif::convert(const QString& bmpPath, const QString& gifPath) {
+void BmpToGif::convert(const QString& bmpPath, const QString& gifPath,
+                       const std::vector<qint32>& exactColours) {
     try {
-        const Failure failure = conversionFailure(bmpPath, gifPath, m_quantiser);
+        std::vector<QRgb> exact;
+        exact.reserve(exactColours.size());
+        for (const qint32 colour : exactColours)
+            exact.push_back(toQColor(colour).rgb());
+        const Failure failure = conversionFailure(bmpPath, gifPath, exact, m_quantiser);
         m_reason = failure.reason;
         m_errorNumber = failure.errorNumber;
     } catch (const std::bad_alloc&) {

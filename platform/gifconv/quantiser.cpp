@@ -7,6 +7,8 @@
 namespace {
 constexpr std::size_t kMaxColours = 256;
 constexpr QRgb kWhite = 0xFFFFFF;
+constexpr QRgb kColourMask = 0xFFFFFF;
+constexpr std::uint32_t kNoBucket = UINT32_MAX;
 // A colour with fewer pixels beside an equal neighbour than this belongs to a picture.
 constexpr std::uint32_t kLeastSettled = 8;
 // The flat colours take at most this many entries, so a picture keeps the rest.
@@ -32,6 +34,7 @@ struct Bucket {
     std::uint32_t pixels = 0;
     std::uint32_t settled = 0; // pixels with an equal neighbour above, below, left or right
     int flatEntry = -1;        // its own palette entry, for a flat colour
+    bool exact = false;        // named exact by the caller
 };
 
 // A colour that is not flat, weighted by its pixels, for the median cut.
@@ -131,8 +134,10 @@ private:
 } // namespace
 
 struct Quantiser::Work {
+    std::size_t slotOf(QRgb key) const;
+    std::uint32_t bucketOf(QRgb colour) const;
     void count(const QImage& image);
-    void reserveFlatColours();
+    void reserveFlatColours(const std::vector<QRgb>& exact);
     void cutPictureColours();
     Box measure(std::size_t begin, std::size_t end) const;
     void dither(const QImage& image);
@@ -141,6 +146,7 @@ struct Quantiser::Work {
     std::vector<Bucket> buckets;
     std::vector<std::uint32_t> pixelBucket;
     std::vector<std::pair<QRgb, std::uint32_t>> table; // colour plus one (0 when free), bucket
+    int tableBits = 0;
     std::vector<std::uint32_t> flat;
     std::vector<Sample> samples;
     std::vector<Box> boxes;
@@ -152,28 +158,35 @@ struct Quantiser::Work {
 Quantiser::Quantiser() : m_work(std::make_unique<Work>()) {}
 Quantiser::~Quantiser() = default;
 
+// The slot of the table that holds the key, or the free slot where it would go.
+std::size_t Quantiser::Work::slotOf(QRgb key) const {
+    std::size_t slot = hashed(key, tableBits);
+    while (table[slot].first != 0 && table[slot].first != key)
+        slot = (slot + 1) & (table.size() - 1);
+    return slot;
+}
+
+std::uint32_t Quantiser::Work::bucketOf(QRgb colour) const {
+    const std::size_t slot = slotOf(colour + 1);
+    return table[slot].first != 0 ? table[slot].second : kNoBucket;
+}
+
 // The distinct colours, with open addressing over a table grown to keep at least half its slots free.
 void Quantiser::Work::count(const QImage& image) {
     const int width = image.width();
     const int height = image.height();
     buckets.clear();
     pixelBucket.resize(std::size_t(width) * std::size_t(height));
-    int bits = 12;
-    table.assign(std::size_t(1) << bits, {0, 0});
-    const auto slotOf = [&](QRgb key) {
-        std::size_t slot = hashed(key, bits);
-        while (table[slot].first != 0 && table[slot].first != key)
-            slot = (slot + 1) & (table.size() - 1);
-        return slot;
-    };
-    const auto bucketOf = [&](QRgb colour) {
+    tableBits = 12;
+    table.assign(std::size_t(1) << tableBits, {0, 0});
+    const auto addedBucketOf = [&](QRgb colour) {
         const std::size_t slot = slotOf(colour + 1);
         if (table[slot].first != 0) return table[slot].second;
         const auto bucket = std::uint32_t(buckets.size());
         buckets.push_back({colour});
         table[slot] = {colour + 1, bucket};
         if (2 * buckets.size() > table.size()) {
-            table.assign(std::size_t(1) << ++bits, {0, 0});
+            table.assign(std::size_t(1) << ++tableBits, {0, 0});
             for (std::uint32_t i = 0; i < buckets.size(); ++i)
                 table[slotOf(buckets[i].colour + 1)] = {buckets[i].colour + 1, i};
         }
@@ -182,17 +195,17 @@ void Quantiser::Work::count(const QImage& image) {
 
     std::size_t pixel = 0;
     QRgb lastColour = 0;
-    std::uint32_t lastBucket = UINT32_MAX;
+    std::uint32_t lastBucket = kNoBucket;
     for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         const auto* above = y > 0 ? reinterpret_cast<const QRgb*>(image.constScanLine(y - 1)) : nullptr;
         const auto* below =
             y + 1 < height ? reinterpret_cast<const QRgb*>(image.constScanLine(y + 1)) : nullptr;
         for (int x = 0; x < width; ++x, ++pixel) {
-            const QRgb colour = row[x] & 0xFFFFFF;
-            if (colour != lastColour || lastBucket == UINT32_MAX) {
+            const QRgb colour = row[x] & kColourMask;
+            if (colour != lastColour || lastBucket == kNoBucket) {
                 lastColour = colour;
-                lastBucket = bucketOf(colour);
+                lastBucket = addedBucketOf(colour);
             }
             pixelBucket[pixel] = lastBucket;
             Bucket& bucket = buckets[lastBucket];
@@ -205,14 +218,20 @@ void Quantiser::Work::count(const QImage& image) {
     }
 }
 
-// Gives the flat colours their entries: white first, then those with the most settled pixels.
-void Quantiser::Work::reserveFlatColours() {
+// Gives the colours that stay exact their entries: those named exact first, however few pixels
+// they have (the thin strokes of small letters have few), then white, then the flat colours with
+// the most settled pixels.
+void Quantiser::Work::reserveFlatColours(const std::vector<QRgb>& exact) {
+    for (const QRgb colour : exact)
+        if (const std::uint32_t bucket = bucketOf(colour & kColourMask); bucket != kNoBucket)
+            buckets[bucket].exact = true;
     flat.clear();
     for (std::uint32_t i = 0; i < buckets.size(); ++i)
-        if (buckets[i].colour == kWhite || buckets[i].settled >= kLeastSettled) flat.push_back(i);
+        if (buckets[i].exact || buckets[i].colour == kWhite || buckets[i].settled >= kLeastSettled)
+            flat.push_back(i);
     const auto rank = [&](std::uint32_t i) {
-        return std::make_tuple(buckets[i].colour != kWhite, -std::int64_t(buckets[i].settled),
-                               buckets[i].colour);
+        return std::make_tuple(!buckets[i].exact, buckets[i].colour != kWhite,
+                               -std::int64_t(buckets[i].settled), buckets[i].colour);
     };
     const auto kept = flat.begin() + std::ptrdiff_t(std::min(flat.size(), kMostFlat));
     std::partial_sort(flat.begin(), kept, flat.end(),
@@ -248,7 +267,7 @@ Box Quantiser::Work::measure(std::size_t begin, std::size_t end) const {
     }
     if (end - begin < 2) box.error = 0;
     box.cut = sum[box.channel] / pixels;
-    box.mean = qRgb(mean[0], mean[1], mean[2]) & 0xFFFFFF;
+    box.mean = qRgb(mean[0], mean[1], mean[2]) & kColourMask;
     return box;
 }
 
@@ -325,7 +344,7 @@ void Quantiser::Work::dither(const QImage& image) {
     }
 }
 
-const IndexedImage& Quantiser::quantise(const QImage& picture) {
+const IndexedImage& Quantiser::quantise(const QImage& picture, const std::vector<QRgb>& exact) {
     const QImage image = picture.convertToFormat(QImage::Format_RGB32);
     Work& work = *m_work;
     IndexedImage& indexed = work.indexed;
@@ -342,7 +361,7 @@ const IndexedImage& Quantiser::quantise(const QImage& picture) {
                        [](std::uint32_t bucket) { return std::uint8_t(bucket); });
         return indexed;
     }
-    work.reserveFlatColours();
+    work.reserveFlatColours(exact);
     work.cutPictureColours();
     work.dither(image);
     return indexed;

@@ -14,6 +14,9 @@
 
 #include "frmCreate.h"
 
+#include "modData.h"
+#include "runtime/colour.h"
+
 #include <QCoreApplication>
 #include <QPixmap>
 #include <stdexcept>
@@ -29,6 +32,8 @@ struct Case {
     FieldValues setFields = {};
     // A card shown first, from which the case's card is reached with ">".
     FieldValues before = {};
+    // The set's font of the card's title or name, when the case prints it in kTitleColour.
+    const char* titleFont = nullptr;
 };
 
 // Share of the pixels in which the preview may differ from the print.
@@ -57,6 +62,21 @@ QByteArray spectrum(int width, int height) {
             image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, (x + y) % 256));
     return bmpBytes(image);
 }
+
+// A patchwork of `count` colours from the `first` of 900, in squares of `side` pixels, each colour
+// in squares all over it. None of the 900 is kTitleColour.
+QByteArray patchwork(int width, int height, int side, int first, int count) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int colour = first + (x / side * 37 + y / side * 101) % count;
+            image.setPixel(x, y,
+                           qRgb(25 + colour % 10 * 20, 25 + colour / 10 % 10 * 20, 25 + colour / 100 * 20));
+        }
+    return bmpBytes(image);
+}
+
+const qint32 kTitleColour = RGB(128, 64, 0);
 
 QString fileNamePrefix(const Case& c) {
     switch (c.kind) {
@@ -92,6 +112,10 @@ protected:
         frmMaster->picSetSymbol.setPicture(Picture(QImage::fromData(bmpBytes(14, 14, QColor(250, 230, 0)))));
         for (const auto& [field, value] : c.setFields)
             setSetField(field, value);
+        if (c.titleFont)
+            cnData->execute(QStringLiteral("UPDATE tblFont SET Colour = %1 WHERE FontID = %2")
+                                .arg(kTitleColour)
+                                .arg(setField(QString::fromLatin1(c.titleFont)).toLong()));
         const bool reached = !c.before.empty();
         const auto rows = [&](const auto& insert, const QString& nameField) {
             if (reached) {
@@ -162,14 +186,19 @@ void PrintTo(const Case& c, std::ostream* os) {
     *os << c.name;
 }
 
-// How far a lossy file is from the preview: the mean difference per channel, in levels of 255, and
-// the share of the white pixels that are no longer white.
+// How far a lossy file is from the preview: the mean difference per channel, in levels of 255, the
+// share of the white pixels that are no longer white, and the pixels of kTitleColour and how many
+// of them lost it.
 struct Difference {
     double mean = 0;
     double whiteLost = 0;
+    int title = 0;
+    int titleLost = 0;
 };
 
 Difference difference(const QImage& preview, const QImage& print) {
+    const QRgb title = toQColor(kTitleColour).rgb();
+    Difference found;
     double levels = 0;
     int white = 0, whiteLost = 0;
     for (int y = 0; y < preview.height(); ++y)
@@ -180,8 +209,14 @@ Difference difference(const QImage& preview, const QImage& print) {
                 ++white;
                 if (b != a) ++whiteLost;
             }
+            if (a == title) {
+                ++found.title;
+                if (b != a) ++found.titleLost;
+            }
         }
-    return {levels / (3.0 * preview.width() * preview.height()), white ? double(whiteLost) / white : 0};
+    found.mean = levels / (3.0 * preview.width() * preview.height());
+    found.whiteLost = white ? double(whiteLost) / white : 0;
+    return found;
 }
 
 double differingShare(const QImage& a, const QImage& b) {
@@ -257,8 +292,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"Character", Kind::Character, 2, {}}, Case{"LargeCard", Kind::LargeCard, 2, {}}),
     [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
 
-// A GIF or JPG file is the preview within its format's bound: a GIF keeps the card's white (and
-// every other flat colour) exact and approximates only the pictures; a JPG stays within its loss.
+// A GIF or JPG file is the preview within its format's bound: a GIF keeps the card's white and its
+// text colours exact, whatever colours its pictures hold, and approximates only the pictures; a JPG
+// stays within its loss.
 struct FormatCase {
     Case card;
     qint32 picFormatID;
@@ -281,6 +317,9 @@ TEST_P(PrintInEachFormat, TheFileIsThePreviewWithinItsFormatsBound) {
     const Difference found = difference(preview, print);
     EXPECT_LE(found.mean, c.mostMeanDifference) << "mean difference per channel";
     EXPECT_LE(found.whiteLost, c.mostWhiteLost) << "share of the white pixels lost";
+    if (!c.card.titleFont) return;
+    EXPECT_GT(found.title, 0) << "pixels of the title's colour";
+    EXPECT_EQ(found.titleLost, 0) << "title pixels no longer of its colour";
 }
 
 const Case kSpectrumCard{"SpectrumCard",
@@ -303,13 +342,30 @@ const Case kDarkLargeCard{"DarkLargeCard",
                            {"Information", Variant(kWraps)},
                            {"Picture", Variant(shadedBmpBytes(150, 200))}}};
 const Case kTextCard{"TextCard", Kind::SmallCard, 2, {{"Information", Variant(kOverflows)}}};
+// Over a background of 200 flat colours in large patches, a picture of 700 more in small ones: the
+// palette has no room for every flat colour, and the background's have more pixels than the title's.
+Case patchworkCase(const char* name, Kind kind, const char* titleFont, const QString& background, QSize size,
+                   QSize picture, FieldValues fields) {
+    fields[background] = Variant(patchwork(size.width(), size.height(), 8, 0, 200));
+    fields["Picture"] = Variant(patchwork(picture.width(), picture.height(), 3, 200, 700));
+    return {name, kind, 2, fields, {}, {}, titleFont};
+}
+const Case kPatchworkCard =
+    patchworkCase("PatchworkCard", Kind::SmallCard, "CardTitleFontID", "Background", {150, 254}, {139, 105},
+                  {{"Title", Variant(QStringLiteral("OLD TOWER"))}, {"UsePicture", Variant(true)}});
+const Case kPatchworkCharacter =
+    patchworkCase("PatchworkCharacter", Kind::Character, "CharacterNameFontID", "Background", {276, 228},
+                  {140, 100}, {{"Name", Variant(QStringLiteral("ELF"))}});
+const Case kPatchworkLargeCard = patchworkCase("PatchworkLargeCard", Kind::LargeCard, "CardLargeTitleFontID",
+                                               "BGPicture", {302, 254}, {150, 200}, {});
 
 INSTANTIATE_TEST_SUITE_P(
     GifAndJpg, PrintInEachFormat,
     ::testing::Values(FormatCase{kSpectrumCard, 3, 3, 0}, FormatCase{kSpectrumCharacter, 3, 3, 0},
                       FormatCase{kDarkLargeCard, 3, 3, 0}, FormatCase{kTextCard, 3, 0, 0},
-                      FormatCase{kSpectrumCard, 2, 3, 1}, FormatCase{kDarkLargeCard, 2, 3, 1},
-                      FormatCase{kTextCard, 2, 3, 1}),
+                      FormatCase{kPatchworkCard, 3, 5, 0}, FormatCase{kPatchworkCharacter, 3, 5, 0},
+                      FormatCase{kPatchworkLargeCard, 3, 5, 0}, FormatCase{kSpectrumCard, 2, 3, 1},
+                      FormatCase{kDarkLargeCard, 2, 3, 1}, FormatCase{kTextCard, 2, 3, 1}),
     [](const ::testing::TestParamInfo<FormatCase>& param) {
         return std::string(param.param.card.name) + (param.param.picFormatID == 2 ? "Jpg" : "Gif");
     });
