@@ -23,6 +23,10 @@ void writeGif(const Picture& picture, const QString& path, BmpToGif& converter) 
 }
 } // namespace
 
+bool hasPictureWriter(qint32 format) {
+    return format == kBmp || format == kJpg || format == kGif;
+}
+
 void writePictureFile(const Picture& picture, const QString& path, qint32 format, BmpToGif& converter) {
     switch (format) {
     case kBmp:
