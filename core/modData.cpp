@@ -439,6 +439,10 @@ QString openSetLanguageKey() {
     return QString::number(storedKey(rsSet->field(QStringLiteral("LanguageID"))).value_or(0));
 }
 
+bool openSetHasLists() {
+    return rsSet && !rsSet->bof() && !rsSet->eof() && iSetEditionID != 0;
+}
+
 QString GetAreaText(qint32 AreaID, bool boardFirst, bool includeBoard) {
     if (!rsArea) return QString(); // no set's lookups were loaded
     return areaText(*rsArea, AreaID, boardFirst, includeBoard);
@@ -448,8 +452,12 @@ QString areaText(Recordset& areas, qint32 AreaID, bool boardFirst, bool includeB
     areas.setFilter(QStringLiteral("AreaID = ") + QString::number(AreaID));
     const FilterReset reset(areas);
     if (areas.bof() && areas.eof()) return QString();
-    const QString area = areas.field(QStringLiteral("Area")).concatText();
-    const QString board = areas.field(QStringLiteral("Board")).concatText();
+    return currentAreaText(areas, boardFirst, includeBoard);
+}
+
+QString currentAreaText(Recordset& areas, bool boardFirst, bool includeBoard) {
+    const QString area = stored::text(areas, QStringLiteral("Area"));
+    const QString board = stored::text(areas, QStringLiteral("Board"));
     if (includeBoard) return area + QStringLiteral(" (") + board + QStringLiteral(")");
     if (boardFirst) return board + QStringLiteral(" : ") + area;
     return area;
@@ -460,7 +468,7 @@ QString GetAlignmentText(qint32 AlignmentID) {
     rsAlignment->setFilter(QStringLiteral("AlignmentID = ") + QString::number(AlignmentID));
     const FilterReset reset(*rsAlignment);
     if (rsAlignment->bof() && rsAlignment->eof()) return QString();
-    return rsAlignment->field(QStringLiteral("Alignment")).concatText();
+    return stored::text(*rsAlignment, QStringLiteral("Alignment"));
 }
 
 QString YesNo(bool value) {

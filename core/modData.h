@@ -40,9 +40,14 @@ void LoadLookups(qint16 EditionID, qint16 LanguageID);
 // The open set's language as it goes into SQL text: its key as a number, or 0, which no
 // language has, when the row holds no key there (choosing the set reported it).
 QString openSetLanguageKey();
+// Whether the open set's lists are filled: a set is open, of an edition the program knows.
+// Choosing a set of any other edition said that its lists stay empty.
+bool openSetHasLists();
 QString GetAreaText(qint32 AreaID, bool boardFirst, bool includeBoard);
 // GetAreaText over another snapshot of areas.
 QString areaText(Recordset& areas, qint32 AreaID, bool boardFirst, bool includeBoard);
+// The same of the area row the recordset stands on.
+QString currentAreaText(Recordset& areas, bool boardFirst, bool includeBoard);
 QString GetAlignmentText(qint32 AlignmentID);
 QString YesNo(bool value);
 // Lets `assign` set fields of the current row and updates it, all or nothing: an error
@@ -59,14 +64,23 @@ template <class TextControl> void SelectAllText(TextControl& control) {
     control.setSelLength(int(control.Text().length()));
 }
 
+// Each item's text is made from its row.
 template <class Combo>
-void FillCombo(Combo& combo, Recordset& rs, const QString& textField, const QString& idField) {
+void FillCombo(Combo& combo, Recordset& rs, const std::function<QString(Recordset&)>& text,
+               const QString& idField) {
     combo.Clear();
     while (!rs.eof()) {
-        combo.AddItem(stored::text(rs, textField)); // a Null text shows as empty
+        combo.AddItem(text(rs));
         combo.setItemData(combo.NewIndex(), rs.field(idField).toLong());
         rs.moveNext();
     }
+}
+
+template <class Combo>
+void FillCombo(Combo& combo, Recordset& rs, const QString& textField, const QString& idField) {
+    // A Null text, and bytes, show as empty.
+    FillCombo(
+        combo, rs, [&](Recordset& row) { return stored::text(row, textField); }, idField);
 }
 
 // The first item that carries the id, -1 for none.

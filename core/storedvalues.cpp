@@ -166,13 +166,25 @@ QString fontRowName(qint64 fontID) {
 }
 
 // "the card back "Name"", or by its number when its name cannot be read.
-QString backName(const QString& kind, const QString& table, const QString& keyColumn, qint64 backID) {
-    const RecordsetPtr backs =
-        namingRow(QStringLiteral("SELECT BackText FROM %1 WHERE %2 = %3").arg(table, keyColumn).arg(backID));
-    if (const std::optional<QString> name =
-            backs ? nameText(quietValue(*backs, QStringLiteral("BackText"))) : std::nullopt)
+QString namedRow(const QString& kind, const QString& table, const QString& keyColumn,
+                 const QString& nameColumn, qint64 key) {
+    const RecordsetPtr rows = namingRow(
+        QStringLiteral("SELECT %1 FROM %2 WHERE %3 = %4").arg(nameColumn, table, keyColumn).arg(key));
+    if (const std::optional<QString> name = rows ? nameText(quietValue(*rows, nameColumn)) : std::nullopt)
         return QStringLiteral("the %1 \"%2\"").arg(kind, *name);
-    return QStringLiteral("the %1 number %2").arg(kind).arg(backID);
+    return QStringLiteral("the %1 number %2").arg(kind).arg(key);
+}
+
+// "the area "Lookout" of the board "Highland"": what of it can be read.
+QString areaName(qint64 areaID) {
+    const QString area = namedRow(QStringLiteral("area"), QStringLiteral("tblArea"), QStringLiteral("AreaID"),
+                                  QStringLiteral("Area"), areaID);
+    const RecordsetPtr areas =
+        namingRow(QStringLiteral("SELECT Board FROM tblArea WHERE AreaID = ") + QString::number(areaID));
+    if (const std::optional<QString> board =
+            areas ? nameText(quietValue(*areas, QStringLiteral("Board"))) : std::nullopt)
+        return area + QStringLiteral(" of the board \"%1\"").arg(*board);
+    return area;
 }
 
 // "the card type "Encounter / Beast (2)"": its corner texts and number that can be read.
@@ -195,8 +207,14 @@ QString cardTypeName(qint64 typeID) {
     return QStringLiteral("the card type \"%1\"").arg(name);
 }
 
-// "the set "Name"", "card 3 of the set "Name"", "a character of the set "Name"", "the card
-// back "Name"", "the font CardTitleFontID of the set "Name"".
+QString sentence(const CollectedReports::Entry& entry) {
+    QString text =
+        QStringLiteral("The value stored in %1 cannot be used, so %2.").arg(entry.what, entry.consequence);
+    if (!entry.advice.isEmpty()) text += QStringLiteral("\r\n\r\n") + entry.advice;
+    return text;
+}
+} // namespace
+
 QString rowName(Recordset& row, const QString& table) {
     const auto is = [&](const char* name) {
         return table.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
@@ -217,10 +235,19 @@ QString rowName(Recordset& row, const QString& table) {
         if (!key) return QStringLiteral("a row of ") + table;
         if (is("tblFont")) return fontRowName(*key);
         if (is("tblCardBack"))
-            return backName(QStringLiteral("card back"), table, QStringLiteral("CardBackID"), *key);
+            return namedRow(QStringLiteral("card back"), table, QStringLiteral("CardBackID"),
+                            QStringLiteral("BackText"), *key);
         if (is("tblCharacterBack"))
-            return backName(QStringLiteral("character back"), table, QStringLiteral("CharacterBackID"), *key);
+            return namedRow(QStringLiteral("character back"), table, QStringLiteral("CharacterBackID"),
+                            QStringLiteral("BackText"), *key);
         if (is("tblCardType")) return cardTypeName(*key);
+        if (is("tblArea")) return areaName(*key);
+        if (is("tblAlignment"))
+            return namedRow(QStringLiteral("alignment"), table, QStringLiteral("AlignmentID"),
+                            QStringLiteral("Alignment"), *key);
+        if (is("tblPicFormat"))
+            return namedRow(QStringLiteral("picture format"), table, QStringLiteral("PicFormatID"),
+                            QStringLiteral("PicFormat"), *key);
         return QStringLiteral("the row %1 of %2").arg(*key).arg(table);
     }
     const std::optional<Variant> nr = quietValue(row, QStringLiteral("Nr"));
@@ -231,13 +258,9 @@ QString rowName(Recordset& row, const QString& table) {
     return card + QStringLiteral(" of ") + setOfKey(set);
 }
 
-QString sentence(const CollectedReports::Entry& entry) {
-    QString text =
-        QStringLiteral("The value stored in %1 cannot be used, so %2.").arg(entry.what, entry.consequence);
-    if (!entry.advice.isEmpty()) text += QStringLiteral("\r\n\r\n") + entry.advice;
-    return text;
+std::optional<QString> name(Recordset& row, const QString& field) {
+    return nameText(quietValue(row, field));
 }
-} // namespace
 
 bool flag(Recordset& row, const QString& field) {
     return read<bool>(row, field, false, [](ColumnType, const Variant& value) -> std::optional<bool> {

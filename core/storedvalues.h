@@ -11,6 +11,7 @@
 #include "db/recordset.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 class PictureBox;
@@ -33,11 +34,18 @@ double offset(Recordset& row, const QString& field, double pictureTwips, double 
 double extent(Recordset& row, const QString& field, double largest);
 // A text (a number column's as its digits). Null, and bytes, give "".
 QString text(Recordset& row, const QString& field);
+// A text that names something (a row, a file ending). Null, bytes, a number and a blank text
+// give none, never reported: the caller says what it cannot do without it.
+std::optional<QString> name(Recordset& row, const QString& field);
 // Whether a picture column holds bytes. Null, and what is no bytes, give none.
 bool hasBytes(Recordset& row, const QString& field);
 // Shows the picture of the field in the box, or empties it. Bytes that are no picture are
 // reported like any other value that cannot be used.
 void showPicture(PictureBox& box, Recordset& row, const QString& field);
+
+// How the reports name the row the recordset stands on: "the set "Name"", "card 3 of the set
+// "Name"", "the card back "Name"", "the area "Lookout" of the board "Highland"", or by its key.
+QString rowName(Recordset& row, const QString& table);
 
 // Reports that the row's field cannot be used, once in a run for that row and field:
 // "The value stored in <field> of <the row> cannot be used, so <consequence>." and the advice.

@@ -65,6 +65,10 @@ public:
         FrmCard& m_renderer;
     };
 
+    // Why no card image can be written in the open set's picture format (it has no writer, or
+    // its name cannot end a file name), with what the user can do; empty when they can be.
+    QString pictureFormatFault();
+
     // The files written since the last batch began, with their cards.
     const WrittenFiles& writtenFiles() const { return m_writtenFiles; }
 
@@ -107,8 +111,12 @@ private:
     // A GIF keeps the pixels of `exactColours` exact. `written` runs once the file is written.
     void SaveCardImage(QString path, const CardKind& kind, std::vector<qint32> exactColours,
                        std::function<void()> written);
-    // The picture formats are reference rows: each is read once per database, like the fonts.
+    // The file ending of a picture format; raises 380 when it has none.
     QString GetPicFormat(qint32 picFormatId);
+    // The name of the format's row, "BMP" when it has no row; none when the name cannot end
+    // a file name. The picture formats are reference rows: each usable name is read once per
+    // database, like the fonts.
+    std::optional<QString> pictureFormatEnding(qint32 picFormatId);
     // Runs one save member's steps; any error ends them with the kind's failure message, but
     // an error of the database, which goes to the caller.
     void saveReportingFailure(const CardKind& kind, const std::function<void()>& steps);

@@ -24,6 +24,7 @@
 #include "runtime/vberror.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 struct FrmCard::CardKind {
     QString code;
@@ -48,13 +49,16 @@ bool setOption(const QString& field) {
 }
 
 // A name that Windows file names cannot hold would, on this platform, write into another
-// folder or make a file the old platform's users cannot copy: it is refused.
-void refuseUnsafeName(const QString& fileName) {
+// folder or make a file the old platform's users cannot copy.
+bool holdsUnsafeCharacter(const QString& name) {
     static const QString refused = QStringLiteral("\\/:*?\"<>|");
-    for (const QChar c : fileName) {
-        if (c.unicode() < 0x20 || refused.contains(c))
-            throw VbError(kBadFileName, QStringLiteral("Bad file name or number: %1").arg(fileName));
-    }
+    return std::any_of(name.begin(), name.end(),
+                       [](QChar c) { return c.unicode() < 0x20 || refused.contains(c); });
+}
+
+void refuseUnsafeName(const QString& fileName) {
+    if (holdsUnsafeCharacter(fileName))
+        throw VbError(kBadFileName, QStringLiteral("Bad file name or number: %1").arg(fileName));
 }
 
 std::shared_ptr<KeyedUpdate> prepareFileNames() {
@@ -190,6 +194,7 @@ QString FrmCard::outputFolder() {
 void FrmCard::saveReportingFailure(const CardKind& kind, const std::function<void()>& steps) {
     // The previous card's failure, if its file is still being written, is shown first.
     m_writer.wait();
+    m_writtenFiles.expect();
     try {
         steps();
     } catch (const VbError& error) {
@@ -300,7 +305,28 @@ void FrmCard::SaveCardImage(QString path, const CardKind& kind, std::vector<qint
         std::move(written));
 }
 
+QString FrmCard::pictureFormatFault() {
+    const qint32 format = stored::number(*rsSet, QStringLiteral("PicFormatID"), kBmp);
+    const QString set = stored::rowName(*rsSet, QStringLiteral("tblSet"));
+    if (!hasPictureWriter(format))
+        return QStringLiteral("%1 is saved as picture format %2, which this program cannot write.\r\n\r\n"
+                              "Choose a save format in this window.")
+            .arg(set, QString::number(format));
+    if (!pictureFormatEnding(format))
+        return QStringLiteral("%1 is saved as picture format %2, whose name in tblPicFormat, which ends each "
+                              "file name, cannot be used.\r\n\r\nChoose another save format, or correct "
+                              "the name of that format.")
+            .arg(set, QString::number(format));
+    return {};
+}
+
 QString FrmCard::GetPicFormat(qint32 picFormatId) {
+    if (const std::optional<QString> ending = pictureFormatEnding(picFormatId)) return *ending;
+    throw VbError(VbError::InvalidPropertyValue,
+                  QStringLiteral("The name of picture format %1 cannot end a file name.").arg(picFormatId));
+}
+
+std::optional<QString> FrmCard::pictureFormatEnding(qint32 picFormatId) {
     strSQL = QStringLiteral("SELECT * FROM tblPicFormat WHERE PicFormatID = ") + QString::number(picFormatId);
     if (m_picFormatDatabase.lock() != cnData) {
         m_picFormats.clear();
@@ -308,7 +334,9 @@ QString FrmCard::GetPicFormat(qint32 picFormatId) {
     }
     if (const auto known = m_picFormats.find(picFormatId); known != m_picFormats.end()) return known->second;
     const RecordsetPtr rs = GetRecordset(strSQL);
-    const QString format =
-        rs->eof() ? QStringLiteral("BMP") : rs->field(QStringLiteral("PicFormat")).toText();
-    return m_picFormats.emplace(picFormatId, format).first->second;
+    const std::optional<QString> ending =
+        rs->eof() ? QStringLiteral("BMP") : stored::name(*rs, QStringLiteral("PicFormat"));
+    // A name that cannot be used is read again next time: the user may correct it meanwhile.
+    if (!ending || holdsUnsafeCharacter(*ending)) return std::nullopt;
+    return m_picFormats.emplace(picFormatId, *ending).first->second;
 }

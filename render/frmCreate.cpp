@@ -23,6 +23,7 @@ FormInstance<FrmCreate> frmCreate;
 
 namespace {
 const QString kTitle = QStringLiteral("Create cards");
+const QString kUnknownEdition = QStringLiteral("Unknown edition");
 constexpr qint32 kRed = 0xFF;
 constexpr qint32 kBlack = 0x0;
 // Another program holding the database is named this soon, and again while it holds on.
@@ -68,7 +69,8 @@ FrmCreate::FrmCreate() : Form(QStringLiteral("frmCreate")) {
     fraCreate.Move(240, 3360, 3375, 1935);
     lblEdition.setFont({QStringLiteral("MS Sans Serif"), 8.25, true, false});
     lblEdition.setCaption(QStringLiteral("2nd Edition"));
-    lblEdition.Move(360, 360, 1215, 255);
+    // Wide enough for kUnknownEdition too.
+    lblEdition.Move(360, 360, 2055, 255);
     chk2ndCard.setCaption(QStringLiteral("Cards"));
     chk2ndCard.Move(360, 720, 855, 255);
     chk2ndChar.setCaption(QStringLiteral("Characters"));
@@ -131,10 +133,13 @@ void FrmCreate::ShowCreateSettings() {
         lblEdition.setCaption(QStringLiteral("2nd Edition"));
     else if (iSetEditionID == 3)
         lblEdition.setCaption(QStringLiteral("3rd Edition"));
+    else
+        lblEdition.setCaption(kUnknownEdition);
 }
 
 void FrmCreate::EnableCardKinds() {
-    chk2ndCard.setEnabled(hasRows(rsCard));
+    // A set of an edition the program does not know writes no card.
+    chk2ndCard.setEnabled(iSetEditionID != 0 && hasRows(rsCard));
     // The batch of any other edition writes only the small cards.
     const bool secondEdition = iSetEditionID == 2;
     chk2ndChar.setEnabled(secondEdition && hasRows(rsCharacter));
@@ -172,6 +177,16 @@ void FrmCreate::cmdCreate_Click() {
         MsgBox(QStringLiteral("You must firstselect a folder to save your cards in."), vbExclamation, kTitle);
         return;
     }
+    if (iSetEditionID == 0) {
+        const std::optional<qint32> edition = storedKey(rsSet->field(QStringLiteral("EditionID")));
+        MsgBox(QStringLiteral("No card was created: %1 has no edition this program knows (its EditionID %2)."
+                              "\r\n\r\nChoose \"Edit set\" in the main window to give it the 2nd or the "
+                              "3rd edition.")
+                   .arg(stored::rowName(*rsSet, QStringLiteral("tblSet")),
+                        edition ? QStringLiteral("is %1").arg(*edition) : QStringLiteral("holds no number")),
+               vbExclamation, kTitle);
+        return;
+    }
     const HourglassScope hourglass;
     if (iSetEditionID == 2)
         CreateAllCards(checked(chk2ndCard), checked(chk2ndChar), checked(chk2ndLarge), false, false, false);
@@ -181,6 +196,11 @@ void FrmCreate::cmdCreate_Click() {
 
 void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2nd, bool Card3rd,
                                bool /*Character3rd*/, bool /*LargeCard3rd*/) {
+    // Every file would fail alike: the batch says why once, before it changes anything.
+    if (const QString fault = frmCard->pictureFormatFault(); !fault.isEmpty()) {
+        MsgBox(QStringLiteral("No card was created: ") + fault, vbExclamation, kTitle);
+        return;
+    }
     if (!prepareOutputFolder()) return;
     for (Label* counter : {&lblNr2ndCards, &lblNr2ndChar, &lblNr2ndLarge}) {
         counter->setCaption(QString());
@@ -236,7 +256,22 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2n
     for (Label* counter : {&lblNr2ndCards, &lblNr2ndChar, &lblNr2ndLarge})
         counter->setForeColor(kBlack);
     reports.show();
-    if (!stopped) MsgBox(withSharedFileNames(QStringLiteral("Done creating cards.")), vbInformation, kTitle);
+    if (stopped) return;
+    // Each file that could not be written had a message of its own.
+    const WrittenFiles& files = frmCard->writtenFiles();
+    const int missing = files.expected() - files.written();
+    const QString why = missing == 1 ? QStringLiteral("the message before says why")
+                                     : QStringLiteral("the messages before say why");
+    if (missing == 0)
+        MsgBox(withSharedFileNames(QStringLiteral("Done creating cards.")), vbInformation, kTitle);
+    else if (files.written() == 0)
+        MsgBox(QStringLiteral("No card file was written: %1.").arg(why), vbExclamation, kTitle);
+    else
+        MsgBox(
+            withSharedFileNames(QStringLiteral("%1 of the %2 card files %3 not written: %4.")
+                                    .arg(QString::number(missing), QString::number(files.expected()),
+                                         missing == 1 ? QStringLiteral("was") : QStringLiteral("were"), why)),
+            vbExclamation, kTitle);
 }
 
 QString FrmCreate::withSharedFileNames(const QString& message) {

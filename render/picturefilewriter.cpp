@@ -24,6 +24,10 @@ void writeGif(const Picture& picture, const QString& path, BmpToGif& converter,
 }
 } // namespace
 
+bool hasPictureWriter(qint32 format) {
+    return format == kBmp || format == kJpg || format == kGif;
+}
+
 void writePictureFile(const Picture& picture, const QString& path, qint32 format, BmpToGif& converter,
                       const std::vector<qint32>& exactColours) {
     switch (format) {

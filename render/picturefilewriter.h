@@ -28,6 +28,8 @@ public:
     using VbError::VbError;
 };
 
+bool hasPictureWriter(qint32 format);
+
 // Writes the picture to path in the format; the writers' errors are raised, naming the target.
 // A format with no writer raises 380. A GIF keeps the pixels of `exactColours` (&HBBGGRR) exact.
 void writePictureFile(const Picture& picture, const QString& path, qint32 format, BmpToGif& converter,

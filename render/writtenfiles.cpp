@@ -9,9 +9,16 @@ constexpr qsizetype kCardsNamed = 5; // of each file: the first ones and the one
 void WrittenFiles::clear() {
     m_cards.clear();
     m_shared.clear();
+    m_expected = 0;
+    m_written = 0;
+}
+
+void WrittenFiles::expect() {
+    ++m_expected;
 }
 
 void WrittenFiles::add(const QString& fileName, const QString& card) {
+    ++m_written;
     QStringList& cards = m_cards[fileName];
     cards << card;
     if (cards.size() == 2) m_shared << fileName;

@@ -84,15 +84,16 @@ void CharacterEditor::OpenCharacterRecordset() {
 void CharacterEditor::FillAlignmentCombo() {
     fillLookup(cboAlignment,
                QStringLiteral("SELECT * FROM tblAlignment WHERE LanguageID = %1 ORDER BY AlignmentNr"),
-               QStringLiteral("Alignment"), QStringLiteral("AlignmentID"));
+               fieldText(QStringLiteral("Alignment")), QStringLiteral("AlignmentID"));
 }
 
+// The board and the area are read by themselves, so that one that cannot be used is named
+// with its row.
 void CharacterEditor::FillStartAreaCombo() {
     m_startAreas = fillLookup(
         cboStartArea,
-        QStringLiteral("SELECT *, IFNULL([Board], '') || ' : ' || IFNULL([Area], '') AS StartArea"
-                       " FROM tblArea WHERE LanguageID = %1 AND EditionID = 2 ORDER BY Board, Area"),
-        QStringLiteral("StartArea"), QStringLiteral("AreaID"));
+        QStringLiteral("SELECT * FROM tblArea WHERE LanguageID = %1 AND EditionID = 2 ORDER BY Board, Area"),
+        [](Recordset& area) { return currentAreaText(area, true, false); }, QStringLiteral("AreaID"));
 }
 
 void CharacterEditor::FillCardBackCombo() {
@@ -100,18 +101,23 @@ void CharacterEditor::FillCardBackCombo() {
         fillLookup(cboCharacterCardback,
                    QStringLiteral("SELECT * FROM tblCharacterBack WHERE LanguageID = %1 AND EditionID = 2"
                                   " ORDER BY BackText"),
-                   QStringLiteral("BackText"), QStringLiteral("CharacterBackID"));
+                   fieldText(QStringLiteral("BackText")), QStringLiteral("CharacterBackID"));
 }
 
-RecordsetPtr CharacterEditor::fillLookup(ComboBox& combo, const QString& select, const QString& textField,
+std::function<QString(Recordset&)> CharacterEditor::fieldText(const QString& field) {
+    return [field](Recordset& row) { return stored::text(row, field); };
+}
+
+RecordsetPtr CharacterEditor::fillLookup(ComboBox& combo, const QString& select,
+                                         const std::function<QString(Recordset&)>& text,
                                          const QString& idField) {
-    if (!rsSet || rsSet->bof() || rsSet->eof()) {
+    if (!openSetHasLists()) {
         combo.Clear();
         return nullptr;
     }
     strSQL = select.arg(openSetLanguageKey());
     RecordsetPtr rows = GetRecordset(strSQL);
-    FillCombo(combo, *rows, textField, idField);
+    FillCombo(combo, *rows, text, idField);
     if (combo.ListCount() > 0) combo.setListIndex(0);
     return rows;
 }

@@ -90,10 +90,11 @@ private:
     void ShowCharacterFields();
     void SetNewCharacterDefaults(const NewCharacterDefaults& defaults, qint16 nr);
 
-    // Fills a lookup combo from the query of the open set's language and hands its rows
-    // back, or empties it when no set is open.
-    RecordsetPtr fillLookup(ComboBox& combo, const QString& select, const QString& textField,
-                            const QString& idField);
+    // Fills a lookup combo from the query of the open set's language, each item's text made
+    // from its row, and hands its rows back; empties it when the set has no lists.
+    RecordsetPtr fillLookup(ComboBox& combo, const QString& select,
+                            const std::function<QString(Recordset&)>& text, const QString& idField);
+    static std::function<QString(Recordset&)> fieldText(const QString& field);
     std::optional<NewCharacterDefaults> newCharacterDefaults();
     // What the shown record needs of this editor to show its characters.
     RecordView recordView();

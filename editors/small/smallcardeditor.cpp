@@ -82,12 +82,13 @@ void SmallCardEditor::OpenCardRecordset() {
 }
 
 void SmallCardEditor::FillTypeCombo() {
-    if (!rsSet || rsSet->bof() || rsSet->eof()) {
+    if (!openSetHasLists()) {
         cboType.Clear();
         return;
     }
-    strSQL = QStringLiteral("SELECT tblCardType.CardTypeID, ") + layout().dropText +
-             QStringLiteral(" AS DropText") + QStringLiteral(" FROM tblCardType") +
+    const QString corner = layout().typeCorner;
+    strSQL = QStringLiteral("SELECT tblCardType.CardTypeID, UpperLeft, ") + corner +
+             QStringLiteral(", Number FROM tblCardType") +
              QStringLiteral(" WHERE (tblCardType.LanguageID = ") + openSetLanguageKey() +
              QStringLiteral(") AND (tblCardType.EditionID = %1) AND ((tblCardType.UsedInSet = 0) OR "
                             "(tblCardType.UsedInSet = ")
@@ -95,12 +96,20 @@ void SmallCardEditor::FillTypeCombo() {
              QString::number(iSetID) + QStringLiteral("))") +
              QStringLiteral(" ORDER BY UpperLeft, Lowerleft, Number");
     const RecordsetPtr types = GetRecordset(strSQL);
-    FillCombo(cboType, *types, QStringLiteral("DropText"), QStringLiteral("CardTypeID"));
+    // Each text read by itself, so that one that cannot be used is named with its type.
+    FillCombo(
+        cboType, *types,
+        [&](Recordset& type) {
+            return stored::text(type, QStringLiteral("UpperLeft")) + layout().typeSeparator +
+                   stored::text(type, corner) + QStringLiteral(" (") +
+                   stored::text(type, QStringLiteral("Number")) + QStringLiteral(")");
+        },
+        QStringLiteral("CardTypeID"));
     if (cboType.ListCount() > 0) cboType.setListIndex(0);
 }
 
 void SmallCardEditor::FillCardBackCombo() {
-    if (!rsSet || rsSet->bof() || rsSet->eof()) {
+    if (!openSetHasLists()) {
         cboCardBack.Clear();
         return;
     }

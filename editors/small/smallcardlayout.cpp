@@ -6,9 +6,8 @@ const SmallCardLayout& secondEditionLayout() {
         .windowName = QStringLiteral("frmCard2nd"),
         .caption = QStringLiteral("Card (2nd)"),
         .previewName = QStringLiteral("pic2ndCard"),
-        .dropText = QStringLiteral("IFNULL(UpperLeft,'') || IFNULL(LowerLeft,'') || ' (' || "
-                                   "IFNULL(Number,'') || ')'"),
         .typeCorner = QStringLiteral("LowerLeft"),
+        .typeSeparator = QString(),
         .card = {0, 0, 152, 256},
         .frame = {5, 40, 139, 105},
         .picSize = {5, 144, 138, 3},
@@ -38,9 +37,8 @@ const SmallCardLayout& thirdEditionLayout() {
         .windowName = QStringLiteral("frmCard3rd"),
         .caption = QStringLiteral("Card (3rd)"),
         .previewName = QStringLiteral("pic3rdCard"),
-        .dropText = QStringLiteral("IFNULL(UpperLeft,'') || ' ' || IFNULL(UpperRight,'') || ' (' || "
-                                   "IFNULL(Number,'') || ')'"),
         .typeCorner = QStringLiteral("UpperRight"),
+        .typeSeparator = QStringLiteral(" "),
         .card = {0, 0, 163, 247},
         .frame = {15, 32, 131, 105},
         .picSize = {12, 137, 137, 5},

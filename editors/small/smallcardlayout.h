@@ -14,8 +14,10 @@ struct SmallCardLayout {
     QString windowName;
     QString caption;
     QString previewName; // the preview container hidden while the set has no card
-    QString dropText;    // SQL: a card type's text in the type list
-    QString typeCorner;  // the corner that names a type after its upper left, in the statistics
+    // The corner that names a type after its upper left, in the type list and the statistics,
+    // and what stands between the two in the list.
+    QString typeCorner;
+    QString typeSeparator;
 
     Rect card; // picCard; picBack stands beside it with the same size
     Rect frame;

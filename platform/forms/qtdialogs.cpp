@@ -5,8 +5,14 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
+#include <functional>
+#include <limits>
 
 namespace {
 QMessageBox::Icon iconOf(int style) {
@@ -48,6 +54,75 @@ int resultOf(int button) {
     }
 }
 
+// A line cut to `length` characters in its middle, so that its start and its end stay.
+QString cutInMiddle(const QString& line, qsizetype length) {
+    if (line.size() <= length) return line;
+    qsizetype head = length / 2;
+    qsizetype tail = length - 1 - head;
+    // Never half a character of two code units.
+    if (head > 0 && line.at(head - 1).isHighSurrogate()) --head;
+    if (tail > 0 && line.at(line.size() - tail).isLowSurrogate()) --tail;
+    return line.left(head) + QChar(0x2026) + line.right(tail);
+}
+
+// A text that would make the box taller than the screen, which puts its buttons off it, is cut
+// with an ellipsis: its long lines in their middle, as little as will do, and when even short
+// lines are too many, the last of them.
+QString fittedText(const QString& text, const std::function<bool(const QString&)>& fits) {
+    if (fits(text)) return text;
+    constexpr qsizetype kShortest = 40;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    const auto cut = [&](qsizetype length) {
+        QStringList cutLines;
+        for (const QString& line : lines)
+            cutLines << cutInMiddle(line, length);
+        return cutLines;
+    };
+    qsizetype longest = 0;
+    for (const QString& line : lines)
+        longest = std::max(longest, line.size());
+    if (longest > kShortest && fits(cut(kShortest).join(QLatin1Char('\n')))) {
+        qsizetype low = kShortest; // fits
+        qsizetype high = longest;  // does not
+        while (high - low > 1) {
+            const qsizetype middle = low + (high - low) / 2;
+            (fits(cut(middle).join(QLatin1Char('\n'))) ? low : high) = middle;
+        }
+        return cut(low).join(QLatin1Char('\n'));
+    }
+    const QStringList shortLines = cut(kShortest);
+    const auto firstLines = [&](qsizetype count) {
+        return QStringList(shortLines.mid(0, count) << QString(QChar(0x2026))).join(QLatin1Char('\n'));
+    };
+    qsizetype low = 0;                  // taken as fitting: the ellipsis alone
+    qsizetype high = shortLines.size(); // does not fit
+    while (high - low > 1) {
+        const qsizetype middle = low + (high - low) / 2;
+        (fits(firstLines(middle)) ? low : high) = middle;
+    }
+    return firstLines(low);
+}
+
+// Whether the box's text stands on the screen with the rest of the box. Measured at a width no
+// box is narrower than, both wrapped at words and anywhere (a word wider than the box is broken
+// anywhere), so the box is never taller than measured.
+std::function<bool(const QString&)> fitsOnScreen(const QMessageBox& box, const QWidget* owner) {
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return [](const QString&) { return true; };
+    const QRect room = screen->availableGeometry();
+    const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    const QFontMetrics metrics = label ? label->fontMetrics() : box.fontMetrics();
+    // A box is at least half the screen wide, up to 500 pixels; the icon and margins take the rest.
+    const int width = std::max(100, std::min(room.width() / 2, 500) - 100);
+    // The title bar, the buttons and the margins.
+    const int height = room.height() - 160;
+    return [metrics, width, height](const QString& text) {
+        const QRect area(0, 0, width, std::numeric_limits<int>::max() / 2);
+        return std::max(metrics.boundingRect(area, Qt::TextWordWrap, text).height(),
+                        metrics.boundingRect(area, Qt::TextWrapAnywhere, text).height()) <= height;
+    };
+}
+
 std::optional<QString> chosenFile(QFileDialog& dialog) {
     if (execCentred(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -74,7 +149,11 @@ std::optional<FileChoice> runFileDialog(const FileDialogRequest& request, QFileD
 } // namespace
 
 int QtDialogs::messageBox(const QString& prompt, int style, const QString& title) {
-    QMessageBox box(iconOf(style), title, toDisplayLines(prompt), buttonsOf(style), dialogOwner());
+    QWidget* owner = dialogOwner();
+    QMessageBox box(iconOf(style), title, QString(), buttonsOf(style), owner);
+    // A stored title in a message is shown as it stands, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(fittedText(toDisplayLines(prompt), fitsOnScreen(box, owner)));
     return resultOf(execCentred(box));
 }
 

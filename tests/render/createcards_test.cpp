@@ -224,7 +224,8 @@ TEST_F(CreateCardsTest, AFailedWriteInTheBackgroundIsReportedOnceAndTheOtherFile
               "Something went wrong.\r\n\r\n75, Path/File access error: " + outputFolder + "/C2 002 Bow.BMP");
     EXPECT_EQ(messages()[0].style, vbCritical);
     EXPECT_EQ(messages()[0].title, "Saving the card 2nd.");
-    EXPECT_EQ(messages()[1].prompt, "Done creating cards.");
+    EXPECT_EQ(messages()[1].prompt, "1 of the 3 card files was not written: the message before says why.");
+    EXPECT_EQ(messages()[1].style, vbExclamation);
     EXPECT_EQ(outputFiles(), (QStringList{"C2 001 Axe.BMP", "C2 003 Club.BMP"}));
 }
 
@@ -353,29 +354,43 @@ TEST_F(CreateCardsTest, OnlyNumbersThatChangeAreWritten) {
     EXPECT_EQ(rowField("tblCard", "CardID", third, "Nr").toInt(), 3);
 }
 
-// A folder that cannot take the files stops the batch before its first card, with one message.
-// /sys takes no new file from anybody, root included, whatever its permission bits say.
-TEST_F(CreateCardsTest, AFolderThatCannotTakeTheFilesIsRefusedOnce) {
+// A folder that cannot take the files, or a picture format that none can be written in, stops
+// the batch before its first card, with one message. /sys takes no new file from anybody, root
+// included, whatever its permission bits say.
+TEST_F(CreateCardsTest, ABatchThatCanWriteNoFileIsRefusedOnce) {
     const qint32 cardID = insertCard(4, {{"Title", "Axe"}});
     frmCard2nd.get();
     QFile plain(QDir(outputFolder).filePath("plain"));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
+    const QString notWritten = "No card was created: the set \"Test set\" is saved as picture format ";
+    const QString nameUnusable = ", whose name in tblPicFormat, which ends each file name, cannot be used.";
     const struct {
         QString saveTo;
+        int format;
+        const char* formatName; // SQL
         QString prompt;
     } cases[] = {
-        {outputFolder + "/missing",
+        {outputFolder + "/missing", 1, "'BMP'",
          "The folder \"" + outputFolder + "/missing\" does not exist: no card can be created."},
-        {outputFolder + "/plain/cards",
+        {outputFolder + "/plain/cards", 1, "'BMP'",
          "The folder \"" + outputFolder + "/plain/cards\" does not exist: no card can be created."},
-        {"/sys",
+        {"/sys", 1, "'BMP'",
          "The folder \"/sys\" cannot be written: no card can be created.\r\n\r\nError 70: Permission denied"},
+        {outputFolder, 99, "'BMP'",
+         notWritten + "99, which this program cannot write.\r\n\r\nChoose a save format in this window."},
+        {outputFolder, 2, "x'4A5047'", notWritten + "2" + nameUnusable},
+        {outputFolder, 3, "NULL", notWritten + "3" + nameUnusable},
+        {outputFolder, 3, "'G/F'", notWritten + "3" + nameUnusable},
     };
     frmCreate->chk2ndCard.setValue(vbChecked);
     for (const auto& c : cases) {
         const size_t shownBefore = messages().size();
         frmCreate->txtSaveTo.setText(c.saveTo);
+        setSetField("PicFormatID", c.format);
+        cnData->execute(QStringLiteral("UPDATE tblPicFormat SET PicFormat = %1 WHERE PicFormatID = %2")
+                            .arg(QString::fromLatin1(c.formatName))
+                            .arg(c.format));
         frmCreate->cmdCreate.Click();
         ASSERT_EQ(messages().size(), shownBefore + 1) << c.saveTo.toStdString();
         const ShownMessage& shown = messages().back();

@@ -1,10 +1,12 @@
-// Rows another tool left with values the small-card dialogs cannot use: each dialog opens and
-// shows what it can, and the value is named once with a row a user can find.
+// Rows another tool left with values the dialogs and the editors' lists cannot use: each opens
+// and shows what it can, as the type dialog shows bytes, and the value is named once with a
+// row a user can find.
 #include "frmCard2nd.h"
 #include "frmCard3rd.h"
 #include "frmCardBacks.h"
 #include "frmCardList.h"
 #include "frmCardType.h"
+#include "frmCharacter2nd.h"
 #include "modData.h"
 #include "modFile.h"
 #include "programfolder.h"
@@ -26,12 +28,22 @@ QString backsListed(qint16 edition) {
 QString rowOf(const ListItem& item, int column) {
     return item.Text() + "|" + item.SubItems(column);
 }
+
+// A character of the open set in the start area 5 ("Highland", "Lookout") of alignment 2.
+const QString kWithCharacter = "; INSERT INTO tblCharacter (SetID, Nr, Name, StartingAreaID, AlignmentID) "
+                               "SELECT MAX(SetID), 1, 'Hero', 5, 2 FROM tblSet";
+
+// The character editor's list and the character's text on its preview.
+QString characterShows(const ComboBox& list, const Label& preview) {
+    frmCharacter2nd->Initialise();
+    return list.Text() + "|" + preview.Caption();
+}
 } // namespace
 
 TEST(OddRows, EachDialogOpensAndNamesTheValueOnceWithItsRow) {
     const struct {
         qint16 edition;
-        const char* sql; // leaves the odd value, as another tool would
+        QString sql; // leaves the odd value, as another tool would
         const char* named;
         std::function<QString(const ProgramFolder&)> shown; // opens the dialog
         const char* expected;
@@ -78,15 +90,35 @@ TEST(OddRows, EachDialogOpensAndNamesTheValueOnceWithItsRow) {
              return frmCard3rd->lblType[0].Caption() + "|" + frmCard3rd->lblType[1].Caption();
          },
          "|Beast"},
+        {2,
+         "UPDATE tblCardType SET LowerLeft = x'00' WHERE CardTypeID = 2; UPDATE tblCard SET CardTypeID = 2",
+         "LowerLeft of the card type \"Encounter (2)\"",
+         [](const ProgramFolder&) {
+             frmCard2nd->InitCard2nd();
+             return frmCard2nd->cboType.Text() + "|" + frmCard2nd->lblType[2].Caption();
+         },
+         "Encounter (2)|"},
+        {2, "UPDATE tblArea SET Area = x'00' WHERE AreaID = 5" + kWithCharacter,
+         "Area of the area number 5 of the board \"Highland\"",
+         [](const ProgramFolder&) {
+             return characterShows(frmCharacter2nd->cboStartArea, frmCharacter2nd->lblStart);
+         },
+         "Highland : |"},
+        {2, "UPDATE tblAlignment SET Alignment = x'00' WHERE AlignmentID = 2" + kWithCharacter,
+         "Alignment of the alignment number 2",
+         [](const ProgramFolder&) {
+             return characterShows(frmCharacter2nd->cboAlignment, frmCharacter2nd->lblAlignment);
+         },
+         "|"},
     };
     for (const auto& odd : cases) {
-        SCOPED_TRACE(odd.sql);
+        SCOPED_TRACE(odd.sql.toStdString());
         ProgramFolder folder;
         folder.openDatabase();
         addOpenSet(odd.edition);
         insertRow("tblCard", "CardID", newSmallCardValues(1),
                   {{"CardTypeID", odd.edition == 2 ? 1 : 7}, {"CardBackID", odd.edition == 2 ? 1 : 3}});
-        cnData->execute(QString::fromLatin1(odd.sql));
+        cnData->execute(odd.sql);
         LoadLookups(odd.edition, 1);
         for (int times = 0; times < 2; ++times)
             EXPECT_EQ(odd.shown(folder), odd.expected);
@@ -97,5 +129,6 @@ TEST(OddRows, EachDialogOpensAndNamesTheValueOnceWithItsRow) {
             EXPECT_TRUE(m.prompt.contains(QString::fromLatin1(odd.named))) << m.prompt.toStdString();
         frmCard2nd.unload();
         frmCard3rd.unload();
+        frmCharacter2nd.unload();
     }
 }

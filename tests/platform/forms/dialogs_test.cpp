@@ -270,6 +270,37 @@ TEST_F(DialogPlacement, MessageBoxOpensCentredOverItsOpener) {
                            QStringLiteral("ZQJ2"));
 }
 
+// A text taller than the screen is cut with an ellipsis, its lines keeping their starts and ends,
+// so that the whole box, its button too, stays on the screen.
+TEST_F(DialogPlacement, ATextTallerThanTheScreenIsCutSoThatTheBoxStaysOnIt) {
+    QStringList lines;
+    for (int i = 1; i <= 300; ++i)
+        lines << QStringLiteral("Line %1").arg(i);
+    const struct {
+        QString prompt;
+        QString start, end;
+    } cases[] = {
+        {"Something went wrong.\r\n\r\n52, Bad file name: " + QString("AB ").repeated(3000) + "Z.BMP",
+         "Something went wrong.\n\n52, Bad file name: AB AB", "AB Z.BMP"},
+        {QString("AB").repeated(5000) + "Z", "ABAB", "ABZ"},
+        {lines.join("\r\n"), "Line 1\nLine 2\n", QString(QChar(0x2026))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.end.toStdString());
+        whenShown<QMessageBox>([&](QMessageBox& box) {
+            const QRect room = box.screen()->availableGeometry();
+            EXPECT_TRUE(room.contains(box.geometry()));
+            QAbstractButton* ok = box.button(QMessageBox::Ok);
+            EXPECT_TRUE(room.contains(QRect(ok->mapToGlobal(QPoint()), ok->size())));
+            EXPECT_TRUE(box.text().contains(QChar(0x2026)));
+            EXPECT_TRUE(box.text().startsWith(c.start));
+            EXPECT_TRUE(box.text().endsWith(c.end));
+            ok->click();
+        });
+        QtDialogs().messageBox(c.prompt, vbCritical, QStringLiteral("ZQJ2"));
+    }
+}
+
 // A dialog opened from a child window of the MDI area stands over that window.
 TEST_F(DialogPlacement, ADialogOfAChildWindowOpensOverTheChild) {
     TestForm child;
