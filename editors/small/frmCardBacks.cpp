@@ -83,12 +83,12 @@ FrmCardBacks::FrmCardBacks() : Form(QStringLiteral("frmCardBacks")) {
 
     Frame1.setCaption(QStringLiteral(" New Cardback "));
     Frame1.Move(8, 332, 248, 92);
-    Label1.setCaption(QStringLiteral("&Name:"));
+    Label1.setCaption(QStringLiteral("Name:"));
     Label1.MovePixels(8, 28, 40, 17);
     txtBackText.MovePixels(52, 25, 188, 23);
     cmdLoadPic.setCaption(QStringLiteral("&Load picture"));
     cmdLoadPic.MovePixels(8, 57, 112, 25);
-    cmdNew.setCaption(QStringLiteral("&Add New"));
+    cmdNew.setCaption(QStringLiteral("Add &New"));
     cmdNew.MovePixels(128, 57, 112, 25);
 
     cmdOK.setCaption(QStringLiteral("OK"));
