@@ -159,14 +159,21 @@ void FrmMaster::resizeEvent(QResizeEvent* event) {
 }
 
 void FrmMaster::cboSet_Click() {
-    if (cboSet.ListIndex() < 0) return;
+    if (bLoading || cboSet.ListIndex() < 0) return;
     const HourglassScope hourglass;
     stored::CollectedReports reports;
-    iSetID = qint32(cboSet.ItemData(cboSet.ListIndex()));
-    findOpenSet();
-    readSetKeys();
+    const ShownSet shown{iSetID,     iSetEditionID,   iSetLanguageID, rsCardType,
+                         rsCardBack, rsCharacterBack, rsArea,         rsAlignment};
+    try {
+        iSetID = qint32(cboSet.ItemData(cboSet.ListIndex()));
+        findOpenSet();
+        readSetKeys();
+        LoadLookups(iSetEditionID, iSetLanguageID);
+    } catch (const VbError&) {
+        backToShownSet(shown);
+        throw;
+    }
     const bool smallCardShown = closeOtherEditionsSmallCard();
-    LoadLookups(iSetEditionID, iSetLanguageID);
     ShowSetDetails();
     if (smallCardShown) {
         Form& editor = smallCardEditor();
@@ -174,6 +181,21 @@ void FrmMaster::cboSet_Click() {
         FixButton(editor.Name(), 1);
     }
     reports.show();
+}
+
+// The set could not be read (another program holds the database): nothing of it is shown yet, so
+// the set box, the keys and the lookups go back to the set that the editors show.
+void FrmMaster::backToShownSet(const ShownSet& shown) {
+    iSetID = shown.setID;
+    iSetEditionID = shown.editionID;
+    iSetLanguageID = shown.languageID;
+    rsCardType = shown.cardTypes;
+    rsCardBack = shown.cardBacks;
+    rsCharacterBack = shown.characterBacks;
+    rsArea = shown.areas;
+    rsAlignment = shown.alignments;
+    const LoadingScope loading(bLoading);
+    SelectComboItem(cboSet, iSetID);
 }
 
 // The other edition's small-card editor would show this set's card with that edition's
@@ -268,8 +290,11 @@ void FrmMaster::cmdSymbolAdd_Click() {
     if (!path) return;
     try {
         picSetSymbol.setPicture(LoadChosenPicture(*path));
-    } catch (const VbError&) {
-        return; // not a picture: nothing changes
+    } catch (const VbError& error) {
+        // Nothing changes; a cause in words (a picture too large) is told, as for a card's picture.
+        if (error.hasWords())
+            MsgBox(pictureFileRefusal(*path, error), vbExclamation, QStringLiteral("Symbol"));
+        return;
     }
     // A failed store leaves the field as it was, so nothing is pending.
     if (StoreFileInField(*path, rsSet->field(QStringLiteral("Symbol"))) < 0) {

@@ -3,6 +3,7 @@
 // panel that chooses, creates, edits and deletes the open set and holds its autonumber
 // option and symbol, and the MDI area in which the editors live.
 
+#include "db/connection.h"
 #include "forms/checkbox.h"
 #include "forms/combobox.h"
 #include "forms/commandbutton.h"
@@ -53,7 +54,16 @@ private:
         qint16 editionID = 0;
     };
 
+    // The open set as the editors show it: its keys and the lookups of its edition and language.
+    struct ShownSet {
+        qint32 setID = 0;
+        qint16 editionID = 0;
+        qint16 languageID = 0;
+        RecordsetPtr cardTypes, cardBacks, characterBacks, areas, alignments;
+    };
+
     void cboSet_Click();
+    void backToShownSet(const ShownSet& shown);
     void readSetKeys();
     bool closeOtherEditionsSmallCard();
     Form& smallCardEditor();

@@ -133,10 +133,20 @@ QString damageAdvice() {
                               "zqj.mdb to keep it, then rename zqjbup.mdb to zqj.mdb; what was changed "
                               "since the backup is lost.")
             .arg(QLocale().toString(backup.lastModified(), QLocale::ShortFormat));
+    // The shell's .dump works with every sqlite3 (.recover fails in some); after damage it ends its
+    // output with ROLLBACK, which sed turns into COMMIT so that the rows read are kept.
     return QStringLiteral("There is no backup zqjbup.mdb beside it. SQLite can save what is still "
                           "readable into a new file, with this command in that folder:\r\n\r\n"
-                          "sqlite3 zqj.mdb .recover | sqlite3 zqj-recovered.mdb\r\n\r\n"
+                          "sqlite3 zqj.mdb .dump | sed '$s/^ROLLBACK;.*/COMMIT;/' |\r\n"
+                          "sqlite3 zqj-recovered.mdb\r\n\r\n"
                           "Rename zqj.mdb to keep it, then rename zqj-recovered.mdb to zqj.mdb.");
+}
+
+// How a new database without sets is made, as the end of a sentence.
+QString newDatabaseAdvice() {
+    return QStringLiteral("run scripts/install of the program's sources: it puts the program into "
+                          "~/.local/share/zqj2 (or $XDG_DATA_HOME/zqj2 where that is set) and makes a new "
+                          "zqj.mdb there, where none is.");
 }
 
 // Who may not use the file, and for what.
@@ -189,9 +199,12 @@ void reportStartFailure() {
                vbCritical, QStringLiteral("Database damaged"));
         return;
     case StartFailure::Unusable:
-        MsgBox(QStringLiteral("The database zqj.mdb in %1 cannot be used:\r\n\r\n%2\r\n\r\n"
-                              "Put a database of this program in its place, then start the program again.")
-                   .arg(databaseFolder(), unusableBecause),
+        MsgBox(QStringLiteral(
+                   "The database zqj.mdb in %1 cannot be used:\r\n\r\n%2\r\n\r\n"
+                   "Put a database of this program in its place, then start the program again.\r\n\r\n"
+                   "Or, to start without sets, move zqj.mdb out of the folder and ")
+                       .arg(databaseFolder(), unusableBecause) +
+                   newDatabaseAdvice(),
                vbCritical, QStringLiteral("Database cannot be used"));
         return;
     case StartFailure::NotConverted:
@@ -209,9 +222,25 @@ void reportStartFailure() {
         return;
     default:
         MsgBox(QStringLiteral("The database is missing.\r\n\r\n"
-                              "Make sure the file ZQJ.MDB is in the same folder as the program."),
+                              "Make sure the file ZQJ.MDB is in the same folder as the program.\r\n\r\n"
+                              "The program's folder: %1\r\n\r\n"
+                              "To make a new database without sets, ")
+                       .arg(App::Path()) +
+                   newDatabaseAdvice(),
                16, QStringLiteral("Missing database"));
     }
+}
+
+// A database whose folder cannot be written opens, but no change to its sets could be saved:
+// the user hears it before the first edit fails.
+void reportUnwritableFolder() {
+    if (canWriteIn(databaseFolder())) return;
+    MsgBox(
+        QStringLiteral("The folder %1 of the database zqj.mdb cannot be written: the sets can be looked at, "
+                       "but no change to them can be saved.\r\n\r\n"
+                       "Make the folder writable, then start the program again.")
+            .arg(databaseFolder()),
+        vbExclamation, QStringLiteral("Database cannot be written"));
 }
 
 // A database of an earlier build lacks the card tables' indexes. Without them a large set only
@@ -345,6 +374,7 @@ bool Main() {
         reportStartFailure();
         return false;
     }
+    if (frmMaster.isLoaded()) reportUnwritableFolder();
     // Without its main window the program could not be ended.
     return frmMaster.isLoaded();
 }

@@ -129,8 +129,7 @@ void ExportSetText(const QString& FileName, qint32 SetID) {
         file.write(out.bytes());
         file.commit();
     } catch (const VbError& error) {
-        MsgBox(QStringLiteral("The file is NOT saved due to an error.\r\n\r\n") +
-                   QString::number(error.number()) + QStringLiteral(", ") + error.description(),
+        MsgBox(QStringLiteral("The file is NOT saved due to an error.\r\n\r\n") + error.numberedText(),
                vbCritical, QStringLiteral("Error"));
         return;
     }

@@ -30,6 +30,14 @@ constexpr qint32 kBlack = 0x0;
 constexpr int kFirstAskMs = 2000;
 constexpr int kAskAgainMs = 15000;
 
+// The user chose to stop waiting for another program's lock.
+QString userStoppedMessage(qsizetype written) {
+    return QStringLiteral("Creating the cards stopped: you chose not to wait for the other program that is "
+                          "using the database.\r\n\r\n") +
+           (written == 1 ? QStringLiteral("1 file was written.")
+                         : QStringLiteral("%1 files were written.").arg(written));
+}
+
 bool hasRows(const RecordsetPtr& rs) {
     return rs && !(rs->bof() && rs->eof());
 }
@@ -196,28 +204,29 @@ void FrmCreate::cmdCreate_Click() {
 
 void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2nd, bool Card3rd,
                                bool /*Character3rd*/, bool /*LargeCard3rd*/) {
-    // Every file would fail alike: the batch says why once, before it changes anything.
-    if (const QString fault = frmCard->pictureFormatFault(); !fault.isEmpty()) {
-        MsgBox(QStringLiteral("No card was created: ") + fault, vbExclamation, kTitle);
-        return;
-    }
-    if (!prepareOutputFolder()) return;
-    for (Label* counter : {&lblNr2ndCards, &lblNr2ndChar, &lblNr2ndLarge}) {
-        counter->setCaption(QString());
-        counter->setForeColor(kRed);
-    }
+    // From the first read of the set to the editors' last, another program's lock, read or
+    // write, is waited for and the user asked. Not const: SQLite's busy handler records the wait in it.
+    LockWait lockWait(*cnData, kFirstAskMs, kAskAgainMs, [] {
+        return MsgBox(QStringLiteral("Another program is using the database: creating the cards waits "
+                                     "until it lets go.\r\n\r\nGo on waiting? No stops creating the cards."),
+                      vbYesNo + vbQuestion, kTitle) == vbYes;
+    });
+    const QScopedValueRollback<const LockWait*> waiting(m_lockWait, &lockWait);
+    m_cardsDrawn = false;
     bool stopped = false;
     // Values that cannot be used are named together at the end: the batch writes every card.
     stored::CollectedReports reports(kTitle);
     try {
-        // Not const: SQLite's busy handler records the wait in it.
-        LockWait lockWait(*cnData, kFirstAskMs, kAskAgainMs, [] {
-            return MsgBox(
-                       QStringLiteral("Another program is using the database: creating the cards waits "
-                                      "until it lets go.\r\n\r\nGo on waiting? No stops creating the cards."),
-                       vbYesNo + vbQuestion, kTitle) == vbYes;
-        });
-        const QScopedValueRollback<const LockWait*> waiting(m_lockWait, &lockWait);
+        // Every file would fail alike: the batch says why once, before it changes anything.
+        if (const QString fault = frmCard->pictureFormatFault(); !fault.isEmpty()) {
+            MsgBox(QStringLiteral("No card was created: ") + fault, vbExclamation, kTitle);
+            return;
+        }
+        if (!prepareOutputFolder()) return;
+        for (Label* counter : {&lblNr2ndCards, &lblNr2ndChar, &lblNr2ndLarge}) {
+            counter->setCaption(QString());
+            counter->setForeColor(kRed);
+        }
         // Each file is written while the next card is drawn; all are written before the end.
         const CardImageWriter::Background writing(frmCard->imageWriter());
         const FrmCard::BatchTargets targets(frmCard.get());
@@ -242,17 +251,23 @@ void FrmCreate::CreateAllCards(bool Card2nd, bool Character2nd, bool LargeCard2n
                          }});
         }
     } catch (const VbError& error) {
-        MsgBox(withSharedFileNames(QStringLiteral("Creating the cards stopped.\r\n\r\n") + error.shownText()),
-               vbCritical, kTitle);
+        // Before the first card the renderer's list of files is still the last batch's.
+        const QString message =
+            lockWait.stopped() ? userStoppedMessage(m_cardsDrawn ? frmCard->writtenFiles().count() : 0)
+                               : QStringLiteral("Creating the cards stopped.\r\n\r\n") + error.shownText();
+        MsgBox(m_cardsDrawn ? withSharedFileNames(message) : message, vbCritical, kTitle);
         stopped = true;
     }
-    // The editors show their recordset's current row again, so controls and record agree.
-    for (SmallCardEditor* editor : {static_cast<SmallCardEditor*>(frmCard2nd.ifLoaded()),
-                                    static_cast<SmallCardEditor*>(frmCard3rd.ifLoaded())}) {
-        if (editor) editor->UpdateDisplay();
+    // Once the batch drew cards into the editors, they show their recordset's current row again, so
+    // controls and record agree; before that they show it still, and need not read it.
+    if (m_cardsDrawn) {
+        for (SmallCardEditor* editor : {static_cast<SmallCardEditor*>(frmCard2nd.ifLoaded()),
+                                        static_cast<SmallCardEditor*>(frmCard3rd.ifLoaded())}) {
+            if (editor) editor->UpdateDisplay();
+        }
+        if (FrmCharacter2nd* editor = frmCharacter2nd.ifLoaded()) editor->UpdateDisplay();
+        if (FrmLarge2nd* editor = frmLarge2nd.ifLoaded()) editor->UpdateDisplay();
     }
-    if (FrmCharacter2nd* editor = frmCharacter2nd.ifLoaded()) editor->UpdateDisplay();
-    if (FrmLarge2nd* editor = frmLarge2nd.ifLoaded()) editor->UpdateDisplay();
     for (Label* counter : {&lblNr2ndCards, &lblNr2ndChar, &lblNr2ndLarge})
         counter->setForeColor(kBlack);
     reports.show();
@@ -313,7 +328,7 @@ void FrmCreate::createCards(const CardKind& kind) {
     if (!hasRows(kind.records)) return;
     // The numbers and file names are committed together: one disk sync for the batch instead
     // of one or two per card. What was written before an error is kept, as card by card.
-    Transaction writes(*cnData);
+    Transaction writes(*cnData, Transaction::Lock::Immediate);
     try {
         renumberAndSave(kind);
         // The last file's name is stored with the others, and its failure stops the batch as
@@ -354,6 +369,7 @@ void FrmCreate::renumberAndSave(const CardKind& kind) {
         }
         kind.counter.setCaption(QString::number(n));
         kind.counter.Refresh();
+        m_cardsDrawn = true;
         kind.drawComposeAndSave();
         records.moveNext();
     }

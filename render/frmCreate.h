@@ -84,6 +84,8 @@ private:
     void renumberAndSave(const CardKind& kind);
 
     bool bLoading = false;
+    // Whether the batch has drawn a card into an editor, and so begun writing files.
+    bool m_cardsDrawn = false;
     // While a batch runs: its wait for another program's lock on the database.
     const LockWait* m_lockWait = nullptr;
 };

@@ -14,6 +14,8 @@ public:
     void expect();
     // `card` names the card for the user: what it is, its number and its title.
     void add(const QString& fileName, const QString& card);
+    // The files written, each counted once.
+    qsizetype count() const { return m_cards.size(); }
     // What the batch's closing message says of the files written for more than one card, or
     // nothing. `numbered` tells that the names hold the cards' numbers already.
     QString sharedNames(bool numbered) const;

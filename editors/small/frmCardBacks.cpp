@@ -83,12 +83,12 @@ FrmCardBacks::FrmCardBacks() : Form(QStringLiteral("frmCardBacks")) {
 
     Frame1.setCaption(QStringLiteral(" New Cardback "));
     Frame1.Move(8, 332, 248, 92);
-    Label1.setCaption(QStringLiteral("&Name:"));
+    Label1.setCaption(QStringLiteral("Name:"));
     Label1.MovePixels(8, 28, 40, 17);
     txtBackText.MovePixels(52, 25, 188, 23);
     cmdLoadPic.setCaption(QStringLiteral("&Load picture"));
     cmdLoadPic.MovePixels(8, 57, 112, 25);
-    cmdNew.setCaption(QStringLiteral("&Add New"));
+    cmdNew.setCaption(QStringLiteral("Add &New"));
     cmdNew.MovePixels(128, 57, 112, 25);
 
     cmdOK.setCaption(QStringLiteral("OK"));
@@ -264,14 +264,21 @@ bool FrmCardBacks::addBack() {
         rsBack->field(QStringLiteral("Original")) = false;
         rsBack->field(QStringLiteral("LanguageID")) = rsSet->field(QStringLiteral("LanguageID")).value();
         rsBack->field(QStringLiteral("EditionID")) = m_edition;
-        // The file was a picture when it was loaded; it may have changed since.
-        const qint64 stored = StoreFileInField(path, rsBack->field(QStringLiteral("Picture")));
-        if (stored <= 0) throw VbError(stored == 0 ? int(VbError::InvalidPicture) : int(-stored));
+        try {
+            // The file was a picture when it was loaded; it may have changed since.
+            if (storeFileInFieldOrRaise(path, rsBack->field(QStringLiteral("Picture"))) == 0)
+                throw VbError(VbError::InvalidPicture);
+        } catch (const VbError& error) {
+            rsBack->cancelUpdate();
+            MsgBox(pictureFileRefusal(path, error), vbExclamation, kBackTitle);
+            return false;
+        }
         rsBack->update();
         return true;
     } catch (const VbError& error) {
+        // The database's failure (a full disk), not the picture's.
         rsBack->cancelUpdate();
-        MsgBox(pictureFileRefusal(path, error), vbExclamation, kBackTitle);
+        MsgBox(changeNotSaved(error).shownText(), vbExclamation, kBackTitle);
         return false;
     }
 }
@@ -376,10 +383,8 @@ void FrmCardBacks::cmdSavePicture_Click() {
             writePictureFile(loadPictureFromBytes(stored), path, *type, converter);
         }
     } catch (const VbError& error) {
-        MsgBox(QStringLiteral("The picture could not be saved as \"%1\".\r\n\r\nError %2: %3")
-                   .arg(path)
-                   .arg(error.number())
-                   .arg(error.description()),
+        MsgBox(QStringLiteral("The picture could not be saved as \"%1\".\r\n\r\n").arg(path) +
+                   error.shownText(),
                vbExclamation, kSaveTitle);
     }
 }

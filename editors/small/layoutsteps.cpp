@@ -10,9 +10,7 @@ void LayoutSteps::operator()(const std::function<void()>& step) {
         if (error.number() == VbError::FileNotFound || error.number() == VbError::PathNotFound) return;
         if (m_reported) return;
         m_reported = true;
-        MsgBox(QStringLiteral("Error while drawing the card.\r\n\r\n%1, %2")
-                   .arg(error.number())
-                   .arg(error.description()),
-               vbCritical, QStringLiteral("Cannot draw picture correct"));
+        MsgBox(QStringLiteral("Error while drawing the card.\r\n\r\n") + error.numberedText(), vbCritical,
+               QStringLiteral("Cannot draw picture correct"));
     }
 }

@@ -46,7 +46,8 @@ std::shared_ptr<Connection> Connection::open(const QString& path) {
     try {
         db->execute(QStringLiteral("SELECT count(*) FROM sqlite_schema; PRAGMA journal_mode=DELETE"));
     } catch (const DbError::EngineError& error) {
-        DbError::raiseEngine(QStringLiteral("%1: %2").arg(error.description(), path), error.resultCode());
+        DbError::raiseEngine(QStringLiteral("%1: %2").arg(error.description(), path), error.resultCode(),
+                             error.databaseFile());
     }
     return std::shared_ptr<Connection>(new Connection(std::move(db)));
 }
@@ -98,8 +99,9 @@ KeyedUpdate Connection::prepareUpdate(const QString& table, const QStringList& c
     return KeyedUpdate(m_db, table, columns);
 }
 
-void Connection::beginTrans() {
-    m_db->execute(QStringLiteral("BEGIN"));
+void Connection::beginTrans(Transaction::Lock lock) {
+    m_db->execute(lock == Transaction::Lock::Immediate ? QStringLiteral("BEGIN IMMEDIATE")
+                                                       : QStringLiteral("BEGIN"));
 }
 
 void Connection::commitTrans() {

@@ -40,7 +40,7 @@ public:
 
     // One transaction at a time; beginning a second, or committing or rolling back
     // none, raises DbError::Engine.
-    void beginTrans();
+    void beginTrans(Transaction::Lock lock = Transaction::Lock::Deferred);
     void commitTrans();
     void rollbackTrans();
     // Whether a transaction is open: after some failures (a full disk) SQLite has rolled the

@@ -11,7 +11,7 @@ sqlite3* openHandle(const QString& path, int flags) {
     if (rc != SQLITE_OK) {
         const QString message = QString::fromUtf8(handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc));
         sqlite3_close_v2(handle);
-        DbError::raiseEngine(QStringLiteral("%1: %2").arg(message, path), rc);
+        DbError::raiseEngine(QStringLiteral("%1: %2").arg(message, path), rc, path);
     }
     return handle;
 }
@@ -35,7 +35,7 @@ void Database::execute(const QString& sql) {
     const int code = sqlite3_extended_errcode(m_handle);
     if (wasAutocommit && sqlite3_get_autocommit(m_handle) == 0)
         sqlite3_exec(m_handle, "ROLLBACK", nullptr, nullptr, nullptr);
-    DbError::raiseEngine(message, code);
+    DbError::raiseEngine(message, code, DbError::databaseFileOf(m_handle));
 }
 
 qint64 Database::lastInsertKey() const {

@@ -21,13 +21,17 @@ inline constexpr int FileExists = 58;
 
 // An Engine error that keeps SQLite's result code, so that a lock or a file that cannot be
 // written can be told from a broken one. Where the code tells the cause, it is shown in words.
+// The database file it came from, where known, is named in those words: the folder that cannot be
+// written or whose disk is full.
 class EngineError : public VbError {
 public:
-    EngineError(int resultCode, const QString& message);
+    EngineError(int resultCode, const QString& message, const QString& databaseFile = {});
     int resultCode() const { return m_resultCode; }
+    const QString& databaseFile() const { return m_databaseFile; }
 
 private:
     int m_resultCode;
+    QString m_databaseFile;
 };
 
 // Why the database refused: another connection holds its lock past the wait, it cannot be
@@ -41,8 +45,10 @@ Cause causeOf(const VbError& error);
 QString reasonOf(const VbError& error);
 
 // resultCode is SQLite's (extended) result code; a generic error when not given.
-[[noreturn]] void raiseEngine(const QString& message, int resultCode = 1);
+[[noreturn]] void raiseEngine(const QString& message, int resultCode = 1, const QString& databaseFile = {});
 [[noreturn]] void raiseLastError(sqlite3* db);
+// The file of the connection's main database; empty for one in memory.
+QString databaseFileOf(sqlite3* db);
 // An Engine error for a file found damaged, as SQLite's own would be.
 [[noreturn]] void raiseDamaged(const QString& message);
 } // namespace DbError

@@ -22,6 +22,8 @@ public:
     LockWait(const LockWait&) = delete;
     LockWait& operator=(const LockWait&) = delete;
 
+    // Whether keepWaiting said no.
+    bool stopped() const { return m_stopped; }
     // Raises the locked error, as a statement that gave up does, once keepWaiting said no.
     void raiseIfStopped() const;
 

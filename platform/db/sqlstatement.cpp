@@ -80,7 +80,7 @@ bool SqlStatement::next() {
     const QString message = utf8(sqlite3_errmsg(db));
     const int code = sqlite3_extended_errcode(db);
     reset();
-    DbError::raiseEngine(message, code);
+    DbError::raiseEngine(message, code, DbError::databaseFileOf(db));
 }
 
 void SqlStatement::reset() {

@@ -2,8 +2,8 @@
 #include "connection.h"
 #include "dberrors.h"
 
-Transaction::Transaction(Connection& connection) : m_connection(connection) {
-    m_connection.beginTrans();
+Transaction::Transaction(Connection& connection, Lock lock) : m_connection(connection) {
+    m_connection.beginTrans(lock);
 }
 
 Transaction::~Transaction() {

@@ -8,7 +8,12 @@ class Connection;
 
 class Transaction {
 public:
-    explicit Transaction(Connection& connection);
+    // Immediate takes the write lock at once, waiting for another program's lock as a statement
+    // waits; Deferred takes it at the first write, where SQLite does not wait once the
+    // transaction has read.
+    enum class Lock { Deferred, Immediate };
+
+    explicit Transaction(Connection& connection, Lock lock = Lock::Deferred);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;

@@ -1,12 +1,40 @@
 #include "commandbutton.h"
 #include "systemcolours.h"
 
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
 
+namespace {
+bool isEnter(const QKeyEvent& event) {
+    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
+           (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// Enter presses the button that has the focus, as Space does and as in the old toolkit's and Qt's
+// dialogs; in a window with a default button too, whose shortcut would otherwise take the key.
+class PushButton : public QPushButton {
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride && isEnter(*static_cast<QKeyEvent*>(event))) {
+            event->accept();
+            return true;
+        }
+        return QPushButton::event(event);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        if (isEnter(*event))
+            click();
+        else
+            QPushButton::keyPressEvent(event);
+    }
+};
+} // namespace
+
 CommandButton::CommandButton(Container& container, const QString& name)
-    : Control(container, name, std::make_unique<QPushButton>(),
+    : Control(container, name, std::make_unique<PushButton>(),
               {QPalette::Button, QPalette::ButtonText, vbButtonFace, vbButtonText}) {
     QObject::connect(button(), &QPushButton::clicked, context(), [this] { Click(); });
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A push button. An & in the Caption marks the access key, as the toolkit showed it
-// ("&&" for an ampersand). Click runs when the user presses it. A Default button is
-// pressed by Enter anywhere in its window, a Cancel button by Esc, while it is enabled.
+// ("&&" for an ampersand). Click runs when the user presses it, also with Enter or Space while
+// it has the focus. A Default button is pressed by Enter anywhere else in its window, a Cancel
+// button by Esc, while it is enabled.
 // A Picture shows beside (or instead of) the caption. The ToolTipText describes the button to
 // screen readers in place of its code name, and names a button that has no caption.
 

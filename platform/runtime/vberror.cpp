@@ -20,6 +20,10 @@ QString VbError::shownText() const {
     return m_words.isEmpty() ? QStringLiteral("Error %1: %2").arg(m_number).arg(m_description) : m_words;
 }
 
+QString VbError::numberedText() const {
+    return m_words.isEmpty() ? QStringLiteral("%1, %2").arg(m_number).arg(m_description) : m_words;
+}
+
 QString VbError::standardDescription(int number) {
     switch (number) {
     case Overflow:

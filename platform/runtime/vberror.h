@@ -39,6 +39,8 @@ public:
     bool hasWords() const noexcept { return !m_words.isEmpty(); }
     // What the user is shown: the words when the cause is known, else "Error " number ": " description.
     QString shownText() const;
+    // The same where a message lists the error as "number, description".
+    QString numberedText() const;
     const char* what() const noexcept override { return m_what.c_str(); }
 
     static QString standardDescription(int number);

@@ -5,6 +5,7 @@
 #include "modPicture.h"
 #include "picturechoice.h"
 #include "programfolder.h"
+#include "readonlyfolder.h"
 #include "runtime/picturelimits.h"
 #include "runtime/vberror.h"
 
@@ -51,6 +52,16 @@ protected:
         rs->moveLast();
     }
     Field symbol() { return rs->field("Symbol"); }
+    // The editors' edit of the record they show.
+    RecordEdit edit() {
+        return [this](const RecordAssign& assign) {
+            try {
+                editRow(*rs, [&] { assign(*rs); });
+            } catch (const VbError& error) {
+                throw changeNotSaved(error);
+            }
+        };
+    }
 
     ProgramFolder folder;
     RecordsetPtr rs;
@@ -134,14 +145,6 @@ TEST_F(FieldPicture, APictureTooLargeSaysItsSizeAndTheLimit) {
         {saved("BMP"), QByteArray("BM"), 18, QByteArray("\x00\x20\x00\x00\x01\x10\x00\x00", 8)},
         {gif, QByteArray("GIF"), 6, QByteArray("\x00\x20\x01\x10", 4)},
     };
-    // The editors' edit of the record they show.
-    const RecordEdit edit = [this](const RecordAssign& assign) {
-        try {
-            editRow(*rs, [&] { assign(*rs); });
-        } catch (const VbError& error) {
-            throw changeNotSaved(error);
-        }
-    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.marker.toStdString());
         QByteArray bytes = c.picture;
@@ -150,13 +153,32 @@ TEST_F(FieldPicture, APictureTooLargeSaysItsSizeAndTheLimit) {
         bytes.replace(at + c.offset, c.size.size(), c.size);
         writeFile(folder.file("large.pic"), bytes);
         const size_t shown = folder.dialogs().messages().size();
-        EXPECT_FALSE(storePictureFile(edit, folder.file("large.pic"), "Symbol", "Symbol"));
+        EXPECT_FALSE(storePictureFile(edit(), folder.file("large.pic"), "Symbol", "Symbol"));
         ASSERT_EQ(folder.dialogs().messages().size(), shown + 1);
         const QString text = folder.dialogs().messages().back().prompt;
         EXPECT_TRUE(text.contains("too large: 8192 × 4097 pixels. A picture can have at most " +
                                   QLocale().toString(PictureLimits::kMaxPixels)))
             << text.toStdString();
     }
+}
+
+// A picture the database cannot take is no fault of the picture: the message names the folder.
+TEST_F(FieldPicture, APictureTheDatabaseCannotTakeNamesTheFolder) {
+    writeFile(folder.file("big.bmp"), bmpOfSize(200000));
+    const qint64 pages = GetRecordset("PRAGMA page_count")->field("page_count").toLong();
+    cnData->execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages));
+    EXPECT_FALSE(storePictureFile(edit(), folder.file("big.bmp"), "Symbol", "Symbol"));
+    cnData->execute(QStringLiteral("PRAGMA max_page_count = %1").arg(pages * 10));
+    {
+        const ReadOnlyFolder readOnly(folder.path());
+        EXPECT_FALSE(storePictureFile(edit(), folder.file("big.bmp"), "Symbol", "Symbol"));
+    }
+    const std::vector<ShownMessage>& shown = folder.dialogs().messages();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].prompt,
+              "The change was not saved: the disk that holds the folder " + folder.path() + " is full.");
+    EXPECT_EQ(shown[1].prompt, "The change was not saved: the folder " + folder.path() +
+                                   " of the database cannot be written.");
 }
 
 TEST_F(FieldPicture, WorkFileIsReplacedWholeNotOverwrittenInPlace) {

@@ -90,6 +90,24 @@ TEST_F(SetSelection, TheSmallCardEditorsFollowTheOpenSet) {
     EXPECT_EQ(frmCard3rd->lblCurrentCard.Caption(), "1 (1)");
 }
 
+// Another program holds the database: the set box goes back to the set the editors show.
+TEST_F(SetSelection, ASetThatCannotBeReadLeavesTheBoxOnTheSetTheEditorsShow) {
+    const qint32 shown = newSet(QStringLiteral("A shown"), 2);
+    newSet(QStringLiteral("B chosen"), 3, 1);
+    frmMaster->cboSet.setListIndex(0);
+    const RecordsetPtr cardTypes = rsCardType;
+    const std::shared_ptr<Connection> other = Connection::open(folder().databasePath());
+    other->execute("BEGIN EXCLUSIVE");
+    frmMaster->cboSet.setListIndex(1);
+    EXPECT_EQ(frmMaster->cboSet.Text(), "A shown");
+    EXPECT_EQ(iSetID, shown);
+    EXPECT_EQ(iSetEditionID, 2);
+    EXPECT_EQ(rsCardType, cardTypes);
+    other->execute("ROLLBACK");
+    frmMaster->cboSet.setListIndex(1); // once it lets go
+    EXPECT_EQ(iSetEditionID, 3);
+}
+
 TEST_F(SetSelection, AutonumberIsWrittenAtOnceAndShownWithoutWriting) {
     const qint32 setID = newSet(QStringLiteral("Numbered"), 2);
     frmMaster->chkAutonumber.setValue(vbChecked);
@@ -164,19 +182,28 @@ TEST_F(SetSelection, SymbolIsChosenStoredAndShown) {
     EXPECT_EQ(frmMaster->picSetSymbol.Picture().height(), 6);
 }
 
-TEST_F(SetSelection, CancelledOrUnreadableSymbolChangesNothing) {
+// Of the files that are no symbol, only a picture too large is told, as for a card's picture.
+TEST_F(SetSelection, CancelledUnreadableOrTooLargeSymbolChangesNothing) {
     const qint32 setID = newSet(QStringLiteral("Plain"), 2);
     const QString text = folder().file(QStringLiteral("notes.bmp"));
     QFile file(text);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("no picture here");
     file.close();
-    folder().dialogs().answerOpenFile(std::nullopt);
-    click(frmMaster->cmdSymbolAdd);
-    folder().dialogs().answerOpenFile(text);
-    click(frmMaster->cmdSymbolAdd);
+    const QString large = folder().file(QStringLiteral("large.bmp"));
+    writeBitmap(large, 8, 8);
+    QFile bitmap(large);
+    ASSERT_TRUE(bitmap.open(QIODevice::ReadWrite) && bitmap.seek(18)); // width and height: 8192 by 4097
+    bitmap.write(QByteArray("\x00\x20\x00\x00\x01\x10\x00\x00", 8));
+    bitmap.close();
+    for (const std::optional<QString>& chosen :
+         {std::optional<QString>(), std::optional(text), std::optional(large)}) {
+        folder().dialogs().answerOpenFile(chosen);
+        click(frmMaster->cmdSymbolAdd);
+    }
 
-    EXPECT_TRUE(folder().dialogs().messages().empty());
+    ASSERT_EQ(folder().dialogs().messages().size(), 1u);
+    EXPECT_TRUE(folder().dialogs().messages().front().prompt.contains("too large"));
     const RecordsetPtr row = setRow(setID);
     EXPECT_FALSE(row->field(QStringLiteral("UseSymbol")).toBool());
     EXPECT_TRUE(row->field(QStringLiteral("Symbol")).isNull());

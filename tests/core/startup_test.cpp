@@ -17,6 +17,8 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMdiSubWindow>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <csignal>
 #include <functional>
@@ -28,8 +30,12 @@ namespace {
 void expectMissingDatabaseMessage(const ProgramFolder& folder) {
     ASSERT_EQ(folder.dialogs().messages().size(), 1u);
     const ShownMessage& shown = folder.dialogs().messages().front();
-    EXPECT_EQ(shown.prompt, "The database is missing.\r\n\r\n"
-                            "Make sure the file ZQJ.MDB is in the same folder as the program.");
+    EXPECT_TRUE(shown.prompt.startsWith(
+        "The database is missing.\r\n\r\n"
+        "Make sure the file ZQJ.MDB is in the same folder as the program.\r\n\r\n"
+        "The program's folder: " +
+        folder.path() + "\r\n\r\nTo make a new database without sets, run scripts/install"))
+        << shown.prompt.toStdString();
     EXPECT_EQ(shown.style, 16);
     EXPECT_EQ(shown.title, "Missing database");
     EXPECT_FALSE(frmMaster.isLoaded());
@@ -256,6 +262,16 @@ TEST(Startup, AJournalThatCannotBeUndoneInAReadOnlyFolderNamesTheFolder) {
     EXPECT_TRUE(Main());
 }
 
+// A folder that cannot be written is named at the start, before an edit fails.
+TEST(Startup, AFolderThatCannotBeWrittenIsNamedAtTheStart) {
+    ProgramFolder folder;
+    const ReadOnlyFolder readOnly(folder.path());
+    EXPECT_TRUE(Main());
+    ASSERT_EQ(folder.dialogs().messages().size(), 1u);
+    EXPECT_TRUE(folder.dialogs().messages().front().prompt.startsWith(
+        "The folder " + folder.path() + " of the database zqj.mdb cannot be written"));
+}
+
 // Two program folders that share one database through a link are one copy's.
 TEST(Startup, AProgramFolderLinkedToTheDatabaseOfARunningCopyIsRefused) {
     ProgramFolder folder;
@@ -285,24 +301,41 @@ TEST(Startup, EveryWindowCarriesTheProgramsIcon) {
     frmSetName.unload();
 }
 
-// Damage met while the windows come up ends the start with one message that says what to do.
-TEST(Startup, ADamagedDatabaseIsNamedOnceWithItsBackup) {
-    ProgramFolder folder;
-    const std::shared_ptr<Connection> db = Connection::open(folder.databasePath());
-    db->execute("INSERT INTO tblSet (SetName, EditionID, LanguageID) VALUES ('Mine', 2, 1)");
-    const qint64 page = db->openSnapshot("SELECT rootpage FROM sqlite_master WHERE name = 'tblSet'")
-                            ->field("rootpage")
-                            .toLong();
-    ASSERT_TRUE(QFile::copy(folder.databasePath(), folder.file("zqjbup.mdb")));
-    QFile file(folder.databasePath());
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    file.seek((page - 1) * 4096);
-    file.write(QByteArray(4096, '\x5a'));
-    file.close();
-    EXPECT_FALSE(Main());
-    expectStartEndedWith(
-        folder, "The database zqj.mdb in " + folder.path() + " is damaged.\r\n\r\nIts backup zqjbup.mdb of ",
-        "Database damaged");
+// Damage met while the windows come up ends the start with one message that says what to do:
+// go back to the backup or, without one, save what is readable with a command that works.
+TEST(Startup, ADamagedDatabaseIsNamedOnceWithWhatToDo) {
+    for (const bool backup : {true, false}) {
+        SCOPED_TRACE(backup ? "backup" : "no backup");
+        ProgramFolder folder;
+        const std::shared_ptr<Connection> db = Connection::open(folder.databasePath());
+        db->execute("INSERT INTO tblSet (SetName, EditionID, LanguageID) VALUES ('Mine', 2, 1)");
+        const qint64 page = db->openSnapshot("SELECT rootpage FROM sqlite_master WHERE name = 'tblSet'")
+                                ->field("rootpage")
+                                .toLong();
+        if (backup) {
+            ASSERT_TRUE(QFile::copy(folder.databasePath(), folder.file("zqjbup.mdb")));
+        }
+        QFile file(folder.databasePath());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek((page - 1) * 4096);
+        file.write(QByteArray(4096, '\x5a'));
+        file.close();
+        EXPECT_FALSE(Main());
+        expectStartEndedWith(folder,
+                             "The database zqj.mdb in " + folder.path() + " is damaged.\r\n\r\n" +
+                                 (backup ? "Its backup zqjbup.mdb of " : "There is no backup zqjbup.mdb"),
+                             "Database damaged");
+        if (backup || QStandardPaths::findExecutable("sqlite3").isEmpty()) continue;
+        // The command, run as advised, makes a file that the program starts on once renamed.
+        const QString command =
+            folder.dialogs().messages().front().prompt.section("\r\n\r\n", 2, 2).replace("\r\n", "\n");
+        ASSERT_EQ(QProcess::execute("bash", {"-c", "cd \"$0\" && " + command, folder.path()}), 0)
+            << command.toStdString();
+        ASSERT_TRUE(QFile::rename(folder.databasePath(), folder.file("zqj-damaged.mdb")));
+        ASSERT_TRUE(QFile::rename(folder.file("zqj-recovered.mdb"), folder.databasePath()));
+        EXPECT_TRUE(Main());
+        EXPECT_EQ(folder.dialogs().messages().size(), 1u);
+    }
 }
 
 // A file of another user may be a good database: it is never to be replaced.

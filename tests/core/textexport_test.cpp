@@ -89,23 +89,31 @@ TEST_F(TextExport, WritesTheHeaderAndOneBlockPerCardLargeCardAndCharacter) {
 }
 
 TEST_F(TextExport, AFailedExportIsReportedAndLeavesTheEarlierFileAsItWas) {
+    std::shared_ptr<Connection> other;
     const struct {
         QString path;
         std::function<void()> before;
-        int number;
+        QString why;
     } cases[] = {
-        {folder().file(QStringLiteral("missing/set.txt")), [] {}, 76},
-        {target, [this] { SetAttr(target, vbReadOnly); }, 75},
+        {folder().file(QStringLiteral("missing/set.txt")), [] {}, "76, "},
+        {target, [this] { SetAttr(target, vbReadOnly); }, "75, "},
+        {target,
+         [&] {
+             other = Connection::open(folder().databasePath());
+             other->execute("BEGIN EXCLUSIVE");
+         },
+         "The database is in use by another program."},
     };
     for (const auto& test : cases) {
-        SCOPED_TRACE(test.number);
+        SCOPED_TRACE(test.why.toStdString());
         if (QFileInfo::exists(target)) SetAttr(target, vbNormal);
         WriteFileBytes(target, "earlier");
         test.before();
         exportTo(test.path);
+        other.reset();
         const ShownMessage& shown = folder().dialogs().messages().back();
-        EXPECT_TRUE(shown.prompt.startsWith(
-            QStringLiteral("The file is NOT saved due to an error.\r\n\r\n%1, ").arg(test.number)));
+        EXPECT_TRUE(shown.prompt.startsWith("The file is NOT saved due to an error.\r\n\r\n" + test.why))
+            << shown.prompt.toStdString();
         EXPECT_EQ(shown.style, 16);
         EXPECT_EQ(shown.title, "Error");
         EXPECT_EQ(ReadFileBytes(target), "earlier");

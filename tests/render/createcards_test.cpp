@@ -140,8 +140,8 @@ TEST_F(CreateCardsTest, ARefusedOptionShowsTheStoredOneAndSaysSoOnce) {
         }
         EXPECT_EQ(shown(), stored);
         ASSERT_EQ(messages().size(), shownBefore + 1);
-        EXPECT_TRUE(
-            messages().back().prompt.contains("The change was not saved: the database or its folder"));
+        EXPECT_TRUE(messages().back().prompt.contains("The change was not saved: the folder " +
+                                                      folder.path() + " of the database cannot be written."));
     }
 }
 
@@ -167,32 +167,39 @@ TEST_F(CreateCardsTest, OpeningWritesNothingAndOffersTheKindsTheEditionWrites) {
     }
 }
 
-// Another program's read holds the batch up: the user is asked within a few seconds, and either
-// waits until it lets go or stops with the numbers as they were.
+// Another program's read, write or exclusive lock holds the batch up: the user is asked within a
+// few seconds, and either waits until it lets go or stops with the numbers as they were, told how
+// many files were written.
 TEST_F(CreateCardsTest, ABatchHeldUpByAnotherProgramAsksToWaitOrStop) {
     const qint32 cardID = insertCard(5, {{"Title", "Axe"}});
     frmCard2nd.get();
     frmCreate->chk2ndCard.setValue(vbChecked);
-    for (const auto& [answer, nr, ending] :
-         {std::tuple{vbYes, 1, "Done"}, std::tuple{vbNo, 5, "Creating the cards stopped."}}) {
+    const QString stopped = "Creating the cards stopped: you chose not to wait for the other program that is "
+                            "using the database.\r\n\r\n";
+    for (const auto& [lock, answer, nr, ending] :
+         {std::tuple{"BEGIN", vbYes, 1, QString("Done creating cards.")},
+          std::tuple{"BEGIN", vbNo, 5, stopped + "1 file was written."},
+          std::tuple{"BEGIN IMMEDIATE", vbYes, 1, QString("Done creating cards.")},
+          std::tuple{"BEGIN EXCLUSIVE", vbNo, 5, stopped + "0 files were written."}}) {
+        SCOPED_TRACE(lock);
         cnData->execute("UPDATE tblCard SET Nr = 5");
         openCards();
-        std::promise<void> reading;
-        std::thread other([&] {
+        std::promise<void> holding;
+        std::thread other([&, lock = lock] {
             const std::shared_ptr<Connection> connection = Connection::open(folder.databasePath());
-            connection->execute("BEGIN");
+            connection->execute(lock);
             connection->openSnapshot("SELECT * FROM tblCard");
-            reading.set_value();
+            holding.set_value();
             std::this_thread::sleep_for(std::chrono::seconds(3));
         });
-        reading.get_future().wait();
+        holding.get_future().wait();
         const size_t shownBefore = messages().size();
         folder.dialogs().answerMessageBox(answer);
         frmCreate->cmdCreate.Click();
         other.join();
         ASSERT_EQ(messages().size(), shownBefore + 2);
         EXPECT_TRUE(messages()[shownBefore].prompt.startsWith("Another program is using the database"));
-        EXPECT_TRUE(messages().back().prompt.startsWith(ending));
+        EXPECT_EQ(messages().back().prompt, ending);
         EXPECT_EQ(rowField("tblCard", "CardID", cardID, "Nr").toInt(), nr);
     }
 }
@@ -449,7 +456,8 @@ TEST_F(CreateCardsTest, AFullDatabaseStopsTheBatchWithItsReasonAndKeepsTheDataba
     frmCreate->cmdCreate.Click();
 
     ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].prompt, "Creating the cards stopped.\r\n\r\nThe disk is full.");
+    EXPECT_EQ(messages()[0].prompt, "Creating the cards stopped.\r\n\r\nThe disk that holds the folder " +
+                                        folder.path() + " is full.");
     EXPECT_EQ(messages()[0].style, vbCritical);
     EXPECT_FALSE(cnData->inTransaction());
     EXPECT_LT(outputFiles().size(), kCards);

@@ -191,13 +191,14 @@ TEST(AltKeys, TypeNothingUnlessAltGrMadeTheText) {
         fields[test.field]->SetFocus();
         QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), test.key, sent, test.modifiers);
         EXPECT_EQ(text[test.field](), QString::fromUtf8(test.typed)) << test.field << " " << test.text;
-        EXPECT_EQ(QApplication::focusWidget() == txtName.widget(), test.toName) << test.field << " " << test.text;
+        EXPECT_EQ(QApplication::focusWidget() == txtName.widget(), test.toName)
+            << test.field << " " << test.text;
         EXPECT_TRUE(txtName.Text().isEmpty());
     }
 }
 
 // Enter presses the default button and Esc the cancel button from any control of the window,
-// but not while the button is disabled.
+// but not while the button is disabled; Enter on a focused button presses that one.
 TEST(DialogButtonKeys, EnterAndEscPressTheirButtonsWhileEnabled) {
     TestForm form;
     TextBox txtName(form, QStringLiteral("txtName"));
@@ -221,8 +222,17 @@ TEST(DialogButtonKeys, EnterAndEscPressTheirButtonsWhileEnabled) {
     QTest::keyClick(txtName.widget(), Qt::Key_Enter);
     EXPECT_EQ(ok, 1);
     cmdOK.setEnabled(true);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        cmdCancel.SetFocus();
+        QTest::keyClick(cmdCancel.widget(), key);
+    }
+    EXPECT_EQ(ok, 1);
+    EXPECT_EQ(cancel, 3);
     cmdOK.setDefault(false);
     QTest::keyClick(txtName.widget(), Qt::Key_Return);
     EXPECT_EQ(ok, 1);
+    cmdOK.SetFocus();
+    QTest::keyClick(cmdOK.widget(), Qt::Key_Return);
+    EXPECT_EQ(ok, 2);
 }
 } // namespace
