@@ -152,7 +152,8 @@ void CharacterEditor::cmdCharNav_Click(int Index) {
     }
     stored::CollectedReports reports;
     m_shown.navigate(Index);
-    DrawCharacter();
+    // The fields would wait for the same lock again; the card shown stays the one they show.
+    if (!DrawCharacter()) return;
     ShowCharacterFields();
     reports.show();
 }
@@ -165,8 +166,8 @@ void CharacterEditor::UpdateDisplay() {
 
 // ---- Layout ----
 
-void CharacterEditor::DrawCharacter() {
-    if (!rsCharacter) return;
+bool CharacterEditor::DrawCharacter() {
+    if (!rsCharacter) return true;
     Recordset& character = *rsCharacter;
     const auto text = [&](const char* field) { return stored::text(character, QString::fromLatin1(field)); };
     LayoutSteps step;
@@ -204,6 +205,7 @@ void CharacterEditor::DrawCharacter() {
         picSymbolCharacter.setTop(picCharacter.Height() - picSymbolCharacter.Height() - 29);
         picSymbolCharacter.setLeft(picCharacter.Width() - picSymbolCharacter.Width() - 29);
     });
+    return !step.locked();
 }
 
 void CharacterEditor::showSetFonts() {

@@ -21,7 +21,8 @@ public:
     // Shows the shown character again, so that changed set options reach the preview.
     void UpdateDisplay();
     // Lays the current character of rsCharacter out on the preview controls.
-    void DrawCharacter();
+    // False when another program's lock ended it (and was reported).
+    bool DrawCharacter();
     // Shows or hides the picture frame and lays the text column out beside it.
     void ShowPictureCharacter();
 

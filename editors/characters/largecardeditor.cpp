@@ -80,7 +80,8 @@ void LargeCardEditor::cmdCardNav_Click(int Index) {
     }
     stored::CollectedReports reports;
     m_shown.navigate(Index);
-    DrawLargeCard();
+    // The fields would wait for the same lock again; the card shown stays the one they show.
+    if (!DrawLargeCard()) return;
     ShowLargeCardFields();
     reports.show();
 }
@@ -194,8 +195,8 @@ RecordView LargeCardEditor::recordView() {
 
 // ---- Layout ----
 
-void LargeCardEditor::DrawLargeCard() {
-    if (!rsLargeCard) return;
+bool LargeCardEditor::DrawLargeCard() {
+    if (!rsLargeCard) return true;
     Recordset& card = *rsLargeCard;
     const auto flag = [&](const char* field) { return stored::flag(card, QString::fromLatin1(field)); };
     LayoutSteps step;
@@ -227,6 +228,7 @@ void LargeCardEditor::DrawLargeCard() {
         picSymbolLarge.setTop(picCardLarge.Height() - picSymbolLarge.Height() - 2);
         picSymbolLarge.setLeft(picCardLarge.Width() - picSymbolLarge.Width() - 2);
     });
+    return !step.locked();
 }
 
 void LargeCardEditor::showFrame(Recordset& card) {

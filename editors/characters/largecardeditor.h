@@ -20,7 +20,8 @@ public:
     // Shows the shown card again, so that changed set options reach the preview.
     void UpdateDisplay();
     // Lays the current card of rsLargeCard out on the preview controls.
-    void DrawLargeCard();
+    // False when another program's lock ended it (and was reported).
+    bool DrawLargeCard();
 
     // 0 first, 1 previous, 2 next, 3 last; -1 shows the current card again.
     void cmdCardNav_Click(int Index);

@@ -173,7 +173,8 @@ void SmallCardEditor::cmdCardNav_Click(int Index) {
     }
     stored::CollectedReports reports;
     m_shown.navigate(Index);
-    DrawCard();
+    // The fields would wait for the same lock again; the card shown stays the one they show.
+    if (!DrawCard()) return;
     ShowCardFields();
     reports.show();
 }
@@ -317,8 +318,8 @@ SmallCardEditor::CornerTexts SmallCardEditor::cardTypeCorners(qint32 cardTypeID)
             stored::text(type, QStringLiteral("LowerRight"))};
 }
 
-void SmallCardEditor::DrawCard() {
-    if (!rsCard) return;
+bool SmallCardEditor::DrawCard() {
+    if (!rsCard) return true;
     Recordset& card = *rsCard;
     LayoutSteps step;
     step([&] { showSetFonts(); });
@@ -376,6 +377,7 @@ void SmallCardEditor::DrawCard() {
         picSymbol.setTop(picCard.Height() - picSymbol.Height() - 2);
         picSymbol.setLeft(0);
     });
+    return !step.locked();
 }
 
 // Before the bold text is coloured: the 3rd edition prints it in its label's colour.

@@ -1,5 +1,6 @@
 // Writes the database refuses, in every editor: the edit controls show what is stored and the
-// message says that the change was not saved; showing a record never writes.
+// message says that the change was not saved; showing a record never writes, and another
+// program's lock ends a showing at its first read.
 #include "editorfixture.h"
 #include "frmCard2nd.h"
 #include "frmCharacter2nd.h"
@@ -28,14 +29,18 @@ struct EditedText {
     FieldValues (*values)(int nr);
     const char* field;
     TextBox& (*box)();
+    CommandButton& (*next)();
 };
 
 const EditedText kEditedTexts[] = {
-    {"tblCard", "CardID", newSmallCardValues, "Title", []() -> TextBox& { return frmCard2nd->txtTitle; }},
+    {"tblCard", "CardID", newSmallCardValues, "Title", []() -> TextBox& { return frmCard2nd->txtTitle; },
+     []() -> CommandButton& { return frmCard2nd->cmdCardNav[2]; }},
     {"tblCharacter", "CharacterID", newCharacterValues, "Name",
-     []() -> TextBox& { return frmCharacter2nd->txtCharName; }},
+     []() -> TextBox& { return frmCharacter2nd->txtCharName; },
+     []() -> CommandButton& { return frmCharacter2nd->cmdCharNav[2]; }},
     {"tblLargeCard", "LargeCardID", newLargeCardValues, "Information",
-     []() -> TextBox& { return frmLarge2nd->txtInfoLarge; }},
+     []() -> TextBox& { return frmLarge2nd->txtInfoLarge; },
+     []() -> CommandButton& { return frmLarge2nd->cmdCardNav[2]; }},
 };
 } // namespace
 
@@ -64,6 +69,31 @@ TEST_F(RefusedWrites, ATextRefusedUnderAnotherProgramsLockGoesBackToTheStoredOne
         const RecordsetPtr row = cnData->openSnapshot(
             QStringLiteral("SELECT * FROM %1 WHERE %2 = %3").arg(edited.table, edited.keyField).arg(id));
         EXPECT_EQ(row->field(edited.field).toText(), "Stored");
+    }
+}
+
+TEST_F(RefusedWrites, MovingToAnotherCardUnderAnotherProgramsLockStopsAtTheFirstRead) {
+    addOpenSet(2);
+    for (const EditedText& edited : kEditedTexts) {
+        SCOPED_TRACE(edited.table);
+        insertRow(edited.table, edited.keyField, edited.values(1), {});
+        insertRow(edited.table, edited.keyField, edited.values(2), {});
+        const QString shown = edited.box().Text();
+        const int messagesBefore = messageCount();
+        int statements = 0;
+        cnData->setStatementObserver([&](const QString&) { ++statements; });
+
+        const std::shared_ptr<Connection> other = Connection::open(folder.databasePath());
+        other->execute("BEGIN EXCLUSIVE");
+        click(edited.next());
+        other->execute("ROLLBACK");
+        cnData->setStatementObserver({});
+
+        EXPECT_EQ(statements, 1);
+        ASSERT_EQ(messageCount(), messagesBefore + 1);
+        EXPECT_EQ(folder.dialogs().messages().back().prompt,
+                  "Error while drawing the card.\r\n\r\nThe database is in use by another program.");
+        EXPECT_EQ(edited.box().Text(), shown);
     }
 }
 
