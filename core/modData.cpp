@@ -26,6 +26,7 @@
 #include <QLocale>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 std::shared_ptr<Connection> cnData;
 QString PicTempPath;
@@ -52,8 +53,9 @@ QStringList missingTables(const Connection& connection) {
     QStringList missing;
     for (const QString& table : kTables) {
         // A card table of the current layout is a view: its rows are in its data table.
-        const QString stored =
-            cardTableOf(tableWithoutLargeValues(table)) == table ? tableWithoutLargeValues(table) : table;
+        const bool card = std::any_of(cardTables().begin(), cardTables().end(),
+                                      [&](const CardTable& cardTable) { return cardTable.name == table; });
+        const QString stored = card ? tableWithoutLargeValues(table) : table;
         if (!present.contains(table, Qt::CaseInsensitive) && !present.contains(stored, Qt::CaseInsensitive))
             missing << stored;
     }

@@ -33,6 +33,25 @@ bool same(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// The columns of a table and of the one that extends it by key, in the order of `order`; those
+// it does not name (a user added them) follow.
+std::vector<CardColumn> joinedInOrder(Connection& db, const QString& table, const QString& extension,
+                                      const QString& schema, const std::vector<CardColumn>& order) {
+    std::vector<CardColumn> columns = columnsOf(db, table, schema);
+    for (const CardColumn& column : columnsOf(db, extension, schema))
+        if (!column.key) columns.push_back(column);
+    std::vector<CardColumn> ordered;
+    for (const CardColumn& named : order) {
+        const auto found = std::find_if(columns.begin(), columns.end(),
+                                        [&](const CardColumn& c) { return same(c.name, named.name); });
+        if (found == columns.end()) continue;
+        ordered.push_back(*found);
+        columns.erase(found);
+    }
+    ordered.insert(ordered.end(), columns.begin(), columns.end());
+    return ordered;
+}
+
 bool exists(Connection& db, const QString& type, const QString& name, const QString& schema = {}) {
     const QString catalogue = schema.isEmpty() ? QStringLiteral("sqlite_schema")
                                                : quoteIdentifier(schema) + QStringLiteral(".sqlite_schema");
@@ -112,19 +131,7 @@ const std::vector<CardTable>& cardTables() {
 }
 
 std::vector<CardColumn> storedColumns(Connection& db, const CardTable& table, const QString& schema) {
-    std::vector<CardColumn> stored = columnsOf(db, table.data(), schema);
-    for (const CardColumn& picture : columnsOf(db, table.pictures(), schema))
-        if (!picture.key) stored.push_back(picture);
-    std::vector<CardColumn> ordered;
-    for (const CardColumn& known : schemaColumns().at(table.name)) {
-        const auto found = std::find_if(stored.begin(), stored.end(),
-                                        [&](const CardColumn& c) { return same(c.name, known.name); });
-        if (found == stored.end()) continue;
-        ordered.push_back(*found);
-        stored.erase(found);
-    }
-    ordered.insert(ordered.end(), stored.begin(), stored.end()); // columns a user added
-    return ordered;
+    return joinedInOrder(db, table.data(), table.pictures(), schema, schemaColumns().at(table.name));
 }
 
 QString EarlierCardTable::source(const CardColumn& column) const {
@@ -137,18 +144,8 @@ EarlierCardTable earlierCardTable(Connection& db, const CardTable& table, const 
     if (exists(db, QStringLiteral("table"), table.name, schema))
         return {columnsOf(db, table.name, schema), prefix + table.name + QStringLiteral(" AS d")};
     // Long texts and pictures were kept together, and the view showed the columns in its order.
-    std::vector<CardColumn> kept = columnsOf(db, table.data(), schema);
-    for (const CardColumn& column : columnsOf(db, table.name + kBulk, schema))
-        if (!column.key) kept.push_back(column);
-    std::vector<CardColumn> ordered;
-    for (const CardColumn& shown : columnsOf(db, table.name, schema)) {
-        const auto found = std::find_if(kept.begin(), kept.end(),
-                                        [&](const CardColumn& c) { return same(c.name, shown.name); });
-        if (found == kept.end()) continue;
-        ordered.push_back(*found);
-        kept.erase(found);
-    }
-    ordered.insert(ordered.end(), kept.begin(), kept.end());
+    const std::vector<CardColumn> ordered =
+        joinedInOrder(db, table.data(), table.name + kBulk, schema, columnsOf(db, table.name, schema));
     const QString key = quoteIdentifier(table.key);
     return {ordered, QStringLiteral("%1%2 AS d LEFT JOIN %1%3 AS b ON b.%4 = d.%4")
                          .arg(prefix, table.data(), table.name + kBulk, key)};

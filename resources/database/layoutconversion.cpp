@@ -65,15 +65,6 @@ void requireNoOtherHolder(const QString& path) {
                              SQLITE_BUSY);
 }
 
-// What a killed conversion left: its new file and that file's journal.
-void removeLeftovers(const QFileInfo& database) {
-    const QDir folder = database.absoluteDir();
-    for (const QString& name : folder.entryList({database.fileName() + QStringLiteral(".*.tmp"),
-                                                 database.fileName() + QStringLiteral(".*.tmp-journal")},
-                                                QDir::Files | QDir::Hidden))
-        QFile::remove(folder.filePath(name));
-}
-
 struct SchemaObject {
     QString type, name, table, sql;
 };
@@ -227,7 +218,8 @@ ConvertedDatabase convertCardLayout(const QString& databasePath) {
     if (!canWriteIn(file.absolutePath()))
         DbError::raiseEngine(QStringLiteral("its folder %1 cannot be written").arg(file.absolutePath()),
                              SQLITE_READONLY);
-    removeLeftovers(file);
+    // What a killed conversion left: its new file and that file's journal.
+    TemporaryDatabase::removeLeftovers(file);
     beginStep(ConversionStep::Lock);
     // No other program writes the earlier file until the converted one has taken its name.
     const std::shared_ptr<Connection> earlier = Connection::open(path);

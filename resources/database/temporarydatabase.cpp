@@ -14,11 +14,23 @@ namespace {
     throw VbError(VbError::PathFileAccessError,
                   QStringLiteral("Path/File access error: %1 cannot be written.").arg(target));
 }
+
+QString temporaryName(const QFileInfo& target, const QString& unique) {
+    return QStringLiteral("%1.%2.tmp").arg(target.fileName(), unique);
+}
 } // namespace
 
 TemporaryDatabase::TemporaryDatabase(const QFileInfo& target)
-    : m_path(target.absoluteDir().filePath(
-          QStringLiteral("%1.%2.tmp").arg(target.fileName(), QUuid::createUuid().toString(QUuid::Id128)))) {}
+    : m_path(
+          target.absoluteDir().filePath(temporaryName(target, QUuid::createUuid().toString(QUuid::Id128)))) {}
+
+void TemporaryDatabase::removeLeftovers(const QFileInfo& target) {
+    const QDir folder = target.absoluteDir();
+    const QString pattern = temporaryName(target, QStringLiteral("*"));
+    for (const QString& name :
+         folder.entryList({pattern, pattern + QStringLiteral("-journal")}, QDir::Files | QDir::Hidden))
+        QFile::remove(folder.filePath(name));
+}
 
 TemporaryDatabase::~TemporaryDatabase() {
     remove();

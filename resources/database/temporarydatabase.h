@@ -13,6 +13,8 @@ public:
     TemporaryDatabase& operator=(const TemporaryDatabase&) = delete;
 
     const QString& path() const { return m_path; }
+    // Removes what a killed program left of the target's temporary databases.
+    static void removeLeftovers(const QFileInfo& target);
 
     // Removes it now, as the destructor would.
     void remove();
